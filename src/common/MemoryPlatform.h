@@ -1,0 +1,146 @@
+// The in-memory platform: a registry, a file store, a module and a user interface that live in
+// the process and record what is done to them. Native tests install it; the command-line tool
+// installs it with real files (DiskFileSystem.h) in place of the file store.
+#pragma once
+
+#include "common/Platform.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tandrel {
+
+/// Registry held in memory. Key paths and value names compare without regard to ASCII case.
+class CMemoryRegistry : public IRegistry {
+public:
+    struct Value {
+        std::string name; ///< as first written
+        std::uint32_t type = kRegNone;
+        std::string data;
+    };
+    struct Key {
+        std::string path; ///< as first created
+        std::map<std::string, Value> values; ///< by lowered name
+    };
+
+    std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::string_view path) override;
+    std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::string_view path) override;
+    bool DeleteTree(RegRoot root, std::string_view path) override;
+
+    /// Every key, by root and lowered path; for tests and dumps.
+    const std::map<std::pair<RegRoot, std::string>, Key>& Keys() const { return keys_; }
+    bool HasKey(RegRoot root, std::string_view path) const;
+    /// The value of a key, or none; for tests.
+    std::optional<Value> GetValue(RegRoot root, std::string_view path, std::string_view name) const;
+    /// Makes OpenKey and CreateKey of the path fail (as a key without access would).
+    void DenyAccess(RegRoot root, std::string_view path) { denied_.emplace(root, Lowered(path)); }
+
+    // Used by the key handles.
+    Key* FindKey(RegRoot root, const std::string& loweredPath);
+    bool HasSubKeys(RegRoot root, const std::string& loweredPath) const;
+    bool EraseKey(RegRoot root, const std::string& loweredPath);
+
+private:
+    static std::string Lowered(std::string_view path);
+    std::map<std::pair<RegRoot, std::string>, Key> keys_;
+    std::set<std::pair<RegRoot, std::string>> denied_;
+};
+
+/// Files held in memory, by exact path.
+class CMemoryFileSystem : public IFileSystem {
+public:
+    struct File {
+        std::string bytes;
+        std::uint32_t attributes = kFileNormal;
+        bool locked = false; ///< another program holds it open for writing
+    };
+
+    FileReadResult ReadWholeFile(std::string_view path) override;
+    bool WriteNewFile(std::string_view path, std::string_view bytes) override;
+    bool SetAttributes(std::string_view path, std::uint32_t attributes) override;
+    bool RemoveFile(std::string_view path) override;
+
+    std::map<std::string, File>& Files() { return files_; }
+    /// Makes every write in the folder (a path prefix) fail, as a read-only medium would.
+    void DenyWritesUnder(std::string prefix) { deniedPrefixes_.push_back(std::move(prefix)); }
+
+private:
+    bool WriteDenied(std::string_view path) const;
+    std::map<std::string, File> files_;
+    std::vector<std::string> deniedPrefixes_;
+};
+
+/// A module with a settable path, resources and string table. Starts with the resources and
+/// strings built into this program (BuiltInResources.h).
+class CMemoryModule : public IModule {
+public:
+    CMemoryModule();
+
+    std::string ModulePath() override { return path_; }
+    std::optional<std::string_view> FindModuleResource(std::string_view type, int id) override;
+    std::string LoadStringText(int id) override;
+
+    void SetModulePath(std::string path) { path_ = std::move(path); }
+    void SetResource(std::string type, int id, std::string bytes);
+    void RemoveResource(const std::string& type, int id);
+    void SetString(int id, std::string text) { strings_[id] = std::move(text); }
+
+private:
+    std::string path_;
+    std::map<std::pair<std::string, int>, std::string> resources_;
+    std::map<int, std::string> strings_;
+};
+
+/// A user interface that records message boxes, beeps and foreground requests.
+class CMemoryUserInterface : public IUserInterface {
+public:
+    struct MessageBoxCall {
+        WindowHandle owner;
+        std::string text;
+        std::string caption;
+        std::uint32_t style;
+    };
+
+    int ShowMessageBox(WindowHandle owner, std::string_view text, std::string_view caption,
+                       std::uint32_t style) override;
+    void Beep(std::uint32_t type) override { beeps.push_back(type); }
+    std::optional<WorkArea> GetWorkArea() override { return workArea; }
+    WindowHandle DesktopWindow() override { return kDesktop; }
+    int GetSystemMetric(int index) override;
+    bool BringWindowToFront(WindowHandle window) override;
+
+    static constexpr WindowHandle kDesktop = 0x10010;
+
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<std::uint32_t> beeps;
+    std::vector<WindowHandle> foregroundWindows;
+    std::optional<WorkArea> workArea;
+    std::map<int, int> systemMetrics; ///< unset metrics read as 0
+    int messageBoxAnswer = kIdOk;
+};
+
+/// Text conversion with Windows-1252 as the ANSI code page, and the portable message formatter.
+class CWindows1252Text : public IText {
+public:
+    std::u16string AnsiToWide(std::string_view text) override;
+    std::string WideToAnsi(std::u16string_view text) override;
+    std::optional<std::string> FormatInserts(std::string_view pattern,
+                                             const std::vector<MessageArg>& args) override;
+};
+
+/// All of the above, ready to install with ScopedPlatform.
+class CMemoryPlatform {
+public:
+    CMemoryRegistry registry;
+    CMemoryFileSystem files;
+    CMemoryModule module;
+    CMemoryUserInterface ui;
+    CWindows1252Text text;
+
+    /// The platform view of this object, with an optional other file system.
+    Platform View(IFileSystem* otherFiles = nullptr);
+};
+
+} // namespace tandrel

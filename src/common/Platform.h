@@ -1,0 +1,179 @@
+// The platform seen by the portable core: small interfaces over the registry, files, the module
+// (its path, resources and string table), the user interface, and text conversion. The DLL
+// installs the Win32 implementation; native tests and the command-line tool install the
+// in-memory one (MemoryPlatform.h). Method names avoid the platform header's A/W macros.
+#pragma once
+
+#include "common/Status.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tandrel {
+
+// ---------------------------------------------------------------------------------------------
+// Registry
+
+enum class RegRoot { CurrentUser, ClassesRoot };
+
+/// Registry value types, numbered as the platform numbers them.
+enum RegType : std::uint32_t { kRegNone = 0, kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4 };
+
+/// One open registry key; closed when destroyed. Names are ANSI bytes and compared without regard
+/// to case, as the platform does.
+class IRegKey {
+public:
+    virtual ~IRegKey() = default;
+    /// Writes a value of any type from raw bytes (a REG_SZ includes its terminating zero).
+    virtual bool SetValue(std::string_view name, std::uint32_t type, std::string_view data) = 0;
+    /// Reads a value into a buffer of at most maxBytes; none when the value is missing or longer.
+    virtual std::optional<std::string> QueryValue(std::string_view name, std::size_t maxBytes) = 0;
+    /// The type of a value, or none when it is missing.
+    virtual std::optional<std::uint32_t> QueryValueType(std::string_view name) = 0;
+    /// Deletes a subkey that has no subkeys of its own; true when it is gone afterwards.
+    virtual bool DeleteSubKey(std::string_view name) = 0;
+    virtual bool DeleteValue(std::string_view name) = 0;
+};
+
+class IRegistry {
+public:
+    virtual ~IRegistry() = default;
+    /// Opens an existing key with full access; null when it does not exist or cannot be opened.
+    virtual std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::string_view path) = 0;
+    /// Creates (or opens) an ordinary non-volatile key with full access, with its parents.
+    virtual std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::string_view path) = 0;
+    /// Deletes a key and everything below it; true when it is gone afterwards.
+    virtual bool DeleteTree(RegRoot root, std::string_view path) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Files (paths are ANSI bytes)
+
+enum FileAttributes : std::uint32_t {
+    kFileReadOnly = 0x1,
+    kFileHidden = 0x2,
+    kFileNormal = 0x80,
+};
+
+struct FileReadResult {
+    HResult status = kOk; ///< failure status when the file could not be opened or read
+    bool opened = false;  ///< the file was opened and read (status is then kOk)
+    std::string bytes;
+};
+
+class IFileSystem {
+public:
+    virtual ~IFileSystem() = default;
+    /// Opens an existing file for reading while others may read it too, and reads it whole in one
+    /// read. A file that cannot be opened gives the platform's last error as a status.
+    virtual FileReadResult ReadWholeFile(std::string_view path) = 0;
+    /// Creates the file (replacing one that is there) with no sharing and normal attributes and
+    /// writes the bytes; false when it cannot be created or written.
+    virtual bool WriteNewFile(std::string_view path, std::string_view bytes) = 0;
+    virtual bool SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
+    virtual bool RemoveFile(std::string_view path) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The module: its own path, resources and string table
+
+class IModule {
+public:
+    virtual ~IModule() = default;
+    /// The module's full path as the platform reports it (ANSI, at most 260 characters).
+    virtual std::string ModulePath() = 0;
+    /// The bytes of a resource of a named type ("FILE", "SCRIPT") and numeric id; none when absent.
+    virtual std::optional<std::string_view> FindModuleResource(std::string_view type, int id) = 0;
+    /// A string-table text in the ANSI code page; empty when the id has no text.
+    virtual std::string LoadStringText(int id) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// User interface: message boxes, beeps, the screen
+
+/// Message-box styles and results, with the platform's values.
+enum MessageStyle : std::uint32_t {
+    kMbOk = 0x0,
+    kMbIconHand = 0x10,
+    kMbIconError = 0x10,
+    kMbIconQuestion = 0x20,
+    kMbIconExclamation = 0x30,
+    kMbIconAsterisk = 0x40,
+};
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
+/// An opaque window handle; 0 is none (the desktop window stands in for a missing owner).
+using WindowHandle = std::uintptr_t;
+
+struct WorkArea {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+class IUserInterface {
+public:
+    virtual ~IUserInterface() = default;
+    /// Shows a modal message box and returns the button pressed.
+    virtual int ShowMessageBox(WindowHandle owner, std::string_view text, std::string_view caption,
+                           std::uint32_t style) = 0;
+    virtual void Beep(std::uint32_t type) = 0;
+    /// The desktop work area, or none when the system cannot say.
+    virtual std::optional<WorkArea> GetWorkArea() = 0;
+    /// The desktop window, owner of message boxes that have no other.
+    virtual WindowHandle DesktopWindow() = 0;
+    /// A system metric (SM_CXFRAME and friends), with the platform's numbering.
+    virtual int GetSystemMetric(int index) = 0;
+    virtual bool BringWindowToFront(WindowHandle window) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Text: the ANSI code page and the message formatter
+
+/// One insert of a formatted message: a string (ANSI) or a number.
+using MessageArg = std::variant<std::string, std::int64_t>;
+
+class IText {
+public:
+    virtual ~IText() = default;
+    /// ANSI code page to UTF-16, byte for character.
+    virtual std::u16string AnsiToWide(std::string_view text) = 0;
+    /// UTF-16 to the ANSI code page; characters it cannot hold become its default character.
+    virtual std::string WideToAnsi(std::u16string_view text) = 0;
+    /// Fills the numbered inserts ("%1", "%1!d!") of a message; none when formatting fails.
+    virtual std::optional<std::string> FormatInserts(std::string_view pattern,
+                                                     const std::vector<MessageArg>& args) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+
+/// Everything the core asks of the platform.
+struct Platform {
+    IRegistry* registry = nullptr;
+    IFileSystem* files = nullptr;
+    IModule* module = nullptr;
+    IUserInterface* ui = nullptr;
+    IText* text = nullptr;
+};
+
+/// The platform installed for this process (or the innermost ScopedPlatform).
+Platform& CurrentPlatform();
+
+/// Installs a platform for the lifetime of this object and restores the previous one after.
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(const Platform& platform);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+private:
+    Platform previous_;
+};
+
+} // namespace tandrel

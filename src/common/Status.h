@@ -1,0 +1,28 @@
+// Status codes shared by the portable core and the COM boundary. The values are those of the
+// platform's HRESULTs so that a code can cross the boundary unchanged.
+#pragma once
+
+#include <cstdint>
+
+namespace tandrel {
+
+using HResult = std::int32_t;
+
+constexpr HResult kOk = 0;
+constexpr HResult kFalse = 1;
+constexpr HResult kNotImplemented = static_cast<HResult>(0x80004001u);
+constexpr HResult kNoInterface = static_cast<HResult>(0x80004002u);
+constexpr HResult kPointer = static_cast<HResult>(0x80004003u);
+constexpr HResult kFail = static_cast<HResult>(0x80004005u);
+constexpr HResult kAccessDenied = static_cast<HResult>(0x80070005u);
+constexpr HResult kInvalidArg = static_cast<HResult>(0x80070057u);
+
+/// True for every failure code (the sign bit is set).
+constexpr bool Failed(HResult hr) { return hr < 0; }
+
+/// The status made from a platform error code; 0 (no error) stays success.
+constexpr HResult HResultFromWin32(std::uint32_t code) {
+    return code == 0 ? kOk : static_cast<HResult>((code & 0xFFFFu) | 0x80070000u);
+}
+
+} // namespace tandrel

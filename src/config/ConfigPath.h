@@ -1,0 +1,16 @@
+// Where the link configuration file lives: beside the module, named after it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tandrel {
+
+/// The module path with everything from its last "." replaced by ".ini" ("nubrix.dll" gives
+/// "nubrix.ini"); a path without any "." gets ".ini" appended.
+std::string ConfigFilePathFor(std::string_view modulePath);
+
+/// The configuration file path of the running module.
+std::string ConfigFilePath();
+
+} // namespace tandrel

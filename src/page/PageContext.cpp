@@ -1,0 +1,79 @@
+#include "page/PageContext.h"
+
+#include "common/Platform.h"
+
+namespace tandrel {
+
+namespace {
+
+// A read that fails or answers nothing leaves the field as it is.
+void Take(std::u16string& field, const std::optional<std::u16string>& value) {
+    if (value)
+        field = *value;
+}
+
+} // namespace
+
+bool IsWideSpace(char16_t ch) {
+    return (ch >= 0x09 && ch <= 0x0D) || ch == 0x20 || ch == 0x85 || ch == 0xA0 || ch == 0x1680 ||
+           (ch >= 0x2000 && ch <= 0x200A) || ch == 0x2028 || ch == 0x2029 || ch == 0x202F ||
+           ch == 0x205F || ch == 0x3000;
+}
+
+HResult CPageContext::Load(BrowserWindowPtr frame) {
+    if (!frame)
+        return kNoInterface;
+    BrowserWindowPtr top;
+    HResult hr = frame->GetTop(top);
+    if (Failed(hr))
+        return hr;
+    if (!top)
+        return kFail;
+    frame_ = std::move(frame);
+    top_ = std::move(top);
+
+    LoadScreenSize();
+    Take(frameName_, frame_->GetName());
+    Take(topName_, top_->GetName());
+    Take(frameAddress_, frame_->GetHref());
+    Take(topAddress_, top_->GetHref());
+    Take(frameHostName_, frame_->GetHostName());
+    Take(topHostName_, top_->GetHostName());
+    Take(frameTitle_, frame_->GetTitle());
+    Take(topTitle_, top_->GetTitle());
+    if (std::optional<SelectionText> selection = frame_->GetSelection()) {
+        Take(selectionText_, selection->text);
+        Take(selectionHtml_, selection->html);
+    }
+    return kOk;
+}
+
+void CPageContext::LoadScreenSize() {
+    availableWidth_ = 640;
+    availableHeight_ = 480;
+    if (std::optional<ScreenSize> screen = top_->GetScreenSize()) {
+        availableWidth_ = screen->width;
+        availableHeight_ = screen->height;
+    } else if (std::optional<WorkArea> area = CurrentPlatform().ui->GetWorkArea()) {
+        availableWidth_ = area->width;
+        availableHeight_ = area->height;
+    }
+}
+
+std::u16string CPageContext::GetCollapsedSelection() const {
+    std::u16string collapsed;
+    bool spacePending = false;
+    for (char16_t ch : selectionText_) {
+        if (IsWideSpace(ch)) {
+            spacePending = true;
+            continue;
+        }
+        if (spacePending && !collapsed.empty())
+            collapsed += u' ';
+        collapsed += ch;
+        spacePending = false;
+    }
+    return collapsed;
+}
+
+} // namespace tandrel

@@ -1,0 +1,65 @@
+// The page under the user's mouse for one command: the frame window the command came from and
+// its top-level window, the selection, addresses, host names, titles and names of both, and the
+// usable screen size. Loaded once at the start of a command and served to everyone after.
+#pragma once
+
+#include "page/BrowserWindow.h"
+
+#include <string>
+
+namespace tandrel {
+
+class CPageContext {
+public:
+    /// Fills the context from the window the command came from. Fails (and leaves the context
+    /// unusable) only when there is no window or its top-level window cannot be reached; every
+    /// other missing read leaves its field empty or at its default.
+    HResult Load(BrowserWindowPtr frame);
+
+    BrowserWindowPtr GetTopWindow() const { return top_; }
+    BrowserWindowPtr GetFrameWindow() const { return frame_; }
+
+    std::u16string GetSelection() const { return selectionText_; }
+    std::u16string GetSelectionHtml() const { return selectionHtml_; }
+    std::u16string GetFrameAddress() const { return frameAddress_; }
+    std::u16string GetFrameName() const { return frameName_; }
+    std::u16string GetFrameHostName() const { return frameHostName_; }
+    std::u16string GetFrameTitle() const { return frameTitle_; }
+    std::u16string GetTopAddress() const { return topAddress_; }
+    std::u16string GetTopName() const { return topName_; }
+    std::u16string GetTopHostName() const { return topHostName_; }
+    std::u16string GetTopTitle() const { return topTitle_; }
+    std::int32_t GetAvailableWidth() const { return availableWidth_; }
+    std::int32_t GetAvailableHeight() const { return availableHeight_; }
+
+    /// The selection with leading and trailing white space removed and every inner run of white
+    /// space replaced by one space.
+    std::u16string GetCollapsedSelection() const;
+
+    /// Replaces the selection text with the text the user confirmed; the HTML stays as loaded.
+    void SetSelection(const std::u16string& text) { selectionText_ = text; }
+
+private:
+    void LoadScreenSize();
+
+    BrowserWindowPtr top_;
+    BrowserWindowPtr frame_;
+    std::u16string selectionText_;
+    std::u16string selectionHtml_;
+    std::u16string frameAddress_;
+    std::u16string frameName_;
+    std::u16string frameHostName_;
+    std::u16string frameTitle_;
+    std::u16string topAddress_;
+    std::u16string topName_;
+    std::u16string topHostName_;
+    std::u16string topTitle_;
+    std::int32_t availableWidth_ = 640;
+    std::int32_t availableHeight_ = 480;
+};
+
+/// True for the characters the standard wide white-space class holds: space, tab, line feed,
+/// vertical tab, form feed, carriage return and the other Unicode space characters.
+bool IsWideSpace(char16_t ch);
+
+} // namespace tandrel

@@ -1,0 +1,20 @@
+// The tool's subcommands. Each takes the context with its remaining arguments and returns the
+// exit code; usage errors are thrown as UsageError.
+#pragma once
+
+#include "ToolContext.h"
+
+namespace tandrel::tool {
+
+int RunCollapse(ToolContext& context);
+
+struct Subcommand {
+    const char* name;
+    const char* synopsis;
+    int (*run)(ToolContext& context);
+};
+
+/// Every subcommand, in the order --help lists them.
+const std::vector<Subcommand>& AllSubcommands();
+
+} // namespace tandrel::tool

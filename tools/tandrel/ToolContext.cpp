@@ -1,0 +1,165 @@
+#include "ToolContext.h"
+
+#include "common/TextConversion.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace tandrel::tool {
+
+namespace {
+
+std::string ReadSelectionFile(const std::string& path) {
+    if (path == "-")
+        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw UsageError{"cannot read selection file " + path};
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+ScreenSize ParseScreen(const std::string& text) {
+    std::size_t x = text.find('x');
+    char* end = nullptr;
+    if (x != std::string::npos) {
+        long width = std::strtol(text.c_str(), &end, 10);
+        if (end == text.c_str() + x) {
+            long height = std::strtol(text.c_str() + x + 1, &end, 10);
+            if (*end == '\0' && x + 1 < text.size() && width >= 0 && height >= 0)
+                return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
+        }
+    }
+    throw UsageError{"--screen takes WIDTHxHEIGHT, such as 1024x768"};
+}
+
+// Applies one option with its value; false when the option is not a page option.
+bool ApplyOption(PageOptions& options, const std::string& name, const std::string& value) {
+    std::u16string wide = Utf8ToWide(value);
+    if (name == "--selection")
+        options.selection = wide;
+    else if (name == "--selection-file")
+        options.selection = Utf8ToWide(ReadSelectionFile(value));
+    else if (name == "--html")
+        options.html = wide;
+    else if (name == "--url")
+        options.url = wide;
+    else if (name == "--frame-url")
+        options.frameUrl = wide;
+    else if (name == "--title")
+        options.title = wide;
+    else if (name == "--frame-title")
+        options.frameTitle = wide;
+    else if (name == "--name")
+        options.name = wide;
+    else if (name == "--frame-name")
+        options.frameName = wide;
+    else if (name == "--host")
+        options.host = wide;
+    else if (name == "--frame-host")
+        options.frameHost = wide;
+    else if (name == "--screen")
+        options.screen = ParseScreen(value);
+    else if (name == "--module")
+        options.modulePath = value;
+    else if (name == "--locale")
+        options.locale = value;
+    else if (name == "--config")
+        options.configFile = value;
+    else
+        return false;
+    return true;
+}
+
+bool IsPageOption(const std::string& name) {
+    static const char* const kNames[] = {
+        "--selection", "--selection-file", "--html", "--url",   "--frame-url",
+        "--title",     "--frame-title",    "--name", "--frame-name", "--host",
+        "--frame-host", "--screen",        "--module", "--locale", "--config"};
+    for (const char* known : kNames) {
+        if (name == known)
+            return true;
+    }
+    return false;
+}
+
+char16_t Lower(char16_t ch) { return ch >= u'A' && ch <= u'Z' ? ch - u'A' + u'a' : ch; }
+
+} // namespace
+
+std::u16string HostNameOfUrl(const std::u16string& url) {
+    std::size_t colon = url.find(u':');
+    if (colon == std::u16string::npos || url.compare(colon, 3, u"://") != 0)
+        return {};
+    std::u16string scheme;
+    for (std::size_t i = 0; i < colon; ++i)
+        scheme += Lower(url[i]);
+    if (scheme == u"file")
+        return {};
+    std::size_t start = colon + 3;
+    std::size_t end = url.find_first_of(u"/?#\\", start);
+    std::u16string authority = url.substr(start, end == std::u16string::npos ? end : end - start);
+    std::size_t at = authority.rfind(u'@');
+    if (at != std::u16string::npos)
+        authority.erase(0, at + 1);
+    std::size_t portColon = authority.rfind(u':');
+    std::size_t bracket = authority.rfind(u']');
+    if (portColon != std::u16string::npos && (bracket == std::u16string::npos || portColon > bracket))
+        authority.erase(portColon);
+    for (char16_t& ch : authority)
+        ch = Lower(ch);
+    return authority;
+}
+
+PageOptions ParsePageOptions(std::vector<std::string>& args) {
+    PageOptions options;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        std::size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.erase(equals);
+        }
+        if (!IsPageOption(name)) {
+            rest.push_back(args[i]);
+            continue;
+        }
+        if (!value) {
+            if (i + 1 >= args.size())
+                throw UsageError{name + " needs a value"};
+            value = args[++i];
+        }
+        ApplyOption(options, name, *value);
+    }
+    args = rest;
+    return options;
+}
+
+void BuildPage(ToolContext& context) {
+    const PageOptions& options = context.options;
+    auto top = std::make_shared<CMemoryWindow>();
+    top->href = options.url;
+    top->title = options.title;
+    top->name = options.name;
+    top->hostName = options.host.value_or(HostNameOfUrl(options.url));
+    top->screen = options.screen;
+    bool framed = options.frameUrl || options.frameTitle || options.frameName || options.frameHost;
+    std::shared_ptr<CMemoryWindow> frame = framed ? top->MakeFrame() : top;
+    if (framed) {
+        std::u16string frameUrl = options.frameUrl.value_or(options.url);
+        frame->href = frameUrl;
+        frame->title = options.frameTitle.value_or(options.title);
+        frame->name = options.frameName.value_or(options.name);
+        frame->hostName = options.frameHost.value_or(
+            options.frameUrl ? HostNameOfUrl(frameUrl) : *top->hostName);
+        frame->screen = options.screen;
+    }
+    frame->selection = SelectionText{options.selection, options.html};
+    context.top = top;
+    context.frame = frame;
+}
+
+} // namespace tandrel::tool

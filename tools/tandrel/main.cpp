@@ -1,0 +1,111 @@
+// tandrel: looks at link configuration files and runs the system's text rules from the command
+// line. Arguments and output are UTF-8.
+#include "Subcommands.h"
+#include "ToolContext.h"
+
+#include "common/DiskFileSystem.h"
+#include "config/ConfigPath.h"
+
+#include <iostream>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace tandrel::tool {
+
+namespace {
+
+std::string OwnPath() {
+#if defined(_WIN32)
+    char path[MAX_PATH + 1] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, length);
+#else
+    char path[4096];
+    ssize_t length = readlink("/proc/self/exe", path, sizeof path);
+    return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : "tandrel";
+#endif
+}
+
+/// Real files, with the configuration file beside the module read from another place.
+class CConfigRedirect : public CDiskFileSystem {
+public:
+    CConfigRedirect(std::string from, std::string to) : from_(std::move(from)), to_(std::move(to)) {}
+    FileReadResult ReadWholeFile(std::string_view path) override {
+        return CDiskFileSystem::ReadWholeFile(path == from_ ? std::string_view(to_) : path);
+    }
+
+private:
+    std::string from_;
+    std::string to_;
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "usage: tandrel SUBCOMMAND [page options] [arguments]\n\n"
+           "Subcommands:\n";
+    for (const Subcommand& sub : AllSubcommands())
+        out << "  " << sub.synopsis << "\n";
+    out << "\nPage options (frame values default to the top ones):\n"
+           "  --selection TEXT        the selected text\n"
+           "  --selection-file FILE   the selected text from a UTF-8 file (- for standard input)\n"
+           "  --html TEXT             the HTML source of the selection\n"
+           "  --url URL               address of the top window\n"
+           "  --frame-url URL         address of the frame (default: the top address)\n"
+           "  --title, --frame-title  document titles\n"
+           "  --name, --frame-name    window names\n"
+           "  --host, --frame-host    host names (default: the host of the address; empty for file:)\n"
+           "  --screen WxH            usable screen size (default 640x480)\n"
+           "  --module PATH           module path (default: this program)\n"
+           "  --locale CODE           the user's international currency symbol (default USD)\n"
+           "  --config FILE           link configuration file to read instead of the module's\n"
+           "\nExit status: 0 success, 1 nothing found (lint: findings), 2 usage error.\n";
+}
+
+int Run(std::vector<std::string> args) {
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            PrintHelp(std::cout);
+            return kExitSuccess;
+        }
+    }
+    ToolContext context;
+    context.out = &std::cout;
+    context.err = &std::cerr;
+    context.options = ParsePageOptions(args);
+    if (args.empty())
+        throw UsageError{"no subcommand given; see tandrel --help"};
+    std::string name = args.front();
+    args.erase(args.begin());
+    context.arguments = args;
+
+    CMemoryPlatform platform;
+    std::string modulePath = context.options.modulePath.value_or(OwnPath());
+    platform.module.SetModulePath(modulePath);
+    CConfigRedirect files(ConfigFilePathFor(modulePath),
+                          context.options.configFile.value_or(ConfigFilePathFor(modulePath)));
+    ScopedPlatform installed(platform.View(&files));
+    context.platform = &platform;
+    BuildPage(context);
+
+    for (const Subcommand& sub : AllSubcommands()) {
+        if (name == sub.name)
+            return sub.run(context);
+    }
+    throw UsageError{"unknown subcommand " + name + "; see tandrel --help"};
+}
+
+} // namespace
+
+} // namespace tandrel::tool
+
+int main(int argc, char** argv) {
+    try {
+        return tandrel::tool::Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const tandrel::tool::UsageError& error) {
+        std::cerr << "tandrel: " << error.message << "\n";
+        return tandrel::tool::kExitUsage;
+    }
+}
