@@ -10,6 +10,8 @@ std::string ConfigFilePathFor(std::string_view modulePath) {
     return path + ".ini";
 }
 
-std::string ConfigFilePath() { return ConfigFilePathFor(CurrentPlatform().module->ModulePath()); }
+std::string ConfigFilePath() {
+    return ConfigFilePathFor(CurrentPlatform().module->ModulePath());
+}
 
 } // namespace tandrel
