@@ -6,6 +6,10 @@ const std::vector<Subcommand>& AllSubcommands() {
     static const std::vector<Subcommand> subcommands = {
         {"collapse", "collapse [page options]   the selection trimmed, inner white space as one space",
          RunCollapse},
+        {"sections", "sections PREFIX           the configuration sections of the prefix, as loaded",
+         RunSections},
+        {"links", "links PREFIX [--fields]   the link entries of the prefix with their starting ticks",
+         RunLinks},
     };
     return subcommands;
 }

@@ -7,6 +7,8 @@
 namespace tandrel::tool {
 
 int RunCollapse(ToolContext& context);
+int RunSections(ToolContext& context);
+int RunLinks(ToolContext& context);
 
 struct Subcommand {
     const char* name;

@@ -1,0 +1,118 @@
+#include "TestPlatform.h"
+
+#include "config/ConfigLoader.h"
+#include "config/ConfigPath.h"
+
+#include <gtest/gtest.h>
+
+namespace tandrel {
+namespace {
+
+// Stand-ins for the two stored texts, so that the source of every section is plain to see.
+constexpr char kStoredDefault[] = "[ISBN:StoredA]\r\nurl=stored-a\r\n"
+                                  "[BOOK:StoredBook]\r\nurl=stored-book\r\n"
+                                  "[SYSTEM:FromDefault]\r\n"
+                                  "[ISBN:StoredB]\r\nurl=stored-b\r\n";
+constexpr char kStoredSystem[] = "#These are system menu items and should not be edited\r\n"
+                                 "[SYSTEM:Home]\r\nurl=stored-home\r\n";
+
+class LoadSectionsTest : public ::testing::Test {
+protected:
+    LoadSectionsTest() {
+        scope.platform.module.SetResource("FILE", kDefaultLinksTextId, kStoredDefault);
+        scope.platform.module.SetResource("FILE", kSystemLinksTextId, kStoredSystem);
+    }
+
+    void WriteConfigFile(std::string text) {
+        scope.platform.files.Files()[ConfigFilePath()].bytes = std::move(text);
+    }
+
+    // Names of the sections loaded, joined by blanks.
+    static std::string Names(std::string_view prefix, bool systemOnly = false) {
+        CSectionList list;
+        LoadSections(list, prefix, systemOnly);
+        std::string names;
+        for (const CConfigSection& section : list)
+            names += (names.empty() ? "" : " ") + section.GetName();
+        return names;
+    }
+
+    test::MemoryPlatformScope scope;
+};
+
+TEST_F(LoadSectionsTest, WithoutFileTheStoredDefaultServes) {
+    EXPECT_EQ(Names("ISBN:"), "ISBN:StoredA ISBN:StoredB");
+    EXPECT_EQ(Names("BOOK:"), "BOOK:StoredBook");
+    EXPECT_EQ(Names("UPC:"), "");
+}
+
+TEST_F(LoadSectionsTest, FileBesideTheModuleIsFoundByItsName) {
+    scope.platform.module.SetModulePath("D:\\Tools\\nubrix.dll");
+    scope.platform.files.Files()["D:\\Tools\\nubrix.ini"].bytes = "[ISBN:Mine]\nurl=mine";
+    EXPECT_EQ(Names("ISBN:"), "ISBN:Mine");
+}
+
+TEST_F(LoadSectionsTest, SourceIsChosenPerPrefix) {
+    WriteConfigFile("[BOOK:Mine]\nurl=mine\n[BOOK:Other]\n");
+    EXPECT_EQ(Names("BOOK:"), "BOOK:Mine BOOK:Other");
+    EXPECT_EQ(Names("ISBN:"), "ISBN:StoredA ISBN:StoredB")
+        << "a prefix the file lacks comes from the stored default";
+}
+
+TEST_F(LoadSectionsTest, OneKeylessHeadReplacesEveryStoredSection) {
+    WriteConfigFile("[ISBN:X]");
+    CSectionList list;
+    LoadSections(list, "ISBN:", false);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].GetName(), "ISBN:X");
+    EXPECT_TRUE(list[0].Values().empty());
+}
+
+TEST_F(LoadSectionsTest, FilesThatYieldNothingCountAsAbsent) {
+    const char* const kTexts[] = {
+        "",
+        "# only a comment\r\n; and another\r\n",
+        "url=a\r\n",
+        "\xEF\xBB\xBF[ISBN:X]\r\nurl=a\r\n",
+        "[Book:Mine]\nurl=b",
+    };
+    for (const char* text : kTexts) {
+        WriteConfigFile(text);
+        EXPECT_EQ(Names("ISBN:"), "ISBN:StoredA ISBN:StoredB") << text;
+    }
+}
+
+TEST_F(LoadSectionsTest, LockedFileFallsBackSilently) {
+    WriteConfigFile("[ISBN:Mine]\nurl=mine");
+    scope.platform.files.Files()[ConfigFilePath()].locked = true;
+    EXPECT_EQ(Names("ISBN:"), "ISBN:StoredA ISBN:StoredB");
+    EXPECT_TRUE(scope.platform.ui.messageBoxes.empty());
+}
+
+TEST_F(LoadSectionsTest, SystemEntriesOnlyFromTheirStoredText) {
+    WriteConfigFile("[SYSTEM:Home]\nurl=from-file\n[SYSTEM:Extra]\n");
+    CSectionList list;
+    LoadSections(list, kSystemPrefix, true);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].GetName(), "SYSTEM:Home");
+    EXPECT_EQ(list[0].GetString("url", ""), "stored-home");
+}
+
+TEST_F(LoadSectionsTest, MissingStoredTextGivesAnEmptyList) {
+    scope.platform.module.RemoveResource("FILE", kDefaultLinksTextId);
+    scope.platform.module.RemoveResource("FILE", kSystemLinksTextId);
+    EXPECT_EQ(Names("ISBN:"), "");
+    EXPECT_EQ(Names("SYSTEM:", true), "");
+    WriteConfigFile("[ISBN:Mine]");
+    EXPECT_EQ(Names("ISBN:"), "ISBN:Mine");
+}
+
+TEST(SystemPrefix, IsRecognisedInAnyCase) {
+    EXPECT_TRUE(IsSystemPrefix("SYSTEM:"));
+    EXPECT_TRUE(IsSystemPrefix("System:"));
+    EXPECT_FALSE(IsSystemPrefix("SYSTEM"));
+    EXPECT_FALSE(IsSystemPrefix("SYSTEM:Home"));
+}
+
+} // namespace
+} // namespace tandrel

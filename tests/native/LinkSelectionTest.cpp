@@ -1,0 +1,157 @@
+// Remembered choices: read when entries load, written when a list is saved.
+#include "TestPlatform.h"
+
+#include "config/ConfigLoader.h"
+#include "config/ConfigPath.h"
+#include "config/LinkList.h"
+#include "config/SelectionMemory.h"
+
+#include <gtest/gtest.h>
+
+namespace tandrel {
+namespace {
+
+using namespace std::string_literals;
+
+class LinkSelectionTest : public ::testing::Test {
+protected:
+    LinkSelectionTest() {
+        scope.platform.module.SetResource("FILE", kDefaultLinksTextId,
+                                          "[ISBN:AmazonCom]\r\ndefaultSelected=yes\r\n"
+                                          "[ISBN:Plain]\r\n"
+                                          "[BOOK:AlibrisCom]\r\n[BOOK:BnCom]\r\n"
+                                          "[BOOK:AlibrisCom]\r\ndefaultSelected=y\r\n");
+    }
+
+    void Store(std::string_view name, std::uint32_t type, std::string data) {
+        registry().CreateKey(RegRoot::CurrentUser, kSelectionKeyPath)->SetValue(name, type, data);
+    }
+
+    std::optional<CMemoryRegistry::Value> Stored(std::string_view name) {
+        return registry().GetValue(RegRoot::CurrentUser, kSelectionKeyPath, name);
+    }
+
+    // The starting ticks of the prefix's entries, as "1" and "0".
+    static std::string Ticks(std::string_view prefix) {
+        CLinkList list;
+        LoadLinks(list, prefix, false);
+        std::string ticks;
+        for (const CLink& link : list)
+            ticks += link.GetSelected() ? '1' : '0';
+        return ticks;
+    }
+
+    CMemoryRegistry& registry() { return scope.platform.registry; }
+    test::MemoryPlatformScope scope;
+};
+
+TEST_F(LinkSelectionTest, WithoutRememberedChoicesTheDefaultsApply) {
+    EXPECT_EQ(Ticks("ISBN:"), "10");
+    EXPECT_FALSE(registry().HasKey(RegRoot::CurrentUser, kSelectionKeyPath))
+        << "loading never creates the key";
+}
+
+TEST_F(LinkSelectionTest, StoredChoiceOverridesTheDefault) {
+    Store("ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
+    Store("ISBN:Plain", kRegDword, "\1\0\0\0"s);
+    EXPECT_EQ(Ticks("ISBN:"), "01");
+}
+
+TEST_F(LinkSelectionTest, SavedChoicesComeBackNextTime) {
+    CLinkList list;
+    LoadLinks(list, "ISBN:", false);
+    list[0].SetSelected(false);
+    list[1].SetSelected(true);
+    list.SaveSelections();
+
+    for (auto [name, data] :
+         {std::pair{"ISBN:AmazonCom", "\0\0\0\0"s}, std::pair{"ISBN:Plain", "\1\0\0\0"s}}) {
+        std::optional<CMemoryRegistry::Value> value = Stored(name);
+        ASSERT_TRUE(value) << name;
+        EXPECT_EQ(value->type, kRegDword) << name;
+        EXPECT_EQ(value->data, data) << name;
+    }
+    EXPECT_EQ(Ticks("ISBN:"), "01");
+}
+
+TEST_F(LinkSelectionTest, ValueNamesIgnoreCase) {
+    // A user file spells the name in small letters; the stored default capitalises it.
+    scope.platform.files.Files()[ConfigFilePath()].bytes = "[isbn:amazoncom]\r\n";
+    CLinkList fromFile;
+    LoadLinks(fromFile, "ISBN:", false);
+    ASSERT_EQ(fromFile.size(), 1u);
+    EXPECT_FALSE(fromFile[0].GetSelected());
+    fromFile[0].SetSelected(true);
+    fromFile.SaveSelections();
+
+    scope.platform.files.Files().clear();
+    Store("ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
+    EXPECT_EQ(Ticks("ISBN:"), "00") << "the stored default's entry reads the same value";
+    EXPECT_EQ(registry().Keys().at({RegRoot::CurrentUser, "software\\kvo\\tandrel"}).values.size(),
+              1u);
+}
+
+TEST_F(LinkSelectionTest, ValuesOfOtherSizesAndTypes) {
+    // Up to four bytes are read as a little-endian number, zero-extended; longer values are
+    // ignored. Each case stores one value for "ISBN:Plain" (default unticked) and for
+    // "ISBN:AmazonCom" (default ticked).
+    struct Case {
+        const char* what;
+        std::uint32_t type;
+        std::string data;
+        const char* ticks; ///< AmazonCom then Plain
+    } cases[] = {
+        {"REG_SZ \"1\"", kRegSz, "1\0"s, "11"},
+        {"REG_SZ \"0\" is a non-zero byte too", kRegSz, "0\0"s, "11"},
+        {"one zero byte", kRegBinary, "\0"s, "00"},
+        {"empty", kRegBinary, "", "00"},
+        {"three bytes, the last set", kRegBinary, "\0\0\1"s, "11"},
+        {"REG_DWORD 256", kRegDword, "\0\1\0\0"s, "11"},
+        {"longer than four bytes, zero", kRegBinary, "\0\0\0\0\0"s, "10"},
+        {"longer than four bytes, one", kRegBinary, "\1\0\0\0\0\0\0\0"s, "10"},
+        {"REG_SZ \"yes\"", kRegSz, "yes\0"s, "11"},
+        {"REG_SZ \"true\" is five bytes", kRegSz, "true\0"s, "10"},
+    };
+    for (const Case& c : cases) {
+        Store("ISBN:AmazonCom", c.type, c.data);
+        Store("ISBN:Plain", c.type, c.data);
+        EXPECT_EQ(Ticks("ISBN:"), c.ticks) << c.what;
+    }
+}
+
+TEST_F(LinkSelectionTest, SectionsOfOneNameShareTheirChoice) {
+    EXPECT_EQ(Ticks("BOOK:"), "001") << "each starts from its own default";
+    Store("BOOK:AlibrisCom", kRegDword, "\1\0\0\0"s);
+    EXPECT_EQ(Ticks("BOOK:"), "101");
+
+    CLinkList list;
+    LoadLinks(list, "BOOK:", false);
+    list[0].SetSelected(true);
+    list[2].SetSelected(false);
+    list.SaveSelections();
+    EXPECT_EQ(Stored("BOOK:AlibrisCom")->data, "\0\0\0\0"s) << "the later entry's flag remains";
+    EXPECT_EQ(Ticks("BOOK:"), "000");
+}
+
+TEST_F(LinkSelectionTest, RegistryFailuresAreSilent) {
+    Store("ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
+    registry().DenyAccess(RegRoot::CurrentUser, kSelectionKeyPath);
+    EXPECT_EQ(Ticks("ISBN:"), "10") << "an unreadable key leaves the defaults";
+
+    CLinkList list;
+    LoadLinks(list, "ISBN:", false);
+    list[1].SetSelected(true);
+    list.SaveSelections();
+    EXPECT_FALSE(Stored("ISBN:Plain"));
+    EXPECT_TRUE(scope.platform.ui.messageBoxes.empty());
+}
+
+TEST_F(LinkSelectionTest, ChoicesLiveUnderTheCurrentUserOnly) {
+    registry()
+        .CreateKey(RegRoot::ClassesRoot, kSelectionKeyPath)
+        ->SetValue("ISBN:Plain", kRegDword, "\1\0\0\0"s);
+    EXPECT_EQ(Ticks("ISBN:"), "10");
+}
+
+} // namespace
+} // namespace tandrel
