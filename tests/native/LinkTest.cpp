@@ -134,14 +134,5 @@ TEST_F(LinkTest, ShownDescriptionPrefersTheLongOne) {
     EXPECT_EQ(Load("[ISBN:X]\nshortDescription=S\nlongDescription=").GetShownDescription(), "S");
 }
 
-TEST_F(LinkTest, SelectedIsTheOnlyFieldToSet) {
-    CLink link = Load("[ISBN:X]\ndefaultSelected=yes");
-    link.SetSelected(false);
-    EXPECT_FALSE(link.GetSelected());
-    EXPECT_TRUE(link.GetDefaultSelected());
-    link.SetSelected(true);
-    EXPECT_TRUE(link.GetSelected());
-}
-
 } // namespace
 } // namespace tandrel
