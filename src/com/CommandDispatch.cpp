@@ -11,7 +11,9 @@ namespace {
 const std::vector<Command>* installedCommands = nullptr;
 
 CommandHandler Generic(GenericLookup lookup) {
-    return [lookup](CPageContext& page) { RunGenericLookupCommand(page, lookup); };
+    return [lookup](CPageContext& page) {
+        RunGenericLookupCommand(page, lookup);
+    };
 }
 
 } // namespace
@@ -69,6 +71,8 @@ ScopedCommands::ScopedCommands(std::vector<Command> commands)
     installedCommands = &commands_;
 }
 
-ScopedCommands::~ScopedCommands() { installedCommands = previous_; }
+ScopedCommands::~ScopedCommands() {
+    installedCommands = previous_;
+}
 
 } // namespace tandrel

@@ -13,9 +13,9 @@ namespace tandrel {
 
 /// The four parameters of the generic keyword lookup (book, movie, music, other, search).
 struct GenericLookup {
-    std::string prefix;  ///< section prefix of its entries, "BOOK:"
-    int captionId;       ///< caption of the group box around the edit field
-    int listTextId;      ///< text above the site list
+    std::string prefix;    ///< section prefix of its entries, "BOOK:"
+    int captionId;         ///< caption of the group box around the edit field
+    int listTextId;        ///< text above the site list
     std::string helpEntry; ///< its help entry, "SYSTEM:HelpBook"
 };
 

@@ -36,7 +36,9 @@ bool CDiskFileSystem::WriteNewFile(std::string_view path, std::string_view bytes
     return static_cast<bool>(out);
 }
 
-bool CDiskFileSystem::SetAttributes(std::string_view, std::uint32_t) { return true; }
+bool CDiskFileSystem::SetAttributes(std::string_view, std::uint32_t) {
+    return true;
+}
 
 bool CDiskFileSystem::RemoveFile(std::string_view path) {
     return std::remove(std::string(path).c_str()) == 0;

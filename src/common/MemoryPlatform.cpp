@@ -77,7 +77,9 @@ private:
 
 } // namespace
 
-std::string CMemoryRegistry::Lowered(std::string_view path) { return AsciiLower(path); }
+std::string CMemoryRegistry::Lowered(std::string_view path) {
+    return AsciiLower(path);
+}
 
 std::unique_ptr<IRegKey> CMemoryRegistry::OpenKey(RegRoot root, std::string_view path) {
     std::string lowered = Lowered(path);
@@ -102,6 +104,14 @@ std::unique_ptr<IRegKey> CMemoryRegistry::CreateKey(RegRoot root, std::string_vi
     return std::make_unique<CMemoryRegKey>(*this, root, lowered);
 }
 
+bool CMemoryRegistry::DeleteKey(RegRoot root, std::string_view path) {
+    std::string lowered = Lowered(path);
+    if (HasSubKeys(root, lowered))
+        return false;
+    keys_.erase({root, lowered});
+    return true;
+}
+
 bool CMemoryRegistry::DeleteTree(RegRoot root, std::string_view path) {
     std::string lowered = Lowered(path);
     std::string below = lowered + "\\";
@@ -117,8 +127,8 @@ bool CMemoryRegistry::HasKey(RegRoot root, std::string_view path) const {
     return keys_.count({root, Lowered(path)}) > 0;
 }
 
-std::optional<CMemoryRegistry::Value>
-CMemoryRegistry::GetValue(RegRoot root, std::string_view path, std::string_view name) const {
+std::optional<CMemoryRegistry::Value> CMemoryRegistry::GetValue(RegRoot root, std::string_view path,
+                                                                std::string_view name) const {
     auto key = keys_.find({root, Lowered(path)});
     if (key == keys_.end())
         return std::nullopt;

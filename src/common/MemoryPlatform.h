@@ -21,12 +21,13 @@ public:
         std::string data;
     };
     struct Key {
-        std::string path; ///< as first created
+        std::string path;                    ///< as first created
         std::map<std::string, Value> values; ///< by lowered name
     };
 
     std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::string_view path) override;
     std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::string_view path) override;
+    bool DeleteKey(RegRoot root, std::string_view path) override;
     bool DeleteTree(RegRoot root, std::string_view path) override;
 
     /// Every key, by root and lowered path; for tests and dumps.

@@ -6,7 +6,9 @@ namespace tandrel {
 
 namespace {
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 // Formats one argument with a printf conversion such as "s", "d", "08x" or "I64d".
 std::optional<std::string> FormatArgument(const MessageArg& arg, std::string conversion) {
@@ -30,7 +32,8 @@ std::optional<std::string> FormatArgument(const MessageArg& arg, std::string con
         return std::nullopt;
     char buffer[64];
     if (kind == 'c') {
-        std::snprintf(buffer, sizeof buffer, ("%" + flags + "c").c_str(), static_cast<int>(*number));
+        std::snprintf(buffer, sizeof buffer, ("%" + flags + "c").c_str(),
+                      static_cast<int>(*number));
     } else {
         std::string format = "%" + flags + "ll" + kind;
         std::snprintf(buffer, sizeof buffer, format.c_str(), static_cast<long long>(*number));
@@ -53,7 +56,10 @@ std::optional<std::string> FormatMessageInserts(std::string_view pattern,
         if (next == '0')
             return out;
         if (!IsDigit(next)) {
-            out += next == 'n' ? "\r\n" : next == 'r' ? "\r" : next == 't' ? "\t" : std::string(1, next);
+            out += next == 'n'   ? "\r\n"
+                   : next == 'r' ? "\r"
+                   : next == 't' ? "\t"
+                                 : std::string(1, next);
             continue;
         }
         int index = next - '0';
@@ -75,6 +81,22 @@ std::optional<std::string> FormatMessageInserts(std::string_view pattern,
         out += *value;
     }
     return out;
+}
+
+int HighestInsert(std::string_view pattern) {
+    int highest = 0;
+    for (std::size_t i = 0; i + 1 < pattern.size(); ++i) {
+        if (pattern[i] != '%')
+            continue;
+        char next = pattern[++i];
+        if (!IsDigit(next) || next == '0')
+            continue;
+        int index = next - '0';
+        if (i + 1 < pattern.size() && IsDigit(pattern[i + 1]))
+            index = index * 10 + (pattern[++i] - '0');
+        highest = index > highest ? index : highest;
+    }
+    return highest;
 }
 
 } // namespace tandrel

@@ -17,4 +17,8 @@ namespace tandrel {
 std::optional<std::string> FormatMessageInserts(std::string_view pattern,
                                                 const std::vector<MessageArg>& args);
 
+/// The highest insert number the pattern names (0 when it names none); a formatter that reads
+/// its inserts from an array must not be given a pattern that names more than it holds.
+int HighestInsert(std::string_view pattern);
+
 } // namespace tandrel

@@ -11,6 +11,8 @@ ScopedPlatform::ScopedPlatform(const Platform& platform) : previous_(CurrentPlat
     CurrentPlatform() = platform;
 }
 
-ScopedPlatform::~ScopedPlatform() { CurrentPlatform() = previous_; }
+ScopedPlatform::~ScopedPlatform() {
+    CurrentPlatform() = previous_;
+}
 
 } // namespace tandrel

@@ -22,7 +22,13 @@ namespace tandrel {
 enum class RegRoot { CurrentUser, ClassesRoot };
 
 /// Registry value types, numbered as the platform numbers them.
-enum RegType : std::uint32_t { kRegNone = 0, kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4 };
+enum RegType : std::uint32_t {
+    kRegNone = 0,
+    kRegSz = 1,
+    kRegExpandSz = 2,
+    kRegBinary = 3,
+    kRegDword = 4
+};
 
 /// One open registry key; closed when destroyed. Names are ANSI bytes and compared without regard
 /// to case, as the platform does.
@@ -47,6 +53,8 @@ public:
     virtual std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::string_view path) = 0;
     /// Creates (or opens) an ordinary non-volatile key with full access, with its parents.
     virtual std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::string_view path) = 0;
+    /// Deletes a key that has no subkeys; true when it is gone afterwards.
+    virtual bool DeleteKey(RegRoot root, std::string_view path) = 0;
     /// Deletes a key and everything below it; true when it is gone afterwards.
     virtual bool DeleteTree(RegRoot root, std::string_view path) = 0;
 };
@@ -121,7 +129,7 @@ public:
     virtual ~IUserInterface() = default;
     /// Shows a modal message box and returns the button pressed.
     virtual int ShowMessageBox(WindowHandle owner, std::string_view text, std::string_view caption,
-                           std::uint32_t style) = 0;
+                               std::uint32_t style) = 0;
     virtual void Beep(std::uint32_t type) = 0;
     /// The desktop work area, or none when the system cannot say.
     virtual std::optional<WorkArea> GetWorkArea() = 0;

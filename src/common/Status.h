@@ -18,7 +18,9 @@ constexpr HResult kAccessDenied = static_cast<HResult>(0x80070005u);
 constexpr HResult kInvalidArg = static_cast<HResult>(0x80070057u);
 
 /// True for every failure code (the sign bit is set).
-constexpr bool Failed(HResult hr) { return hr < 0; }
+constexpr bool Failed(HResult hr) {
+    return hr < 0;
+}
 
 /// The status made from a platform error code; 0 (no error) stays success.
 constexpr HResult HResultFromWin32(std::uint32_t code) {

@@ -33,8 +33,12 @@ char Windows1252Byte(char16_t ch) {
     return '?';
 }
 
-bool IsHighSurrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
-bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
+bool IsHighSurrogate(char16_t ch) {
+    return ch >= 0xD800 && ch <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t ch) {
+    return ch >= 0xDC00 && ch <= 0xDFFF;
+}
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -68,7 +72,11 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
 // skips one byte, so decoding always makes progress.
 char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     unsigned char lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
     if (length == 0 || i + length > text.size()) {
         ++i;
         return kReplacement;

@@ -73,8 +73,11 @@ bool CMemoryWindow::ClickAnchor(const std::u16string& id) {
     for (const std::u16string& markup : bodyMarkup_) {
         if (MarkupAttribute(markup, u"ID") != id)
             continue;
-        log_->events.push_back({BrowserEvent::kClick, MarkupAttribute(markup, u"HREF").value_or(u""),
-                                MarkupAttribute(markup, u"TARGET").value_or(u""), {}, {}});
+        log_->events.push_back({BrowserEvent::kClick,
+                                MarkupAttribute(markup, u"HREF").value_or(u""),
+                                MarkupAttribute(markup, u"TARGET").value_or(u""),
+                                {},
+                                {}});
         return true;
     }
     return false;

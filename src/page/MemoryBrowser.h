@@ -44,9 +44,9 @@ public:
     bool hasBody = true;
     bool insertFails = false;
     bool clickFails = false;
-    bool openRefused = false;      ///< open answers nothing
-    HResult navigateResult = kOk;  ///< a failure code refuses navigation
-    bool frontFails = false;       ///< no browser control behind the window
+    bool openRefused = false;     ///< open answers nothing
+    HResult navigateResult = kOk; ///< a failure code refuses navigation
+    bool frontFails = false;      ///< no browser control behind the window
 
     const std::shared_ptr<BrowserLog>& Log() const { return log_; }
 

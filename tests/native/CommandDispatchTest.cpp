@@ -14,7 +14,9 @@ std::vector<Command> RecordingCommands(std::vector<std::u16string>& ran) {
     std::vector<Command> commands = ProductCommands();
     for (Command& command : commands) {
         std::u16string keyword = command.keyword;
-        command.handler = [&ran, keyword](CPageContext&) { ran.push_back(keyword); };
+        command.handler = [&ran, keyword](CPageContext&) {
+            ran.push_back(keyword);
+        };
     }
     return commands;
 }
@@ -23,10 +25,10 @@ TEST(CommandDispatch, TableHoldsTheFourteenKeywordsInOrder) {
     std::vector<std::u16string> keywords;
     for (const Command& command : ProductCommands())
         keywords.push_back(command.keyword);
-    EXPECT_EQ(keywords, (std::vector<std::u16string>{
-                            u"CONFIG", u"BOOK", u"CONVERT", u"CURRENCY", u"EMAIL", u"ISBN",
-                            u"MOVIE", u"MUSIC", u"OTHER", u"SEARCH", u"STOCK", u"TRANSLATE",
-                            u"UPC", u"URL"}));
+    EXPECT_EQ(keywords,
+              (std::vector<std::u16string>{u"CONFIG", u"BOOK", u"CONVERT", u"CURRENCY", u"EMAIL",
+                                           u"ISBN", u"MOVIE", u"MUSIC", u"OTHER", u"SEARCH",
+                                           u"STOCK", u"TRANSLATE", u"UPC", u"URL"}));
 }
 
 TEST(CommandDispatch, EachKeywordRunsItsOwnHandlerOnce) {
@@ -67,7 +69,9 @@ TEST(CommandDispatch, HandlerSeesTheLoadedPage) {
     auto window = std::make_shared<CMemoryWindow>();
     window->selection = SelectionText{u"Dune", u"Dune"};
     std::u16string seen;
-    std::vector<Command> commands = {{u"BOOK", [&](CPageContext& page) { seen = page.GetSelection(); }}};
+    std::vector<Command> commands = {{u"BOOK", [&](CPageContext& page) {
+                                          seen = page.GetSelection();
+                                      }}};
     RunCommand(window, u"BOOK", commands);
     EXPECT_EQ(seen, u"Dune");
 }
@@ -75,7 +79,8 @@ TEST(CommandDispatch, HandlerSeesTheLoadedPage) {
 TEST(CommandDispatch, ScopedCommandsReplaceAndRestoreTheActiveTable) {
     EXPECT_EQ(ActiveCommands().size(), 14u);
     {
-        ScopedCommands installed({{u"ONLY", [](CPageContext&) {}}});
+        ScopedCommands installed({{u"ONLY", [](CPageContext&) {
+                                   }}});
         ASSERT_EQ(ActiveCommands().size(), 1u);
         EXPECT_EQ(ActiveCommands()[0].keyword, u"ONLY");
     }

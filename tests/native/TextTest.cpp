@@ -46,7 +46,9 @@ TEST(Utf8, ConvertsBothWays) {
 }
 
 TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
-    EXPECT_EQ(Utf8ToWide("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToWide("a\xFF"
+                         "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(Utf8ToWide("\xC3"), u"\uFFFD") << "truncated sequence";
     EXPECT_EQ(Utf8ToWide("\xC0\x80"), u"\uFFFD") << "overlong form";
     EXPECT_EQ(Utf8ToWide("\xED\xA0\x80"), u"\uFFFD") << "encoded surrogate";
@@ -66,7 +68,8 @@ TEST(MessageFormat, FillsNumberedInserts) {
         std::vector<MessageArg> args;
         std::optional<std::string> expected;
     } cases[] = {
-        {"Cannot calculate answer %1", {std::string("(Division by zero)")},
+        {"Cannot calculate answer %1",
+         {std::string("(Division by zero)")},
          "Cannot calculate answer (Division by zero)"},
         {"%2 before %1", {std::string("b"), std::string("a")}, "a before b"},
         {"%1!d! items, %1!04x!", {std::int64_t{42}}, "42 items, 002a"},

@@ -74,9 +74,9 @@ bool ApplyOption(PageOptions& options, const std::string& name, const std::strin
 
 bool IsPageOption(const std::string& name) {
     static const char* const kNames[] = {
-        "--selection", "--selection-file", "--html", "--url",   "--frame-url",
-        "--title",     "--frame-title",    "--name", "--frame-name", "--host",
-        "--frame-host", "--screen",        "--module", "--locale", "--config"};
+        "--selection",  "--selection-file", "--html",   "--url",        "--frame-url",
+        "--title",      "--frame-title",    "--name",   "--frame-name", "--host",
+        "--frame-host", "--screen",         "--module", "--locale",     "--config"};
     for (const char* known : kNames) {
         if (name == known)
             return true;
@@ -84,7 +84,9 @@ bool IsPageOption(const std::string& name) {
     return false;
 }
 
-char16_t Lower(char16_t ch) { return ch >= u'A' && ch <= u'Z' ? ch - u'A' + u'a' : ch; }
+char16_t Lower(char16_t ch) {
+    return ch >= u'A' && ch <= u'Z' ? ch - u'A' + u'a' : ch;
+}
 
 } // namespace
 
@@ -105,7 +107,8 @@ std::u16string HostNameOfUrl(const std::u16string& url) {
         authority.erase(0, at + 1);
     std::size_t portColon = authority.rfind(u':');
     std::size_t bracket = authority.rfind(u']');
-    if (portColon != std::u16string::npos && (bracket == std::u16string::npos || portColon > bracket))
+    if (portColon != std::u16string::npos &&
+        (bracket == std::u16string::npos || portColon > bracket))
         authority.erase(portColon);
     for (char16_t& ch : authority)
         ch = Lower(ch);
@@ -153,8 +156,8 @@ void BuildPage(ToolContext& context) {
         frame->href = frameUrl;
         frame->title = options.frameTitle.value_or(options.title);
         frame->name = options.frameName.value_or(options.name);
-        frame->hostName = options.frameHost.value_or(
-            options.frameUrl ? HostNameOfUrl(frameUrl) : *top->hostName);
+        frame->hostName =
+            options.frameHost.value_or(options.frameUrl ? HostNameOfUrl(frameUrl) : *top->hostName);
         frame->screen = options.screen;
     }
     frame->selection = SelectionText{options.selection, options.html};

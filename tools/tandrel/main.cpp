@@ -33,7 +33,8 @@ std::string OwnPath() {
 /// Real files, with the configuration file beside the module read from another place.
 class CConfigRedirect : public CDiskFileSystem {
 public:
-    CConfigRedirect(std::string from, std::string to) : from_(std::move(from)), to_(std::move(to)) {}
+    CConfigRedirect(std::string from, std::string to)
+        : from_(std::move(from)), to_(std::move(to)) {}
     FileReadResult ReadWholeFile(std::string_view path) override {
         return CDiskFileSystem::ReadWholeFile(path == from_ ? std::string_view(to_) : path);
     }
@@ -56,7 +57,8 @@ void PrintHelp(std::ostream& out) {
            "  --frame-url URL         address of the frame (default: the top address)\n"
            "  --title, --frame-title  document titles\n"
            "  --name, --frame-name    window names\n"
-           "  --host, --frame-host    host names (default: the host of the address; empty for file:)\n"
+           "  --host, --frame-host    host names (default: the host of the address; empty for "
+           "file:)\n"
            "  --screen WxH            usable screen size (default 640x480)\n"
            "  --module PATH           module path (default: this program)\n"
            "  --locale CODE           the user's international currency symbol (default USD)\n"

@@ -1,0 +1,72 @@
+// The platform on Windows: the real registry, files, module resources, message boxes and the
+// ANSI code page. Thin wrappers; every decision stays in the portable core.
+#pragma once
+
+#include "common/Platform.h"
+
+#include <windows.h>
+
+namespace tandrel {
+
+class CWin32Registry : public IRegistry {
+public:
+    std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::string_view path) override;
+    std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::string_view path) override;
+    bool DeleteKey(RegRoot root, std::string_view path) override;
+    bool DeleteTree(RegRoot root, std::string_view path) override;
+};
+
+class CWin32FileSystem : public IFileSystem {
+public:
+    FileReadResult ReadWholeFile(std::string_view path) override;
+    bool WriteNewFile(std::string_view path, std::string_view bytes) override;
+    bool SetAttributes(std::string_view path, std::uint32_t attributes) override;
+    bool RemoveFile(std::string_view path) override;
+};
+
+/// The module whose path, resources and strings are served: the DLL itself, or the program.
+class CWin32Module : public IModule {
+public:
+    explicit CWin32Module(HMODULE module) : module_(module) {}
+    std::string ModulePath() override;
+    std::optional<std::string_view> FindModuleResource(std::string_view type, int id) override;
+    std::string LoadStringText(int id) override;
+
+private:
+    HMODULE module_;
+};
+
+class CWin32UserInterface : public IUserInterface {
+public:
+    int ShowMessageBox(WindowHandle owner, std::string_view text, std::string_view caption,
+                       std::uint32_t style) override;
+    void Beep(std::uint32_t type) override;
+    std::optional<WorkArea> GetWorkArea() override;
+    WindowHandle DesktopWindow() override;
+    int GetSystemMetric(int index) override;
+    bool BringWindowToFront(WindowHandle window) override;
+};
+
+class CWin32Text : public IText {
+public:
+    std::u16string AnsiToWide(std::string_view text) override;
+    std::string WideToAnsi(std::u16string_view text) override;
+    std::optional<std::string> FormatInserts(std::string_view pattern,
+                                             const std::vector<MessageArg>& args) override;
+};
+
+/// The Win32 platform of one module, installed as the process's platform.
+class CWin32Platform {
+public:
+    explicit CWin32Platform(HMODULE module) : module_(module) {}
+    Platform View();
+
+private:
+    CWin32Registry registry_;
+    CWin32FileSystem files_;
+    CWin32Module module_;
+    CWin32UserInterface ui_;
+    CWin32Text text_;
+};
+
+} // namespace tandrel

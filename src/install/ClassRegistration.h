@@ -1,0 +1,30 @@
+// Registration of the scriptable class under HKEY_CLASSES_ROOT: its ProgIDs and its class key.
+#pragma once
+
+#include "common/Status.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tandrel {
+
+/// One key, and optionally one value in it, that class registration writes.
+struct RegistrationRow {
+    std::string key;                 ///< below HKEY_CLASSES_ROOT
+    std::string valueName;           ///< empty: the key's default value
+    std::optional<std::string> data; ///< none: the key alone, no value
+};
+
+/// The keys and values of the class registration, parents before children, for a module path.
+std::vector<RegistrationRow> ClassRegistrationRows(const std::string& modulePath);
+
+/// Writes the class registration; the class key is replaced whole. Fails when a key cannot be
+/// created or a value cannot be written.
+HResult RegisterClassKeys();
+
+/// Removes what RegisterClassKeys wrote: values and keys, children before parents, and the
+/// class key whole; CLSID itself stays. Keys already gone count as removed.
+HResult UnregisterClassKeys();
+
+} // namespace tandrel

@@ -1,0 +1,55 @@
+#!/bin/sh
+# wine-prefix.sh setup|cleanup PREFIX: makes a fresh 64-bit Wine prefix with its own headless X
+# server, or stops both. The display number is kept in PREFIX/.display for wine-run.sh.
+set -eu
+action=$1
+prefix=$2
+export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all
+
+stop_all() {
+    if [ -d "$prefix" ]; then
+        wineserver -k 2>/dev/null || true
+        if [ -f "$prefix/.xvfb.pid" ]; then
+            kill "$(cat "$prefix/.xvfb.pid")" 2>/dev/null || true
+            rm -f "$prefix/.xvfb.pid"
+        fi
+    fi
+}
+
+case "$action" in
+setup)
+    stop_all
+    rm -rf "$prefix"
+    mkdir -p "$prefix"
+    # A private X server: -displayfd writes the number it picked once it accepts clients.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$prefix/.display.tmp" >/dev/null 2>&1 &
+    echo $! >"$prefix/.xvfb.pid"
+    for _ in $(seq 100); do
+        [ -s "$prefix/.display.tmp" ] && break
+        sleep 0.1
+    done
+    echo ":$(tr -d '\n' <"$prefix/.display.tmp")" >"$prefix/.display"
+    rm -f "$prefix/.display.tmp"
+    export DISPLAY="$(cat "$prefix/.display")"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # Window frames without a window manager, and the fonts dialogs are drawn with.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    fonts=/usr/share/wine/fonts
+    for font in tahoma.ttf tahomabd.ttf marlett.ttf; do
+        [ -f "$fonts/$font" ] && cp "$fonts/$font" "$prefix/drive_c/windows/Fonts/" || true
+    done
+    wineserver -w
+    # Keep the server between test programs: each then starts in a fraction of a second.
+    (wineserver -p >/dev/null 2>&1 &)
+    echo "Wine prefix ready at $prefix (display $DISPLAY)"
+    ;;
+cleanup)
+    stop_all
+    ;;
+*)
+    echo "usage: wine-prefix.sh setup|cleanup PREFIX" >&2
+    exit 2
+    ;;
+esac
