@@ -1,0 +1,148 @@
+#include "TestPlatform.h"
+
+#include "com/CommandDispatch.h"
+#include "install/ClassRegistration.h"
+#include "install/MenuRegistration.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tandrel {
+namespace {
+
+const std::string kFolder = "D:\\Tools With Blanks\\";
+const std::string kMenuExt = "Software\\Microsoft\\Internet Explorer\\MenuExt";
+const std::string kExtensions = "Software\\Microsoft\\Internet Explorer\\Extensions";
+const std::string kClassKey = "CLSID\\{A5B270CF-803F-4CC9-A9E9-F319C4629370}";
+
+class Install : public ::testing::Test {
+protected:
+    void SetUp() override { platform().module.SetModulePath(kFolder + "nubrix.dll"); }
+    CMemoryPlatform& platform() { return scope.platform; }
+    std::size_t SubKeyCount(const std::string& parent) {
+        std::size_t count = 0;
+        std::string below = AsciiLowerCopy(parent) + "\\";
+        for (const auto& [id, key] : platform().registry.Keys()) {
+            const std::string& path = id.second;
+            if (path.rfind(below, 0) == 0 && path.find('\\', below.size()) == std::string::npos)
+                ++count;
+        }
+        return count;
+    }
+    static std::string AsciiLowerCopy(std::string text) {
+        for (char& ch : text)
+            ch = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+        return text;
+    }
+    test::MemoryPlatformScope scope;
+};
+
+TEST(MenuTable, FollowsTheKeywordTableAndItsToolsIds) {
+    std::vector<CMenuRegistration> rows = MenuTable();
+    std::vector<Command> commands = ProductCommands();
+    ASSERT_EQ(rows.size(), commands.size());
+    std::set<std::string> toolsIds, pages;
+    const char* lastDigits[] = {"F0", "E0", "D0", "C0", "B0", "A0", "90",
+                                "80", "70", "65", "60", "50", "40", "30"};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].keyword);
+        EXPECT_EQ(std::u16string(rows[i].keyword.begin(), rows[i].keyword.end()),
+                  commands[i].keyword);
+        EXPECT_EQ(rows[i].toolsId,
+                  std::string("{72B4934A-801C-4436-B796-B177D90510") + lastDigits[i] + "}");
+        EXPECT_EQ(rows[i].contexts, 0x31u);
+        EXPECT_EQ(rows[i].scriptResource, 201);
+        EXPECT_TRUE(rows[i].secondArgument.empty() && rows[i].thirdArgument.empty());
+        toolsIds.insert(rows[i].toolsId);
+        pages.insert(rows[i].pageFile);
+    }
+    EXPECT_EQ(toolsIds.size(), 14u);
+    EXPECT_EQ(pages.size(), 14u);
+}
+
+TEST(ScriptPage, ReplacesEveryPlaceholder) {
+    CMenuRegistration row = MenuTable()[5];
+    row.secondArgument = "two";
+    EXPECT_EQ(ScriptPageText("a(!1,!2,!3) b(!1) !!1", row), "a(ISBN,two,) b(ISBN) !ISBN");
+    row.keyword = "!1x";
+    EXPECT_EQ(ScriptPageText("<!1>", row), "<!1x>") << "a replacement is not searched again";
+}
+
+TEST_F(Install, WritesKeysAndReadOnlyHiddenPagesForEveryRow) {
+    RegisterMenus(true);
+    EXPECT_EQ(SubKeyCount(kMenuExt), 14u);
+    EXPECT_EQ(SubKeyCount(kExtensions), 14u);
+    auto value = platform().registry.GetValue(RegRoot::CurrentUser, kMenuExt + "\\=>ISBN", "");
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->type, kRegSz);
+    EXPECT_EQ(value->data, "file:///" + kFolder + "isbn.htm" + '\0');
+    auto script = platform().registry.GetValue(
+        RegRoot::CurrentUser, kExtensions + "\\{72B4934A-801C-4436-B796-B177D9051065}", "Script");
+    ASSERT_TRUE(script);
+    EXPECT_EQ(script->data, kFolder + "search.htm" + '\0');
+    const auto& page = platform().files.Files().at(kFolder + "isbn.htm");
+    EXPECT_EQ(page.attributes, kFileReadOnly | kFileHidden);
+    EXPECT_NE(page.bytes.find("helper.Click( external.menuArguments, \"ISBN\", \"\", \"\" );\r\n"),
+              std::string::npos);
+}
+
+TEST_F(Install, UnwritablePagesAreSkippedAndTheKeysStillWritten) {
+    platform().files.DenyWritesUnder(kFolder);
+    RegisterMenus(true);
+    EXPECT_TRUE(platform().files.Files().empty());
+    EXPECT_EQ(SubKeyCount(kMenuExt), 14u);
+    EXPECT_EQ(SubKeyCount(kExtensions), 14u);
+}
+
+TEST_F(Install, AKeyThatCannotBeCreatedIsSkipped) {
+    platform().registry.DenyAccess(RegRoot::CurrentUser, kMenuExt + "\\=>Book");
+    RegisterMenus(true);
+    EXPECT_EQ(SubKeyCount(kMenuExt), 13u);
+    EXPECT_EQ(SubKeyCount(kExtensions), 14u);
+    EXPECT_TRUE(platform().files.Files().count(kFolder + "book.htm"));
+}
+
+TEST_F(Install, RemovingWhatWasNeverWrittenChangesNothing) {
+    RegisterMenus(false);
+    EXPECT_TRUE(platform().registry.Keys().empty());
+    EXPECT_TRUE(platform().files.Files().empty());
+}
+
+TEST_F(Install, ClassRegistrationReplacesAnOldClassKeyWhole) {
+    platform().registry.CreateKey(RegRoot::ClassesRoot, kClassKey + "\\Stale");
+    ASSERT_EQ(RegisterClassKeys(), kOk);
+    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, kClassKey + "\\Stale"));
+    auto server = platform().registry.GetValue(RegRoot::ClassesRoot, kClassKey + "\\InprocServer32",
+                                               "ThreadingModel");
+    ASSERT_TRUE(server);
+    EXPECT_EQ(server->data, std::string("Apartment") + '\0');
+}
+
+TEST_F(Install, ClassRegistrationFailsWhenAKeyCannotBeCreated) {
+    platform().registry.DenyAccess(RegRoot::ClassesRoot, "KVO.ATandrel");
+    EXPECT_TRUE(Failed(RegisterClassKeys()));
+}
+
+TEST_F(Install, ClassRemovalKeepsCLSIDAndKeysOfOthers) {
+    ASSERT_EQ(RegisterClassKeys(), kOk);
+    platform().registry.CreateKey(RegRoot::ClassesRoot,
+                                  "CLSID\\{00000000-0000-0000-0000-000000000001}");
+    platform().registry.CreateKey(RegRoot::ClassesRoot, "KVO.ATandrel\\AddedByOthers");
+    EXPECT_EQ(UnregisterClassKeys(), kOk);
+    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, kClassKey));
+    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, "KVO.ATandrel.1"));
+    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, "KVO.ATandrel\\CurVer"));
+    EXPECT_TRUE(platform().registry.HasKey(RegRoot::ClassesRoot, "KVO.ATandrel\\AddedByOthers"));
+    EXPECT_TRUE(platform().registry.HasKey(RegRoot::ClassesRoot,
+                                           "CLSID\\{00000000-0000-0000-0000-000000000001}"));
+}
+
+TEST_F(Install, ModuleFolderKeepsItsTrailingBackslash) {
+    EXPECT_EQ(ModuleFolder(), kFolder);
+    platform().module.SetModulePath("nubrix.dll");
+    EXPECT_EQ(ModuleFolder(), "");
+}
+
+} // namespace
+} // namespace tandrel
