@@ -1,5 +1,5 @@
-#!/ bin / sh
-#Installs every Debian package the two builds and the tests need.Quick when all are there.
+#!/bin/sh
+# Installs every Debian package the two builds and the tests need. Quick when all are there.
 set -eu
 
 packages="cmake make g++ googletest libbenchmark-dev clang-format
@@ -7,17 +7,16 @@ packages="cmake make g++ googletest libbenchmark-dev clang-format
     wine wine64 wine64-tools fonts-wine xvfb xauth x11-apps imagemagick"
 
 missing=""
-for package in $packages;
-do
-    if
-        !dpkg - query - W - f =
-            '${Status}' "$package" 2 > / dev / null | grep - q "install ok installed";
-then missing = "$missing $package" fi done
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
 
-    if[-n "$missing"];
-then echo "Installing:$missing" export DEBIAN_FRONTEND = noninteractive apt - get update -
-                                                             qq
-#shellcheck disable = SC2086
-                                                                 apt -
-                                                             get install - y - qq $missing >
-                                                         / dev / null fi
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq $missing >/dev/null
+fi
