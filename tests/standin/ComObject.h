@@ -3,8 +3,9 @@
 // can prove every reference handed out came back.
 #pragma once
 
-#include <unknwn.h>
 #include <windows.h>
+
+#include <unknwn.h>
 
 namespace tandrel::standin {
 

@@ -5,6 +5,9 @@
 
 #include "StandInLog.h"
 
+// Before ComPtr.h, which needs the platform's basic definitions.
+#include <windows.h>
+
 #include "common/win32/ComPtr.h"
 
 #include <mshtml.h>

@@ -2,8 +2,9 @@
 // receives (anchors inserted into its body).
 #pragma once
 
-#include <oleauto.h>
 #include <windows.h>
+
+#include <oleauto.h>
 
 #include <optional>
 #include <string>
