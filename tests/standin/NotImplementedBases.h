@@ -6,12 +6,12 @@
 // only the methods it answers; it implements IUnknown itself.
 #pragma once
 
+// clang-format off
 #include <windows.h>
 #include <oaidl.h>
 #include <mshtml.h>
 #include <exdisp.h>
 
-// clang-format off
 namespace tandrel::standin {
 
 template <typename Interface> class NotImplemented;
