@@ -20,8 +20,9 @@ HResult CMemoryWindow::GetTop(BrowserWindowPtr& top) {
     top = nullptr;
     if (Failed(topResult))
         return topResult;
-    if (!topIsNull)
-        top = TopWindow();
+    if (topIsNull)
+        return kFail;
+    top = TopWindow();
     return kOk;
 }
 

@@ -36,8 +36,9 @@ public:
         HRESULT hr = window_->get_top(topWindow.Out());
         if (FAILED(hr))
             return hr;
-        if (topWindow)
-            top = std::make_shared<CHtmlWindow>(topWindow);
+        if (!topWindow)
+            return E_FAIL;
+        top = std::make_shared<CHtmlWindow>(topWindow);
         return S_OK;
     }
 

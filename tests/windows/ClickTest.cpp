@@ -1,0 +1,207 @@
+// Click inside the test program, through the object's own interface, with stand-in pages: which
+// handler each keyword reaches, when Click beeps instead, and what the page context reads.
+#include "InProcessPlatform.h"
+#include "StandInPage.h"
+#include "WindowsTestSupport.h"
+
+#include "com/CommandDispatch.h"
+#include "com/win32/ATandrel.h"
+
+namespace tandrel::test {
+namespace {
+
+using standin::SelectionKind;
+using standin::StandInPage;
+using standin::StandInPageSpec;
+using standin::StandInWindowSpec;
+using standin::TopAnswer;
+
+const wchar_t* const kKeywords[] = {L"CONFIG", L"BOOK",      L"CONVERT", L"CURRENCY", L"EMAIL",
+                                    L"ISBN",   L"MOVIE",     L"MUSIC",   L"OTHER",    L"SEARCH",
+                                    L"STOCK",  L"TRANSLATE", L"UPC",     L"URL"};
+
+// What a handler saw of the page.
+struct SeenPage {
+    std::u16string selection, selectionHtml;
+    std::u16string frameAddress, frameName, frameHost, frameTitle;
+    std::u16string topAddress, topName, topHost, topTitle;
+    std::int32_t width = 0, height = 0;
+};
+
+class Click : public InProcessTest {
+protected:
+    Click() {
+        commands_ = ProductCommands();
+        for (Command& command : commands_) {
+            std::u16string keyword = command.keyword;
+            command.handler = [this, keyword](CPageContext& page) {
+                ran.push_back(keyword);
+                seen = SeenPage{
+                    page.GetSelection(),  page.GetSelectionHtml(),  page.GetFrameAddress(),
+                    page.GetFrameName(),  page.GetFrameHostName(),  page.GetFrameTitle(),
+                    page.GetTopAddress(), page.GetTopName(),        page.GetTopHostName(),
+                    page.GetTopTitle(),   page.GetAvailableWidth(), page.GetAvailableHeight()};
+            };
+        }
+        installed_ = std::make_unique<ScopedCommands>(commands_);
+        EXPECT_EQ(CATandrel::Create(nullptr, IID_IATandrel, reinterpret_cast<void**>(&object_)),
+                  S_OK);
+    }
+    ~Click() override {
+        if (object_)
+            object_->Release();
+    }
+
+    HRESULT Run(IUnknown* window, const wchar_t* keyword, const wchar_t* second = L"",
+                const wchar_t* third = L"") {
+        BSTR k = keyword ? SysAllocString(keyword) : nullptr;
+        BSTR s2 = SysAllocString(second), s3 = SysAllocString(third);
+        HRESULT hr = object_->Click(window, k, s2, s3);
+        SysFreeString(k);
+        SysFreeString(s2);
+        SysFreeString(s3);
+        return hr;
+    }
+
+    std::vector<std::u16string> ran;
+    SeenPage seen;
+
+private:
+    std::vector<Command> commands_;
+    std::unique_ptr<ScopedCommands> installed_;
+    IATandrel* object_ = nullptr;
+};
+
+TEST_F(Click, EachKeywordReachesItsOwnHandler) {
+    StandInPage page{StandInPageSpec{}};
+    for (const wchar_t* keyword : kKeywords) {
+        ran.clear();
+        EXPECT_EQ(Run(page.FrameWindow().Get(), keyword), S_OK);
+        std::u16string expected(reinterpret_cast<const char16_t*>(keyword));
+        EXPECT_EQ(ran, std::vector<std::u16string>{expected});
+    }
+    EXPECT_TRUE(ui.beeps.empty());
+}
+
+TEST_F(Click, OtherKeywordsAndArgumentsBeepOrAreIgnored) {
+    StandInPage page{StandInPageSpec{}};
+    EXPECT_EQ(Run(page.FrameWindow().Get(), L"book"), S_OK);
+    EXPECT_EQ(Run(page.FrameWindow().Get(), nullptr), S_OK);
+    EXPECT_EQ(Run(page.FrameWindow().Get(), L"ISBN "), S_OK);
+    EXPECT_TRUE(ran.empty());
+    EXPECT_EQ(ui.beeps, (std::vector<std::uint32_t>{MB_ICONHAND, MB_ICONHAND, MB_ICONHAND}));
+
+    EXPECT_EQ(Run(page.FrameWindow().Get(), L"ISBN", L"extra", L"more"), S_OK);
+    EXPECT_EQ(ran, std::vector<std::u16string>{u"ISBN"});
+    EXPECT_EQ(ui.beeps.size(), 3u);
+}
+
+TEST_F(Click, AnObjectThatIsNotABrowserWindowBeepsOnce) {
+    StandInPage page{StandInPageSpec{}};
+    auto notAWindow = standin::CreateNonWindowObject(page.SharedLog());
+    EXPECT_EQ(Run(notAWindow.Get(), L"BOOK"), S_OK);
+    EXPECT_EQ(Run(nullptr, L"BOOK"), S_OK);
+    EXPECT_TRUE(ran.empty());
+    EXPECT_EQ(ui.beeps, (std::vector<std::uint32_t>{MB_ICONHAND, MB_ICONHAND}));
+    EXPECT_TRUE(ui.messageBoxes.empty());
+}
+
+TEST_F(Click, AWindowWithoutTopBeeps) {
+    for (TopAnswer answer : {TopAnswer::kFails, TopAnswer::kNull}) {
+        StandInPageSpec spec;
+        spec.top.top = answer;
+        StandInPage page(spec);
+        ui.beeps.clear();
+        EXPECT_EQ(Run(page.FrameWindow().Get(), L"ISBN"), S_OK);
+        EXPECT_TRUE(ran.empty());
+        EXPECT_EQ(ui.beeps, std::vector<std::uint32_t>{MB_ICONHAND});
+    }
+}
+
+TEST_F(Click, LoadsEveryFieldFromAFramesetPage) {
+    StandInPageSpec spec;
+    spec.top.href = u"https://example.com/frames.html";
+    spec.top.hostName = u"example.com";
+    spec.top.title = u"Frameset";
+    spec.top.name = u"outer";
+    spec.top.screen = standin::StandInScreenSize{1280, 1024};
+    StandInWindowSpec frame;
+    frame.href = u"https://books.example.org/list.html";
+    frame.hostName = u"books.example.org";
+    frame.title = u"Book list";
+    frame.name = u"content";
+    frame.selectionText = u"ISBN 0-306-40615-2\r\n";
+    frame.selectionHtml = u"<b>ISBN</b> 0-306-40615-2<br>";
+    spec.frame = frame;
+    StandInPage page(spec);
+
+    ASSERT_EQ(Run(page.FrameWindow().Get(), L"ISBN"), S_OK);
+    ASSERT_EQ(ran.size(), 1u);
+    EXPECT_EQ(seen.selection, u"ISBN 0-306-40615-2\r\n");
+    EXPECT_EQ(seen.selectionHtml, u"<b>ISBN</b> 0-306-40615-2<br>");
+    EXPECT_EQ(seen.frameAddress, u"https://books.example.org/list.html");
+    EXPECT_EQ(seen.frameHost, u"books.example.org");
+    EXPECT_EQ(seen.frameTitle, u"Book list");
+    EXPECT_EQ(seen.frameName, u"content");
+    EXPECT_EQ(seen.topAddress, u"https://example.com/frames.html");
+    EXPECT_EQ(seen.topHost, u"example.com");
+    EXPECT_EQ(seen.topTitle, u"Frameset");
+    EXPECT_EQ(seen.topName, u"outer");
+    EXPECT_EQ(seen.width, 1280);
+    EXPECT_EQ(seen.height, 1024);
+}
+
+TEST_F(Click, FailedReadsLeaveFieldsEmpty) {
+    StandInPageSpec spec;
+    spec.top.name.reset();
+    spec.top.href.reset();
+    spec.top.hostName.reset();
+    spec.top.title.reset();
+    spec.top.selectionText.reset();
+    spec.top.selectionHtml = u"<i>kept</i>";
+    StandInPage page(spec);
+    ASSERT_EQ(Run(page.FrameWindow().Get(), L"URL"), S_OK);
+    ASSERT_EQ(ran.size(), 1u);
+    EXPECT_EQ(seen.topName, u"");
+    EXPECT_EQ(seen.topAddress, u"");
+    EXPECT_EQ(seen.frameHost, u"");
+    EXPECT_EQ(seen.topTitle, u"");
+    EXPECT_EQ(seen.selection, u"");
+    EXPECT_EQ(seen.selectionHtml, u"<i>kept</i>");
+}
+
+TEST_F(Click, SelectionThatIsNotTextGivesNoSelection) {
+    for (SelectionKind kind : {SelectionKind::kControlRange, SelectionKind::kNoSelectionObject,
+                               SelectionKind::kSelectionReadFails}) {
+        StandInPageSpec spec;
+        spec.top.selectionKind = kind;
+        spec.top.selectionText = u"text";
+        spec.top.selectionHtml = u"html";
+        StandInPage page(spec);
+        ran.clear();
+        ASSERT_EQ(Run(page.FrameWindow().Get(), L"SEARCH"), S_OK);
+        ASSERT_EQ(ran.size(), 1u);
+        EXPECT_EQ(seen.selection, u"");
+        EXPECT_EQ(seen.selectionHtml, u"");
+    }
+}
+
+TEST_F(Click, ScreenFallsBackToTheWorkAreaThenToDefaults) {
+    StandInPageSpec spec;
+    spec.top.screen.reset();
+    StandInPage page(spec);
+
+    RECT area = {};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
+    ASSERT_EQ(Run(page.FrameWindow().Get(), L"CONVERT"), S_OK);
+    EXPECT_EQ(seen.width, area.right - area.left);
+    EXPECT_EQ(seen.height, area.bottom - area.top);
+
+    ui.workArea.reset();
+    ASSERT_EQ(Run(page.FrameWindow().Get(), L"CONVERT"), S_OK);
+    EXPECT_EQ(seen.width, 640);
+    EXPECT_EQ(seen.height, 480);
+}
+
+} // namespace
+} // namespace tandrel::test

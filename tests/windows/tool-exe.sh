@@ -1,0 +1,13 @@
+#!/bin/sh
+# tool-exe.sh TANDREL_EXE: the tool's Windows build answers like the native one.
+set -eu
+tool=$1
+fail() { echo "FAILED: $*"; exit 1; }
+
+wine "$tool" --help | grep -q "collapse" || fail "--help lists collapse"
+out=$(wine "$tool" collapse --selection "  two   words " | tr -d '\r')
+[ "$out" = "two words" ] || fail "collapse printed [$out]"
+status=0
+wine "$tool" no-such-command >/dev/null 2>&1 || status=$?
+[ "$status" -eq 2 ] || fail "unknown subcommand exits 2, got $status"
+echo "tandrel.exe ok"
