@@ -10,6 +10,8 @@ const std::vector<Subcommand>& AllSubcommands() {
          RunSections},
         {"links", "links PREFIX [--fields]   the link entries of the prefix with their starting ticks",
          RunLinks},
+        {"lint", "lint FILE                 what a careful reader would point out in the file",
+         RunLint},
     };
     return subcommands;
 }

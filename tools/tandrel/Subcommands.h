@@ -9,6 +9,7 @@ namespace tandrel::tool {
 int RunCollapse(ToolContext& context);
 int RunSections(ToolContext& context);
 int RunLinks(ToolContext& context);
+int RunLint(ToolContext& context);
 
 struct Subcommand {
     const char* name;
