@@ -1,0 +1,37 @@
+// The command line of standin.exe: the page to build and the script to run on it.
+#pragma once
+
+#include "StandInPage.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tandrel::standin {
+
+struct BrowserOptions {
+    StandInPageSpec page;
+    std::optional<std::u16string> menuText;   ///< --menu: run this installed menu entry
+    std::optional<std::u16string> scriptFile; ///< --script: run this file instead
+    bool screenGiven = false;                 ///< --screen was given (else the work area serves)
+    bool showWindow = false;                  ///< --show-window: show the browser window
+    bool help = false;
+};
+
+/// Reads the arguments after the program name. Options (each with one value unless marked):
+/// --menu TEXT, --script FILE, --selection TEXT, --html HTML, --url URL, --frame-url URL,
+/// --title T, --frame-title T, --name N, --frame-name N, --host H, --frame-host H,
+/// --screen WxH or "none", --selection-kind text|control|none, and the switches --refuse-open,
+/// --refuse-navigate, --no-body, --show-window, --help. Any --frame-* option makes a page with
+/// a frame, which then holds the selection and the body (--selection-kind and --no-body apply to
+/// it); open and navigate go to the top window (--refuse-open, --refuse-navigate). Host names
+/// default to those of the addresses; the selection's HTML defaults to its text with HTML's special
+/// characters escaped. Exactly one of
+/// --menu and --script is required (unless --help). None, with a message, on a bad command line.
+std::optional<BrowserOptions> ParseBrowserOptions(const std::vector<std::u16string>& arguments,
+                                                  std::string& error);
+
+/// The usage text printed by --help and after a command-line error.
+const char* BrowserUsage();
+
+} // namespace tandrel::standin
