@@ -2,7 +2,6 @@
 
 #include "common/TextConversion.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -20,16 +19,21 @@ std::string ReadSelectionFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// A whole number made of digits only; none for anything else (signs included).
+std::optional<std::int32_t> ParseDimension(const std::string& text) {
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return static_cast<std::int32_t>(std::stol(text));
+}
+
 ScreenSize ParseScreen(const std::string& text) {
     std::size_t x = text.find('x');
-    char* end = nullptr;
     if (x != std::string::npos) {
-        long width = std::strtol(text.c_str(), &end, 10);
-        if (end == text.c_str() + x) {
-            long height = std::strtol(text.c_str() + x + 1, &end, 10);
-            if (*end == '\0' && x + 1 < text.size() && width >= 0 && height >= 0)
-                return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
-        }
+        auto width = ParseDimension(text.substr(0, x));
+        auto height = ParseDimension(text.substr(x + 1));
+        if (width && height)
+            return {*width, *height};
     }
     throw UsageError{"--screen takes WIDTHxHEIGHT, such as 1024x768"};
 }

@@ -1,0 +1,50 @@
+#!/bin/sh
+# tool_page_test.sh TANDREL: the tool's page options, help and usage errors, end to end.
+set -u
+tool=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+expect() { # expect NAME EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then
+        echo "FAILED $1: expected [$2], got [$3]"
+        failures=$((failures + 1))
+    fi
+}
+
+expect_status() { # expect_status NAME STATUS COMMAND...
+    name=$1 want=$2
+    shift 2
+    "$@" >/dev/null 2>"$work/stderr"
+    got=$?
+    expect "$name (exit status)" "$want" "$got"
+}
+
+expect "collapse" "alpha beta gamma" "$("$tool" collapse --selection "  alpha   beta
+ gamma ")"
+expect "collapse, option after" "x y" "$("$tool" --selection=" x	y " collapse)"
+expect "collapse, UTF-8 kept" "café crème" "$("$tool" collapse --selection " café  crème ")"
+expect "collapse, nothing selected" "" "$("$tool" collapse)"
+
+printf '  from\r\n a   file  ' >"$work/selection.txt"
+expect "selection file" "from a file" "$("$tool" collapse --selection-file "$work/selection.txt")"
+expect "selection from standin" "piped in" "$(printf ' piped \n in ' | "$tool" collapse --selection-file -)"
+
+# A selection far larger than one argument may be.
+awk 'BEGIN { for (i = 0; i < 200000; i++) printf "word%d   ", i }' >"$work/large.txt"
+words=$("$tool" collapse --selection-file "$work/large.txt" | wc -w)
+expect "large selection" "200000" "$(echo $words)"
+
+expect_status "help" 0 "$tool" --help
+"$tool" --help | grep -q "collapse" || { echo "FAILED help lists collapse"; failures=$((failures + 1)); }
+expect_status "no subcommand" 2 "$tool"
+expect_status "unknown subcommand" 2 "$tool" frobnicate
+expect_status "missing value" 2 "$tool" collapse --selection
+expect_status "bad screen" 2 "$tool" collapse --screen 12
+expect_status "missing selection file" 2 "$tool" collapse --selection-file "$work/none.txt"
+expect_status "extra argument" 2 "$tool" collapse surplus
+grep -q "tandrel:" "$work/stderr" || { echo "FAILED usage errors name the tool"; failures=$((failures + 1)); }
+
+[ "$failures" -eq 0 ] && echo "tool page options: all passed"
+[ "$failures" -eq 0 ]
