@@ -289,10 +289,10 @@ private:
         prefixes.push_back(kUnitPrefix.substr(0, kUnitPrefix.size() - 1));
         std::string_view written = line.name.substr(0, line.name.find(':'));
         std::optional<std::string_view> close = ClosestName(written, prefixes);
-        Report(line.number, "section " + Quote(line.name) + " has no prefix the system reads (" +
-                                std::string(kReadPrefixesText) +
-                                "): the reader ignores it and its keys" +
-                                (close ? "; did you mean the prefix " + Quote(*close) + ":?" : ""));
+        Report(line.number,
+               "section " + Quote(line.name) + " has no prefix the system reads (" +
+                   std::string(kReadPrefixesText) + "): the reader ignores it and its keys" +
+                   (close ? "; did you mean " + Quote(std::string(*close) + ":") + "?" : ""));
     }
 
     // Two heads of one name are two entries (or two sets of units); entries share the remembered
@@ -504,7 +504,8 @@ private:
         if (StartsWithIgnoreAsciiCase(key.value, "javascript:"))
             return;
         constexpr std::string_view kMacroLetters = "CcDdFfHhIiLlOoSsTtUuWw";
-        for (std::size_t pos = key.value.find('!'); pos + 1 < key.value.size();
+        for (std::size_t pos = key.value.find('!');
+             pos != std::string_view::npos && pos + 1 < key.value.size();
              pos = key.value.find('!', pos + 1)) {
             if (kMacroLetters.find(key.value[pos + 1]) == std::string_view::npos)
                 continue;

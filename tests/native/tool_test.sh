@@ -97,6 +97,35 @@ check "unknown prefix (links)" 1 "$tmp/nothing" "$tool" links NOPE: --config "$c
 check "sections without a prefix" 2 "$tmp/nothing" "$tool" sections
 check "links with two prefixes" 2 "$tmp/nothing" "$tool" links ISBN: BOOK:
 
+# lint: one FILE:LINE: line per finding, the file named as given, exit 1 when anything is found.
+# The user file above has an empty windowName, words after a head, a flag written "on" and a
+# system section.
+{
+    printf 'user.ini:6: windowName is empty: an empty value keeps the default window name, "_blank"\n'
+    printf 'user.ini:8: the text after "]" is ignored: "trailing words"\n'
+    printf 'user.ini:11: the value "on" of exclusive is neither yes nor no: the reader looks only at its first byte (1, T, Y mean yes; 0, F, N mean no), so the flag keeps its default, no\n'
+    printf 'user.ini:13: section "SYSTEM:Home" is ignored: the system entries are read from the module only, never from this file\n'
+} >"$tmp/lint-user"
+lint_tool=$(cd "$(dirname "$tool")" && pwd)/$(basename "$tool")
+check "lint names the file as given" 1 "$tmp/lint-user" sh -c 'cd "$1" && "$2" lint user.ini' sh "$tmp" "$lint_tool"
+
+# Windows-1252 in a finding comes out as UTF-8; CR alone ends lines.
+printf '[UNIT:Temp\r category=temperature\r ten+0=\260C, C\r Gr\366\337e=1\r' >"$tmp/units.ini"
+{
+    printf '%s:1: the head has no "]": the reader names the section by the whole rest of the line, "UNIT:Temp"\n' "$tmp/units.ini"
+    printf '%s:3: in ten+0, " C" begins with a blank: a unit after an amount is looked up without the blanks before it, so that alias is never recognised\n' "$tmp/units.ini"
+    printf '%s:4: the reader ignores the key "Gr\303\266\303\237e": unit sections read category, a, b, invert and ten-18 to ten+18\n' "$tmp/units.ini"
+} >"$tmp/lint-units"
+check "lint of unit sections" 1 "$tmp/lint-units" "$tool" lint "$tmp/units.ini"
+
+printf '# fine\r\n[ISBN:Fine]\r\nurl=https://fine.example/?q=!S\r\nexclusive=yes\r\n' >"$tmp/fine.ini"
+check "lint of a clean file" 0 "$tmp/nothing" "$tool" lint "$tmp/fine.ini"
+check "lint of an empty file" 0 "$tmp/nothing" "$tool" lint "$tmp/empty.ini"
+check "lint of a missing file" 2 "$tmp/nothing" "$tool" lint "$tmp/missing.ini"
+grep -q 'missing.ini' "$tmp/err" || fail "lint of a missing file: no message on standard error"
+check "lint without a file" 2 "$tmp/nothing" "$tool" lint
+check "lint with two files" 2 "$tmp/nothing" "$tool" lint "$tmp/fine.ini" "$tmp/fine.ini"
+
 if [ "$failures" -ne 0 ]; then
     printf '%d check(s) failed\n' "$failures" >&2
     exit 1
