@@ -44,10 +44,6 @@ namespace tandrel {
 struct LintFinding {
     int line = 0;
     std::string message;
-
-    bool operator==(const LintFinding& other) const {
-        return line == other.line && message == other.message;
-    }
 };
 
 /// Which text is checked: the link configuration (the file beside the module, or the stored
