@@ -37,21 +37,21 @@ private:
     long liveBefore_ = 0;
 };
 
-StandInPageSpec FramesetPage() {
-    StandInPageSpec spec;
-    spec.top.name = u"";
-    spec.top.href = u"http://www.example.com/frames.html";
-    spec.top.hostName = u"www.example.com";
-    spec.top.title = u"Frameset";
-    spec.top.screen = StandInScreenSize{1280, 994};
-    spec.frame = StandInWindowSpec{};
-    spec.frame->name = u"content";
-    spec.frame->href = u"http://books.example.org/item?id=7";
-    spec.frame->hostName = u"books.example.org";
-    spec.frame->title = u"A book";
-    spec.frame->selectionText = u"  ISBN 0-306-40615-2 \r\n";
-    spec.frame->selectionHtml = u"<B>ISBN 0-306-40615-2</B>";
-    return spec;
+StandInPageDescription FramesetPage() {
+    StandInPageDescription described;
+    described.top.name = u"";
+    described.top.href = u"http://www.example.com/frames.html";
+    described.top.hostName = u"www.example.com";
+    described.top.title = u"Frameset";
+    described.top.screen = StandInScreenSize{1280, 994};
+    described.frame = StandInWindowDescription{};
+    described.frame->name = u"content";
+    described.frame->href = u"http://books.example.org/item?id=7";
+    described.frame->hostName = u"books.example.org";
+    described.frame->title = u"A book";
+    described.frame->selectionText = u"  ISBN 0-306-40615-2 \r\n";
+    described.frame->selectionHtml = u"<B>ISBN 0-306-40615-2</B>";
+    return described;
 }
 
 TEST_F(HtmlWindowAdapterTest, ReadsFrameAndTopOfAFramesetPage) {
@@ -84,13 +84,13 @@ TEST_F(HtmlWindowAdapterTest, ReadsFrameAndTopOfAFramesetPage) {
 }
 
 TEST_F(HtmlWindowAdapterTest, FailedReadsAnswerNone) {
-    StandInPageSpec spec;
-    spec.top.name = std::nullopt;
-    spec.top.href = std::nullopt;
-    spec.top.hostName = std::nullopt;
-    spec.top.title = std::nullopt;
-    spec.top.screen = std::nullopt;
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.name = std::nullopt;
+    described.top.href = std::nullopt;
+    described.top.hostName = std::nullopt;
+    described.top.title = std::nullopt;
+    described.top.screen = std::nullopt;
+    StandInPage page(described);
     BrowserWindowPtr window = Wrap(page);
     EXPECT_EQ(window->GetName(), std::nullopt);
     EXPECT_EQ(window->GetHref(), std::nullopt);
@@ -114,19 +114,19 @@ TEST_F(HtmlWindowAdapterTest, SelectionOnlyFromATextRange) {
                  {SelectionKind::kNoSelectionObject, false},
                  {SelectionKind::kSelectionReadFails, false}};
     for (const Case& c : cases) {
-        StandInPageSpec spec;
-        spec.top.selectionKind = c.kind;
-        spec.top.selectionText = u"word";
-        StandInPage page(spec);
+        StandInPageDescription described;
+        described.top.selectionKind = c.kind;
+        described.top.selectionText = u"word";
+        StandInPage page(described);
         EXPECT_EQ(Wrap(page)->GetSelection().has_value(), c.expected) << static_cast<int>(c.kind);
     }
 }
 
 TEST_F(HtmlWindowAdapterTest, SelectionTextAndHtmlAreReadEachOnItsOwn) {
-    StandInPageSpec spec;
-    spec.top.selectionText = std::nullopt;
-    spec.top.selectionHtml = u"<I>x</I>";
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.selectionText = std::nullopt;
+    described.top.selectionHtml = u"<I>x</I>";
+    StandInPage page(described);
     std::optional<SelectionText> selection = Wrap(page)->GetSelection();
     ASSERT_TRUE(selection);
     EXPECT_EQ(selection->text, std::nullopt);
@@ -134,18 +134,18 @@ TEST_F(HtmlWindowAdapterTest, SelectionTextAndHtmlAreReadEachOnItsOwn) {
 }
 
 TEST_F(HtmlWindowAdapterTest, TopFailuresGiveFailureCodes) {
-    StandInPageSpec spec;
-    spec.frame = StandInWindowSpec{};
-    spec.frame->top = TopAnswer::kFails;
-    spec.frame->topFailure = E_ACCESSDENIED;
+    StandInPageDescription described;
+    described.frame = StandInWindowDescription{};
+    described.frame->top = TopAnswer::kFails;
+    described.frame->topFailure = E_ACCESSDENIED;
     {
-        StandInPage page(spec);
+        StandInPage page(described);
         BrowserWindowPtr top;
         EXPECT_EQ(Wrap(page)->GetTop(top), static_cast<HResult>(E_ACCESSDENIED));
         EXPECT_FALSE(top);
     }
-    spec.frame->top = TopAnswer::kNull;
-    StandInPage page(spec);
+    described.frame->top = TopAnswer::kNull;
+    StandInPage page(described);
     BrowserWindowPtr top;
     EXPECT_TRUE(Failed(Wrap(page)->GetTop(top))) << "a null top counts as a failure";
     EXPECT_FALSE(top);
@@ -181,18 +181,18 @@ TEST_F(HtmlWindowAdapterTest, OpenPassesItsArgumentsAndAnswersTheOpenedWindow) {
 }
 
 TEST_F(HtmlWindowAdapterTest, RefusedOpenGivesNoWindow) {
-    StandInPageSpec spec;
-    spec.top.openRefused = true;
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.openRefused = true;
+    StandInPage page(described);
     EXPECT_FALSE(Wrap(page)->Open(u"http://a.example/", u"_blank", u""));
     EXPECT_EQ(page.Log().EventsOf(StandInEvent::Kind::kOpen).size(), 1u);
 }
 
 TEST_F(HtmlWindowAdapterTest, NavigateAnswersWhatTheBrowserSaid) {
     for (HRESULT result : {S_OK, E_ACCESSDENIED}) {
-        StandInPageSpec spec;
-        spec.top.navigateResult = result;
-        StandInPage page(spec);
+        StandInPageDescription described;
+        described.top.navigateResult = result;
+        StandInPage page(described);
         EXPECT_EQ(Wrap(page)->Navigate(u"mailto:a@example.com?subject=x"),
                   static_cast<HResult>(result));
         auto navigations = page.Log().EventsOf(StandInEvent::Kind::kNavigate);
@@ -202,9 +202,9 @@ TEST_F(HtmlWindowAdapterTest, NavigateAnswersWhatTheBrowserSaid) {
 }
 
 TEST_F(HtmlWindowAdapterTest, BringToFrontReachesTheBrowserWindowThroughTop) {
-    StandInPageSpec spec = FramesetPage();
-    spec.top.browserWindow = 0x4242;
-    StandInPage page(spec);
+    StandInPageDescription described = FramesetPage();
+    described.top.browserWindow = 0x4242;
+    StandInPage page(described);
     BrowserWindowPtr opened = TopOf(Wrap(page))->Open(u"http://a.example/", u"", u"");
     ASSERT_TRUE(opened);
     EXPECT_TRUE(opened->BringToFront());
@@ -217,14 +217,14 @@ TEST_F(HtmlWindowAdapterTest, BringToFrontReachesTheBrowserWindowThroughTop) {
 }
 
 TEST_F(HtmlWindowAdapterTest, BringToFrontFailsWithoutABrowserWindowOrTop) {
-    StandInPageSpec spec;
+    StandInPageDescription described;
     {
-        StandInPage page(spec); // no browser window handle
+        StandInPage page(described); // no browser window handle
         EXPECT_FALSE(Wrap(page)->BringToFront());
     }
-    spec.top.browserWindow = 0x4242;
-    spec.top.top = TopAnswer::kNull;
-    StandInPage page(spec);
+    described.top.browserWindow = 0x4242;
+    described.top.top = TopAnswer::kNull;
+    StandInPage page(described);
     EXPECT_FALSE(Wrap(page)->BringToFront());
     EXPECT_TRUE(platform_.ui.foregroundWindows.empty());
 }
@@ -253,17 +253,19 @@ TEST_F(HtmlWindowAdapterTest, InsertedAnchorIsClicked) {
 TEST_F(HtmlWindowAdapterTest, AnchorFailuresAreReported) {
     struct Case {
         const char* what;
-        void (*describe)(StandInWindowSpec&);
+        void (*describe)(StandInWindowDescription&);
         bool hasBody, inserted, clicked;
     } cases[] = {
-        {"no body", [](StandInWindowSpec& w) { w.hasBody = false; }, false, false, false},
-        {"insert fails", [](StandInWindowSpec& w) { w.insertFails = true; }, true, false, false},
-        {"click fails", [](StandInWindowSpec& w) { w.clickFails = true; }, true, true, false},
+        {"no body", [](StandInWindowDescription& w) { w.hasBody = false; }, false, false, false},
+        {"insert fails", [](StandInWindowDescription& w) { w.insertFails = true; }, true, false,
+         false},
+        {"click fails", [](StandInWindowDescription& w) { w.clickFails = true; }, true, true,
+         false},
     };
     for (const Case& c : cases) {
-        StandInPageSpec spec;
-        c.describe(spec.top);
-        StandInPage page(spec);
+        StandInPageDescription described;
+        c.describe(described.top);
+        StandInPage page(described);
         BrowserWindowPtr window = Wrap(page);
         EXPECT_EQ(window->HasBody(), c.hasBody) << c.what;
         EXPECT_EQ(window->InsertAtBodyEnd(u"<A ID=\"NUBRIX7587\" HREF=\"x\">T</A>"), c.inserted)
@@ -271,7 +273,7 @@ TEST_F(HtmlWindowAdapterTest, AnchorFailuresAreReported) {
         EXPECT_EQ(window->ClickAnchor(u"NUBRIX7587"), c.clicked) << c.what;
     }
     // An anchor that was never inserted cannot be clicked.
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     EXPECT_FALSE(Wrap(page)->ClickAnchor(u"NUBRIX7587"));
     EXPECT_TRUE(page.Log().EventsOf(StandInEvent::Kind::kClick).empty());
 }

@@ -25,7 +25,7 @@ TEST(BrowserOptionsTest, PageWithoutFrames) {
     ASSERT_TRUE(options);
     EXPECT_EQ(options->menuText, u"=>ISBN");
     EXPECT_FALSE(options->page.frame);
-    const StandInWindowSpec& top = options->page.top;
+    const StandInWindowDescription& top = options->page.top;
     EXPECT_EQ(top.href, u"http://www.example.com:80/a?b");
     EXPECT_EQ(top.hostName, u"www.example.com");
     EXPECT_EQ(top.title, u"A page");
@@ -45,8 +45,8 @@ TEST(BrowserOptionsTest, FrameHoldsSelectionAndBodyWhileTopOpensAndNavigates) {
                           u"--refuse-open", u"--refuse-navigate", u"--screen", u"none"});
     ASSERT_TRUE(options);
     ASSERT_TRUE(options->page.frame);
-    const StandInWindowSpec& top = options->page.top;
-    const StandInWindowSpec& frame = *options->page.frame;
+    const StandInWindowDescription& top = options->page.top;
+    const StandInWindowDescription& frame = *options->page.frame;
     EXPECT_EQ(top.hostName, u"given.example");
     EXPECT_EQ(frame.hostName, u"");
     EXPECT_EQ(frame.selectionText, u"word");
@@ -123,10 +123,10 @@ private:
 };
 
 TEST_F(ScriptHostTest, ScriptReachesThePageThroughMenuArguments) {
-    StandInPageSpec spec;
-    spec.top.name = u"main";
-    spec.frame = StandInWindowSpec{};
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.name = u"main";
+    described.frame = StandInWindowDescription{};
+    StandInPage page(described);
     ScriptRun run =
         Run(page, u"var w = external.menuArguments;\n"
                   u"var top = w.top;\n"
@@ -141,7 +141,7 @@ TEST_F(ScriptHostTest, ScriptReachesThePageThroughMenuArguments) {
 }
 
 TEST_F(ScriptHostTest, ErrorsGiveTheirLineInThePageAndDescription) {
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     ScriptRun run =
         Run(page, u"\r\nexternal.menuArguments.navigate('x:1');\r\nnoSuchName.call();\r\n", 4);
     EXPECT_EQ(run.outcome, ScriptRun::Outcome::kScriptError);
@@ -155,9 +155,9 @@ TEST_F(ScriptHostTest, ErrorsGiveTheirLineInThePageAndDescription) {
 }
 
 TEST_F(ScriptHostTest, BrowserErrorsReachTheScript) {
-    StandInPageSpec spec;
-    spec.top.navigateResult = E_ACCESSDENIED;
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.navigateResult = E_ACCESSDENIED;
+    StandInPage page(described);
     ScriptRun run = Run(page, u"var refused = false;\n"
                               u"try { external.menuArguments.navigate('mailto:a@b'); }\n"
                               u"catch (e) { refused = true; }\n"
@@ -169,7 +169,7 @@ TEST_F(ScriptHostTest, BrowserErrorsReachTheScript) {
 TEST_F(ScriptHostTest, ScriptsCreateRegisteredObjects) {
     // The menu pages create the system's object with ActiveXObject; any registered class shows
     // that the hosted engine allows it.
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     ScriptRun run = Run(page, u"var d = new ActiveXObject('Scripting.Dictionary');\n"
                               u"d.Add('k', 'v');\n"
                               u"external.menuArguments.navigate('x:' + d.Item('k'));\n");

@@ -11,13 +11,13 @@ namespace {
 
 class CStandInDocument : public ComObject<NotImplemented<IHTMLDocument2>> {
 public:
-    CStandInDocument(const StandInWindowSpec& spec, std::u16string label,
+    CStandInDocument(const StandInWindowDescription& described, std::u16string label,
                      std::shared_ptr<StandInLog> log)
-        : spec_(spec), label_(std::move(label)), log_(std::move(log)),
+        : described_(described), label_(std::move(label)), log_(std::move(log)),
           content_(std::make_shared<BodyContent>()) {
         // The body is one element for the page's whole life: what is inserted stays.
-        if (spec_.hasBody)
-            body_ = CreateBody(content_, spec_.insertFails, label_, log_);
+        if (described_.hasBody)
+            body_ = CreateBody(content_, described_.insertFails, label_, log_);
     }
 
     // IHTMLDocument2
@@ -26,9 +26,9 @@ public:
         if (!p)
             return E_POINTER;
         *p = nullptr;
-        if (!spec_.title)
+        if (!described_.title)
             return E_FAIL;
-        *p = NewBstr(*spec_.title);
+        *p = NewBstr(*described_.title);
         return S_OK;
     }
 
@@ -37,13 +37,13 @@ public:
         if (!p)
             return E_POINTER;
         *p = nullptr;
-        switch (spec_.selectionKind) {
+        switch (described_.selectionKind) {
         case SelectionKind::kSelectionReadFails:
             return E_FAIL;
         case SelectionKind::kNoSelectionObject:
             return S_OK;
         default:
-            return CreateSelection(spec_, log_)
+            return CreateSelection(described_, log_)
                 ->QueryInterface(IID_IHTMLSelectionObject, reinterpret_cast<void**>(p));
         }
     }
@@ -63,7 +63,7 @@ public:
         if (!p)
             return E_POINTER;
         *p = nullptr;
-        return CreateAnchors(content_, spec_.clickFails, label_, log_)
+        return CreateAnchors(content_, described_.clickFails, label_, log_)
             ->QueryInterface(IID_IHTMLElementCollection, reinterpret_cast<void**>(p));
     }
 
@@ -75,7 +75,7 @@ protected:
     }
 
 private:
-    StandInWindowSpec spec_;
+    StandInWindowDescription described_;
     std::u16string label_;
     std::shared_ptr<StandInLog> log_;
     std::shared_ptr<BodyContent> content_;
@@ -84,9 +84,10 @@ private:
 
 } // namespace
 
-ComPtr<IHTMLDocument2> CreateDocument(const StandInWindowSpec& spec, const std::u16string& label,
+ComPtr<IHTMLDocument2> CreateDocument(const StandInWindowDescription& described,
+                                      const std::u16string& label,
                                       std::shared_ptr<StandInLog> log) {
-    return ComPtr<IHTMLDocument2>(new CStandInDocument(spec, label, std::move(log)));
+    return ComPtr<IHTMLDocument2>(new CStandInDocument(described, label, std::move(log)));
 }
 
 } // namespace tandrel::standin::detail

@@ -34,13 +34,13 @@ struct BodyContent {
 
 /// A window. `top` is the window's top-level window; null for a top-level window, whose top is
 /// itself.
-ComPtr<IHTMLWindow2> CreateWindowObject(const StandInWindowSpec& spec, std::u16string label,
-                                        ComPtr<IHTMLWindow2> top,
+ComPtr<IHTMLWindow2> CreateWindowObject(const StandInWindowDescription& described,
+                                        std::u16string label, ComPtr<IHTMLWindow2> top,
                                         std::shared_ptr<BrowserState> browser);
 
 /// The document of a window: title, selection, body and anchors.
-ComPtr<IHTMLDocument2> CreateDocument(const StandInWindowSpec& spec, const std::u16string& label,
-                                      std::shared_ptr<StandInLog> log);
+ComPtr<IHTMLDocument2> CreateDocument(const StandInWindowDescription& described,
+                                      const std::u16string& label, std::shared_ptr<StandInLog> log);
 
 /// A location reading the given address and host name (none: the getter fails).
 ComPtr<IHTMLLocation> CreateLocation(std::optional<std::u16string> href,
@@ -55,7 +55,7 @@ ComPtr<IWebBrowser2> CreateBrowserControl(std::uintptr_t windowHandle,
 
 /// document.selection of the given kind (not kNoSelectionObject or kSelectionReadFails, which
 /// the document answers itself).
-ComPtr<IHTMLSelectionObject> CreateSelection(const StandInWindowSpec& spec,
+ComPtr<IHTMLSelectionObject> CreateSelection(const StandInWindowDescription& described,
                                              std::shared_ptr<StandInLog> log);
 
 /// document.body over the shared content.

@@ -15,11 +15,13 @@ long LiveStandInObjects() {
     return detail::LiveObjectCount();
 }
 
-StandInPage::StandInPage(const StandInPageSpec& spec)
+StandInPage::StandInPage(const StandInPageDescription& described)
     : log_(std::make_shared<StandInLog>()), browser_(std::make_shared<detail::BrowserState>()) {
     browser_->log = log_;
-    top_ = detail::CreateWindowObject(spec.top, u"top", nullptr, browser_);
-    frame_ = spec.frame ? detail::CreateWindowObject(*spec.frame, u"frame", top_, browser_) : top_;
+    top_ = detail::CreateWindowObject(described.top, u"top", nullptr, browser_);
+    frame_ = described.frame
+                 ? detail::CreateWindowObject(*described.frame, u"frame", top_, browser_)
+                 : top_;
 }
 
 StandInPage::~StandInPage() {

@@ -41,7 +41,7 @@ struct StandInScreenSize {
 };
 
 /// One window of a page. A text that is none makes its getter fail with E_FAIL.
-struct StandInWindowSpec {
+struct StandInWindowDescription {
     std::optional<std::u16string> name = std::u16string();
     std::optional<std::u16string> href = std::u16string();
     std::optional<std::u16string> hostName = std::u16string();
@@ -68,10 +68,15 @@ struct StandInWindowSpec {
 };
 
 /// A page: its top window and, for a page in a frameset, the frame that holds the selection.
-struct StandInPageSpec {
-    StandInWindowSpec top;
-    std::optional<StandInWindowSpec> frame; ///< none: the frame is the top window object itself
+struct StandInPageDescription {
+    StandInWindowDescription top;
+    std::optional<StandInWindowDescription>
+        frame; ///< none: the frame is the top window object itself
 };
+
+// The earlier names of the two descriptions, kept until every caller uses the ones above.
+using StandInPageSpec = StandInPageDescription;
+using StandInWindowSpec = StandInWindowDescription;
 
 namespace detail {
 struct BrowserState;
@@ -82,7 +87,7 @@ struct BrowserState;
 /// references.
 class StandInPage {
 public:
-    explicit StandInPage(const StandInPageSpec& spec);
+    explicit StandInPage(const StandInPageDescription& described);
     ~StandInPage();
     StandInPage(const StandInPage&) = delete;
     StandInPage& operator=(const StandInPage&) = delete;

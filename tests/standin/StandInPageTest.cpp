@@ -53,12 +53,13 @@ ComPtr<IHTMLLocation> LocationOf(IHTMLWindow2* window) {
     return location;
 }
 
-StandInWindowSpec NamedWindow(std::u16string name, std::u16string href, std::u16string title) {
-    StandInWindowSpec spec;
-    spec.name = std::move(name);
-    spec.href = std::move(href);
-    spec.title = std::move(title);
-    return spec;
+StandInWindowDescription NamedWindow(std::u16string name, std::u16string href,
+                                     std::u16string title) {
+    StandInWindowDescription described;
+    described.name = std::move(name);
+    described.href = std::move(href);
+    described.title = std::move(title);
+    return described;
 }
 
 TEST_F(StandInPageTest, ReadsAnswerTheDescribedTextsOrFail) {
@@ -67,9 +68,10 @@ TEST_F(StandInPageTest, ReadsAnswerTheDescribedTextsOrFail) {
         std::u16string expected;
     } cases[] = {{u"Books", u"Books"}, {u"", u""}, {std::nullopt, u"FAILED"}};
     for (const Case& c : cases) {
-        StandInPageSpec spec;
-        spec.top.name = spec.top.href = spec.top.hostName = spec.top.title = c.value;
-        StandInPage page(spec);
+        StandInPageDescription described;
+        described.top.name = described.top.href = described.top.hostName = described.top.title =
+            c.value;
+        StandInPage page(described);
         IHTMLWindow2* window = page.FrameWindow().Get();
         EXPECT_EQ(Read(window, &IHTMLWindow2::get_name), c.expected);
         EXPECT_EQ(Read(LocationOf(window).Get(), &IHTMLLocation::get_href), c.expected);
@@ -79,10 +81,10 @@ TEST_F(StandInPageTest, ReadsAnswerTheDescribedTextsOrFail) {
 }
 
 TEST_F(StandInPageTest, FrameAndTopAreSeparateWindowsOfOnePage) {
-    StandInPageSpec spec;
-    spec.top = NamedWindow(u"main", u"http://top.example/", u"Frameset");
-    spec.frame = NamedWindow(u"content", u"http://frame.example/a", u"Content");
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top = NamedWindow(u"main", u"http://top.example/", u"Frameset");
+    described.frame = NamedWindow(u"content", u"http://frame.example/a", u"Content");
+    StandInPage page(described);
 
     ComPtr<IHTMLWindow2> frameTop, topTop;
     ASSERT_EQ(page.FrameWindow()->get_top(frameTop.Out()), S_OK);
@@ -98,32 +100,32 @@ TEST_F(StandInPageTest, FrameAndTopAreSeparateWindowsOfOnePage) {
 }
 
 TEST_F(StandInPageTest, WithoutFramesTheFrameIsTheTopWindow) {
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     EXPECT_EQ(page.FrameWindow().Get(), page.TopWindow().Get());
 }
 
 TEST_F(StandInPageTest, TopAnswersAsDescribed) {
-    StandInPageSpec spec;
-    spec.frame = StandInWindowSpec{};
-    spec.frame->top = TopAnswer::kFails;
-    spec.frame->topFailure = E_ACCESSDENIED;
+    StandInPageDescription described;
+    described.frame = StandInWindowDescription{};
+    described.frame->top = TopAnswer::kFails;
+    described.frame->topFailure = E_ACCESSDENIED;
     {
-        StandInPage page(spec);
+        StandInPage page(described);
         ComPtr<IHTMLWindow2> top;
         EXPECT_EQ(page.FrameWindow()->get_top(top.Out()), E_ACCESSDENIED);
         EXPECT_FALSE(top);
     }
-    spec.frame->top = TopAnswer::kNull;
-    StandInPage page(spec);
+    described.frame->top = TopAnswer::kNull;
+    StandInPage page(described);
     ComPtr<IHTMLWindow2> top;
     EXPECT_EQ(page.FrameWindow()->get_top(top.Out()), S_OK);
     EXPECT_FALSE(top);
 }
 
 TEST_F(StandInPageTest, ScreenAnswersItsSizeOrNull) {
-    StandInPageSpec spec;
-    spec.top.screen = StandInScreenSize{1280, 994};
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.screen = StandInScreenSize{1280, 994};
+    StandInPage page(described);
     ComPtr<IHTMLScreen> screen;
     ASSERT_EQ(page.TopWindow()->get_screen(screen.Out()), S_OK);
     ASSERT_TRUE(screen);
@@ -133,8 +135,8 @@ TEST_F(StandInPageTest, ScreenAnswersItsSizeOrNull) {
     EXPECT_EQ(width, 1280);
     EXPECT_EQ(height, 994);
 
-    spec.top.screen = std::nullopt;
-    StandInPage noScreen(spec);
+    described.top.screen = std::nullopt;
+    StandInPage noScreen(described);
     ComPtr<IHTMLScreen> none;
     EXPECT_EQ(noScreen.TopWindow()->get_screen(none.Out()), S_OK);
     EXPECT_FALSE(none);
@@ -178,12 +180,12 @@ TEST_F(StandInPageTest, SelectionKinds) {
         {SelectionKind::kSelectionReadFails, E_FAIL, false, false},
     };
     for (const Case& c : cases) {
-        StandInPageSpec spec;
-        spec.frame = StandInWindowSpec{};
-        spec.frame->selectionKind = c.kind;
-        spec.frame->selectionText = u"0-306-40615-2\r\n";
-        spec.frame->selectionHtml = u"<B>0-306-40615-2</B>";
-        StandInPage page(spec);
+        StandInPageDescription described;
+        described.frame = StandInWindowDescription{};
+        described.frame->selectionKind = c.kind;
+        described.frame->selectionText = u"0-306-40615-2\r\n";
+        described.frame->selectionHtml = u"<B>0-306-40615-2</B>";
+        StandInPage page(described);
         std::u16string text, html;
         SelectionOutcome outcome = ReadSelection(page, &text, &html);
         EXPECT_EQ(outcome.selectionResult, c.selectionResult) << static_cast<int>(c.kind);
@@ -197,10 +199,10 @@ TEST_F(StandInPageTest, SelectionKinds) {
 }
 
 TEST_F(StandInPageTest, SelectionTextAndHtmlFailEachOnItsOwn) {
-    StandInPageSpec spec;
-    spec.top.selectionText = std::nullopt;
-    spec.top.selectionHtml = u"<I>x</I>";
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.selectionText = std::nullopt;
+    described.top.selectionHtml = u"<I>x</I>";
+    StandInPage page(described);
     std::u16string text, html;
     ReadSelection(page, &text, &html);
     EXPECT_EQ(text, u"FAILED");
@@ -220,7 +222,7 @@ ComPtr<IHTMLWindow2> Open(IHTMLWindow2* window, const std::u16string& address,
 }
 
 TEST_F(StandInPageTest, OpenLogsItsArgumentsAndGivesAWindowShowingTheAddress) {
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     ComPtr<IHTMLWindow2> opened = Open(page.TopWindow().Get(), u"http://books.example/?isbn=1",
                                        u"books", u"channelmode=0,width=512");
     ASSERT_TRUE(opened);
@@ -241,7 +243,7 @@ TEST_F(StandInPageTest, OpenLogsItsArgumentsAndGivesAWindowShowingTheAddress) {
 }
 
 TEST_F(StandInPageTest, OpenReusesANamedWindowButNotBlank) {
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     IHTMLWindow2* top = page.TopWindow().Get();
     ComPtr<IHTMLWindow2> first = Open(top, u"http://a.example/", u"shared");
     ComPtr<IHTMLWindow2> second = Open(top, u"http://b.example/", u"shared");
@@ -260,7 +262,7 @@ TEST_F(StandInPageTest, OpenReusesANamedWindowButNotBlank) {
 TEST_F(StandInPageTest, OpenedWindowsOutliveTheirCallerUntilThePageCloses) {
     long before = LiveStandInObjects();
     {
-        StandInPage page(StandInPageSpec{});
+        StandInPage page(StandInPageDescription{});
         Open(page.TopWindow().Get(), u"http://a.example/", u"kept");
         EXPECT_GT(LiveStandInObjects(), before);
         EXPECT_EQ(page.OpenedWindows().size(), 1u);
@@ -269,10 +271,10 @@ TEST_F(StandInPageTest, OpenedWindowsOutliveTheirCallerUntilThePageCloses) {
 }
 
 TEST_F(StandInPageTest, RefusedOpenAndNavigateAreLoggedAndAnswerAsDescribed) {
-    StandInPageSpec spec;
-    spec.top.openRefused = true;
-    spec.top.navigateResult = E_ACCESSDENIED;
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.openRefused = true;
+    described.top.navigateResult = E_ACCESSDENIED;
+    StandInPage page(described);
     EXPECT_FALSE(Open(page.TopWindow().Get(), u"http://a.example/", u"x"));
     Bstr mailto(u"mailto:someone@example.com?subject=Hi");
     EXPECT_EQ(page.TopWindow()->navigate(mailto.Get()), E_ACCESSDENIED);
@@ -310,9 +312,9 @@ ComPtr<IHTMLElement> AnchorNamed(IHTMLWindow2* window, const std::u16string& id,
 }
 
 TEST_F(StandInPageTest, InsertedAnchorIsFoundAndClickedWithItsAddressAndTarget) {
-    StandInPageSpec spec;
-    spec.frame = StandInWindowSpec{};
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.frame = StandInWindowDescription{};
+    StandInPage page(described);
     IHTMLWindow2* frame = page.FrameWindow().Get();
     ASSERT_EQ(InsertIntoBody(frame, u"<A ID=\"NUBRIX7587\" HREF=\"http://t.example/?u=a&amp;b\" "
                                     u"TARGET=\"_top\">TRANSLATE</A>"),
@@ -332,7 +334,7 @@ TEST_F(StandInPageTest, InsertedAnchorIsFoundAndClickedWithItsAddressAndTarget) 
 }
 
 TEST_F(StandInPageTest, TheFirstOfTwoAnchorsWithOneIdIsClicked) {
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     IHTMLWindow2* window = page.TopWindow().Get();
     InsertIntoBody(window, u"<A ID=\"NUBRIX7587\" HREF=\"http://first.example/\">TRANSLATE</A>");
     InsertIntoBody(window, u"<A ID=\"NUBRIX7587\" HREF=\"http://second.example/\">TRANSLATE</A>");
@@ -346,24 +348,24 @@ TEST_F(StandInPageTest, TheFirstOfTwoAnchorsWithOneIdIsClicked) {
 }
 
 TEST_F(StandInPageTest, MissingAnchorIsNullAndFailuresAreAnsweredAsDescribed) {
-    StandInPageSpec spec;
-    spec.top.insertFails = true;
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.insertFails = true;
+    StandInPage page(described);
     IHTMLWindow2* window = page.TopWindow().Get();
     EXPECT_EQ(InsertIntoBody(window, u"<A ID=\"NUBRIX7587\" HREF=\"x\">T</A>"), E_FAIL);
     EXPECT_FALSE(AnchorNamed(window, u"NUBRIX7587"));
     EXPECT_TRUE(page.Log().Events().at(0).refused);
 
-    spec.top = StandInWindowSpec{};
-    spec.top.hasBody = false;
-    StandInPage noBody(spec);
+    described.top = StandInWindowDescription{};
+    described.top.hasBody = false;
+    StandInPage noBody(described);
     ComPtr<IHTMLElement> body;
     EXPECT_EQ(DocumentOf(noBody.TopWindow().Get())->get_body(body.Out()), S_OK);
     EXPECT_FALSE(body);
 
-    spec.top = StandInWindowSpec{};
-    spec.top.clickFails = true;
-    StandInPage clickFails(spec);
+    described.top = StandInWindowDescription{};
+    described.top.clickFails = true;
+    StandInPage clickFails(described);
     InsertIntoBody(clickFails.TopWindow().Get(), u"<a id=NUBRIX7587 href=x>T</a>");
     EXPECT_EQ(AnchorNamed(clickFails.TopWindow().Get(), u"NUBRIX7587")->click(), E_FAIL);
 }
@@ -382,9 +384,9 @@ HRESULT BrowserWindowOf(IHTMLWindow2* window, SHANDLE_PTR* handle) {
 }
 
 TEST_F(StandInPageTest, BrowserServiceGivesTheBrowserWindowHandle) {
-    StandInPageSpec spec;
-    spec.top.browserWindow = 0x1234;
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.browserWindow = 0x1234;
+    StandInPage page(described);
     SHANDLE_PTR handle = 0;
     EXPECT_EQ(BrowserWindowOf(page.TopWindow().Get(), &handle), S_OK);
     EXPECT_EQ(handle, 0x1234);
@@ -404,13 +406,13 @@ TEST_F(StandInPageTest, BrowserServiceGivesTheBrowserWindowHandle) {
 }
 
 TEST_F(StandInPageTest, NoBrowserWindowMeansNoBrowserService) {
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     SHANDLE_PTR handle = 0;
     EXPECT_EQ(BrowserWindowOf(page.TopWindow().Get(), &handle), E_NOINTERFACE);
 }
 
 TEST_F(StandInPageTest, InterfacesShareOneIdentityAndOneReferenceCount) {
-    StandInPage page(StandInPageSpec{});
+    StandInPage page(StandInPageDescription{});
     IHTMLWindow2* window = page.TopWindow().Get();
     auto services = page.TopWindow().As<IServiceProvider>(IID_IServiceProvider);
     auto dispatch = page.TopWindow().As<IDispatch>(IID_IDispatch);
@@ -459,10 +461,10 @@ HRESULT CallByName(IDispatch* object, const wchar_t* name, WORD flags,
 }
 
 TEST_F(StandInPageTest, ScriptsCanOpenNavigateAndReadTopAndName) {
-    StandInPageSpec spec;
-    spec.top.name = u"main";
-    spec.frame = StandInWindowSpec{};
-    StandInPage page(spec);
+    StandInPageDescription described;
+    described.top.name = u"main";
+    described.frame = StandInWindowDescription{};
+    StandInPage page(described);
     auto frame = page.FrameWindow().As<IDispatch>(IID_IDispatch);
 
     Variant top;

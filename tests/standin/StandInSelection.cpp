@@ -68,9 +68,9 @@ protected:
 
 class CStandInSelection : public ComObject<NotImplemented<IHTMLSelectionObject>> {
 public:
-    CStandInSelection(const StandInWindowSpec& spec, std::shared_ptr<StandInLog> log)
-        : kind_(spec.selectionKind), text_(spec.selectionText), html_(spec.selectionHtml),
-          log_(std::move(log)) {}
+    CStandInSelection(const StandInWindowDescription& described, std::shared_ptr<StandInLog> log)
+        : kind_(described.selectionKind), text_(described.selectionText),
+          html_(described.selectionHtml), log_(std::move(log)) {}
 
     // IHTMLSelectionObject
     HRESULT STDMETHODCALLTYPE createRange(IDispatch** range) override {
@@ -110,9 +110,9 @@ private:
 
 } // namespace
 
-ComPtr<IHTMLSelectionObject> CreateSelection(const StandInWindowSpec& spec,
+ComPtr<IHTMLSelectionObject> CreateSelection(const StandInWindowDescription& described,
                                              std::shared_ptr<StandInLog> log) {
-    return ComPtr<IHTMLSelectionObject>(new CStandInSelection(spec, std::move(log)));
+    return ComPtr<IHTMLSelectionObject>(new CStandInSelection(described, std::move(log)));
 }
 
 } // namespace tandrel::standin::detail

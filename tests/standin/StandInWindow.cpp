@@ -52,15 +52,15 @@ bool BoolArgument(const DISPPARAMS& params, UINT position) {
 
 class CStandInWindow : public ComObject<NotImplemented<IHTMLWindow2>, IServiceProvider> {
 public:
-    CStandInWindow(const StandInWindowSpec& spec, std::u16string label, ComPtr<IHTMLWindow2> top,
-                   std::shared_ptr<BrowserState> browser)
-        : spec_(spec), label_(std::move(label)), top_(std::move(top)), browser_(std::move(browser)),
-          document_(CreateDocument(spec_, label_, Log())) {}
+    CStandInWindow(const StandInWindowDescription& described, std::u16string label,
+                   ComPtr<IHTMLWindow2> top, std::shared_ptr<BrowserState> browser)
+        : described_(described), label_(std::move(label)), top_(std::move(top)),
+          browser_(std::move(browser)), document_(CreateDocument(described_, label_, Log())) {}
 
     /// The window shows another address (a named window reused by open).
     void ShowAddress(const std::u16string& address) {
-        spec_.href = address;
-        spec_.hostName = HostOfAddress(address);
+        described_.href = address;
+        described_.hostName = HostOfAddress(address);
     }
 
     // IHTMLWindow2: reads
@@ -69,9 +69,9 @@ public:
         if (!p)
             return E_POINTER;
         *p = nullptr;
-        switch (spec_.top) {
+        switch (described_.top) {
         case TopAnswer::kFails:
-            return spec_.topFailure;
+            return described_.topFailure;
         case TopAnswer::kNull:
             return S_OK;
         case TopAnswer::kOk:
@@ -92,9 +92,9 @@ public:
         if (!p)
             return E_POINTER;
         *p = nullptr;
-        if (!spec_.screen)
+        if (!described_.screen)
             return S_OK;
-        return CreateScreen(*spec_.screen, Log())
+        return CreateScreen(*described_.screen, Log())
             ->QueryInterface(IID_IHTMLScreen, reinterpret_cast<void**>(p));
     }
     HRESULT STDMETHODCALLTYPE get_name(BSTR* p) override {
@@ -102,9 +102,9 @@ public:
         if (!p)
             return E_POINTER;
         *p = nullptr;
-        if (!spec_.name)
+        if (!described_.name)
             return E_FAIL;
-        *p = NewBstr(*spec_.name);
+        *p = NewBstr(*described_.name);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_location(IHTMLLocation** p) override {
@@ -112,7 +112,7 @@ public:
         if (!p)
             return E_POINTER;
         *p = nullptr;
-        return CreateLocation(spec_.href, spec_.hostName, Log())
+        return CreateLocation(described_.href, described_.hostName, Log())
             ->QueryInterface(IID_IHTMLLocation, reinterpret_cast<void**>(p));
     }
     HRESULT STDMETHODCALLTYPE get_document(IHTMLDocument2** p) override {
@@ -137,9 +137,9 @@ public:
         event.name = TextOf(name);
         event.features = TextOf(features);
         event.replace = replace != VARIANT_FALSE;
-        event.refused = spec_.openRefused;
+        event.refused = described_.openRefused;
         Log()->Record(event);
-        if (spec_.openRefused)
+        if (described_.openRefused)
             return S_OK;
         ComPtr<IHTMLWindow2> window = WindowToOpen(event.address, event.name);
         return window->QueryInterface(IID_IHTMLWindow2, reinterpret_cast<void**>(opened));
@@ -149,9 +149,9 @@ public:
         event.kind = StandInEvent::Kind::kNavigate;
         event.window = label_;
         event.address = TextOf(url);
-        event.refused = FAILED(spec_.navigateResult);
+        event.refused = FAILED(described_.navigateResult);
         Log()->Record(std::move(event));
-        return spec_.navigateResult;
+        return described_.navigateResult;
     }
     HRESULT STDMETHODCALLTYPE focus() override { return S_OK; }
 
@@ -161,9 +161,9 @@ public:
         if (!object)
             return E_POINTER;
         *object = nullptr;
-        if (!IsEqualGUID(service, kSidWebBrowserApp) || spec_.browserWindow == 0)
+        if (!IsEqualGUID(service, kSidWebBrowserApp) || described_.browserWindow == 0)
             return E_NOINTERFACE;
-        return CreateBrowserControl(spec_.browserWindow, Log())->QueryInterface(iid, object);
+        return CreateBrowserControl(described_.browserWindow, Log())->QueryInterface(iid, object);
     }
 
     // IDispatch, for scripts
@@ -246,16 +246,16 @@ private:
                 }
             }
         }
-        StandInWindowSpec spec;
-        spec.name = named ? name : u"";
-        spec.href = address;
-        spec.hostName = HostOfAddress(address);
-        spec.screen = spec_.screen;
-        spec.browserWindow = spec_.browserWindow;
+        StandInWindowDescription described;
+        described.name = named ? name : u"";
+        described.href = address;
+        described.hostName = HostOfAddress(address);
+        described.screen = described_.screen;
+        described.browserWindow = described_.browserWindow;
         std::u16string label = u"opened ";
         for (char c : std::to_string(++browser_->openedCount))
             label += static_cast<char16_t>(c);
-        ComPtr<IHTMLWindow2> window(new CStandInWindow(spec, label, nullptr, browser_));
+        ComPtr<IHTMLWindow2> window(new CStandInWindow(described, label, nullptr, browser_));
         if (!browser_->closed)
             browser_->opened.push_back({named ? name : u"", window});
         return window;
@@ -297,7 +297,7 @@ private:
         return S_OK;
     }
 
-    StandInWindowSpec spec_;
+    StandInWindowDescription described_;
     std::u16string label_;
     ComPtr<IHTMLWindow2> top_;
     std::shared_ptr<BrowserState> browser_;
@@ -306,11 +306,11 @@ private:
 
 } // namespace
 
-ComPtr<IHTMLWindow2> CreateWindowObject(const StandInWindowSpec& spec, std::u16string label,
-                                        ComPtr<IHTMLWindow2> top,
+ComPtr<IHTMLWindow2> CreateWindowObject(const StandInWindowDescription& described,
+                                        std::u16string label, ComPtr<IHTMLWindow2> top,
                                         std::shared_ptr<BrowserState> browser) {
     return ComPtr<IHTMLWindow2>(
-        new CStandInWindow(spec, std::move(label), std::move(top), std::move(browser)));
+        new CStandInWindow(described, std::move(label), std::move(top), std::move(browser)));
 }
 
 void CloseOpenedWindows(BrowserState& browser) {

@@ -52,14 +52,14 @@ std::optional<SelectionKind> ParseSelectionKind(const std::u16string& text) {
 }
 
 void AssemblePage(const PageTexts& texts, BrowserOptions& options) {
-    StandInWindowSpec& top = options.page.top;
+    StandInWindowDescription& top = options.page.top;
     top.href = texts.url.value_or(u"about:blank");
     top.hostName = texts.host ? *texts.host : HostOfAddress(*top.href);
     top.title = texts.title.value_or(u"");
     top.name = texts.name.value_or(u"");
-    StandInWindowSpec* selectionWindow = &top;
+    StandInWindowDescription* selectionWindow = &top;
     if (texts.HasFrame()) {
-        StandInWindowSpec frame;
+        StandInWindowDescription frame;
         frame.href = texts.frameUrl.value_or(u"about:blank");
         frame.hostName = texts.frameHost ? *texts.frameHost : HostOfAddress(*frame.href);
         frame.title = texts.frameTitle.value_or(u"");
@@ -94,7 +94,7 @@ std::optional<BrowserOptions> ParseBrowserOptions(const std::vector<std::u16stri
         {u"--frame-name", &texts.frameName},
         {u"--host", &texts.host},
         {u"--frame-host", &texts.frameHost}};
-    StandInWindowSpec& top = options.page.top;
+    StandInWindowDescription& top = options.page.top;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::u16string& option = arguments[i];
         if (option == u"--help") {

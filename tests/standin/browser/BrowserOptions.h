@@ -10,7 +10,7 @@
 namespace tandrel::standin {
 
 struct BrowserOptions {
-    StandInPageSpec page;
+    StandInPageDescription page;
     std::optional<std::u16string> menuText;   ///< --menu: run this installed menu entry
     std::optional<std::u16string> scriptFile; ///< --script: run this file instead
     bool screenGiven = false;                 ///< --screen was given (else the work area serves)

@@ -96,7 +96,7 @@ HWND CreateBrowserWindow(const std::u16string& title, bool show) {
     return window;
 }
 
-void CompletePage(StandInPageSpec& page, bool screenGiven, HWND browserWindow) {
+void CompletePage(StandInPageDescription& page, bool screenGiven, HWND browserWindow) {
     RECT workArea;
     if (!screenGiven && SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0))
         page.top.screen =
