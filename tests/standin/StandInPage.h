@@ -74,10 +74,6 @@ struct StandInPageDescription {
         frame; ///< none: the frame is the top window object itself
 };
 
-// The earlier names of the two descriptions, kept until every caller uses the ones above.
-using StandInPageSpec = StandInPageDescription;
-using StandInWindowSpec = StandInWindowDescription;
-
 namespace detail {
 struct BrowserState;
 }

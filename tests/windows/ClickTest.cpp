@@ -12,8 +12,8 @@ namespace {
 
 using standin::SelectionKind;
 using standin::StandInPage;
-using standin::StandInPageSpec;
-using standin::StandInWindowSpec;
+using standin::StandInPageDescription;
+using standin::StandInWindowDescription;
 using standin::TopAnswer;
 
 const wchar_t* const kKeywords[] = {L"CONFIG", L"BOOK",      L"CONVERT", L"CURRENCY", L"EMAIL",
@@ -73,7 +73,7 @@ private:
 };
 
 TEST_F(Click, EachKeywordReachesItsOwnHandler) {
-    StandInPage page{StandInPageSpec{}};
+    StandInPage page{StandInPageDescription{}};
     for (const wchar_t* keyword : kKeywords) {
         ran.clear();
         EXPECT_EQ(Run(page.FrameWindow().Get(), keyword), S_OK);
@@ -84,7 +84,7 @@ TEST_F(Click, EachKeywordReachesItsOwnHandler) {
 }
 
 TEST_F(Click, OtherKeywordsAndArgumentsBeepOrAreIgnored) {
-    StandInPage page{StandInPageSpec{}};
+    StandInPage page{StandInPageDescription{}};
     EXPECT_EQ(Run(page.FrameWindow().Get(), L"book"), S_OK);
     EXPECT_EQ(Run(page.FrameWindow().Get(), nullptr), S_OK);
     EXPECT_EQ(Run(page.FrameWindow().Get(), L"ISBN "), S_OK);
@@ -97,7 +97,7 @@ TEST_F(Click, OtherKeywordsAndArgumentsBeepOrAreIgnored) {
 }
 
 TEST_F(Click, AnObjectThatIsNotABrowserWindowBeepsOnce) {
-    StandInPage page{StandInPageSpec{}};
+    StandInPage page{StandInPageDescription{}};
     auto notAWindow = standin::CreateNonWindowObject(page.SharedLog());
     EXPECT_EQ(Run(notAWindow.Get(), L"BOOK"), S_OK);
     EXPECT_EQ(Run(nullptr, L"BOOK"), S_OK);
@@ -108,9 +108,9 @@ TEST_F(Click, AnObjectThatIsNotABrowserWindowBeepsOnce) {
 
 TEST_F(Click, AWindowWithoutTopBeeps) {
     for (TopAnswer answer : {TopAnswer::kFails, TopAnswer::kNull}) {
-        StandInPageSpec spec;
-        spec.top.top = answer;
-        StandInPage page(spec);
+        StandInPageDescription description;
+        description.top.top = answer;
+        StandInPage page(description);
         ui.beeps.clear();
         EXPECT_EQ(Run(page.FrameWindow().Get(), L"ISBN"), S_OK);
         EXPECT_TRUE(ran.empty());
@@ -119,21 +119,21 @@ TEST_F(Click, AWindowWithoutTopBeeps) {
 }
 
 TEST_F(Click, LoadsEveryFieldFromAFramesetPage) {
-    StandInPageSpec spec;
-    spec.top.href = u"https://example.com/frames.html";
-    spec.top.hostName = u"example.com";
-    spec.top.title = u"Frameset";
-    spec.top.name = u"outer";
-    spec.top.screen = standin::StandInScreenSize{1280, 1024};
-    StandInWindowSpec frame;
+    StandInPageDescription description;
+    description.top.href = u"https://example.com/frames.html";
+    description.top.hostName = u"example.com";
+    description.top.title = u"Frameset";
+    description.top.name = u"outer";
+    description.top.screen = standin::StandInScreenSize{1280, 1024};
+    StandInWindowDescription frame;
     frame.href = u"https://books.example.org/list.html";
     frame.hostName = u"books.example.org";
     frame.title = u"Book list";
     frame.name = u"content";
     frame.selectionText = u"ISBN 0-306-40615-2\r\n";
     frame.selectionHtml = u"<b>ISBN</b> 0-306-40615-2<br>";
-    spec.frame = frame;
-    StandInPage page(spec);
+    description.frame = frame;
+    StandInPage page(description);
 
     ASSERT_EQ(Run(page.FrameWindow().Get(), L"ISBN"), S_OK);
     ASSERT_EQ(ran.size(), 1u);
@@ -152,14 +152,14 @@ TEST_F(Click, LoadsEveryFieldFromAFramesetPage) {
 }
 
 TEST_F(Click, FailedReadsLeaveFieldsEmpty) {
-    StandInPageSpec spec;
-    spec.top.name.reset();
-    spec.top.href.reset();
-    spec.top.hostName.reset();
-    spec.top.title.reset();
-    spec.top.selectionText.reset();
-    spec.top.selectionHtml = u"<i>kept</i>";
-    StandInPage page(spec);
+    StandInPageDescription description;
+    description.top.name.reset();
+    description.top.href.reset();
+    description.top.hostName.reset();
+    description.top.title.reset();
+    description.top.selectionText.reset();
+    description.top.selectionHtml = u"<i>kept</i>";
+    StandInPage page(description);
     ASSERT_EQ(Run(page.FrameWindow().Get(), L"URL"), S_OK);
     ASSERT_EQ(ran.size(), 1u);
     EXPECT_EQ(seen.topName, u"");
@@ -173,11 +173,11 @@ TEST_F(Click, FailedReadsLeaveFieldsEmpty) {
 TEST_F(Click, SelectionThatIsNotTextGivesNoSelection) {
     for (SelectionKind kind : {SelectionKind::kControlRange, SelectionKind::kNoSelectionObject,
                                SelectionKind::kSelectionReadFails}) {
-        StandInPageSpec spec;
-        spec.top.selectionKind = kind;
-        spec.top.selectionText = u"text";
-        spec.top.selectionHtml = u"html";
-        StandInPage page(spec);
+        StandInPageDescription description;
+        description.top.selectionKind = kind;
+        description.top.selectionText = u"text";
+        description.top.selectionHtml = u"html";
+        StandInPage page(description);
         ran.clear();
         ASSERT_EQ(Run(page.FrameWindow().Get(), L"SEARCH"), S_OK);
         ASSERT_EQ(ran.size(), 1u);
@@ -187,9 +187,9 @@ TEST_F(Click, SelectionThatIsNotTextGivesNoSelection) {
 }
 
 TEST_F(Click, ScreenFallsBackToTheWorkAreaThenToDefaults) {
-    StandInPageSpec spec;
-    spec.top.screen.reset();
-    StandInPage page(spec);
+    StandInPageDescription description;
+    description.top.screen.reset();
+    StandInPage page(description);
 
     RECT area = {};
     ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));

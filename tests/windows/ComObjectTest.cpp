@@ -12,7 +12,7 @@ namespace tandrel::test {
 namespace {
 
 using standin::StandInPage;
-using standin::StandInPageSpec;
+using standin::StandInPageDescription;
 
 template <typename T> struct Released {
     T* p = nullptr;
@@ -117,9 +117,9 @@ TEST_F(ComObject, ServesAutomationFromTheTypeLibrary) {
 }
 
 TEST_F(ComObject, InvokeReachesClickWhichReadsThePage) {
-    StandInPageSpec spec;
-    spec.top.href = u"https://example.com/";
-    StandInPage page(spec);
+    StandInPageDescription description;
+    description.top.href = u"https://example.com/";
+    StandInPage page(description);
     EXPECT_EQ(InvokeClick(page.FrameWindow().Get(), L"NO SUCH COMMAND"), S_OK);
     EXPECT_GE(page.Log().Reads("top"), 1) << "Click loaded the page";
     EXPECT_GE(page.Log().Reads("selection"), 1);
@@ -128,7 +128,7 @@ TEST_F(ComObject, InvokeReachesClickWhichReadsThePage) {
 }
 
 TEST_F(ComObject, ClickSucceedsWhateverItIsGiven) {
-    StandInPage page{StandInPageSpec{}};
+    StandInPage page{StandInPageDescription{}};
     auto notAWindow = standin::CreateNonWindowObject(page.SharedLog());
     BSTR keyword = SysAllocString(L"ISBN");
     BSTR empty = SysAllocString(L"");
