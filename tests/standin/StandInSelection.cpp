@@ -10,16 +10,6 @@ namespace tandrel::standin::detail {
 
 namespace {
 
-HRESULT AnswerText(const std::optional<std::u16string>& text, BSTR* out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (!text)
-        return E_FAIL;
-    *out = NewBstr(*text);
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
 class CStandInTextRange : public ComObject<NotImplemented<IHTMLTxtRange>> {
 public:
     CStandInTextRange(std::optional<std::u16string> text, std::optional<std::u16string> html,

@@ -123,6 +123,16 @@ std::u16string TextOf(BSTR text) {
                 : std::u16string();
 }
 
+HRESULT AnswerText(const std::optional<std::u16string>& text, BSTR* out) {
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    if (!text)
+        return E_FAIL;
+    *out = NewBstr(*text);
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
 BSTR NewBstr(std::u16string_view text) {
     return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
                              static_cast<UINT>(text.size()));

@@ -19,6 +19,9 @@ std::u16string TextOf(BSTR text);
 /// A new BSTR holding the text, owned by the caller (as a property getter hands it out).
 BSTR NewBstr(std::u16string_view text);
 
+/// Hands out a text as a property getter does, or fails with E_FAIL when the page has none.
+HRESULT AnswerText(const std::optional<std::u16string>& text, BSTR* out);
+
 /// True when a and b are equal without regard to the case of ASCII letters.
 bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
 

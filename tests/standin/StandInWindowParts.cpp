@@ -12,17 +12,6 @@ const GUID kSidWebBrowserApp = {
 
 namespace {
 
-// Hands out a text or fails, as a getter of a property the page does not have.
-HRESULT AnswerText(const std::optional<std::u16string>& text, BSTR* out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (!text)
-        return E_FAIL;
-    *out = NewBstr(*text);
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
 class CStandInLocation : public ComObject<NotImplemented<IHTMLLocation>> {
 public:
     CStandInLocation(std::optional<std::u16string> href, std::optional<std::u16string> hostName,

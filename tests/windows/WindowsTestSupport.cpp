@@ -129,7 +129,11 @@ std::optional<std::string> ReadStringValue(HKEY root, const std::wstring& path,
     return value->data.substr(0, value->data.size() - 1);
 }
 
-std::vector<std::wstring> SubKeyNames(HKEY root, const std::wstring& path) {
+namespace {
+
+// The names a registry enumeration call gives, index by index, until it reports no more.
+template <typename Enumerate>
+std::vector<std::wstring> EnumerateNames(HKEY root, const std::wstring& path, Enumerate next) {
     std::vector<std::wstring> names;
     HKEY key = nullptr;
     if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
@@ -137,8 +141,7 @@ std::vector<std::wstring> SubKeyNames(HKEY root, const std::wstring& path) {
     wchar_t name[256];
     for (DWORD index = 0;; ++index) {
         DWORD length = 256;
-        if (RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
+        if (next(key, index, name, &length) != ERROR_SUCCESS)
             break;
         names.emplace_back(name, length);
     }
@@ -146,21 +149,18 @@ std::vector<std::wstring> SubKeyNames(HKEY root, const std::wstring& path) {
     return names;
 }
 
+} // namespace
+
+std::vector<std::wstring> SubKeyNames(HKEY root, const std::wstring& path) {
+    return EnumerateNames(root, path, [](HKEY key, DWORD index, wchar_t* name, DWORD* length) {
+        return RegEnumKeyExW(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
+}
+
 std::vector<std::wstring> ValueNames(HKEY root, const std::wstring& path) {
-    std::vector<std::wstring> names;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return names;
-    wchar_t name[256];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = 256;
-        if (RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        names.emplace_back(name, length);
-    }
-    RegCloseKey(key);
-    return names;
+    return EnumerateNames(root, path, [](HKEY key, DWORD index, wchar_t* name, DWORD* length) {
+        return RegEnumValueW(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 } // namespace tandrel::test
