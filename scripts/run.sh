@@ -18,7 +18,7 @@ fi
 
 echo "== Creating a private Wine prefix at $prefix"
 sh "$root/tests/windows/wine-prefix.sh" setup "$prefix" >/dev/null
-export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8
 DISPLAY="$(cat "$prefix/.display")"
 export DISPLAY
 trap 'sh "$root/tests/windows/wine-prefix.sh" cleanup "$prefix"' EXIT

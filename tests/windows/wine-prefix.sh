@@ -5,6 +5,8 @@ set -eu
 action=$1
 prefix=$2
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all
+# The same locale everywhere, so that the ANSI code page is Windows-1252.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 stop_all() {
     if [ -d "$prefix" ]; then

@@ -6,6 +6,8 @@ set -eu
 prefix=$1
 shift
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all
+# The same locale everywhere, so that the ANSI code page is Windows-1252.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 if [ -f "$prefix/.display" ]; then
     DISPLAY="$(cat "$prefix/.display")"
     export DISPLAY
