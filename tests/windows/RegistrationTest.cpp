@@ -216,6 +216,8 @@ TEST_F(Registration, UnregisteringRemovesExactlyWhatWasAdded) {
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"KVO.ATandrel"));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"CLSID"));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + Widen(GuidText(LIBID_NUBRIXLib))));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"Interface\\" + Widen(GuidText(IID_IATandrel))));
     EXPECT_EQ(SubKeyNames(HKEY_CURRENT_USER, kMenuExt),
               std::vector<std::wstring>{L"Other Program"});
     EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kExtensions).empty());
