@@ -4,11 +4,14 @@ namespace tandrel::tool {
 
 const std::vector<Subcommand>& AllSubcommands() {
     static const std::vector<Subcommand> subcommands = {
-        {"collapse", "collapse [page options]   the selection trimmed, inner white space as one space",
+        {"collapse",
+         "collapse [page options]   the selection trimmed, inner white space as one space",
          RunCollapse},
-        {"sections", "sections PREFIX           the configuration sections of the prefix, as loaded",
+        {"sections",
+         "sections PREFIX           the configuration sections of the prefix, as loaded",
          RunSections},
-        {"links", "links PREFIX [--fields]   the link entries of the prefix with their starting ticks",
+        {"links",
+         "links PREFIX [--fields]   the link entries of the prefix with their starting ticks",
          RunLinks},
         {"lint", "lint FILE                 what a careful reader would point out in the file",
          RunLint},
