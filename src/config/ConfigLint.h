@@ -26,12 +26,18 @@
 //     a power line whose first alias is blank (no unit), an alias that begins with a blank (never
 //     recognised after an amount), and a macro in href (href is never expanded).
 //
+// The checker reads the lines of ReadConfigLines (ConfigLines.h), knows the system's prefixes and
+// keys from LintVocabulary.h and judges single values with the checks of LintValues.h.
+//
 // The stored default link configuration carries these findings on purpose (it keeps the layout
 // of the configuration it replaces): the "URLEncode=n" lines of OTHER:Ping and OTHER:TraceRoute
 // (an unread key, so those commands run URL-encoded), the head "[UNIT:SimpleYear" without its
 // "]", and the second heads of "BOOK:AlibrisCom", "BOOK:BnCom1" and "UNIT:Minute". The stored
 // system links have no finding.
 #pragma once
+
+#include "config/ConfigLines.h"
+#include "config/LintVocabulary.h"
 
 #include <string>
 #include <string_view>
@@ -51,47 +57,9 @@ struct LintFinding {
 /// which only "SYSTEM:" sections are read.
 enum class LintedText { LinkConfiguration, SystemLinks };
 
-/// One line of a configuration text as the reader sees it. Views point into the checked text.
-struct ConfigLine {
-    enum class Kind {
-        Blank,   ///< nothing but tabs and spaces
-        Comment, ///< first significant byte "#" or ";"
-        Head,    ///< first significant byte "["
-        Key,     ///< a line with an "=" after its first significant byte
-        Other    ///< neither head nor "=": ignored by the reader
-    };
-
-    int number = 0; ///< 1-based; CR LF, LF and CR alone each end one line
-    Kind kind = Kind::Blank;
-    std::string_view text;  ///< the whole line without its line end
-    std::string_view name;  ///< Head: every byte between "[" and the first "]" or the line end
-    bool closed = false;    ///< Head: the name ended at a "]"
-    std::string_view rest;  ///< Head: what follows the "]", ignored by the reader
-    std::string_view key;   ///< Key: the first significant byte and every byte up to the next "="
-    std::string_view value; ///< Key: every byte after that "=" to the line end
-};
-
-/// Splits text into lines and classifies each by the grammar of ParseConfigText (leading tabs
-/// and spaces skipped; nothing trimmed; the first byte of a key line belongs to the key even when
-/// it is "="). The views point into text.
-std::vector<ConfigLine> ReadConfigLines(std::string_view text);
-
 /// Everything the careful reader would point out in text, sorted by line (findings of one line
 /// in the order they were found).
 std::vector<LintFinding> LintConfigText(std::string_view text,
                                         LintedText kind = LintedText::LinkConfiguration);
-
-/// What a key of a link entry holds, as the entry reads it.
-enum class LinkKeyType { Text, Flag, Dimension };
-
-/// One key of a link entry, spelled as the configuration documents it.
-struct LinkKey {
-    std::string_view name;
-    LinkKeyType type;
-    bool flagDefault; ///< for flags: the value the entry keeps when the key does not decide
-};
-
-/// Every key a link entry reads, in the order of the entry's fields.
-const std::vector<LinkKey>& KnownLinkKeys();
 
 } // namespace tandrel
