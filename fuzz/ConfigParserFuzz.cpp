@@ -1,0 +1,262 @@
+// Arbitrary bytes through the configuration reader and its checker. Not crashing is only the
+// start: every input must also keep the promises their headers make, so a reader that quietly
+// stores a key it should have dropped is caught as surely as one that reads out of bounds.
+#include "config/ConfigLint.h"
+#include "config/ConfigParser.h"
+#include "config/DecimalNumber.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tandrel {
+
+namespace {
+
+// The prefixes the reader is asked for besides ""; "isbn:" because a head matches its prefix in
+// any letter case.
+constexpr std::string_view kPrefixes[] = {"ISBN:", "UNIT:", "isbn:", "SYSTEM:"};
+
+// Names the broken promise before stopping, so a crash file is easy to understand.
+void Require(bool holds, const char* promise) {
+    if (holds)
+        return;
+    std::fprintf(stderr, "broken invariant: %s\n", promise);
+    __builtin_trap();
+}
+
+bool HasAsciiCapital(std::string_view text) {
+    return text.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string_view::npos;
+}
+
+bool HasLineEnd(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+std::string AsciiUpper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+// Written here rather than borrowed from the code under test, so that both cannot share a slip.
+bool StartsWithPrefix(std::string_view name, std::string_view prefix) {
+    return name.size() >= prefix.size() &&
+           AsciiUpper(name.substr(0, prefix.size())) == AsciiUpper(prefix);
+}
+
+bool SameSection(const CConfigSection& a, const CConfigSection& b) {
+    return a.GetName() == b.GetName() && a.Values() == b.Values();
+}
+
+// ---- the parser
+
+void CheckKey(const CConfigSection& section, const std::string& key, const std::string& value) {
+    Require(!key.empty(), "a stored key is not empty");
+    Require(!HasAsciiCapital(key), "a stored key is lowered");
+    Require(!HasLineEnd(key) && !HasLineEnd(value), "keys and values stay on their line");
+    // Only a line that starts with "=" keeps an "=" in its key, as its first byte.
+    Require(key.find('=', 1) == std::string::npos, "a key ends at its first \"=\"");
+    Require(std::string_view(" \t#;[").find(key.front()) == std::string_view::npos,
+            "a key starts at the line's first significant byte, which is no comment or head");
+    Require(section.GetString(key, "\x01") == value, "a stored key is found as stored");
+    Require(section.GetString(AsciiUpper(key), "\x01") == value, "lookups ignore ASCII case");
+    Require(section.HasValue(key) == !value.empty(), "HasValue means a value that is not empty");
+}
+
+void CheckSections(const CSectionList& list, std::string_view prefix) {
+    for (const CConfigSection& section : list) {
+        std::string name = section.GetName();
+        Require(StartsWithPrefix(name, prefix), "a section name starts with its prefix");
+        Require(name.find(']') == std::string::npos && !HasLineEnd(name),
+                "a section name ends at \"]\" or at its line end");
+        for (const auto& [key, value] : section.Values())
+            CheckKey(section, key, value);
+    }
+}
+
+// A narrower prefix gives exactly the sections of "" whose names carry it, values and all:
+// which head a key line falls under never depends on the prefix asked for.
+void CheckNarrowerPrefix(std::string_view text, const CSectionList& all, std::string_view prefix) {
+    CSectionList narrow;
+    ParseConfigText(narrow, text, prefix);
+    CheckSections(narrow, prefix);
+    Require(narrow.size() <= all.size(), "the prefix \"\" gives at least as many sections");
+    std::size_t next = 0;
+    for (const CConfigSection& section : all) {
+        if (!StartsWithPrefix(section.GetName(), prefix))
+            continue;
+        Require(next < narrow.size() && SameSection(narrow[next], section),
+                "a prefix gives the sections of \"\" that carry it, in text order");
+        ++next;
+    }
+    Require(next == narrow.size(), "a prefix gives no section that \"\" does not");
+}
+
+void CheckAppends(std::string_view text, const CSectionList& all) {
+    CSectionList twice;
+    ParseConfigText(twice, text, "");
+    ParseConfigText(twice, text, "");
+    Require(twice.size() == 2 * all.size(), "parsing appends to the list");
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        Require(SameSection(twice[i], all[i]) && SameSection(twice[all.size() + i], all[i]),
+                "appending keeps the sections already in the list");
+    }
+}
+
+// ---- numbers
+
+// The checker's LeadingNumberEnd and the reader's ReadLeadingDecimal share one grammar; where
+// they disagree the checker quotes the wrong part of a value, or slices past its end.
+void CheckNumberReading(std::string_view value) {
+    std::optional<double> number = ReadLeadingDecimal(value);
+    std::size_t end = LeadingNumberEnd(value);
+    Require(number.has_value() == (end != std::string_view::npos),
+            "LeadingNumberEnd finds a number exactly when ReadLeadingDecimal reads one");
+    if (!number)
+        return;
+    Require(end <= value.size(), "a number ends inside its value");
+    std::optional<double> leading = ReadLeadingDecimal(value.substr(0, end));
+    Require(leading && *leading == *number, "the number is read from the bytes before its end");
+}
+
+// ---- the checker's lines
+
+// The lines cover the text exactly: each line's bytes, then one line end (CR LF, LF or CR), and
+// only a last line that is not empty may go without one.
+void CheckLineSplitting(std::string_view text, const std::vector<ConfigLine>& lines) {
+    std::size_t pos = 0;
+    int number = 1;
+    for (const ConfigLine& line : lines) {
+        Require(line.number == number++, "lines are numbered 1, 2, 3 ...");
+        Require(line.text.data() == text.data() + pos && !HasLineEnd(line.text),
+                "a line is the text's next bytes up to a line end");
+        pos += line.text.size();
+        if (pos == text.size()) {
+            Require(&line == &lines.back() && !line.text.empty(),
+                    "only a last line that is not empty goes without a line end");
+            break;
+        }
+        Require(text[pos] == '\r' || text[pos] == '\n', "a line ends at a line end");
+        pos += text.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
+    }
+    Require(pos == text.size(), "the lines cover the whole text");
+}
+
+bool IsInside(std::string_view part, std::string_view whole) {
+    return part.data() >= whole.data() && part.data() + part.size() <= whole.data() + whole.size();
+}
+
+void CheckLineParts(const ConfigLine& line) {
+    switch (line.kind) {
+    case ConfigLine::Kind::Head:
+        Require(IsInside(line.name, line.text) && line.name.find(']') == std::string_view::npos,
+                "a head's name is the bytes of its line before the first \"]\"");
+        Require(line.closed ==
+                    (line.name.data() + line.name.size() < line.text.data() + line.text.size()),
+                "a head is closed exactly when its name ends before the line does");
+        break;
+    case ConfigLine::Kind::Key:
+        Require(!line.key.empty() && IsInside(line.key, line.text) &&
+                    IsInside(line.value, line.text),
+                "a key line has a key and a value within the line");
+        Require(line.key.data() + line.key.size() + 1 == line.value.data() &&
+                    line.value.data() + line.value.size() == line.text.data() + line.text.size(),
+                "a key ends at the \"=\" before its value, which runs to the line end");
+        break;
+    default:
+        break;
+    }
+}
+
+// The sections the checker's reading of the lines gives, built as the parser builds them.
+CSectionList SectionsFromLines(const std::vector<ConfigLine>& lines) {
+    CSectionList sections;
+    CConfigSection* current = nullptr;
+    for (const ConfigLine& line : lines) {
+        if (line.kind == ConfigLine::Kind::Head)
+            current = &sections.Append(std::string(line.name));
+        else if (line.kind == ConfigLine::Kind::Key && current)
+            current->SetValue(line.key, std::string(line.value));
+    }
+    return sections;
+}
+
+void CheckLinesReadAsTheParser(const std::vector<ConfigLine>& lines, const CSectionList& all) {
+    CSectionList read = SectionsFromLines(lines);
+    Require(read.size() == all.size(), "the checker's lines give the parser's sections");
+    for (std::size_t i = 0; i < all.size(); ++i)
+        Require(SameSection(read[i], all[i]), "the checker's lines give the parser's values");
+}
+
+// ---- the checker's findings
+
+bool HasFindingOn(const std::vector<LintFinding>& findings, int line) {
+    for (const LintFinding& finding : findings) {
+        if (finding.line == line)
+            return true;
+    }
+    return false;
+}
+
+void CheckFindings(std::string_view text, const std::vector<ConfigLine>& lines, LintedText kind) {
+    std::vector<LintFinding> findings = LintConfigText(text, kind);
+    int previous = 1;
+    for (const LintFinding& finding : findings) {
+        Require(finding.line >= previous && finding.line <= static_cast<int>(lines.size()),
+                "findings are sorted by line and name a line of the text");
+        Require(!finding.message.empty(), "a finding says something");
+        previous = finding.line;
+    }
+    std::string_view start = text.substr(0, 3);
+    if (start.substr(0, 2) == "\xFF\xFE" || start.substr(0, 2) == "\xFE\xFF") {
+        Require(findings.size() == 1 && findings[0].line == 1,
+                "a UTF-16 text has its one finding, on line 1");
+        return;
+    }
+    bool utf8Mark = start == "\xEF\xBB\xBF";
+    Require(!utf8Mark || HasFindingOn(findings, 1), "a UTF-8 byte-order mark is reported");
+    for (const ConfigLine& line : lines) {
+        if (line.kind == ConfigLine::Kind::Head && !line.closed && !(utf8Mark && line.number == 1))
+            Require(HasFindingOn(findings, line.number), "a head without \"]\" is reported");
+    }
+}
+
+void CheckText(std::string_view text) {
+    CSectionList all;
+    ParseConfigText(all, text, "");
+    CheckSections(all, "");
+    for (std::string_view prefix : kPrefixes)
+        CheckNarrowerPrefix(text, all, prefix);
+    CheckAppends(text, all);
+
+    CheckNumberReading(text);
+    for (const CConfigSection& section : all) {
+        for (const auto& [key, value] : section.Values())
+            CheckNumberReading(value);
+    }
+
+    std::vector<ConfigLine> lines = ReadConfigLines(text);
+    CheckLineSplitting(text, lines);
+    for (const ConfigLine& line : lines)
+        CheckLineParts(line);
+    CheckLinesReadAsTheParser(lines, all);
+    CheckFindings(text, lines, LintedText::LinkConfiguration);
+    CheckFindings(text, lines, LintedText::SystemLinks);
+}
+
+} // namespace
+
+} // namespace tandrel
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    tandrel::CheckText(std::string_view(reinterpret_cast<const char*>(data), size));
+    return 0;
+}
