@@ -42,13 +42,6 @@ public:
         return value->data;
     }
 
-    std::optional<std::uint32_t> QueryValueType(std::string_view name) override {
-        const CMemoryRegistry::Value* value = Find(name);
-        if (!value)
-            return std::nullopt;
-        return value->type;
-    }
-
     bool DeleteSubKey(std::string_view name) override {
         std::string child = JoinPath(path_, AsciiLower(name));
         if (registry_.HasSubKeys(root_, child))
@@ -246,11 +239,6 @@ int CMemoryUserInterface::ShowMessageBox(WindowHandle owner, std::string_view te
                                          std::string_view caption, std::uint32_t style) {
     messageBoxes.push_back({owner, std::string(text), std::string(caption), style});
     return messageBoxAnswer;
-}
-
-int CMemoryUserInterface::GetSystemMetric(int index) {
-    auto it = systemMetrics.find(index);
-    return it == systemMetrics.end() ? 0 : it->second;
 }
 
 bool CMemoryUserInterface::BringWindowToFront(WindowHandle window) {

@@ -109,7 +109,6 @@ public:
     void Beep(std::uint32_t type) override { beeps.push_back(type); }
     std::optional<WorkArea> GetWorkArea() override { return workArea; }
     WindowHandle DesktopWindow() override { return kDesktop; }
-    int GetSystemMetric(int index) override;
     bool BringWindowToFront(WindowHandle window) override;
 
     static constexpr WindowHandle kDesktop = 0x10010;
@@ -118,7 +117,6 @@ public:
     std::vector<std::uint32_t> beeps;
     std::vector<WindowHandle> foregroundWindows;
     std::optional<WorkArea> workArea;
-    std::map<int, int> systemMetrics; ///< unset metrics read as 0
     int messageBoxAnswer = kIdOk;
 };
 

@@ -9,9 +9,6 @@
 
 namespace tandrel {
 
-/// Caption of every dialog and title of every message box.
-constexpr int kIdsProductName = 100;
-
 /// The text of a string-table id, at most 511 characters; an id without text gives "".
 std::string LoadText(int id);
 

@@ -37,10 +37,12 @@ public:
     virtual ~IRegKey() = default;
     /// Writes a value of any type from raw bytes (a REG_SZ includes its terminating zero).
     virtual bool SetValue(std::string_view name, std::uint32_t type, std::string_view data) = 0;
+    /// Writes a REG_SZ, its terminating zero counted in its length.
+    bool SetString(std::string_view name, std::string_view text);
+    /// Writes a REG_DWORD (four bytes, least significant first).
+    bool SetDword(std::string_view name, std::uint32_t value);
     /// Reads a value into a buffer of at most maxBytes; none when the value is missing or longer.
     virtual std::optional<std::string> QueryValue(std::string_view name, std::size_t maxBytes) = 0;
-    /// The type of a value, or none when it is missing.
-    virtual std::optional<std::uint32_t> QueryValueType(std::string_view name) = 0;
     /// Deletes a subkey that has no subkeys of its own; true when it is gone afterwards.
     virtual bool DeleteSubKey(std::string_view name) = 0;
     virtual bool DeleteValue(std::string_view name) = 0;
@@ -135,8 +137,6 @@ public:
     virtual std::optional<WorkArea> GetWorkArea() = 0;
     /// The desktop window, owner of message boxes that have no other.
     virtual WindowHandle DesktopWindow() = 0;
-    /// A system metric (SM_CXFRAME and friends), with the platform's numbering.
-    virtual int GetSystemMetric(int index) = 0;
     virtual bool BringWindowToFront(WindowHandle window) = 0;
 };
 
@@ -159,6 +159,9 @@ public:
 };
 
 // ---------------------------------------------------------------------------------------------
+
+/// The number held by up to four bytes of registry data, least significant first.
+std::uint32_t DwordFromBytes(std::string_view bytes);
 
 /// Everything the core asks of the platform.
 struct Platform {

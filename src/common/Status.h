@@ -10,12 +10,9 @@ using HResult = std::int32_t;
 
 constexpr HResult kOk = 0;
 constexpr HResult kFalse = 1;
-constexpr HResult kNotImplemented = static_cast<HResult>(0x80004001u);
 constexpr HResult kNoInterface = static_cast<HResult>(0x80004002u);
-constexpr HResult kPointer = static_cast<HResult>(0x80004003u);
 constexpr HResult kFail = static_cast<HResult>(0x80004005u);
 constexpr HResult kAccessDenied = static_cast<HResult>(0x80070005u);
-constexpr HResult kInvalidArg = static_cast<HResult>(0x80070057u);
 
 /// True for every failure code (the sign bit is set).
 constexpr bool Failed(HResult hr) {

@@ -12,11 +12,6 @@ constexpr HResult kClassRegistrationFailed = static_cast<HResult>(0x80040201u);
 
 const std::string kClassKey = std::string("CLSID\\") + kClassIdText;
 
-// A REG_SZ is stored with its terminating zero.
-std::string StringData(const std::string& text) {
-    return text + '\0';
-}
-
 } // namespace
 
 std::vector<RegistrationRow> ClassRegistrationRows(const std::string& modulePath) {
@@ -51,7 +46,7 @@ HResult RegisterClassKeys() {
         std::unique_ptr<IRegKey> key = registry.CreateKey(RegRoot::ClassesRoot, row.key);
         if (!key)
             return kClassRegistrationFailed;
-        if (row.data && !key->SetValue(row.valueName, kRegSz, StringData(*row.data)))
+        if (row.data && !key->SetString(row.valueName, *row.data))
             return kClassRegistrationFailed;
     }
     return kOk;

@@ -19,17 +19,6 @@ std::string ToolsId(const char* lastTwoDigits) {
     return std::string("{72B4934A-801C-4436-B796-B177D90510") + lastTwoDigits + "}";
 }
 
-std::string StringData(const std::string& text) {
-    return text + '\0';
-}
-
-std::string DwordData(std::uint32_t value) {
-    std::string data(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        data[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    return data;
-}
-
 void ReplaceAll(std::string& text, const std::string& pattern, const std::string& replacement) {
     for (std::size_t at = text.find(pattern); at != std::string::npos;
          at = text.find(pattern, at + replacement.size()))
@@ -57,16 +46,16 @@ void InstallRow(const CMenuRegistration& row) {
 
     if (auto key =
             registry.CreateKey(RegRoot::CurrentUser, std::string(kMenuExtKey) + "\\" + menuText)) {
-        key->SetValue("", kRegSz, StringData("file:///" + pagePath));
-        key->SetValue("Contexts", kRegDword, DwordData(row.contexts));
+        key->SetString("", "file:///" + pagePath);
+        key->SetDword("Contexts", row.contexts);
     }
     if (auto key = registry.CreateKey(RegRoot::CurrentUser,
                                       std::string(kExtensionsKey) + "\\" + row.toolsId)) {
-        key->SetValue("MenuCustomize", kRegSz, StringData("Tools"));
-        key->SetValue("CLSID", kRegSz, StringData(kScriptMenuItemClass));
-        key->SetValue("MenuText", kRegSz, StringData(menuText));
-        key->SetValue("MenuStatusBar", kRegSz, StringData(LoadText(row.statusTextId)));
-        key->SetValue("Script", kRegSz, StringData(pagePath));
+        key->SetString("MenuCustomize", "Tools");
+        key->SetString("CLSID", kScriptMenuItemClass);
+        key->SetString("MenuText", menuText);
+        key->SetString("MenuStatusBar", LoadText(row.statusTextId));
+        key->SetString("Script", pagePath);
     }
 }
 

@@ -2,6 +2,24 @@
 
 namespace tandrel {
 
+namespace {
+
+// The value of an attribute (ID="...") in one piece of inserted markup, or none.
+std::optional<std::u16string> MarkupAttribute(const std::u16string& markup,
+                                              const std::u16string& attribute) {
+    std::u16string opening = u" " + attribute + u"=\"";
+    std::size_t start = markup.find(opening);
+    if (start == std::u16string::npos)
+        return std::nullopt;
+    start += opening.size();
+    std::size_t end = markup.find(u'"', start);
+    if (end == std::u16string::npos)
+        return std::nullopt;
+    return markup.substr(start, end - start);
+}
+
+} // namespace
+
 CMemoryWindow::CMemoryWindow(std::shared_ptr<BrowserLog> log) : log_(std::move(log)) {}
 
 std::shared_ptr<CMemoryWindow> CMemoryWindow::MakeFrame() {
@@ -82,19 +100,6 @@ bool CMemoryWindow::ClickAnchor(const std::u16string& id) {
         return true;
     }
     return false;
-}
-
-std::optional<std::u16string> MarkupAttribute(const std::u16string& markup,
-                                              const std::u16string& attribute) {
-    std::u16string opening = u" " + attribute + u"=\"";
-    std::size_t start = markup.find(opening);
-    if (start == std::u16string::npos)
-        return std::nullopt;
-    start += opening.size();
-    std::size_t end = markup.find(u'"', start);
-    if (end == std::u16string::npos)
-        return std::nullopt;
-    return markup.substr(start, end - start);
 }
 
 } // namespace tandrel

@@ -74,8 +74,4 @@ private:
     std::vector<std::u16string> bodyMarkup_;
 };
 
-/// The value of an attribute (ID="...") in one piece of markup, or none.
-std::optional<std::u16string> MarkupAttribute(const std::u16string& markup,
-                                              const std::u16string& attribute);
-
 } // namespace tandrel

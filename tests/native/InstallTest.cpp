@@ -1,6 +1,7 @@
 #include "TestPlatform.h"
 
 #include "com/CommandDispatch.h"
+#include "common/TextConversion.h"
 #include "install/ClassRegistration.h"
 #include "install/MenuRegistration.h"
 
@@ -22,18 +23,13 @@ protected:
     CMemoryPlatform& platform() { return scope.platform; }
     std::size_t SubKeyCount(const std::string& parent) {
         std::size_t count = 0;
-        std::string below = AsciiLowerCopy(parent) + "\\";
+        std::string below = AsciiLower(parent) + "\\";
         for (const auto& [id, key] : platform().registry.Keys()) {
             const std::string& path = id.second;
             if (path.rfind(below, 0) == 0 && path.find('\\', below.size()) == std::string::npos)
                 ++count;
         }
         return count;
-    }
-    static std::string AsciiLowerCopy(std::string text) {
-        for (char& ch : text)
-            ch = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
-        return text;
     }
     test::MemoryPlatformScope scope;
 };

@@ -9,11 +9,6 @@
 
 namespace tandrel {
 
-/// Wide text for the platform's W functions.
-inline const wchar_t* AsWide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 /// A BSTR's text (a null BSTR is the empty text).
 inline std::u16string FromBstr(BSTR text) {
     return text ? std::u16string(reinterpret_cast<const char16_t*>(text), SysStringLen(text))

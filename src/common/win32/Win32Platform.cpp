@@ -39,15 +39,6 @@ public:
         return buffer;
     }
 
-    std::optional<std::uint32_t> QueryValueType(std::string_view name) override {
-        std::string valueName(name);
-        DWORD type = 0;
-        if (RegQueryValueExA(key_, valueName.empty() ? nullptr : valueName.c_str(), nullptr, &type,
-                             nullptr, nullptr) != ERROR_SUCCESS)
-            return std::nullopt;
-        return type;
-    }
-
     bool DeleteSubKey(std::string_view name) override {
         LONG status = RegDeleteKeyA(key_, std::string(name).c_str());
         return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
@@ -185,10 +176,6 @@ std::optional<WorkArea> CWin32UserInterface::GetWorkArea() {
 
 WindowHandle CWin32UserInterface::DesktopWindow() {
     return reinterpret_cast<WindowHandle>(GetDesktopWindow());
-}
-
-int CWin32UserInterface::GetSystemMetric(int index) {
-    return GetSystemMetrics(index);
 }
 
 bool CWin32UserInterface::BringWindowToFront(WindowHandle window) {

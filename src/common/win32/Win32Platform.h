@@ -43,7 +43,6 @@ public:
     void Beep(std::uint32_t type) override;
     std::optional<WorkArea> GetWorkArea() override;
     WindowHandle DesktopWindow() override;
-    int GetSystemMetric(int index) override;
     bool BringWindowToFront(WindowHandle window) override;
 };
 
