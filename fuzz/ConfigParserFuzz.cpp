@@ -1,9 +1,12 @@
 // Arbitrary bytes through the configuration reader and its checker. Not crashing is only the
 // start: every input must also keep the promises their headers make, so a reader that quietly
 // stores a key it should have dropped is caught as surely as one that reads out of bounds.
-#include "config/ConfigLint.h"
+#include "ReferenceConfigParser.h"
+
+#include "common/DecimalNumber.h"
+#include "config/ConfigLines.h"
 #include "config/ConfigParser.h"
-#include "config/DecimalNumber.h"
+#include "lint/ConfigLint.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -111,29 +114,41 @@ void CheckAppends(std::string_view text, const CSectionList& all) {
     }
 }
 
-// ---- numbers
-
-// The checker's LeadingNumberEnd and the reader's ReadLeadingDecimal share one grammar; where
-// they disagree the checker quotes the wrong part of a value, or slices past its end.
-void CheckNumberReading(std::string_view value) {
-    std::optional<double> number = ReadLeadingDecimal(value);
-    std::size_t end = LeadingNumberEnd(value);
-    Require(number.has_value() == (end != std::string_view::npos),
-            "LeadingNumberEnd finds a number exactly when ReadLeadingDecimal reads one");
-    if (!number)
-        return;
-    Require(end <= value.size(), "a number ends inside its value");
-    std::optional<double> leading = ReadLeadingDecimal(value.substr(0, end));
-    Require(leading && *leading == *number, "the number is read from the bytes before its end");
+// The parser reads lines; the grammar's byte machine reads bytes. Both must give the same
+// sections, names, keys and values, whatever the prefix.
+void CheckAgainstByteMachine(std::string_view text, std::string_view prefix) {
+    CSectionList parsed, expected;
+    ParseConfigText(parsed, text, prefix);
+    reference::ParseConfigBytes(expected, text, prefix);
+    Require(parsed.size() == expected.size(), "the parser gives the byte machine's sections");
+    for (std::size_t i = 0; i < parsed.size(); ++i)
+        Require(SameSection(parsed[i], expected[i]), "the parser gives the byte machine's values");
 }
 
-// ---- the checker's lines
+// ---- numbers
+
+// Where a number ends and what it is must agree: the checker quotes the part of a value before
+// the end, so a wrong end quotes the wrong part or slices past the value.
+void CheckNumberReading(std::string_view value) {
+    std::optional<double> number = ReadLeadingDecimal(value);
+    std::optional<LeadingDecimal> scanned = ScanLeadingDecimal(value);
+    Require(number.has_value() == scanned.has_value(),
+            "ScanLeadingDecimal finds a number exactly when ReadLeadingDecimal reads one");
+    if (!number)
+        return;
+    Require(scanned->end <= value.size(), "a number ends inside its value");
+    std::optional<double> leading = ReadLeadingDecimal(value.substr(0, scanned->end));
+    Require(leading && *leading == *number && scanned->value == *number,
+            "the number is read from the bytes before its end");
+}
+
+// ---- the line reader
 
 // The lines cover the text exactly: each line's bytes, then one line end (CR LF, LF or CR), and
 // only a last line that is not empty may go without one.
 void CheckLineSplitting(std::string_view text, const std::vector<ConfigLine>& lines) {
     std::size_t pos = 0;
-    int number = 1;
+    std::size_t number = 1;
     for (const ConfigLine& line : lines) {
         Require(line.number == number++, "lines are numbered 1, 2, 3 ...");
         Require(line.text.data() == text.data() + pos && !HasLineEnd(line.text),
@@ -176,29 +191,9 @@ void CheckLineParts(const ConfigLine& line) {
     }
 }
 
-// The sections the checker's reading of the lines gives, built as the parser builds them.
-CSectionList SectionsFromLines(const std::vector<ConfigLine>& lines) {
-    CSectionList sections;
-    CConfigSection* current = nullptr;
-    for (const ConfigLine& line : lines) {
-        if (line.kind == ConfigLine::Kind::Head)
-            current = &sections.Append(std::string(line.name));
-        else if (line.kind == ConfigLine::Kind::Key && current)
-            current->SetValue(line.key, std::string(line.value));
-    }
-    return sections;
-}
-
-void CheckLinesReadAsTheParser(const std::vector<ConfigLine>& lines, const CSectionList& all) {
-    CSectionList read = SectionsFromLines(lines);
-    Require(read.size() == all.size(), "the checker's lines give the parser's sections");
-    for (std::size_t i = 0; i < all.size(); ++i)
-        Require(SameSection(read[i], all[i]), "the checker's lines give the parser's values");
-}
-
 // ---- the checker's findings
 
-bool HasFindingOn(const std::vector<LintFinding>& findings, int line) {
+bool HasFindingOn(const std::vector<LintFinding>& findings, std::size_t line) {
     for (const LintFinding& finding : findings) {
         if (finding.line == line)
             return true;
@@ -208,9 +203,9 @@ bool HasFindingOn(const std::vector<LintFinding>& findings, int line) {
 
 void CheckFindings(std::string_view text, const std::vector<ConfigLine>& lines, LintedText kind) {
     std::vector<LintFinding> findings = LintConfigText(text, kind);
-    int previous = 1;
+    std::size_t previous = 1;
     for (const LintFinding& finding : findings) {
-        Require(finding.line >= previous && finding.line <= static_cast<int>(lines.size()),
+        Require(finding.line >= previous && finding.line <= lines.size(),
                 "findings are sorted by line and name a line of the text");
         Require(!finding.message.empty(), "a finding says something");
         previous = finding.line;
@@ -237,17 +232,22 @@ void CheckText(std::string_view text) {
         CheckNarrowerPrefix(text, all, prefix);
     CheckAppends(text, all);
 
+    for (std::string_view prefix : {std::string_view(""), std::string_view("isbn:")})
+        CheckAgainstByteMachine(text, prefix);
+
     CheckNumberReading(text);
     for (const CConfigSection& section : all) {
         for (const auto& [key, value] : section.Values())
             CheckNumberReading(value);
     }
 
-    std::vector<ConfigLine> lines = ReadConfigLines(text);
+    std::vector<ConfigLine> lines;
+    CConfigLineReader reader(text);
+    for (ConfigLine line; reader.Next(line);)
+        lines.push_back(line);
     CheckLineSplitting(text, lines);
     for (const ConfigLine& line : lines)
         CheckLineParts(line);
-    CheckLinesReadAsTheParser(lines, all);
     CheckFindings(text, lines, LintedText::LinkConfiguration);
     CheckFindings(text, lines, LintedText::SystemLinks);
 }

@@ -1,48 +1,27 @@
 #include "com/CommandDispatch.h"
 
-#include "com/Commands.h"
 #include "common/Platform.h"
-#include "resources/StringIds.h"
+#include "page/PageContext.h"
+
+#include <algorithm>
 
 namespace tandrel {
 
 namespace {
 
-const std::vector<Command>* installedCommands = nullptr;
+const std::vector<CommandRow>* installedCommands = nullptr;
 
-CommandHandler Generic(GenericLookup lookup) {
-    return [lookup](CPageContext& page) {
-        RunGenericLookupCommand(page, lookup);
-    };
+// Keywords are ASCII, so the wide keyword matches only code unit for code unit.
+bool IsKeyword(std::u16string_view requested, std::string_view keyword) {
+    return std::equal(
+        requested.begin(), requested.end(), keyword.begin(), keyword.end(),
+        [](char16_t wide, char narrow) { return wide == static_cast<unsigned char>(narrow); });
 }
 
 } // namespace
 
-std::vector<Command> ProductCommands() {
-    return {
-        {u"CONFIG", RunConfigCommand},
-        {u"BOOK", Generic({"BOOK:", ids::kLookupBook, ids::kLookupAtOneOrMore, "SYSTEM:HelpBook"})},
-        {u"CONVERT", RunConvertCommand},
-        {u"CURRENCY", RunCurrencyCommand},
-        {u"EMAIL", RunEmailCommand},
-        {u"ISBN", RunIsbnCommand},
-        {u"MOVIE",
-         Generic({"MOVIE:", ids::kLookupMovie, ids::kLookupAtOneOrMore, "SYSTEM:HelpMovie"})},
-        {u"MUSIC",
-         Generic({"MUSIC:", ids::kLookupMusic, ids::kLookupAtOneOrMore, "SYSTEM:HelpMusic"})},
-        {u"OTHER",
-         Generic({"OTHER:", ids::kLookupUsingSelection, ids::kLookupDoOneOf, "SYSTEM:HelpOther"})},
-        {u"SEARCH",
-         Generic({"SEARCH:", ids::kLookupSearchFor, ids::kLookupAtOneOrMore, "SYSTEM:HelpSearch"})},
-        {u"STOCK", RunStockCommand},
-        {u"TRANSLATE", RunTranslateCommand},
-        {u"UPC", RunUpcCommand},
-        {u"URL", RunUrlCommand},
-    };
-}
-
 void RunCommand(BrowserWindowPtr window, const char16_t* keyword,
-                const std::vector<Command>& commands) {
+                const std::vector<CommandRow>& commands) {
     constexpr std::uint32_t kStopBeep = kMbIconHand;
     const std::u16string requested = keyword ? std::u16string(keyword) : std::u16string();
     CPageContext page;
@@ -51,9 +30,9 @@ void RunCommand(BrowserWindowPtr window, const char16_t* keyword,
         return;
     }
     if (keyword) {
-        for (const Command& command : commands) {
-            if (command.keyword == requested) {
-                command.handler(page);
+        for (const CommandRow& command : commands) {
+            if (IsKeyword(requested, command.keyword)) {
+                command.handler(page, command);
                 return;
             }
         }
@@ -61,12 +40,11 @@ void RunCommand(BrowserWindowPtr window, const char16_t* keyword,
     CurrentPlatform().ui->Beep(kStopBeep);
 }
 
-const std::vector<Command>& ActiveCommands() {
-    static const std::vector<Command> product = ProductCommands();
-    return installedCommands ? *installedCommands : product;
+const std::vector<CommandRow>& ActiveCommands() {
+    return installedCommands ? *installedCommands : CommandTable();
 }
 
-ScopedCommands::ScopedCommands(std::vector<Command> commands)
+ScopedCommands::ScopedCommands(std::vector<CommandRow> commands)
     : previous_(installedCommands), commands_(std::move(commands)) {
     installedCommands = &commands_;
 }

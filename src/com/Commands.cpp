@@ -4,15 +4,15 @@
 
 namespace tandrel {
 
-void RunConfigCommand(CPageContext&) {}
-void RunConvertCommand(CPageContext&) {}
-void RunCurrencyCommand(CPageContext&) {}
-void RunEmailCommand(CPageContext&) {}
-void RunIsbnCommand(CPageContext&) {}
-void RunGenericLookupCommand(CPageContext&, const GenericLookup&) {}
-void RunStockCommand(CPageContext&) {}
-void RunTranslateCommand(CPageContext&) {}
-void RunUpcCommand(CPageContext&) {}
-void RunUrlCommand(CPageContext&) {}
+void RunConfigCommand(CPageContext&, const CommandRow&) {}
+void RunConvertCommand(CPageContext&, const CommandRow&) {}
+void RunCurrencyCommand(CPageContext&, const CommandRow&) {}
+void RunEmailCommand(CPageContext&, const CommandRow&) {}
+void RunIsbnCommand(CPageContext&, const CommandRow&) {}
+void RunGenericLookupCommand(CPageContext&, const CommandRow&) {}
+void RunStockCommand(CPageContext&, const CommandRow&) {}
+void RunTranslateCommand(CPageContext&, const CommandRow&) {}
+void RunUpcCommand(CPageContext&, const CommandRow&) {}
+void RunUrlCommand(CPageContext&, const CommandRow&) {}
 
 } // namespace tandrel

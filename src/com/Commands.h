@@ -1,20 +1,21 @@
-// The command handlers, one per keyword (the generic lookup serves five keywords). Each runs a
-// whole command inside Click: dialog, remembered choices and the chosen entries.
+// The command handlers, one per kind of command (the generic lookup serves five keywords). Each
+// runs a whole command inside Click: dialog, remembered choices and the chosen entries, with the
+// prefix, texts and help entry of its row in the command table.
 #pragma once
 
-#include "com/CommandDispatch.h"
+#include "com/CommandTable.h"
 
 namespace tandrel {
 
-void RunConfigCommand(CPageContext& page);
-void RunConvertCommand(CPageContext& page);
-void RunCurrencyCommand(CPageContext& page);
-void RunEmailCommand(CPageContext& page);
-void RunIsbnCommand(CPageContext& page);
-void RunGenericLookupCommand(CPageContext& page, const GenericLookup& lookup);
-void RunStockCommand(CPageContext& page);
-void RunTranslateCommand(CPageContext& page);
-void RunUpcCommand(CPageContext& page);
-void RunUrlCommand(CPageContext& page);
+void RunConfigCommand(CPageContext& page, const CommandRow& row);
+void RunConvertCommand(CPageContext& page, const CommandRow& row);
+void RunCurrencyCommand(CPageContext& page, const CommandRow& row);
+void RunEmailCommand(CPageContext& page, const CommandRow& row);
+void RunIsbnCommand(CPageContext& page, const CommandRow& row);
+void RunGenericLookupCommand(CPageContext& page, const CommandRow& row);
+void RunStockCommand(CPageContext& page, const CommandRow& row);
+void RunTranslateCommand(CPageContext& page, const CommandRow& row);
+void RunUpcCommand(CPageContext& page, const CommandRow& row);
+void RunUrlCommand(CPageContext& page, const CommandRow& row);
 
 } // namespace tandrel

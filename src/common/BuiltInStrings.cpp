@@ -4,7 +4,7 @@ namespace tandrel {
 
 const std::vector<BuiltInString>& BuiltInStrings() {
     static const std::vector<BuiltInString> strings = {
-#define TANDREL_STRING(id, text) {id, text},
+#define TANDREL_STRING(name, id, text) {id, text},
 #include "resources/strings.inc"
 #undef TANDREL_STRING
     };

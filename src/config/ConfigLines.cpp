@@ -2,25 +2,46 @@
 
 namespace tandrel {
 
-ConfigLine ClassifyLine(std::string_view text, int number) {
+namespace {
+
+bool IsLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+bool IsLineStartBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+void ReadHead(ConfigLine& line, std::string_view afterBracket) {
+    line.kind = ConfigLine::Kind::Head;
+    std::size_t close = afterBracket.find(']');
+    line.closed = close != std::string_view::npos;
+    line.name = afterBracket.substr(0, close);
+    if (line.closed)
+        line.rest = afterBracket.substr(close + 1);
+}
+
+} // namespace
+
+ConfigLine ClassifyLine(std::string_view text, std::size_t number) {
     ConfigLine line;
     line.number = number;
     line.text = text;
-    std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string_view::npos)
+    std::size_t start = 0;
+    while (start < text.size() && IsLineStartBlank(text[start]))
+        ++start;
+    if (start == text.size())
         return line;
-    if (text[start] == '#' || text[start] == ';') {
+    switch (text[start]) {
+    case '#':
+    case ';':
         line.kind = ConfigLine::Kind::Comment;
         return line;
-    }
-    if (text[start] == '[') {
-        line.kind = ConfigLine::Kind::Head;
-        std::size_t close = text.find(']', start + 1);
-        line.closed = close != std::string_view::npos;
-        line.name = text.substr(start + 1, (line.closed ? close : text.size()) - start - 1);
-        if (line.closed)
-            line.rest = text.substr(close + 1);
+    case '[':
+        ReadHead(line, text.substr(start + 1));
         return line;
+    default:
+        break;
     }
     // The first significant byte always belongs to the key, even an "=".
     std::size_t equals = text.find('=', start + 1);
@@ -34,21 +55,21 @@ ConfigLine ClassifyLine(std::string_view text, int number) {
     return line;
 }
 
-std::vector<ConfigLine> ReadConfigLines(std::string_view text) {
-    std::vector<ConfigLine> lines;
-    int number = 1;
-    std::size_t begin = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++pos) {
-        if (text[pos] != '\r' && text[pos] != '\n')
-            continue;
-        lines.push_back(ClassifyLine(text.substr(begin, pos - begin), number++));
-        if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n')
-            ++pos;
-        begin = pos + 1;
-    }
-    if (begin < text.size())
-        lines.push_back(ClassifyLine(text.substr(begin), number));
-    return lines;
+bool CConfigLineReader::Next(ConfigLine& line) {
+    if (pos_ >= text_.size())
+        return false;
+    const char* const begin = text_.data() + pos_;
+    const char* const end = text_.data() + text_.size();
+    const char* lineEnd = begin;
+    while (lineEnd != end && !IsLineEnd(*lineEnd))
+        ++lineEnd;
+    line =
+        ClassifyLine(std::string_view(begin, static_cast<std::size_t>(lineEnd - begin)), ++number_);
+    // CR LF is one line end.
+    if (lineEnd != end && *lineEnd == '\r' && lineEnd + 1 != end && lineEnd[1] == '\n')
+        ++lineEnd;
+    pos_ = static_cast<std::size_t>(lineEnd - text_.data()) + (lineEnd != end ? 1 : 0);
+    return true;
 }
 
 } // namespace tandrel

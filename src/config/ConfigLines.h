@@ -1,41 +1,62 @@
-// A configuration text as numbered lines, each classified by the grammar of ParseConfigText.
-// The parser reads bytes and forgets where they were; the checker reads these lines instead, so
-// that every finding can name its line while the text still reads exactly as the parser reads it.
+// The one reader of the link configuration's grammar: it walks a text line by line and tells what
+// each line is. The parser keeps the sections of a prefix from it; the checker reads the same
+// lines with their numbers, so that a finding always describes what the parser does.
+//
+// The text is bytes (Windows-1252 in practice; no byte-order mark is recognised, no conversion is
+// made). CR LF, LF and CR alone each end one line; a last line without its line end still
+// counts, an empty one after a final line end does not. Tabs and spaces at a line start are
+// skipped (no other byte counts as blank there), so every line kind may be indented:
+//   - nothing else on the line: blank;
+//   - "#" or ";" first: a comment, the whole line ignored (no comments after other content);
+//   - "[" first: a section head. Its name is every byte up to the first "]" or the line end,
+//     kept verbatim; what follows the "]" is ignored; a head without "]" is named by the rest of
+//     its line;
+//   - anything else: a key line when an "=" follows the first significant byte. The key is every
+//     byte from that first byte (even when it is "=") up to the next "=", the value every byte
+//     after it to the line end; neither is trimmed. A line with no such "=" is ignored.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
-#include <vector>
 
 namespace tandrel {
 
-/// One line of a configuration text as the reader sees it. Views point into the checked text.
+/// One line of a configuration text. The views point into the text read.
 struct ConfigLine {
     enum class Kind {
         Blank,   ///< nothing but tabs and spaces
         Comment, ///< first significant byte "#" or ";"
         Head,    ///< first significant byte "["
-        Key,     ///< a line with an "=" after its first significant byte
-        Other    ///< neither head nor "=": ignored by the reader
+        Key,     ///< an "=" after the first significant byte
+        Other    ///< neither head nor "=": ignored
     };
 
-    int number = 0; ///< 1-based; CR LF, LF and CR alone each end one line
+    std::size_t number = 0; ///< 1-based
     Kind kind = Kind::Blank;
     std::string_view text;  ///< the whole line without its line end
     std::string_view name;  ///< Head: every byte between "[" and the first "]" or the line end
     bool closed = false;    ///< Head: the name ended at a "]"
-    std::string_view rest;  ///< Head: what follows the "]", ignored by the reader
+    std::string_view rest;  ///< Head: what follows the "]"
     std::string_view key;   ///< Key: the first significant byte and every byte up to the next "="
     std::string_view value; ///< Key: every byte after that "=" to the line end
 };
 
-/// Classifies one line (text without its line end) by the grammar of ParseConfigText: leading
-/// tabs and spaces skipped, nothing trimmed, and the first significant byte of a key line belongs
-/// to the key even when it is "=". The views point into text.
-ConfigLine ClassifyLine(std::string_view text, int number);
+/// Reads a text one line at a time, without copying it: the text must outlive the reader and the
+/// lines it gives.
+class CConfigLineReader {
+public:
+    explicit CConfigLineReader(std::string_view text) : text_(text) {}
 
-/// Splits text into lines (CR LF, LF and CR alone each end one; a last line without its line end
-/// still counts, an empty one after a final line end does not) and classifies each with
-/// ClassifyLine. The views point into text.
-std::vector<ConfigLine> ReadConfigLines(std::string_view text);
+    /// Fills line with the next line; false when the text has no more lines.
+    bool Next(ConfigLine& line);
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::size_t number_ = 0;
+};
+
+/// Classifies one line (text without its line end) by the grammar above.
+ConfigLine ClassifyLine(std::string_view text, std::size_t number);
 
 } // namespace tandrel

@@ -1,7 +1,7 @@
 #include "config/ConfigSection.h"
 
+#include "common/DecimalNumber.h"
 #include "common/TextConversion.h"
-#include "config/DecimalNumber.h"
 
 namespace tandrel {
 

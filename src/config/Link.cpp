@@ -1,60 +1,99 @@
 #include "config/Link.h"
 
+#include "common/TextConversion.h"
 #include "config/SelectionMemory.h"
 
 namespace tandrel {
 
-void CLink::LoadFromSection(const CConfigSection& section) {
-    sectionName_ = section.GetName();
-    LoadTexts(section);
-    LoadFlags(section);
-    hasMail_ = !MailTo_.empty() || !MailCC_.empty() || !MailBCC_.empty() || !MailSubject_.empty() ||
-               !MailBody_.empty();
-    selected_ = ReadRememberedChoice(sectionName_).value_or(defaultSelected_);
+const std::vector<LinkField>& LinkFields() {
+    using K = LinkFieldKind;
+    auto text = [](std::string_view name, std::string CLink::*member,
+                   std::string_view defaultText = "") {
+        return LinkField{name, K::Text, true, false, defaultText, false, member, nullptr};
+    };
+    auto mail = [](std::string_view name, std::string CLink::*member) {
+        return LinkField{name, K::Text, true, true, "", false, member, nullptr};
+    };
+    auto number = [](std::string_view name, std::string CLink::*member) {
+        return LinkField{name, K::Number, true, false, "", false, member, nullptr};
+    };
+    auto flag = [](std::string_view name, bool CLink::*member, bool defaultFlag) {
+        return LinkField{name, K::Flag, true, false, "", defaultFlag, nullptr, member};
+    };
+    // Fields no key sets: derived from the others, or set by the system.
+    auto unkeyed = [](LinkField field) {
+        field.keyed = false;
+        return field;
+    };
+    static const std::vector<LinkField> fields = {
+        text("shortDescription", &CLink::shortDescription_),
+        text("longDescription", &CLink::longDescription_),
+        text("url", &CLink::url_),
+        text("href", &CLink::href_),
+        text("command", &CLink::command_),
+        flag("useConsole", &CLink::useConsole_, false),
+        flag("leaveConsole", &CLink::leaveConsole_, false),
+        flag("URLEncoded", &CLink::URLEncoded_, true),
+        unkeyed(flag("hasMail", &CLink::hasMail_, false)),
+        mail("MailTo", &CLink::MailTo_),
+        mail("MailCC", &CLink::MailCC_),
+        mail("MailBCC", &CLink::MailBCC_),
+        mail("MailSubject", &CLink::MailSubject_),
+        mail("MailBody", &CLink::MailBody_),
+        text("windowName", &CLink::windowName_, "_blank"),
+        number("left", &CLink::left_),
+        number("top", &CLink::top_),
+        number("width", &CLink::width_),
+        number("height", &CLink::height_),
+        flag("directories", &CLink::directories_, true),
+        flag("fullScreen", &CLink::fullScreen_, false),
+        flag("location", &CLink::location_, true),
+        flag("menuBar", &CLink::menuBar_, true),
+        flag("resizable", &CLink::resizable_, true),
+        flag("scrollBars", &CLink::scrollBars_, true),
+        flag("status", &CLink::status_, true),
+        unkeyed(flag("titleBar", &CLink::titleBar_, true)),
+        flag("toolBar", &CLink::toolBar_, true),
+        flag("exclusive", &CLink::exclusive_, false),
+        flag("defaultSelected", &CLink::defaultSelected_, false),
+        unkeyed(text("sectionName", &CLink::sectionName_)),
+        unkeyed(flag("selected", &CLink::selected_, false)),
+    };
+    return fields;
 }
 
-void CLink::LoadTexts(const CConfigSection& section) {
-    static const struct {
-        const char* key;
-        std::string CLink::*field;
-    } kTextKeys[] = {
-        {"shortDescription", &CLink::shortDescription_},
-        {"longDescription", &CLink::longDescription_},
-        {"url", &CLink::url_},
-        {"href", &CLink::href_},
-        {"command", &CLink::command_},
-        {"windowName", &CLink::windowName_},
-        {"left", &CLink::left_},
-        {"top", &CLink::top_},
-        {"width", &CLink::width_},
-        {"height", &CLink::height_},
-        {"MailTo", &CLink::MailTo_},
-        {"MailCC", &CLink::MailCC_},
-        {"MailBCC", &CLink::MailBCC_},
-        {"MailSubject", &CLink::MailSubject_},
-        {"MailBody", &CLink::MailBody_},
-    };
-    for (const auto& text : kTextKeys) {
-        if (section.HasValue(text.key))
-            this->*text.field = section.GetString(text.key, "");
+const LinkField* FindLinkKey(std::string_view key) {
+    for (const LinkField& field : LinkFields()) {
+        if (field.keyed && EqualsIgnoreAsciiCase(field.name, key))
+            return &field;
+    }
+    return nullptr;
+}
+
+CLink::CLink() {
+    for (const LinkField& field : LinkFields()) {
+        if (field.text)
+            this->*field.text = std::string(field.textDefault);
+        else
+            this->*field.flag = field.flagDefault;
     }
 }
 
-void CLink::LoadFlags(const CConfigSection& section) {
-    static const struct {
-        const char* key;
-        bool CLink::*field;
-    } kFlagKeys[] = {
-        {"useConsole", &CLink::useConsole_},   {"leaveConsole", &CLink::leaveConsole_},
-        {"directories", &CLink::directories_}, {"fullScreen", &CLink::fullScreen_},
-        {"location", &CLink::location_},       {"menuBar", &CLink::menuBar_},
-        {"resizable", &CLink::resizable_},     {"scrollBars", &CLink::scrollBars_},
-        {"status", &CLink::status_},           {"toolBar", &CLink::toolBar_},
-        {"exclusive", &CLink::exclusive_},     {"defaultSelected", &CLink::defaultSelected_},
-        {"URLEncoded", &CLink::URLEncoded_},
-    };
-    for (const auto& flag : kFlagKeys)
-        this->*flag.field = section.GetBool(flag.key, this->*flag.field);
+void CLink::LoadFromSection(const CConfigSection& section) {
+    sectionName_ = section.GetName();
+    for (const LinkField& field : LinkFields()) {
+        if (!field.keyed)
+            continue;
+        // An empty value never clears a text; a flag keeps its value unless the first byte says.
+        if (field.text && section.HasValue(field.name))
+            this->*field.text = section.GetString(field.name, "");
+        else if (field.flag)
+            this->*field.flag = section.GetBool(field.name, this->*field.flag);
+    }
+    hasMail_ = false;
+    for (const LinkField& field : LinkFields())
+        hasMail_ = hasMail_ || (field.mail && !(this->*field.text).empty());
+    selected_ = ReadRememberedChoice(sectionName_).value_or(defaultSelected_);
 }
 
 void CLink::SaveSelection() const {

@@ -5,14 +5,49 @@
 #include "config/ConfigSection.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tandrel {
 
+class CLink;
+
+/// How a field of a link entry reads its value.
+enum class LinkFieldKind {
+    Text,   ///< bytes as written
+    Flag,   ///< yes or no, decided by the first byte of the value
+    Number, ///< a window position or size, kept as written ("-50%") and read as a number later
+};
+
+/// One field of a link entry: its name, which is also its configuration key unless the field has
+/// none, what it holds, its default, and the member of CLink it lands in.
+struct LinkField {
+    std::string_view name;
+    LinkFieldKind kind;
+    bool keyed;                   ///< set from the key of its name; false: derived or set by us
+    bool mail;                    ///< one of the mail fields that make up `hasMail`
+    std::string_view textDefault; ///< Text and Number fields
+    bool flagDefault;             ///< Flag fields
+    std::string CLink::*text;     ///< Text and Number fields; null for flags
+    bool CLink::*flag;            ///< Flag fields; null for texts
+};
+
+/// Every field of a link entry, in record order. The one place that says which keys a link entry
+/// reads, what they hold and what they default to: loading, the checker and the tool read it.
+const std::vector<LinkField>& LinkFields();
+
+/// The keyed field whose name equals key, ASCII letter case aside; null when no key of that name
+/// is read.
+const LinkField* FindLinkKey(std::string_view key);
+
 /// A link entry. Text fields are bytes taken verbatim from the configuration; every field has
-/// the default below until LoadFromSection sets it from its key (keys are case-insensitive).
-/// Only `selected` can be changed from outside.
+/// its default of LinkFields() until LoadFromSection sets it from its key (keys are
+/// case-insensitive). Only `selected` can be changed from outside.
 class CLink {
 public:
+    /// An entry with every field at its default.
+    CLink();
+
     /// Fills the entry from a section: text fields from non-empty values only (an empty value
     /// never clears a default), flags by the first byte of their value (other bytes keep the
     /// default), `hasMail` from the mail fields, and `selected` from `defaultSelected` replaced
@@ -63,45 +98,48 @@ public:
     std::string GetSectionName() const { return sectionName_; }
     bool GetSelected() const { return selected_; }
 
+    /// The value of a field of the table, for readers that walk every field.
+    const std::string& GetText(const LinkField& field) const { return this->*field.text; }
+    bool GetFlag(const LinkField& field) const { return this->*field.flag; }
+
     /// Ticks or unticks the entry (the site list, and the runner choosing a system entry).
     void SetSelected(bool selected) { selected_ = selected; }
 
 private:
-    void LoadTexts(const CConfigSection& section);
-    void LoadFlags(const CConfigSection& section);
+    friend const std::vector<LinkField>& LinkFields();
 
     std::string shortDescription_;
     std::string longDescription_;
     std::string url_;
     std::string href_;
     std::string command_;
-    bool useConsole_ = false;
-    bool leaveConsole_ = false;
-    bool URLEncoded_ = true;
-    bool hasMail_ = false;
+    bool useConsole_;
+    bool leaveConsole_;
+    bool URLEncoded_;
+    bool hasMail_;
     std::string MailTo_;
     std::string MailCC_;
     std::string MailBCC_;
     std::string MailSubject_;
     std::string MailBody_;
-    std::string windowName_ = "_blank";
+    std::string windowName_;
     std::string left_;
     std::string top_;
     std::string width_;
     std::string height_;
-    bool directories_ = true;
-    bool fullScreen_ = false;
-    bool location_ = true;
-    bool menuBar_ = true;
-    bool resizable_ = true;
-    bool scrollBars_ = true;
-    bool status_ = true;
-    bool titleBar_ = true;
-    bool toolBar_ = true;
-    bool exclusive_ = false;
-    bool defaultSelected_ = false;
+    bool directories_;
+    bool fullScreen_;
+    bool location_;
+    bool menuBar_;
+    bool resizable_;
+    bool scrollBars_;
+    bool status_;
+    bool titleBar_;
+    bool toolBar_;
+    bool exclusive_;
+    bool defaultSelected_;
     std::string sectionName_;
-    bool selected_ = false;
+    bool selected_;
 };
 
 } // namespace tandrel

@@ -1,5 +1,6 @@
 #include "install/MenuRegistration.h"
 
+#include "com/CommandTable.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "resources/ResourceIds.h"
@@ -15,8 +16,8 @@ const char kScriptMenuItemClass[] = "{1FBA04EE-3024-11d2-8F1F-0000F87ABD16}";
 constexpr std::uint32_t kContextsDefaultSelectionLink = 0x31;
 
 // All fourteen Tools-menu ids share this pattern and differ in their last two hex digits.
-std::string ToolsId(const char* lastTwoDigits) {
-    return std::string("{72B4934A-801C-4436-B796-B177D90510") + lastTwoDigits + "}";
+std::string ToolsId(std::string_view lastTwoDigits) {
+    return "{72B4934A-801C-4436-B796-B177D90510" + std::string(lastTwoDigits) + "}";
 }
 
 void ReplaceAll(std::string& text, const std::string& pattern, const std::string& replacement) {
@@ -74,28 +75,13 @@ void RemoveRow(const CMenuRegistration& row) {
 } // namespace
 
 std::vector<CMenuRegistration> MenuTable() {
-    auto row = [](const char* toolsDigits, int menuText, int statusText, const char* page,
-                  const char* keyword) {
-        return CMenuRegistration{
-            ToolsId(toolsDigits), menuText, statusText, page, kContextsDefaultSelectionLink,
-            IDR_MENU_SCRIPT,      keyword,  "",         ""};
-    };
-    return {
-        row("F0", 101, 102, "config.htm", "CONFIG"),
-        row("E0", 105, 106, "book.htm", "BOOK"),
-        row("D0", 140, 141, "convert.htm", "CONVERT"),
-        row("C0", 113, 114, "currency.htm", "CURRENCY"),
-        row("B0", 117, 118, "email.htm", "EMAIL"),
-        row("A0", 103, 104, "isbn.htm", "ISBN"),
-        row("90", 109, 110, "movie.htm", "MOVIE"),
-        row("80", 121, 122, "music.htm", "MUSIC"),
-        row("70", 115, 116, "other.htm", "OTHER"),
-        row("65", 165, 166, "search.htm", "SEARCH"),
-        row("60", 126, 127, "stock.htm", "STOCK"),
-        row("50", 111, 112, "translate.htm", "TRANSLATE"),
-        row("40", 107, 108, "upc.htm", "UPC"),
-        row("30", 119, 120, "url.htm", "URL"),
-    };
+    std::vector<CMenuRegistration> rows;
+    for (const CommandRow& command : CommandTable()) {
+        rows.push_back({ToolsId(command.toolsIdDigits), command.menuTextId, command.statusTextId,
+                        std::string(command.pageFile), kContextsDefaultSelectionLink,
+                        IDR_MENU_SCRIPT, std::string(command.keyword), "", ""});
+    }
+    return rows;
 }
 
 std::string ScriptPageText(const std::string& scriptTemplate, const CMenuRegistration& row) {

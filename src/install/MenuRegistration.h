@@ -21,7 +21,7 @@ struct CMenuRegistration {
     std::string thirdArgument;
 };
 
-/// The menu table in registration order.
+/// The menu table in registration order: one row per command of the command table.
 std::vector<CMenuRegistration> MenuTable();
 
 /// The text of one script page: the template with "!1", "!2" and "!3" replaced by the keyword and

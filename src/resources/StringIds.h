@@ -1,16 +1,10 @@
-// String-table ids used by the code. The texts live in strings.inc.
+// Names of the string-table ids, one per entry of strings.inc (ids::kMenuIsbn is 103).
 #pragma once
 
 namespace tandrel::ids {
 
-constexpr int kProductName = 100;
-
-constexpr int kLookupDoOneOf = 131;
-constexpr int kLookupUsingSelection = 132;
-constexpr int kLookupSearchFor = 133;
-constexpr int kLookupAtOneOrMore = 134;
-constexpr int kLookupBook = 137;
-constexpr int kLookupMusic = 138;
-constexpr int kLookupMovie = 139;
+#define TANDREL_STRING(name, id, text) constexpr int name = id;
+#include "strings.inc"
+#undef TANDREL_STRING
 
 } // namespace tandrel::ids

@@ -1,52 +1,59 @@
 #include "TestPlatform.h"
 
 #include "com/CommandDispatch.h"
+#include "config/ConfigLoader.h"
+#include "page/PageContext.h"
+
 #include "page/MemoryBrowser.h"
+#include <set>
 
 #include <gtest/gtest.h>
 
 namespace tandrel {
 namespace {
 
-// Replaces every handler of the product table by one that records its keyword, keeping the
-// table's order and keywords.
-std::vector<Command> RecordingCommands(std::vector<std::u16string>& ran) {
-    std::vector<Command> commands = ProductCommands();
-    for (Command& command : commands) {
-        std::u16string keyword = command.keyword;
-        command.handler = [&ran, keyword](CPageContext&) {
-            ran.push_back(keyword);
+std::u16string Wide(std::string_view keyword) {
+    return std::u16string(keyword.begin(), keyword.end());
+}
+
+// Replaces every handler of the command table by one that records the keyword of the row it was
+// handed, keeping the table's order and keywords.
+std::vector<CommandRow> RecordingCommands(std::vector<std::string>& ran) {
+    std::vector<CommandRow> commands = CommandTable();
+    for (CommandRow& command : commands) {
+        command.handler = [&ran](CPageContext&, const CommandRow& row) {
+            ran.emplace_back(row.keyword);
         };
     }
     return commands;
 }
 
 TEST(CommandDispatch, TableHoldsTheFourteenKeywordsInOrder) {
-    std::vector<std::u16string> keywords;
-    for (const Command& command : ProductCommands())
+    std::vector<std::string_view> keywords;
+    for (const CommandRow& command : CommandTable())
         keywords.push_back(command.keyword);
-    EXPECT_EQ(keywords,
-              (std::vector<std::u16string>{u"CONFIG", u"BOOK", u"CONVERT", u"CURRENCY", u"EMAIL",
-                                           u"ISBN", u"MOVIE", u"MUSIC", u"OTHER", u"SEARCH",
-                                           u"STOCK", u"TRANSLATE", u"UPC", u"URL"}));
+    EXPECT_EQ(keywords, (std::vector<std::string_view>{
+                            "CONFIG", "BOOK", "CONVERT", "CURRENCY", "EMAIL", "ISBN", "MOVIE",
+                            "MUSIC", "OTHER", "SEARCH", "STOCK", "TRANSLATE", "UPC", "URL"}));
 }
 
 TEST(CommandDispatch, EachKeywordRunsItsOwnHandlerOnce) {
     test::MemoryPlatformScope scope;
-    for (const Command& command : ProductCommands()) {
-        std::vector<std::u16string> ran;
-        RunCommand(std::make_shared<CMemoryWindow>(), command.keyword.c_str(),
+    for (const CommandRow& command : CommandTable()) {
+        std::vector<std::string> ran;
+        RunCommand(std::make_shared<CMemoryWindow>(), Wide(command.keyword).c_str(),
                    RecordingCommands(ran));
-        EXPECT_EQ(ran, std::vector<std::u16string>{command.keyword});
+        EXPECT_EQ(ran, std::vector<std::string>{std::string(command.keyword)});
     }
     EXPECT_TRUE(scope.platform.ui.beeps.empty());
 }
 
 TEST(CommandDispatch, UnknownNullOrMiscasedKeywordBeeps) {
-    const char16_t* keywords[] = {u"book", u"", u"BOOK ", u"ISBN:", u"Config", nullptr};
+    const char16_t* keywords[] = {u"book",   u"",          u"BOOK ", u"ISBN:",
+                                  u"Config", u"\xFF2BOOK", nullptr};
     for (const char16_t* keyword : keywords) {
         test::MemoryPlatformScope scope;
-        std::vector<std::u16string> ran;
+        std::vector<std::string> ran;
         RunCommand(std::make_shared<CMemoryWindow>(), keyword, RecordingCommands(ran));
         EXPECT_TRUE(ran.empty());
         EXPECT_EQ(scope.platform.ui.beeps, std::vector<std::uint32_t>{kMbIconHand});
@@ -55,7 +62,7 @@ TEST(CommandDispatch, UnknownNullOrMiscasedKeywordBeeps) {
 
 TEST(CommandDispatch, PageThatCannotLoadBeepsWithoutRunningAHandler) {
     test::MemoryPlatformScope scope;
-    std::vector<std::u16string> ran;
+    std::vector<std::string> ran;
     auto window = std::make_shared<CMemoryWindow>();
     window->topIsNull = true;
     RunCommand(window, u"BOOK", RecordingCommands(ran));
@@ -69,9 +76,10 @@ TEST(CommandDispatch, HandlerSeesTheLoadedPage) {
     auto window = std::make_shared<CMemoryWindow>();
     window->selection = SelectionText{u"Dune", u"Dune"};
     std::u16string seen;
-    std::vector<Command> commands = {{u"BOOK", [&](CPageContext& page) {
-                                          seen = page.GetSelection();
-                                      }}};
+    std::vector<CommandRow> commands = CommandTable();
+    commands[1].handler = [&](CPageContext& page, const CommandRow&) {
+        seen = page.GetSelection();
+    };
     RunCommand(window, u"BOOK", commands);
     EXPECT_EQ(seen, u"Dune");
 }
@@ -79,12 +87,27 @@ TEST(CommandDispatch, HandlerSeesTheLoadedPage) {
 TEST(CommandDispatch, ScopedCommandsReplaceAndRestoreTheActiveTable) {
     EXPECT_EQ(ActiveCommands().size(), 14u);
     {
-        ScopedCommands installed({{u"ONLY", [](CPageContext&) {
-                                   }}});
+        ScopedCommands installed({CommandTable()[3]});
         ASSERT_EQ(ActiveCommands().size(), 1u);
-        EXPECT_EQ(ActiveCommands()[0].keyword, u"ONLY");
+        EXPECT_EQ(ActiveCommands()[0].keyword, "CURRENCY");
     }
     EXPECT_EQ(ActiveCommands().size(), 14u);
+}
+
+// The checker and every listing command rely on these being the link categories of the
+// configuration; a help entry that names no stored system link would open nothing.
+TEST(CommandTable, PrefixesAreTheLinkCategoriesAndHelpEntriesAreStoredSystemLinks) {
+    test::MemoryPlatformScope scope;
+    EXPECT_EQ(LinkPrefixes(), (std::vector<std::string_view>{
+                                  "BOOK:", "CURRENCY:", "EMAIL:", "ISBN:", "MOVIE:", "MUSIC:",
+                                  "OTHER:", "SEARCH:", "STOCK:", "TRANSLATE:", "UPC:", "URL:"}));
+    CSectionList system;
+    LoadSections(system, kSystemPrefix, true);
+    std::set<std::string> names;
+    for (const CConfigSection& section : system)
+        names.insert(section.GetName());
+    for (const CommandRow& row : CommandTable())
+        EXPECT_TRUE(names.count(std::string(row.helpEntry))) << row.keyword;
 }
 
 } // namespace

@@ -2,10 +2,11 @@
 // reading against the parser, and the stored texts.
 #include "TestPlatform.h"
 
-#include "config/ConfigLint.h"
+#include "config/ConfigLines.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigParser.h"
 #include "config/Link.h"
+#include "lint/ConfigLint.h"
 
 #include <gtest/gtest.h>
 
@@ -315,106 +316,6 @@ TEST(ConfigLint, LeavesWellWrittenTextsAlone) {
     }
 }
 
-// The sections that the checker's reading of the lines gives, built the way the parser builds
-// them, for every prefix at once.
-CSectionList SectionsFromLines(std::string_view text) {
-    CSectionList sections;
-    CConfigSection* current = nullptr;
-    for (const ConfigLine& line : ReadConfigLines(text)) {
-        if (line.kind == ConfigLine::Kind::Head)
-            current = &sections.Append(std::string(line.name));
-        else if (line.kind == ConfigLine::Kind::Key && current)
-            current->SetValue(line.key, std::string(line.value));
-    }
-    return sections;
-}
-
-void ExpectSameSections(std::string_view text) {
-    CSectionList parsed;
-    ParseConfigText(parsed, text, "");
-    CSectionList read = SectionsFromLines(text);
-    ASSERT_EQ(read.size(), parsed.size()) << testing::PrintToString(std::string(text));
-    for (std::size_t i = 0; i < parsed.size(); ++i) {
-        EXPECT_EQ(read[i].GetName(), parsed[i].GetName());
-        EXPECT_EQ(read[i].Values(), parsed[i].Values())
-            << testing::PrintToString(std::string(text));
-    }
-}
-
-TEST(ConfigLint, ReadsLinesAsTheParserDoes) {
-    std::mt19937 random(20240607);
-    const std::string_view alphabet = "[]=#; \t\r\n\r\nab";
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    std::uniform_int_distribution<std::size_t> length(0, 40);
-    for (int round = 0; round < 3000; ++round) {
-        std::string text;
-        for (std::size_t n = length(random); n > 0; --n)
-            text += alphabet[pick(random)];
-        ExpectSameSections(text);
-        if (HasFailure())
-            return;
-    }
-    ExpectSameSections(kWellWritten);
-}
-
-TEST(ConfigLint, NumbersLinesFromOne) {
-    std::vector<ConfigLine> lines = ReadConfigLines("a\r\n\rb\n\n[c\r=d\r==e");
-    ASSERT_EQ(lines.size(), 7u);
-    const int numbers[] = {1, 2, 3, 4, 5, 6, 7};
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i].number, numbers[i]);
-    EXPECT_EQ(lines[2].text, "b");
-    EXPECT_EQ(lines[4].kind, ConfigLine::Kind::Head);
-    EXPECT_FALSE(lines[4].closed);
-    EXPECT_EQ(lines[4].name, "c");
-    // An "=" that starts a line is the first byte of its key, never the key's end.
-    EXPECT_EQ(lines[5].kind, ConfigLine::Kind::Other);
-    EXPECT_EQ(lines[6].kind, ConfigLine::Kind::Key);
-    EXPECT_EQ(lines[6].key, "=");
-    EXPECT_EQ(lines[6].value, "e");
-}
-
-// The flags and texts the checker knows are exactly those that change an entry.
-std::string Fields(const CLink& link) {
-    std::ostringstream out;
-    out << link.GetShortDescription() << "|" << link.GetLongDescription() << "|" << link.GetUrl()
-        << "|" << link.GetHref() << "|" << link.GetCommand() << "|" << link.GetUseConsole()
-        << link.GetLeaveConsole() << link.GetURLEncoded() << "|" << link.GetMailTo() << "|"
-        << link.GetMailCC() << "|" << link.GetMailBCC() << "|" << link.GetMailSubject() << "|"
-        << link.GetMailBody() << "|" << link.GetWindowName() << "|" << link.GetLeft() << "|"
-        << link.GetTop() << "|" << link.GetWidth() << "|" << link.GetHeight() << "|"
-        << link.GetDirectories() << link.GetFullScreen() << link.GetLocation() << link.GetMenuBar()
-        << link.GetResizable() << link.GetScrollBars() << link.GetStatus() << link.GetTitleBar()
-        << link.GetToolBar() << link.GetExclusive() << link.GetDefaultSelected();
-    return out.str();
-}
-
-std::string FieldsOf(const std::string& text) {
-    CSectionList sections;
-    ParseConfigText(sections, text, "ISBN:");
-    CLink link;
-    link.LoadFromSection(sections[0]);
-    return Fields(link);
-}
-
-TEST(ConfigLint, KnowsTheKeysOfLinkEntries) {
-    test::MemoryPlatformScope scope;
-    const std::string bare = FieldsOf("[ISBN:X]");
-    for (const LinkKey& key : KnownLinkKeys()) {
-        std::string value = key.type != LinkKeyType::Flag ? "7" : key.flagDefault ? "n" : "y";
-        std::string text = "[ISBN:X]\n" + std::string(key.name) + "=" + value;
-        EXPECT_NE(FieldsOf(text), bare) << key.name;
-        if (key.type == LinkKeyType::Flag) {
-            std::string keeps = key.flagDefault ? "y" : "n";
-            EXPECT_EQ(FieldsOf("[ISBN:X]\n" + std::string(key.name) + "=" + keeps), bare)
-                << key.name << " has another default";
-        }
-    }
-    for (const char* unread : {"titleBar", "URLEncode", "hasMail", "selected", "sectionName"})
-        EXPECT_EQ(FieldsOf("[ISBN:X]\n" + std::string(unread) + "=n"), bare) << unread;
-    EXPECT_EQ(KnownLinkKeys().size(), 28u);
-}
-
 std::string_view StoredText(int id) {
     return CurrentPlatform().module->FindModuleResource(kStoredTextType, id).value_or("");
 }
@@ -428,17 +329,18 @@ struct StoredFinding {
 
 std::vector<StoredFinding> Describe(std::string_view text,
                                     const std::vector<LintFinding>& findings) {
-    std::vector<ConfigLine> lines = ReadConfigLines(text);
     std::vector<StoredFinding> described;
     for (const LintFinding& finding : findings) {
         std::string section;
-        for (const ConfigLine& line : lines) {
-            if (line.number > finding.line)
-                break;
+        CConfigLineReader reader(text);
+        ConfigLine line;
+        while (reader.Next(line) && line.number < finding.line) {
             if (line.kind == ConfigLine::Kind::Head)
                 section = std::string(line.name);
         }
-        described.push_back({section, std::string(lines[finding.line - 1].text), ""});
+        if (line.kind == ConfigLine::Kind::Head)
+            section = std::string(line.name);
+        described.push_back({section, std::string(line.text), ""});
     }
     return described;
 }

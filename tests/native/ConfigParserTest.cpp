@@ -1,6 +1,11 @@
+#include "ReferenceConfigParser.h"
+
+#include "config/ConfigLines.h"
 #include "config/ConfigParser.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace tandrel {
 namespace {
@@ -126,6 +131,44 @@ TEST(ParseConfigText, AppendsToWhatTheListHolds) {
 TEST(ParseConfigText, ZeroBytesAreOrdinary) {
     using namespace std::string_literals;
     EXPECT_EQ(Parse("[ISBN:X\0Y]\nk=a\0b"s, "ISBN:"), "[ISBN:X\0Y]k=a\0b"s);
+}
+
+// Random texts of the bytes that matter, read by the parser and by the grammar's byte machine.
+TEST(ParseConfigText, ReadsAsTheByteMachineDoes) {
+    std::mt19937 random(20240607);
+    const std::string_view alphabet = "[]=#; \t\r\n\r\nab";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<std::size_t> length(0, 40);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (std::size_t n = length(random); n > 0; --n)
+            text += alphabet[pick(random)];
+        for (std::string_view prefix : {"", "a"}) {
+            CSectionList expected;
+            reference::ParseConfigBytes(expected, text, prefix);
+            ASSERT_EQ(Parse(text, prefix), Dump(expected)) << testing::PrintToString(text);
+        }
+    }
+}
+
+TEST(ConfigLineReader, NumbersLinesFromOneAndSplitsTheirParts) {
+    CConfigLineReader reader("a\r\n\rb\n\n[c\r=d\r==e\r\n");
+    std::vector<ConfigLine> lines;
+    for (ConfigLine line; reader.Next(line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 7u) << "no line after the final line end";
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].number, i + 1);
+    EXPECT_EQ(lines[1].kind, ConfigLine::Kind::Blank);
+    EXPECT_EQ(lines[2].text, "b");
+    EXPECT_EQ(lines[4].kind, ConfigLine::Kind::Head);
+    EXPECT_FALSE(lines[4].closed);
+    EXPECT_EQ(lines[4].name, "c");
+    // An "=" that starts a line is the first byte of its key, never the key's end.
+    EXPECT_EQ(lines[5].kind, ConfigLine::Kind::Other);
+    EXPECT_EQ(lines[6].kind, ConfigLine::Kind::Key);
+    EXPECT_EQ(lines[6].key, "=");
+    EXPECT_EQ(lines[6].value, "e");
 }
 
 } // namespace

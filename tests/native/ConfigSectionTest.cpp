@@ -1,5 +1,5 @@
+#include "common/DecimalNumber.h"
 #include "config/ConfigParser.h"
-#include "config/DecimalNumber.h"
 
 #include <gtest/gtest.h>
 

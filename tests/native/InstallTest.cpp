@@ -1,6 +1,6 @@
 #include "TestPlatform.h"
 
-#include "com/CommandDispatch.h"
+#include "com/CommandTable.h"
 #include "common/TextConversion.h"
 #include "install/ClassRegistration.h"
 #include "install/MenuRegistration.h"
@@ -34,17 +34,16 @@ protected:
     test::MemoryPlatformScope scope;
 };
 
-TEST(MenuTable, FollowsTheKeywordTableAndItsToolsIds) {
+TEST(MenuTable, FollowsTheCommandTableAndItsToolsIds) {
     std::vector<CMenuRegistration> rows = MenuTable();
-    std::vector<Command> commands = ProductCommands();
+    const std::vector<CommandRow>& commands = CommandTable();
     ASSERT_EQ(rows.size(), commands.size());
     std::set<std::string> toolsIds, pages;
     const char* lastDigits[] = {"F0", "E0", "D0", "C0", "B0", "A0", "90",
                                 "80", "70", "65", "60", "50", "40", "30"};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(rows[i].keyword);
-        EXPECT_EQ(std::u16string(rows[i].keyword.begin(), rows[i].keyword.end()),
-                  commands[i].keyword);
+        EXPECT_EQ(rows[i].keyword, commands[i].keyword);
         EXPECT_EQ(rows[i].toolsId,
                   std::string("{72B4934A-801C-4436-B796-B177D90510") + lastDigits[i] + "}");
         EXPECT_EQ(rows[i].contexts, 0x31u);

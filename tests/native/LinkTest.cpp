@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace tandrel {
 namespace {
 
@@ -132,6 +134,31 @@ TEST_F(LinkTest, ShownDescriptionPrefersTheLongOne) {
     EXPECT_EQ(Load("[ISBN:X]\nshortDescription=S\nlongDescription=L").GetShownDescription(), "L");
     EXPECT_EQ(Load("[ISBN:X]\nshortDescription=S").GetShownDescription(), "S");
     EXPECT_EQ(Load("[ISBN:X]\nshortDescription=S\nlongDescription=").GetShownDescription(), "S");
+}
+
+// The field table is what loading, the checker and the tool know of an entry: each keyed field
+// must take its key and change nothing else but what derives from it, each unkeyed one must ignore
+// a key of its name.
+TEST_F(LinkTest, EveryKeyOfTheFieldTableSetsItsOwnFieldOnly) {
+    auto values = [](const CLink& link) {
+        std::map<std::string_view, std::string> all;
+        for (const LinkField& field : LinkFields())
+            all[field.name] = field.text ? link.GetText(field) : link.GetFlag(field) ? "1" : "0";
+        return all;
+    };
+    const auto defaults = values(Load("[ISBN:X]"));
+    for (const LinkField& field : LinkFields()) {
+        std::string value = field.text ? "7" : field.flagDefault ? "n" : "y";
+        auto expected = defaults;
+        if (field.keyed)
+            expected[field.name] = field.text ? "7" : field.flagDefault ? "0" : "1";
+        if (field.mail)
+            expected["hasMail"] = "1";
+        if (field.name == "defaultSelected")
+            expected["selected"] = "1";
+        EXPECT_EQ(values(Load("[ISBN:X]\n" + std::string(field.name) + "=" + value)), expected)
+            << field.name;
+    }
 }
 
 } // namespace

@@ -90,6 +90,12 @@ mkdir "$tmp/module"
 cp "$config" "$tmp/module/nubrix.ini"
 check "file beside the module" 0 "$tmp/isbn-links" "$tool" links ISBN: --module "$tmp/module/nubrix.dll"
 
+# The menu entries with the prefix each one lists.
+"$tool" commands >"$tmp/commands"
+[ "$(wc -l <"$tmp/commands")" -eq 14 ] || fail "commands does not list 14 menu entries"
+printf 'SEARCH\t=>Search\tsearch.htm\tSEARCH:\tSYSTEM:HelpSearch\n' >"$tmp/search-row"
+grep -Fx -f "$tmp/search-row" "$tmp/commands" >/dev/null || fail "commands has no SEARCH row"
+
 # Nothing found, and usage errors.
 : >"$tmp/nothing"
 check "unknown prefix (sections)" 1 "$tmp/nothing" "$tool" sections NOPE: --config "$config"

@@ -6,6 +6,7 @@
 
 #include "com/CommandDispatch.h"
 #include "com/win32/ATandrel.h"
+#include "page/PageContext.h"
 
 namespace tandrel::test {
 namespace {
@@ -31,11 +32,10 @@ struct SeenPage {
 class Click : public InProcessTest {
 protected:
     Click() {
-        commands_ = ProductCommands();
-        for (Command& command : commands_) {
-            std::u16string keyword = command.keyword;
-            command.handler = [this, keyword](CPageContext& page) {
-                ran.push_back(keyword);
+        commands_ = CommandTable();
+        for (CommandRow& command : commands_) {
+            command.handler = [this](CPageContext& page, const CommandRow& row) {
+                ran.emplace_back(row.keyword.begin(), row.keyword.end());
                 seen = SeenPage{
                     page.GetSelection(),  page.GetSelectionHtml(),  page.GetFrameAddress(),
                     page.GetFrameName(),  page.GetFrameHostName(),  page.GetFrameTitle(),
@@ -67,7 +67,7 @@ protected:
     SeenPage seen;
 
 private:
-    std::vector<Command> commands_;
+    std::vector<CommandRow> commands_;
     std::unique_ptr<ScopedCommands> installed_;
     IATandrel* object_ = nullptr;
 };

@@ -2,7 +2,7 @@
 #include "Subcommands.h"
 
 #include "common/Platform.h"
-#include "config/ConfigLint.h"
+#include "lint/ConfigLint.h"
 
 #include <filesystem>
 #include <ostream>

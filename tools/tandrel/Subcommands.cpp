@@ -7,6 +7,10 @@ const std::vector<Subcommand>& AllSubcommands() {
         {"collapse",
          "collapse [page options]   the selection trimmed, inner white space as one space",
          RunCollapse},
+        {"commands",
+         "commands                  the menu entries: keyword, menu text, script page, prefix, "
+         "help entry",
+         RunCommands},
         {"sections",
          "sections PREFIX           the configuration sections of the prefix, as loaded",
          RunSections},

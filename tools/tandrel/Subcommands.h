@@ -7,6 +7,7 @@
 namespace tandrel::tool {
 
 int RunCollapse(ToolContext& context);
+int RunCommands(ToolContext& context);
 int RunSections(ToolContext& context);
 int RunLinks(ToolContext& context);
 int RunLint(ToolContext& context);

@@ -26,8 +26,10 @@
 //     a power line whose first alias is blank (no unit), an alias that begins with a blank (never
 //     recognised after an amount), and a macro in href (href is never expanded).
 //
-// The checker reads the lines of ReadConfigLines (ConfigLines.h), knows the system's prefixes and
-// keys from LintVocabulary.h and judges single values with the checks of LintValues.h.
+// The checker reads the lines of the configuration's one line reader (config/ConfigLines.h), knows
+// the system's prefixes and keys from the command and link-field tables (LintVocabulary.h) and
+// judges single values with the checks of LintValues.h. It takes time linear in the text, and
+// memory for the names of its sections and for what it reports.
 //
 // The stored default link configuration carries these findings on purpose (it keeps the layout
 // of the configuration it replaces): the "URLEncode=n" lines of OTHER:Ping and OTHER:TraceRoute
@@ -36,8 +38,7 @@
 // system links have no finding.
 #pragma once
 
-#include "config/ConfigLines.h"
-#include "config/LintVocabulary.h"
+#include "lint/LintVocabulary.h"
 
 #include <string>
 #include <string_view>
@@ -48,7 +49,7 @@ namespace tandrel {
 /// One thing a careful reader would point out: the 1-based line and what happens there. The
 /// message is configuration bytes (Windows-1252), since it quotes names and values.
 struct LintFinding {
-    int line = 0;
+    std::size_t line = 0;
     std::string message;
 };
 

@@ -1,8 +1,8 @@
-#include "config/LintValues.h"
+#include "LintValues.h"
 
+#include "LintVocabulary.h"
+#include "common/DecimalNumber.h"
 #include "common/TextConversion.h"
-#include "config/DecimalNumber.h"
-#include "config/LintVocabulary.h"
 
 #include <algorithm>
 
@@ -22,9 +22,9 @@ std::optional<std::string> FlagFinding(std::string_view written, std::string_vie
 std::optional<std::string> DimensionFinding(std::string_view written, std::string_view value) {
     if (value.empty())
         return std::nullopt;
-    std::size_t end = LeadingNumberEnd(value);
-    std::string_view after = end == std::string_view::npos ? value : value.substr(end);
-    if (end != std::string_view::npos && (after.empty() || after.front() == '%')) {
+    std::optional<LeadingDecimal> number = ScanLeadingDecimal(value);
+    std::string_view after = number ? value.substr(number->end) : value;
+    if (number && (after.empty() || after.front() == '%')) {
         if (after.size() > 1) {
             return "the text after \"%\" in " + Quote(value) + " of " + std::string(written) +
                    " is ignored";
@@ -69,11 +69,12 @@ std::optional<std::string> NumberFinding(std::string_view written, std::string_v
                                          std::string_view fallback) {
     if (value.empty())
         return std::nullopt;
-    if (!ReadLeadingDecimal(value)) {
+    std::optional<LeadingDecimal> number = ScanLeadingDecimal(value);
+    if (!number) {
         return "the value " + Quote(value) + " of " + std::string(written) +
                " holds no number: the reader uses the default, " + std::string(fallback);
     }
-    std::size_t end = LeadingNumberEnd(value);
+    std::size_t end = number->end;
     std::string_view rest = value.substr(end);
     if (TrimTrailingBlanks(rest).empty())
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "config/DecimalNumber.h"
+#include "common/DecimalNumber.h"
 
 #include <algorithm>
 #include <charconv>
@@ -62,6 +62,13 @@ long long LeadingMagnitude(std::string_view number) {
 } // namespace
 
 std::optional<double> ReadLeadingDecimal(std::string_view text) {
+    std::optional<LeadingDecimal> number = ScanLeadingDecimal(text);
+    if (!number)
+        return std::nullopt;
+    return number->value;
+}
+
+std::optional<LeadingDecimal> ScanLeadingDecimal(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsScanBlank(text[pos]))
         ++pos;
@@ -88,7 +95,7 @@ std::optional<double> ReadLeadingDecimal(std::string_view text) {
         value = LeadingMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     else if (result.ec != std::errc())
         return std::nullopt;
-    return negative ? -value : value;
+    return LeadingDecimal{negative ? -value : value, end};
 }
 
 } // namespace tandrel

@@ -1,12 +1,15 @@
-#include "config/ConfigLint.h"
+#include "lint/ConfigLint.h"
 
 #include "common/TextConversion.h"
+#include "config/ConfigLines.h"
 #include "config/ConfigLoader.h"
-#include "config/LintValues.h"
+#include "config/Link.h"
+#include "lint/LintValues.h"
 
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <unordered_map>
 
 namespace tandrel {
 
@@ -18,16 +21,22 @@ enum class SectionKind { Link, Unit, Ignored };
 
 /// The last line that gave a key the reader reads.
 struct KeyLine {
-    int line = 0;
+    std::size_t line = 0;
     std::string_view written;
     std::string_view value;
 };
 
 struct Section {
     std::string_view name;
-    int line = 0;
+    std::size_t line = 0;
     SectionKind kind = SectionKind::Ignored;
     std::map<std::string, KeyLine> keys; ///< by lowered key
+};
+
+/// The first section read under a name.
+struct FirstSection {
+    std::string_view name;
+    std::size_t line = 0;
 };
 
 /// Reads the lines one after another, as the parser does, and collects the findings.
@@ -50,7 +59,9 @@ public:
         }
     }
 
-    void Report(int line, std::string message) { findings_.push_back({line, std::move(message)}); }
+    void Report(std::size_t line, std::string message) {
+        findings_.push_back({line, std::move(message)});
+    }
 
     std::vector<LintFinding> Finish() {
         CloseSection();
@@ -96,7 +107,7 @@ private:
         }
         if (StartsWithIgnoreAsciiCase(line.name, kUnitPrefix))
             return SectionKind::Unit;
-        for (std::string_view prefix : kLinkPrefixes) {
+        for (std::string_view prefix : LinkPrefixesRead()) {
             if (StartsWithIgnoreAsciiCase(line.name, prefix))
                 return SectionKind::Link;
         }
@@ -106,41 +117,46 @@ private:
 
     void ReportUnknownPrefix(const ConfigLine& line) {
         std::vector<std::string_view> prefixes;
-        for (std::string_view prefix : kLinkPrefixes)
+        for (std::string_view prefix : LinkPrefixesRead())
             prefixes.push_back(prefix.substr(0, prefix.size() - 1));
         prefixes.push_back(kUnitPrefix.substr(0, kUnitPrefix.size() - 1));
         std::string_view written = line.name.substr(0, line.name.find(':'));
         std::optional<std::string_view> close = ClosestName(written, prefixes);
         Report(line.number,
                "section " + Quote(line.name) + " has no prefix the system reads (" +
-                   std::string(kReadPrefixesText) + "): the reader ignores it and its keys" +
+                   ReadPrefixesText() + "): the reader ignores it and its keys" +
                    (close ? "; did you mean " + Quote(std::string(*close) + ":") + "?" : ""));
     }
 
     // Two heads of one name are two entries (or two sets of units); entries share the remembered
     // choice named by the section, and the registry compares those names without regard to case.
+    // The first section of each name is kept in a hash, so the check costs the same however many
+    // sections came before.
     void CheckSameName(const Section& section) {
-        for (const Section& earlier : read_) {
-            if (earlier.kind != section.kind)
-                continue;
-            if (earlier.name == section.name) {
-                ReportSameName(section, earlier);
-                break;
+        FirstSection seen{section.name, section.line};
+        if (section.kind == SectionKind::Link && target_ == LintedText::LinkConfiguration) {
+            auto [first, inserted] =
+                firstLinkByLoweredName_.try_emplace(AsciiLower(section.name), seen);
+            if (inserted)
+                return;
+            if (first->second.name == section.name) {
+                ReportSameName(section, first->second);
+                return;
             }
-            if (section.kind == SectionKind::Link && target_ == LintedText::LinkConfiguration &&
-                EqualsIgnoreAsciiCase(earlier.name, section.name)) {
-                Report(section.line,
-                       "section " + Quote(section.name) + " differs from " + Quote(earlier.name) +
-                           " (line " + std::to_string(earlier.line) +
-                           ") only in letter case: both entries are kept, but they share one "
-                           "remembered choice");
-                break;
-            }
+            Report(section.line, "section " + Quote(section.name) + " differs from " +
+                                     Quote(first->second.name) + " (line " +
+                                     std::to_string(first->second.line) +
+                                     ") only in letter case: both entries are kept, but they "
+                                     "share one remembered choice");
+            return;
         }
-        read_.push_back({section.name, section.line, section.kind, {}});
+        auto& firstByName = section.kind == SectionKind::Unit ? firstUnitByName_ : firstLinkByName_;
+        auto [first, inserted] = firstByName.try_emplace(section.name, seen);
+        if (!inserted)
+            ReportSameName(section, first->second);
     }
 
-    void ReportSameName(const Section& section, const Section& earlier) {
+    void ReportSameName(const Section& section, const FirstSection& earlier) {
         std::string what = "section " + Quote(section.name) + " is also headed on line " +
                            std::to_string(earlier.line) + ": ";
         if (section.kind == SectionKind::Unit)
@@ -228,8 +244,10 @@ private:
                 return;
             }
             std::vector<std::string_view> names;
-            for (const LinkKey& key : KnownLinkKeys())
-                names.push_back(key.name);
+            for (const LinkField& field : LinkFields()) {
+                if (field.keyed)
+                    names.push_back(field.name);
+            }
             Report(line.number, start + "link entries have no such key" +
                                     Suggestion(ClosestName(trimmed, names)));
             return;
@@ -259,7 +277,9 @@ private:
             auto it = section.keys.find(std::string(lowered));
             return it != section.keys.end() && !it->second.value.empty();
         };
-        bool mail = std::any_of(std::begin(kMailKeys), std::end(kMailKeys), has);
+        bool mail = false;
+        for (const LinkField& field : LinkFields())
+            mail = mail || (field.mail && has(AsciiLower(field.name)));
         if (!has("url") && !has("href") && !has("command") && !mail) {
             Report(section.line, "entry " + Quote(section.name) +
                                      " has no url, href, command or mail key with a value: "
@@ -272,15 +292,15 @@ private:
         }
     }
 
-    void CheckLinkValue(const LinkKey& known, const KeyLine& key) {
-        switch (known.type) {
-        case LinkKeyType::Flag:
+    void CheckLinkValue(const LinkField& known, const KeyLine& key) {
+        switch (known.kind) {
+        case LinkFieldKind::Flag:
             ReportValue(key, FlagFinding(key.written, key.value, known.flagDefault));
             break;
-        case LinkKeyType::Dimension:
+        case LinkFieldKind::Number:
             ReportValue(key, DimensionFinding(key.written, key.value));
             break;
-        case LinkKeyType::Text:
+        case LinkFieldKind::Text:
             if (known.name == "windowName")
                 ReportValue(key, WindowNameFinding(key.value));
             if (known.name == "href")
@@ -331,16 +351,17 @@ private:
 
     LintedText target_;
     std::optional<Section> current_;
-    std::vector<Section> read_; ///< every section read so far (names only)
+    std::unordered_map<std::string_view, FirstSection> firstLinkByName_;
+    std::unordered_map<std::string_view, FirstSection> firstUnitByName_;
+    std::unordered_map<std::string, FirstSection> firstLinkByLoweredName_;
     std::vector<LintFinding> findings_;
 };
 
 // A byte-order mark is no blank to the reader: its bytes start the first line.
-bool ReportByteOrderMark(CConfigLinter& linter, std::string_view text,
-                         const std::vector<ConfigLine>& lines) {
+bool ReportByteOrderMark(CConfigLinter& linter, std::string_view text, const ConfigLine& first) {
     if (text.substr(0, kUtf8ByteOrderMark.size()) != kUtf8ByteOrderMark)
         return false;
-    std::string_view firstLine = TrimLeadingBlanks(lines.front().text.substr(3));
+    std::string_view firstLine = TrimLeadingBlanks(first.text.substr(kUtf8ByteOrderMark.size()));
     std::string message = "the file begins with a UTF-8 byte-order mark, whose bytes the reader "
                           "takes as text of this line";
     if (!firstLine.empty() && firstLine.front() == '[')
@@ -364,11 +385,12 @@ std::vector<LintFinding> LintConfigText(std::string_view text, LintedText kind) 
                          "(Windows-1252)");
         return linter.Finish();
     }
-    std::vector<ConfigLine> lines = ReadConfigLines(text);
-    bool skipFirst = ReportByteOrderMark(linter, text, lines);
-    for (const ConfigLine& line : lines) {
-        if (!(skipFirst && line.number == 1))
-            linter.Read(line);
+    CConfigLineReader reader(text);
+    ConfigLine line;
+    while (reader.Next(line)) {
+        if (line.number == 1 && ReportByteOrderMark(linter, text, line))
+            continue;
+        linter.Read(line);
     }
     return linter.Finish();
 }

@@ -1,0 +1,51 @@
+#include "com/CommandTable.h"
+
+#include "com/Commands.h"
+#include "resources/StringIds.h"
+
+namespace tandrel {
+
+const std::vector<CommandRow>& CommandTable() {
+    using namespace ids;
+    // keyword, menu text, status text, page, tools id, prefix, help entry, handler[, texts]
+    static const std::vector<CommandRow> table = {
+        {"CONFIG", kMenuConfig, kStatusConfig, "config.htm", "F0", "", "SYSTEM:HelpHome",
+         RunConfigCommand},
+        {"BOOK", kMenuBook, kStatusBook, "book.htm", "E0", "BOOK:", "SYSTEM:HelpBook",
+         RunGenericLookupCommand, kLookupBook, kLookupAtOneOrMore},
+        {"CONVERT", kMenuConvert, kStatusConvert, "convert.htm", "D0", "", "SYSTEM:HelpUnits",
+         RunConvertCommand},
+        {"CURRENCY", kMenuCurrency, kStatusCurrency, "currency.htm", "C0",
+         "CURRENCY:", "SYSTEM:HelpCurrency", RunCurrencyCommand},
+        {"EMAIL", kMenuEmail, kStatusEmail, "email.htm", "B0", "EMAIL:", "SYSTEM:HelpEmail",
+         RunEmailCommand},
+        {"ISBN", kMenuIsbn, kStatusIsbn, "isbn.htm", "A0", "ISBN:", "SYSTEM:HelpISBN",
+         RunIsbnCommand},
+        {"MOVIE", kMenuMovie, kStatusMovie, "movie.htm", "90", "MOVIE:", "SYSTEM:HelpMovie",
+         RunGenericLookupCommand, kLookupMovie, kLookupAtOneOrMore},
+        {"MUSIC", kMenuMusic, kStatusMusic, "music.htm", "80", "MUSIC:", "SYSTEM:HelpMusic",
+         RunGenericLookupCommand, kLookupMusic, kLookupAtOneOrMore},
+        {"OTHER", kMenuOther, kStatusOther, "other.htm", "70", "OTHER:", "SYSTEM:HelpOther",
+         RunGenericLookupCommand, kLookupUsingSelection, kLookupDoOneOf},
+        {"SEARCH", kMenuSearch, kStatusSearch, "search.htm", "65", "SEARCH:", "SYSTEM:HelpSearch",
+         RunGenericLookupCommand, kLookupSearchFor, kLookupAtOneOrMore},
+        {"STOCK", kMenuStock, kStatusStock, "stock.htm", "60", "STOCK:", "SYSTEM:HelpStock",
+         RunStockCommand},
+        {"TRANSLATE", kMenuTranslate, kStatusTranslate, "translate.htm", "50",
+         "TRANSLATE:", "SYSTEM:HelpTranslate", RunTranslateCommand},
+        {"UPC", kMenuUpc, kStatusUpc, "upc.htm", "40", "UPC:", "SYSTEM:HelpUPC", RunUpcCommand},
+        {"URL", kMenuUrl, kStatusUrl, "url.htm", "30", "URL:", "SYSTEM:HelpURL", RunUrlCommand},
+    };
+    return table;
+}
+
+std::vector<std::string_view> LinkPrefixes() {
+    std::vector<std::string_view> prefixes;
+    for (const CommandRow& row : CommandTable()) {
+        if (!row.linkPrefix.empty())
+            prefixes.push_back(row.linkPrefix);
+    }
+    return prefixes;
+}
+
+} // namespace tandrel

@@ -1,0 +1,138 @@
+#include "LintVocabulary.h"
+
+#include "com/CommandTable.h"
+#include "common/TextConversion.h"
+
+#include <algorithm>
+
+namespace tandrel {
+
+// ---- prefixes and keys
+
+const std::vector<std::string_view>& LinkPrefixesRead() {
+    static const std::vector<std::string_view> prefixes = LinkPrefixes();
+    return prefixes;
+}
+
+const std::string& ReadPrefixesText() {
+    static const std::string text = [] {
+        std::string joined;
+        for (std::string_view prefix : LinkPrefixesRead())
+            joined += std::string(prefix) + ", ";
+        return joined + std::string(kUnitPrefix);
+    }();
+    return text;
+}
+
+std::optional<int> PowerOfKey(std::string_view lowered) {
+    if (lowered.size() < 4 || lowered.substr(0, 3) != "ten")
+        return std::nullopt;
+    std::string_view number = lowered.substr(3);
+    bool negative = number.front() == '-';
+    if (number.front() == '+' || number.front() == '-')
+        number.remove_prefix(1);
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    int power = 0;
+    for (char c : number)
+        power = std::min(power * 10 + (c - '0'), 1000);
+    return negative ? -power : power;
+}
+
+// Formed as "ten%+d" forms it.
+std::string PowerKeyName(int power) {
+    return std::string("ten") + (power < 0 ? "-" : "+") +
+           std::to_string(power < 0 ? -power : power);
+}
+
+bool IsReadPowerKey(std::string_view lowered) {
+    std::optional<int> power = PowerOfKey(lowered);
+    return power && *power >= kLowestPower && *power <= kHighestPower &&
+           lowered == PowerKeyName(*power);
+}
+
+// ---- names
+
+// Optimal string alignment distance over three rolling rows; a length difference beyond the limit
+// already needs more edits than allowed, so long texts cost nothing.
+std::optional<std::size_t> EditDistanceWithin(std::string_view a, std::string_view b,
+                                              std::size_t limit) {
+    std::size_t difference = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
+    if (difference > limit)
+        return std::nullopt;
+    std::vector<std::size_t> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        previous[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        current[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                current[j] = std::min(current[j], before[j - 2] + 1);
+        }
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    std::size_t distance = previous[b.size()];
+    return distance <= limit ? std::optional<std::size_t>(distance) : std::nullopt;
+}
+
+std::optional<std::string_view> ClosestName(std::string_view written,
+                                            const std::vector<std::string_view>& names) {
+    constexpr std::size_t kMostEdits = 2;
+    std::optional<std::string_view> best;
+    std::size_t bestDistance = kMostEdits + 1;
+    std::string probe;
+    for (std::string_view name : names) {
+        // Checked first so that a long key is never copied or compared.
+        if (written.size() > name.size() + kMostEdits)
+            continue;
+        if (probe.empty())
+            probe = AsciiLower(written);
+        std::optional<std::size_t> distance =
+            EditDistanceWithin(probe, AsciiLower(name), bestDistance - 1);
+        if (distance && *distance * 3 <= name.size()) {
+            best = name;
+            bestDistance = *distance;
+        }
+    }
+    return best;
+}
+
+// ---- text the checks share
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimLeadingBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool StartsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string Quote(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string Suggestion(std::optional<std::string_view> name) {
+    return name ? "; did you mean " + Quote(*name) + "?" : "";
+}
+
+const char* YesNo(bool value) {
+    return value ? "yes" : "no";
+}
+
+} // namespace tandrel
