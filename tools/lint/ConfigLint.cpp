@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <unordered_map>
 
 namespace tandrel {
 
@@ -37,6 +36,69 @@ struct Section {
 struct FirstSection {
     std::string_view name;
     std::size_t line = 0;
+};
+
+/// The first section of each name, in a table with open addressing: one look into memory per
+/// name even when a file has a million sections. Names compare exactly, or ASCII letter case
+/// aside, as the registry compares the remembered choices' names.
+class CFirstSections {
+public:
+    explicit CFirstSections(bool ignoreCase) : ignoreCase_(ignoreCase) {}
+
+    /// The first section of section's name; null when section is the first, which is then kept.
+    const FirstSection* FindOrAdd(const FirstSection& section) {
+        if ((count_ + 1) * 4 > slots_.size() * 3)
+            Grow();
+        std::size_t hash = Hash(section.name);
+        for (std::size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+            Slot& slot = slots_[i];
+            if (!slot.used) {
+                slot = Slot{true, hash, section};
+                ++count_;
+                return nullptr;
+            }
+            if (slot.hash == hash && Same(slot.first.name, section.name))
+                return &slot.first;
+        }
+    }
+
+private:
+    struct Slot {
+        bool used = false;
+        std::size_t hash = 0;
+        FirstSection first;
+    };
+
+    std::size_t Hash(std::string_view name) const {
+        std::size_t hash = 14695981039346656037ull; // FNV-1a
+        for (char c : name) {
+            if (ignoreCase_ && c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        }
+        return hash ^ (hash >> 29);
+    }
+
+    bool Same(std::string_view a, std::string_view b) const {
+        return ignoreCase_ ? EqualsIgnoreAsciiCase(a, b) : a == b;
+    }
+
+    void Grow() {
+        std::vector<Slot> old(std::max<std::size_t>(64, slots_.size() * 2));
+        old.swap(slots_);
+        for (const Slot& slot : old) {
+            if (!slot.used)
+                continue;
+            std::size_t i = slot.hash & (slots_.size() - 1);
+            while (slots_[i].used)
+                i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = slot;
+        }
+    }
+
+    bool ignoreCase_;
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
 };
 
 /// Reads the lines one after another, as the parser does, and collects the findings.
@@ -135,25 +197,23 @@ private:
     void CheckSameName(const Section& section) {
         FirstSection seen{section.name, section.line};
         if (section.kind == SectionKind::Link && target_ == LintedText::LinkConfiguration) {
-            auto [first, inserted] =
-                firstLinkByLoweredName_.try_emplace(AsciiLower(section.name), seen);
-            if (inserted)
+            const FirstSection* first = firstLinkByNameAnyCase_.FindOrAdd(seen);
+            if (!first)
                 return;
-            if (first->second.name == section.name) {
-                ReportSameName(section, first->second);
+            if (first->name == section.name) {
+                ReportSameName(section, *first);
                 return;
             }
             Report(section.line, "section " + Quote(section.name) + " differs from " +
-                                     Quote(first->second.name) + " (line " +
-                                     std::to_string(first->second.line) +
+                                     Quote(first->name) + " (line " + std::to_string(first->line) +
                                      ") only in letter case: both entries are kept, but they "
                                      "share one remembered choice");
             return;
         }
-        auto& firstByName = section.kind == SectionKind::Unit ? firstUnitByName_ : firstLinkByName_;
-        auto [first, inserted] = firstByName.try_emplace(section.name, seen);
-        if (!inserted)
-            ReportSameName(section, first->second);
+        CFirstSections& firstByName =
+            section.kind == SectionKind::Unit ? firstUnitByName_ : firstLinkByName_;
+        if (const FirstSection* first = firstByName.FindOrAdd(seen))
+            ReportSameName(section, *first);
     }
 
     void ReportSameName(const Section& section, const FirstSection& earlier) {
@@ -204,19 +264,20 @@ private:
     }
 
     void OnKey(const ConfigLine& line) {
-        std::string lowered = AsciiLower(line.key);
         std::string_view trimmed = TrimTrailingBlanks(line.key);
-        if (trimmed.size() != line.key.size() && IsReadKey(AsciiLower(trimmed))) {
+        if (trimmed.size() != line.key.size() && IsReadKey(trimmed)) {
             Report(line.number, "blank before \"=\": the reader keeps it in the key, " +
                                     Quote(line.key) + ", which is not " + Quote(trimmed) +
-                                    ", so this line sets nothing; write " + std::string(trimmed) +
-                                    "=" + std::string(TrimLeadingBlanks(line.value)));
+                                    ", so this line sets nothing; write " + Shortened(trimmed) +
+                                    "=" + Shortened(TrimLeadingBlanks(line.value)));
             return;
         }
-        if (!IsReadKey(lowered)) {
+        if (!IsReadKey(line.key)) {
             ReportUnreadKey(line, trimmed);
             return;
         }
+        // Lowered only now: a key the reader reads is short, however long other keys are.
+        std::string lowered = AsciiLower(line.key);
         auto earlier = current_->keys.find(lowered);
         if (earlier != current_->keys.end()) {
             bool sameCase = earlier->second.written == line.key;
@@ -228,18 +289,21 @@ private:
         current_->keys[lowered] = KeyLine{line.number, line.key, line.value};
     }
 
-    bool IsReadKey(const std::string& lowered) const {
+    /// Whether the reader reads the key (in any letter case) in the current section.
+    bool IsReadKey(std::string_view key) const {
         if (current_->kind == SectionKind::Link)
-            return FindLinkKey(lowered) != nullptr;
-        return lowered == "category" || lowered == "a" || lowered == "b" || lowered == "invert" ||
-               IsReadPowerKey(lowered);
+            return FindLinkKey(key) != nullptr;
+        for (std::string_view unitKey : {"category", "a", "b", "invert"}) {
+            if (EqualsIgnoreAsciiCase(key, unitKey))
+                return true;
+        }
+        return IsReadPowerKey(key);
     }
 
     void ReportUnreadKey(const ConfigLine& line, std::string_view trimmed) {
-        std::string lowered = AsciiLower(trimmed);
         std::string start = "the reader ignores the key " + Quote(line.key) + ": ";
         if (current_->kind == SectionKind::Link) {
-            if (lowered == "titlebar") {
+            if (EqualsIgnoreAsciiCase(trimmed, "titleBar")) {
                 Report(line.number, start + "no key sets the title bar, which is always shown");
                 return;
             }
@@ -252,7 +316,7 @@ private:
                                     Suggestion(ClosestName(trimmed, names)));
             return;
         }
-        std::optional<int> power = PowerOfKey(lowered);
+        std::optional<int> power = PowerOfKey(trimmed);
         if (power && (*power < kLowestPower || *power > kHighestPower)) {
             Report(line.number, start + "the powers go from ten-18 to ten+18");
         } else if (power) {
@@ -351,9 +415,9 @@ private:
 
     LintedText target_;
     std::optional<Section> current_;
-    std::unordered_map<std::string_view, FirstSection> firstLinkByName_;
-    std::unordered_map<std::string_view, FirstSection> firstUnitByName_;
-    std::unordered_map<std::string, FirstSection> firstLinkByLoweredName_;
+    CFirstSections firstLinkByName_{false};
+    CFirstSections firstUnitByName_{false};
+    CFirstSections firstLinkByNameAnyCase_{true};
     std::vector<LintFinding> findings_;
 };
 

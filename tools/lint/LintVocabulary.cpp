@@ -24,10 +24,10 @@ const std::string& ReadPrefixesText() {
     return text;
 }
 
-std::optional<int> PowerOfKey(std::string_view lowered) {
-    if (lowered.size() < 4 || lowered.substr(0, 3) != "ten")
+std::optional<int> PowerOfKey(std::string_view key) {
+    if (key.size() < 4 || !EqualsIgnoreAsciiCase(key.substr(0, 3), "ten"))
         return std::nullopt;
-    std::string_view number = lowered.substr(3);
+    std::string_view number = key.substr(3);
     bool negative = number.front() == '-';
     if (number.front() == '+' || number.front() == '-')
         number.remove_prefix(1);
@@ -45,10 +45,10 @@ std::string PowerKeyName(int power) {
            std::to_string(power < 0 ? -power : power);
 }
 
-bool IsReadPowerKey(std::string_view lowered) {
-    std::optional<int> power = PowerOfKey(lowered);
+bool IsReadPowerKey(std::string_view key) {
+    std::optional<int> power = PowerOfKey(key);
     return power && *power >= kLowestPower && *power <= kHighestPower &&
-           lowered == PowerKeyName(*power);
+           EqualsIgnoreAsciiCase(key, PowerKeyName(*power));
 }
 
 // ---- names
@@ -123,8 +123,16 @@ bool StartsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
            EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
+std::string Shortened(std::string_view text) {
+    constexpr std::size_t kLongestShown = 200;
+    constexpr std::size_t kStartShown = 160;
+    if (text.size() <= kLongestShown)
+        return std::string(text);
+    return std::string(text.substr(0, kStartShown)) + "...";
+}
+
 std::string Quote(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return "\"" + Shortened(text) + "\"";
 }
 
 std::string Suggestion(std::optional<std::string_view> name) {

@@ -25,18 +25,18 @@ const std::vector<std::string_view>& LinkPrefixesRead();
 /// Every prefix read from the link configuration, as a finding lists them ("BOOK:, ..., UNIT:").
 const std::string& ReadPrefixesText();
 
-/// The power of a lowered key written like a power key ("ten" and a signed or unsigned whole
-/// number), whatever its form, so "ten03" gives 3; none for any other key. Saturates at 1000 far
-/// outside the range.
-std::optional<int> PowerOfKey(std::string_view lowered);
+/// The power of a key written like a power key ("ten", in any letter case, and a signed or
+/// unsigned whole number), whatever its form, so "ten03" gives 3; none for any other key.
+/// Saturates at 1000 far outside the range.
+std::optional<int> PowerOfKey(std::string_view key);
 
 /// The key the units table reads for a power: its sign always written, no leading zeros
 /// ("ten+3", "ten-18").
 std::string PowerKeyName(int power);
 
-/// True for a lowered key the units table reads: the PowerKeyName of a power from kLowestPower
-/// to kHighestPower.
-bool IsReadPowerKey(std::string_view lowered);
+/// True for a key the units table reads: the PowerKeyName of a power from kLowestPower to
+/// kHighestPower, ASCII letter case aside.
+bool IsReadPowerKey(std::string_view key);
 
 // ---- names
 
@@ -65,7 +65,10 @@ std::string_view TrimTrailingBlanks(std::string_view text);
 /// True when text begins with prefix, ASCII letter case aside.
 bool StartsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix);
 
-/// text in double quotes, as findings quote names and values.
+/// text as a finding shows it: whole when it is of a readable length, else its start and "...".
+std::string Shortened(std::string_view text);
+
+/// Shortened(text) in double quotes, as findings quote names and values.
 std::string Quote(std::string_view text);
 
 /// "; did you mean "name"?" for a name, nothing for none.
