@@ -1,7 +1,7 @@
 #include "common/DiskFileSystem.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -11,11 +11,16 @@ namespace {
 constexpr std::uint32_t kErrorFileNotFound = 2;
 constexpr std::uint32_t kErrorAccessDenied = 5;
 constexpr std::uint32_t kErrorReadFault = 30;
+// The path in the system's own form (UTF-8 on Linux, UTF-16 on Windows), every character kept.
+std::filesystem::path NativePath(std::u16string_view path) {
+    return std::filesystem::path(std::u16string(path));
+}
+
 } // namespace
 
-FileReadResult CDiskFileSystem::ReadWholeFile(std::string_view path) {
+FileReadResult CDiskFileSystem::ReadWholeFile(std::u16string_view path) {
     FileReadResult result;
-    std::ifstream in(std::string(path), std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     if (!in) {
         result.status = HResultFromWin32(errno == ENOENT ? kErrorFileNotFound : kErrorAccessDenied);
         return result;
@@ -30,18 +35,19 @@ FileReadResult CDiskFileSystem::ReadWholeFile(std::string_view path) {
     return result;
 }
 
-bool CDiskFileSystem::WriteNewFile(std::string_view path, std::string_view bytes) {
-    std::ofstream out(std::string(path), std::ios::binary | std::ios::trunc);
+bool CDiskFileSystem::WriteNewFile(std::u16string_view path, std::string_view bytes) {
+    std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }
 
-bool CDiskFileSystem::SetAttributes(std::string_view, std::uint32_t) {
+bool CDiskFileSystem::SetAttributes(std::u16string_view, std::uint32_t) {
     return true;
 }
 
-bool CDiskFileSystem::RemoveFile(std::string_view path) {
-    return std::remove(std::string(path).c_str()) == 0;
+bool CDiskFileSystem::RemoveFile(std::u16string_view path) {
+    std::error_code error;
+    return std::filesystem::remove(NativePath(path), error);
 }
 
 } // namespace tandrel

@@ -1,5 +1,5 @@
-// Files on the local disk through the standard library, for the native command-line tool.
-// Attributes do not exist there: setting them succeeds and changes nothing.
+// Files on the local disk through the standard library, for the command-line tool. Attributes do
+// not exist there: setting them succeeds and changes nothing.
 #pragma once
 
 #include "common/Platform.h"
@@ -8,10 +8,10 @@ namespace tandrel {
 
 class CDiskFileSystem : public IFileSystem {
 public:
-    FileReadResult ReadWholeFile(std::string_view path) override;
-    bool WriteNewFile(std::string_view path, std::string_view bytes) override;
-    bool SetAttributes(std::string_view path, std::uint32_t attributes) override;
-    bool RemoveFile(std::string_view path) override;
+    FileReadResult ReadWholeFile(std::u16string_view path) override;
+    bool WriteNewFile(std::u16string_view path, std::string_view bytes) override;
+    bool SetAttributes(std::u16string_view path, std::uint32_t attributes) override;
+    bool RemoveFile(std::u16string_view path) override;
 };
 
 } // namespace tandrel

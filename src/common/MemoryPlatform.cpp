@@ -14,145 +14,157 @@ namespace {
 constexpr std::uint32_t kErrorFileNotFound = 2;
 constexpr std::uint32_t kErrorSharingViolation = 32;
 
-std::string JoinPath(const std::string& parent, std::string_view child) {
-    return parent.empty() ? std::string(child) : parent + "\\" + std::string(child);
+std::u16string JoinPath(const std::u16string& parent, std::u16string_view child) {
+    return parent.empty() ? std::u16string(child) : parent + u"\\" + std::u16string(child);
+}
+
+bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
 }
 
 class CMemoryRegKey : public IRegKey {
 public:
-    CMemoryRegKey(CMemoryRegistry& registry, RegRoot root, std::string loweredPath)
-        : registry_(registry), root_(root), path_(std::move(loweredPath)) {}
+    CMemoryRegKey(CMemoryRegistry& registry, CMemoryRegistry::KeyId id, bool writable)
+        : registry_(registry), id_(std::move(id)), writable_(writable) {}
 
-    bool SetValue(std::string_view name, std::uint32_t type, std::string_view data) override {
-        CMemoryRegistry::Key* key = registry_.FindKey(root_, path_);
-        if (!key)
+    bool SetValue(std::u16string_view name, std::uint32_t type, std::string_view data) override {
+        CMemoryRegistry::Key* key = registry_.FindKey(id_);
+        if (!key || !writable_)
             return false;
-        CMemoryRegistry::Value& value = key->values[AsciiLower(name)];
+        CMemoryRegistry::Value& value = key->values[CMemoryRegistry::Lowered(name)];
         if (value.name.empty())
-            value.name = std::string(name);
+            value.name = std::u16string(name);
         value.type = type;
         value.data = std::string(data);
         return true;
     }
 
-    std::optional<std::string> QueryValue(std::string_view name, std::size_t maxBytes) override {
+    std::optional<std::string> QueryValue(std::u16string_view name, std::size_t maxBytes) override {
         const CMemoryRegistry::Value* value = Find(name);
         if (!value || value->data.size() > maxBytes)
             return std::nullopt;
         return value->data;
     }
 
-    bool DeleteSubKey(std::string_view name) override {
-        std::string child = JoinPath(path_, AsciiLower(name));
-        if (registry_.HasSubKeys(root_, child))
+    bool DeleteSubKey(std::u16string_view name) override {
+        CMemoryRegistry::KeyId child{id_.first,
+                                     JoinPath(id_.second, CMemoryRegistry::Lowered(name))};
+        if (!writable_ || registry_.HasSubKeys(child))
             return false;
-        return registry_.EraseKey(root_, child);
+        return registry_.EraseKey(child);
     }
 
-    bool DeleteValue(std::string_view name) override {
-        CMemoryRegistry::Key* key = registry_.FindKey(root_, path_);
-        return key && key->values.erase(AsciiLower(name)) > 0;
+    bool DeleteValue(std::u16string_view name) override {
+        CMemoryRegistry::Key* key = registry_.FindKey(id_);
+        return key && writable_ && key->values.erase(CMemoryRegistry::Lowered(name)) > 0;
     }
 
 private:
-    const CMemoryRegistry::Value* Find(std::string_view name) {
-        CMemoryRegistry::Key* key = registry_.FindKey(root_, path_);
+    const CMemoryRegistry::Value* Find(std::u16string_view name) {
+        CMemoryRegistry::Key* key = registry_.FindKey(id_);
         if (!key)
             return nullptr;
-        auto it = key->values.find(AsciiLower(name));
+        auto it = key->values.find(CMemoryRegistry::Lowered(name));
         return it == key->values.end() ? nullptr : &it->second;
     }
 
     CMemoryRegistry& registry_;
-    RegRoot root_;
-    std::string path_;
+    CMemoryRegistry::KeyId id_;
+    bool writable_;
 };
 
 } // namespace
 
-std::string CMemoryRegistry::Lowered(std::string_view path) {
-    return AsciiLower(path);
+std::u16string CMemoryRegistry::Lowered(std::u16string_view text) {
+    std::u16string lowered(text);
+    for (char16_t& c : lowered) {
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+    }
+    return lowered;
 }
 
-std::unique_ptr<IRegKey> CMemoryRegistry::OpenKey(RegRoot root, std::string_view path) {
-    std::string lowered = Lowered(path);
-    if (denied_.count({root, lowered}) || !FindKey(root, lowered))
+std::unique_ptr<IRegKey> CMemoryRegistry::OpenKey(RegRoot root, std::u16string_view path,
+                                                  RegAccess access) {
+    KeyId id = Id(root, path);
+    bool writable = access == RegAccess::ReadWrite;
+    if (denied_.count(id) || (writable && readOnly_.count(id)) || !FindKey(id))
         return nullptr;
-    return std::make_unique<CMemoryRegKey>(*this, root, lowered);
+    return std::make_unique<CMemoryRegKey>(*this, std::move(id), writable);
 }
 
-std::unique_ptr<IRegKey> CMemoryRegistry::CreateKey(RegRoot root, std::string_view path) {
-    std::string lowered = Lowered(path);
-    if (denied_.count({root, lowered}))
+std::unique_ptr<IRegKey> CMemoryRegistry::CreateKey(RegRoot root, std::u16string_view path) {
+    KeyId id = Id(root, path);
+    if (denied_.count(id) || readOnly_.count(id))
         return nullptr;
     // Parents come into being with the key, as the platform does it.
     std::size_t end = 0;
-    while (end != std::string::npos) {
-        end = path.find('\\', end + 1);
-        std::string_view prefix = path.substr(0, end);
-        Key& key = keys_[{root, Lowered(prefix)}];
+    while (end != std::u16string_view::npos) {
+        end = path.find(u'\\', end + 1);
+        std::u16string_view prefix = path.substr(0, end);
+        Key& key = keys_[Id(root, prefix)];
         if (key.path.empty())
-            key.path = std::string(prefix);
+            key.path = std::u16string(prefix);
     }
-    return std::make_unique<CMemoryRegKey>(*this, root, lowered);
+    return std::make_unique<CMemoryRegKey>(*this, std::move(id), true);
 }
 
-bool CMemoryRegistry::DeleteKey(RegRoot root, std::string_view path) {
-    std::string lowered = Lowered(path);
-    if (HasSubKeys(root, lowered))
+bool CMemoryRegistry::DeleteKey(RegRoot root, std::u16string_view path) {
+    KeyId id = Id(root, path);
+    if (HasSubKeys(id))
         return false;
-    keys_.erase({root, lowered});
+    keys_.erase(id);
     return true;
 }
 
-bool CMemoryRegistry::DeleteTree(RegRoot root, std::string_view path) {
-    std::string lowered = Lowered(path);
-    std::string below = lowered + "\\";
+bool CMemoryRegistry::DeleteTree(RegRoot root, std::u16string_view path) {
+    KeyId id = Id(root, path);
+    std::u16string below = id.second + u"\\";
     for (auto it = keys_.begin(); it != keys_.end();) {
         bool inTree = it->first.first == root &&
-                      (it->first.second == lowered || it->first.second.rfind(below, 0) == 0);
+                      (it->first.second == id.second || StartsWith(it->first.second, below));
         it = inTree ? keys_.erase(it) : std::next(it);
     }
     return true;
 }
 
-bool CMemoryRegistry::HasKey(RegRoot root, std::string_view path) const {
-    return keys_.count({root, Lowered(path)}) > 0;
+bool CMemoryRegistry::HasKey(RegRoot root, std::u16string_view path) const {
+    return keys_.count(Id(root, path)) > 0;
 }
 
-std::optional<CMemoryRegistry::Value> CMemoryRegistry::GetValue(RegRoot root, std::string_view path,
-                                                                std::string_view name) const {
-    auto key = keys_.find({root, Lowered(path)});
+std::optional<CMemoryRegistry::Value>
+CMemoryRegistry::GetValue(RegRoot root, std::u16string_view path, std::u16string_view name) const {
+    auto key = keys_.find(Id(root, path));
     if (key == keys_.end())
         return std::nullopt;
-    auto value = key->second.values.find(AsciiLower(name));
+    auto value = key->second.values.find(Lowered(name));
     if (value == key->second.values.end())
         return std::nullopt;
     return value->second;
 }
 
-CMemoryRegistry::Key* CMemoryRegistry::FindKey(RegRoot root, const std::string& loweredPath) {
-    auto it = keys_.find({root, loweredPath});
+CMemoryRegistry::Key* CMemoryRegistry::FindKey(const KeyId& id) {
+    auto it = keys_.find(id);
     return it == keys_.end() ? nullptr : &it->second;
 }
 
-bool CMemoryRegistry::HasSubKeys(RegRoot root, const std::string& loweredPath) const {
-    std::string below = loweredPath + "\\";
-    auto it = keys_.lower_bound({root, below});
-    return it != keys_.end() && it->first.first == root && it->first.second.rfind(below, 0) == 0;
+bool CMemoryRegistry::HasSubKeys(const KeyId& id) const {
+    std::u16string below = id.second + u"\\";
+    auto it = keys_.lower_bound({id.first, below});
+    return it != keys_.end() && it->first.first == id.first && StartsWith(it->first.second, below);
 }
 
-bool CMemoryRegistry::EraseKey(RegRoot root, const std::string& loweredPath) {
-    keys_.erase({root, loweredPath});
+bool CMemoryRegistry::EraseKey(const KeyId& id) {
+    keys_.erase(id);
     return true;
 }
 
 // ---------------------------------------------------------------------------------------------
 // CMemoryFileSystem
 
-FileReadResult CMemoryFileSystem::ReadWholeFile(std::string_view path) {
+FileReadResult CMemoryFileSystem::ReadWholeFile(std::u16string_view path) {
     FileReadResult result;
-    auto it = files_.find(std::string(path));
+    auto it = files_.find(std::u16string(path));
     if (it == files_.end()) {
         result.status = HResultFromWin32(kErrorFileNotFound);
     } else if (it->second.locked) {
@@ -164,39 +176,39 @@ FileReadResult CMemoryFileSystem::ReadWholeFile(std::string_view path) {
     return result;
 }
 
-bool CMemoryFileSystem::WriteNewFile(std::string_view path, std::string_view bytes) {
+bool CMemoryFileSystem::WriteNewFile(std::u16string_view path, std::string_view bytes) {
     if (WriteDenied(path))
         return false;
-    auto it = files_.find(std::string(path));
+    auto it = files_.find(std::u16string(path));
     // Replacing a read-only or hidden file fails on the platform when the new attributes are
     // normal; the caller must clear them first.
     if (it != files_.end() && (it->second.attributes & (kFileReadOnly | kFileHidden)))
         return false;
-    File& file = files_[std::string(path)];
+    File& file = files_[std::u16string(path)];
     file.bytes = std::string(bytes);
     file.attributes = kFileNormal;
     return true;
 }
 
-bool CMemoryFileSystem::SetAttributes(std::string_view path, std::uint32_t attributes) {
-    auto it = files_.find(std::string(path));
+bool CMemoryFileSystem::SetAttributes(std::u16string_view path, std::uint32_t attributes) {
+    auto it = files_.find(std::u16string(path));
     if (it == files_.end() || WriteDenied(path))
         return false;
     it->second.attributes = attributes;
     return true;
 }
 
-bool CMemoryFileSystem::RemoveFile(std::string_view path) {
-    auto it = files_.find(std::string(path));
+bool CMemoryFileSystem::RemoveFile(std::u16string_view path) {
+    auto it = files_.find(std::u16string(path));
     if (it == files_.end() || WriteDenied(path) || (it->second.attributes & kFileReadOnly))
         return false;
     files_.erase(it);
     return true;
 }
 
-bool CMemoryFileSystem::WriteDenied(std::string_view path) const {
-    for (const std::string& prefix : deniedPrefixes_) {
-        if (path.substr(0, prefix.size()) == prefix)
+bool CMemoryFileSystem::WriteDenied(std::u16string_view path) const {
+    for (const std::u16string& prefix : deniedPrefixes_) {
+        if (StartsWith(path, prefix))
             return true;
     }
     return false;
@@ -205,7 +217,7 @@ bool CMemoryFileSystem::WriteDenied(std::string_view path) const {
 // ---------------------------------------------------------------------------------------------
 // CMemoryModule
 
-CMemoryModule::CMemoryModule() : path_("C:\\Program Files\\Veltrane Tandrel\\nubrix.dll") {
+CMemoryModule::CMemoryModule() : path_(u"C:\\Program Files\\Veltrane Tandrel\\nubrix.dll") {
     for (const BuiltInResource& resource : BuiltInResources())
         resources_[{resource.type, resource.id}] = std::string(resource.bytes);
     for (const BuiltInString& entry : BuiltInStrings())

@@ -12,41 +12,49 @@
 
 namespace tandrel {
 
-/// Registry held in memory. Key paths and value names compare without regard to ASCII case.
+/// Registry held in memory. Key paths and value names compare without regard to ASCII case. A
+/// key opened for reading only refuses every change, as the platform's would.
 class CMemoryRegistry : public IRegistry {
 public:
     struct Value {
-        std::string name; ///< as first written
+        std::u16string name; ///< as first written
         std::uint32_t type = kRegNone;
         std::string data;
     };
     struct Key {
-        std::string path;                    ///< as first created
-        std::map<std::string, Value> values; ///< by lowered name
+        std::u16string path;                    ///< as first created
+        std::map<std::u16string, Value> values; ///< by lowered name
     };
+    using KeyId = std::pair<RegRoot, std::u16string>; ///< root and lowered path
 
-    std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::string_view path) override;
-    std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::string_view path) override;
-    bool DeleteKey(RegRoot root, std::string_view path) override;
-    bool DeleteTree(RegRoot root, std::string_view path) override;
+    std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::u16string_view path,
+                                     RegAccess access) override;
+    std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::u16string_view path) override;
+    bool DeleteKey(RegRoot root, std::u16string_view path) override;
+    bool DeleteTree(RegRoot root, std::u16string_view path) override;
 
     /// Every key, by root and lowered path; for tests and dumps.
-    const std::map<std::pair<RegRoot, std::string>, Key>& Keys() const { return keys_; }
-    bool HasKey(RegRoot root, std::string_view path) const;
+    const std::map<KeyId, Key>& Keys() const { return keys_; }
+    bool HasKey(RegRoot root, std::u16string_view path) const;
     /// The value of a key, or none; for tests.
-    std::optional<Value> GetValue(RegRoot root, std::string_view path, std::string_view name) const;
-    /// Makes OpenKey and CreateKey of the path fail (as a key without access would).
-    void DenyAccess(RegRoot root, std::string_view path) { denied_.emplace(root, Lowered(path)); }
+    std::optional<Value> GetValue(RegRoot root, std::u16string_view path,
+                                  std::u16string_view name) const;
+    /// Makes every open and create of the key fail (as a key without any access would).
+    void DenyAccess(RegRoot root, std::u16string_view path) { denied_.insert(Id(root, path)); }
+    /// Lets the key be opened for reading only (as a key its owner made read-only would).
+    void DenyWrites(RegRoot root, std::u16string_view path) { readOnly_.insert(Id(root, path)); }
 
     // Used by the key handles.
-    Key* FindKey(RegRoot root, const std::string& loweredPath);
-    bool HasSubKeys(RegRoot root, const std::string& loweredPath) const;
-    bool EraseKey(RegRoot root, const std::string& loweredPath);
+    Key* FindKey(const KeyId& id);
+    bool HasSubKeys(const KeyId& id) const;
+    bool EraseKey(const KeyId& id);
+    static std::u16string Lowered(std::u16string_view text);
 
 private:
-    static std::string Lowered(std::string_view path);
-    std::map<std::pair<RegRoot, std::string>, Key> keys_;
-    std::set<std::pair<RegRoot, std::string>> denied_;
+    static KeyId Id(RegRoot root, std::u16string_view path) { return {root, Lowered(path)}; }
+    std::map<KeyId, Key> keys_;
+    std::set<KeyId> denied_;
+    std::set<KeyId> readOnly_;
 };
 
 /// Files held in memory, by exact path.
@@ -58,19 +66,19 @@ public:
         bool locked = false; ///< another program holds it open for writing
     };
 
-    FileReadResult ReadWholeFile(std::string_view path) override;
-    bool WriteNewFile(std::string_view path, std::string_view bytes) override;
-    bool SetAttributes(std::string_view path, std::uint32_t attributes) override;
-    bool RemoveFile(std::string_view path) override;
+    FileReadResult ReadWholeFile(std::u16string_view path) override;
+    bool WriteNewFile(std::u16string_view path, std::string_view bytes) override;
+    bool SetAttributes(std::u16string_view path, std::uint32_t attributes) override;
+    bool RemoveFile(std::u16string_view path) override;
 
-    std::map<std::string, File>& Files() { return files_; }
+    std::map<std::u16string, File>& Files() { return files_; }
     /// Makes every write in the folder (a path prefix) fail, as a read-only medium would.
-    void DenyWritesUnder(std::string prefix) { deniedPrefixes_.push_back(std::move(prefix)); }
+    void DenyWritesUnder(std::u16string prefix) { deniedPrefixes_.push_back(std::move(prefix)); }
 
 private:
-    bool WriteDenied(std::string_view path) const;
-    std::map<std::string, File> files_;
-    std::vector<std::string> deniedPrefixes_;
+    bool WriteDenied(std::u16string_view path) const;
+    std::map<std::u16string, File> files_;
+    std::vector<std::u16string> deniedPrefixes_;
 };
 
 /// A module with a settable path, resources and string table. Starts with the resources and
@@ -79,17 +87,17 @@ class CMemoryModule : public IModule {
 public:
     CMemoryModule();
 
-    std::string ModulePath() override { return path_; }
+    std::u16string ModulePath() override { return path_; }
     std::optional<std::string_view> FindModuleResource(std::string_view type, int id) override;
     std::string LoadStringText(int id) override;
 
-    void SetModulePath(std::string path) { path_ = std::move(path); }
+    void SetModulePath(std::u16string path) { path_ = std::move(path); }
     void SetResource(std::string type, int id, std::string bytes);
     void RemoveResource(const std::string& type, int id);
     void SetString(int id, std::string text) { strings_[id] = std::move(text); }
 
 private:
-    std::string path_;
+    std::u16string path_;
     std::map<std::pair<std::string, int>, std::string> resources_;
     std::map<int, std::string> strings_;
 };

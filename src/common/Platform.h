@@ -21,6 +21,10 @@ namespace tandrel {
 
 enum class RegRoot { CurrentUser, ClassesRoot };
 
+/// What an opened key may be used for. Reading asks for read access only, so that a key the
+/// process may read but not change (a browser tab at low integrity) still reads.
+enum class RegAccess { Read, ReadWrite };
+
 /// Registry value types, numbered as the platform numbers them.
 enum RegType : std::uint32_t {
     kRegNone = 0,
@@ -30,39 +34,46 @@ enum RegType : std::uint32_t {
     kRegDword = 4
 };
 
-/// One open registry key; closed when destroyed. Names are ANSI bytes and compared without regard
-/// to case, as the platform does.
+/// One open registry key; closed when destroyed. Key paths, value names and string values are
+/// UTF-16, as the platform's wide calls take them; names compare without regard to case.
 class IRegKey {
 public:
     virtual ~IRegKey() = default;
-    /// Writes a value of any type from raw bytes (a REG_SZ includes its terminating zero).
-    virtual bool SetValue(std::string_view name, std::uint32_t type, std::string_view data) = 0;
-    /// Writes a REG_SZ, its terminating zero counted in its length.
-    bool SetString(std::string_view name, std::string_view text);
+    /// Writes a value of any type from raw bytes; false when it could not be written.
+    virtual bool SetValue(std::u16string_view name, std::uint32_t type, std::string_view data) = 0;
+    /// Writes a REG_SZ (UTF-16, its terminating zero counted in its length).
+    bool SetString(std::u16string_view name, std::u16string_view text);
     /// Writes a REG_DWORD (four bytes, least significant first).
-    bool SetDword(std::string_view name, std::uint32_t value);
+    bool SetDword(std::u16string_view name, std::uint32_t value);
     /// Reads a value into a buffer of at most maxBytes; none when the value is missing or longer.
-    virtual std::optional<std::string> QueryValue(std::string_view name, std::size_t maxBytes) = 0;
+    virtual std::optional<std::string> QueryValue(std::u16string_view name,
+                                                  std::size_t maxBytes) = 0;
     /// Deletes a subkey that has no subkeys of its own; true when it is gone afterwards.
-    virtual bool DeleteSubKey(std::string_view name) = 0;
-    virtual bool DeleteValue(std::string_view name) = 0;
+    virtual bool DeleteSubKey(std::u16string_view name) = 0;
+    virtual bool DeleteValue(std::u16string_view name) = 0;
 };
 
 class IRegistry {
 public:
     virtual ~IRegistry() = default;
-    /// Opens an existing key with full access; null when it does not exist or cannot be opened.
-    virtual std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::string_view path) = 0;
-    /// Creates (or opens) an ordinary non-volatile key with full access, with its parents.
-    virtual std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::string_view path) = 0;
+    /// Opens an existing key with the access asked for; null when it does not exist or that
+    /// access is refused.
+    virtual std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::u16string_view path,
+                                             RegAccess access) = 0;
+    /// Creates (or opens) an ordinary non-volatile key, with its parents, for reading and
+    /// writing; null when that is refused.
+    virtual std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::u16string_view path) = 0;
     /// Deletes a key that has no subkeys; true when it is gone afterwards.
-    virtual bool DeleteKey(RegRoot root, std::string_view path) = 0;
+    virtual bool DeleteKey(RegRoot root, std::u16string_view path) = 0;
     /// Deletes a key and everything below it; true when it is gone afterwards.
-    virtual bool DeleteTree(RegRoot root, std::string_view path) = 0;
+    virtual bool DeleteTree(RegRoot root, std::u16string_view path) = 0;
 };
 
+/// The text of REG_SZ data: UTF-16 code units up to the first zero (or the end).
+std::u16string TextOfRegString(std::string_view data);
+
 // ---------------------------------------------------------------------------------------------
-// Files (paths are ANSI bytes)
+// Files (paths are UTF-16, whole, as the platform's wide calls take them)
 
 enum FileAttributes : std::uint32_t {
     kFileReadOnly = 0x1,
@@ -81,12 +92,12 @@ public:
     virtual ~IFileSystem() = default;
     /// Opens an existing file for reading while others may read it too, and reads it whole in one
     /// read. A file that cannot be opened gives the platform's last error as a status.
-    virtual FileReadResult ReadWholeFile(std::string_view path) = 0;
+    virtual FileReadResult ReadWholeFile(std::u16string_view path) = 0;
     /// Creates the file (replacing one that is there) with no sharing and normal attributes and
     /// writes the bytes; false when it cannot be created or written.
-    virtual bool WriteNewFile(std::string_view path, std::string_view bytes) = 0;
-    virtual bool SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
-    virtual bool RemoveFile(std::string_view path) = 0;
+    virtual bool WriteNewFile(std::u16string_view path, std::string_view bytes) = 0;
+    virtual bool SetAttributes(std::u16string_view path, std::uint32_t attributes) = 0;
+    virtual bool RemoveFile(std::u16string_view path) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -95,8 +106,8 @@ public:
 class IModule {
 public:
     virtual ~IModule() = default;
-    /// The module's full path as the platform reports it (ANSI, at most 260 characters).
-    virtual std::string ModulePath() = 0;
+    /// The module's full path as the platform reports it, whole, in UTF-16.
+    virtual std::u16string ModulePath() = 0;
     /// The bytes of a resource of a named type ("FILE", "SCRIPT") and numeric id; none when absent.
     virtual std::optional<std::string_view> FindModuleResource(std::string_view type, int id) = 0;
     /// A string-table text in the ANSI code page; empty when the id has no text.

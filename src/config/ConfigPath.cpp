@@ -4,13 +4,12 @@
 
 namespace tandrel {
 
-std::string ConfigFilePathFor(std::string_view modulePath) {
-    std::size_t dot = modulePath.rfind('.');
-    std::string path(modulePath.substr(0, dot));
-    return path + ".ini";
+std::u16string ConfigFilePathFor(std::u16string_view modulePath) {
+    std::size_t dot = modulePath.rfind(u'.');
+    return std::u16string(modulePath.substr(0, dot)) + u".ini";
 }
 
-std::string ConfigFilePath() {
+std::u16string ConfigFilePath() {
     return ConfigFilePathFor(CurrentPlatform().module->ModulePath());
 }
 

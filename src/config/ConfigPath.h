@@ -8,9 +8,9 @@ namespace tandrel {
 
 /// The module path with everything from its last "." replaced by ".ini" ("nubrix.dll" gives
 /// "nubrix.ini"); a path without any "." gets ".ini" appended.
-std::string ConfigFilePathFor(std::string_view modulePath);
+std::u16string ConfigFilePathFor(std::u16string_view modulePath);
 
 /// The configuration file path of the running module.
-std::string ConfigFilePath();
+std::u16string ConfigFilePath();
 
 } // namespace tandrel

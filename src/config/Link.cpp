@@ -96,8 +96,8 @@ void CLink::LoadFromSection(const CConfigSection& section) {
     selected_ = ReadRememberedChoice(sectionName_).value_or(defaultSelected_);
 }
 
-void CLink::SaveSelection() const {
-    RememberChoice(sectionName_, selected_);
+bool CLink::SaveSelection() const {
+    return RememberChoice(sectionName_, selected_);
 }
 
 std::string CLink::GetShownDescription() const {

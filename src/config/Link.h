@@ -54,8 +54,8 @@ public:
     /// by the remembered choice when there is one. Never fails.
     void LoadFromSection(const CConfigSection& section);
 
-    /// Stores `selected` as this entry's remembered choice; failures are ignored.
-    void SaveSelection() const;
+    /// Stores `selected` as this entry's remembered choice; false when it could not be stored.
+    bool SaveSelection() const;
 
     /// The description shown for the entry in a site list: the long description, or the short
     /// one when the long one is empty.

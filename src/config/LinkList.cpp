@@ -8,9 +8,11 @@ CLink& CLinkList::Append(CLink link) {
     return links_.emplace_back(std::move(link));
 }
 
-void CLinkList::SaveSelections() const {
+bool CLinkList::SaveSelections() const {
+    bool allSaved = true;
     for (const CLink& link : links_)
-        link.SaveSelection();
+        allSaved = link.SaveSelection() && allSaved;
+    return allSaved;
 }
 
 void LoadLinks(CLinkList& list, std::string_view prefix, bool systemOnly) {

@@ -18,8 +18,9 @@ public:
     CLink& Append(CLink link);
 
     /// Stores every entry's choice, first to last (with two entries of one name the later one's
-    /// choice is what remains). Never call it for the system entries.
-    void SaveSelections() const;
+    /// choice is what remains); false when any could not be stored. Never call it for the system
+    /// entries.
+    bool SaveSelections() const;
 
     std::size_t size() const { return links_.size(); }
     bool empty() const { return links_.empty(); }

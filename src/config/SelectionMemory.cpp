@@ -1,6 +1,7 @@
 #include "config/SelectionMemory.h"
 
 #include "common/Platform.h"
+#include "common/TextConversion.h"
 
 #include <string>
 
@@ -13,21 +14,20 @@ constexpr std::size_t kChoiceBytes = 4;
 } // namespace
 
 std::optional<bool> ReadRememberedChoice(std::string_view sectionName) {
-    std::unique_ptr<IRegKey> key =
-        CurrentPlatform().registry->OpenKey(RegRoot::CurrentUser, kSelectionKeyPath);
+    std::unique_ptr<IRegKey> key = CurrentPlatform().registry->OpenKey(
+        RegRoot::CurrentUser, kSelectionKeyPath, RegAccess::Read);
     if (!key)
         return std::nullopt;
-    std::optional<std::string> data = key->QueryValue(sectionName, kChoiceBytes);
+    std::optional<std::string> data = key->QueryValue(AnsiToWide(sectionName), kChoiceBytes);
     if (!data)
         return std::nullopt;
     return DwordFromBytes(*data) != 0;
 }
 
-void RememberChoice(std::string_view sectionName, bool selected) {
+bool RememberChoice(std::string_view sectionName, bool selected) {
     std::unique_ptr<IRegKey> key =
         CurrentPlatform().registry->CreateKey(RegRoot::CurrentUser, kSelectionKeyPath);
-    if (key)
-        key->SetDword(sectionName, selected ? 1 : 0);
+    return key && key->SetDword(AnsiToWide(sectionName), selected ? 1 : 0);
 }
 
 } // namespace tandrel

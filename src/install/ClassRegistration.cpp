@@ -10,30 +10,32 @@ namespace {
 // The platform's status for a class that could not be registered (SELFREG_E_CLASS).
 constexpr HResult kClassRegistrationFailed = static_cast<HResult>(0x80040201u);
 
-const std::string kClassKey = std::string("CLSID\\") + kClassIdText;
+const std::u16string kClassKey = std::u16string(u"CLSID\\") + kClassIdText;
 
 } // namespace
 
-std::vector<RegistrationRow> ClassRegistrationRows(const std::string& modulePath) {
-    const std::string progId = kProgId;
-    const std::string independent = kVersionIndependentProgId;
+std::vector<RegistrationRow> ClassRegistrationRows(const std::u16string& modulePath) {
+    const std::u16string progId = kProgId;
+    const std::u16string independent = kVersionIndependentProgId;
+    const std::u16string description = kClassDescription;
+    const std::u16string classId = kClassIdText;
     return {
-        {progId, "", kClassDescription},
-        {progId + "\\CLSID", "", kClassIdText},
-        {independent, "", kClassDescription},
-        {independent + "\\CLSID", "", kClassIdText},
-        {independent + "\\CurVer", "", progId},
-        {kClassKey, "", kClassDescription},
-        {kClassKey + "\\ProgID", "", progId},
-        {kClassKey + "\\VersionIndependentProgID", "", independent},
-        {kClassKey + "\\Programmable", "", std::nullopt},
-        {kClassKey + "\\InprocServer32", "", modulePath},
-        {kClassKey + "\\InprocServer32", "ThreadingModel", std::string("Apartment")},
-        {kClassKey + "\\TypeLib", "", kLibraryIdText},
-        {kClassKey + "\\Implemented Categories", "", std::nullopt},
-        {kClassKey + "\\Implemented Categories\\{7DD95801-9882-11CF-9FA9-00AA006C42C4}", "",
+        {progId, u"", description},
+        {progId + u"\\CLSID", u"", classId},
+        {independent, u"", description},
+        {independent + u"\\CLSID", u"", classId},
+        {independent + u"\\CurVer", u"", progId},
+        {kClassKey, u"", description},
+        {kClassKey + u"\\ProgID", u"", progId},
+        {kClassKey + u"\\VersionIndependentProgID", u"", independent},
+        {kClassKey + u"\\Programmable", u"", std::nullopt},
+        {kClassKey + u"\\InprocServer32", u"", modulePath},
+        {kClassKey + u"\\InprocServer32", u"ThreadingModel", std::u16string(u"Apartment")},
+        {kClassKey + u"\\TypeLib", u"", std::u16string(kLibraryIdText)},
+        {kClassKey + u"\\Implemented Categories", u"", std::nullopt},
+        {kClassKey + u"\\Implemented Categories\\{7DD95801-9882-11CF-9FA9-00AA006C42C4}", u"",
          std::nullopt},
-        {kClassKey + "\\Implemented Categories\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}", "",
+        {kClassKey + u"\\Implemented Categories\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}", u"",
          std::nullopt},
     };
 }
@@ -58,7 +60,7 @@ HResult UnregisterClassKeys() {
         ClassRegistrationRows(CurrentPlatform().module->ModulePath());
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         if (row->data && !row->valueName.empty()) {
-            if (auto key = registry.OpenKey(RegRoot::ClassesRoot, row->key))
+            if (auto key = registry.OpenKey(RegRoot::ClassesRoot, row->key, RegAccess::ReadWrite))
                 key->DeleteValue(row->valueName);
             continue;
         }

@@ -11,13 +11,13 @@ namespace tandrel {
 
 /// One key, and optionally one value in it, that class registration writes.
 struct RegistrationRow {
-    std::string key;                 ///< below HKEY_CLASSES_ROOT
-    std::string valueName;           ///< empty: the key's default value
-    std::optional<std::string> data; ///< none: the key alone, no value
+    std::u16string key;                 ///< below HKEY_CLASSES_ROOT
+    std::u16string valueName;           ///< empty: the key's default value
+    std::optional<std::u16string> data; ///< none: the key alone, no value
 };
 
 /// The keys and values of the class registration, parents before children, for a module path.
-std::vector<RegistrationRow> ClassRegistrationRows(const std::string& modulePath);
+std::vector<RegistrationRow> ClassRegistrationRows(const std::u16string& modulePath);
 
 /// Writes the class registration; the class key is replaced whole. Fails when a key cannot be
 /// created or a value cannot be written.

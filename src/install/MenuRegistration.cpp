@@ -3,16 +3,18 @@
 #include "com/CommandTable.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
+#include "common/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace tandrel {
 
 namespace {
 
-const char kMenuExtKey[] = "Software\\Microsoft\\Internet Explorer\\MenuExt";
-const char kExtensionsKey[] = "Software\\Microsoft\\Internet Explorer\\Extensions";
+constexpr std::u16string_view kMenuExtKey = u"Software\\Microsoft\\Internet Explorer\\MenuExt";
+constexpr std::u16string_view kExtensionsKey =
+    u"Software\\Microsoft\\Internet Explorer\\Extensions";
 // The browser's class id of a Tools-menu item that runs a script.
-const char kScriptMenuItemClass[] = "{1FBA04EE-3024-11d2-8F1F-0000F87ABD16}";
+constexpr std::u16string_view kScriptMenuItemClass = u"{1FBA04EE-3024-11d2-8F1F-0000F87ABD16}";
 constexpr std::uint32_t kContextsDefaultSelectionLink = 0x31;
 
 // All fourteen Tools-menu ids share this pattern and differ in their last two hex digits.
@@ -26,7 +28,7 @@ void ReplaceAll(std::string& text, const std::string& pattern, const std::string
         text.replace(at, pattern.size(), replacement);
 }
 
-void WriteScriptPage(const std::string& path, const std::string& text) {
+void WriteScriptPage(const std::u16string& path, const std::string& text) {
     IFileSystem& files = *CurrentPlatform().files;
     // A page from an earlier registration is read-only and hidden; clear that first so that
     // the page always holds the current text.
@@ -35,41 +37,45 @@ void WriteScriptPage(const std::string& path, const std::string& text) {
         files.SetAttributes(path, kFileReadOnly | kFileHidden);
 }
 
+std::u16string ScriptPagePath(const CMenuRegistration& row) {
+    return ModuleFolder() + AnsiToWide(row.pageFile);
+}
+
 void InstallRow(const CMenuRegistration& row) {
     IRegistry& registry = *CurrentPlatform().registry;
     std::string scriptTemplate;
     if (auto script = CurrentPlatform().module->FindModuleResource("SCRIPT", row.scriptResource))
         scriptTemplate = std::string(*script);
-    const std::string menuText = LoadText(row.menuTextId);
-    const std::string pagePath = ModuleFolder() + row.pageFile;
+    const std::u16string menuText = AnsiToWide(LoadText(row.menuTextId));
+    const std::u16string pagePath = ScriptPagePath(row);
 
     WriteScriptPage(pagePath, ScriptPageText(scriptTemplate, row));
 
-    if (auto key =
-            registry.CreateKey(RegRoot::CurrentUser, std::string(kMenuExtKey) + "\\" + menuText)) {
-        key->SetString("", "file:///" + pagePath);
-        key->SetDword("Contexts", row.contexts);
-    }
     if (auto key = registry.CreateKey(RegRoot::CurrentUser,
-                                      std::string(kExtensionsKey) + "\\" + row.toolsId)) {
-        key->SetString("MenuCustomize", "Tools");
-        key->SetString("CLSID", kScriptMenuItemClass);
-        key->SetString("MenuText", menuText);
-        key->SetString("MenuStatusBar", LoadText(row.statusTextId));
-        key->SetString("Script", pagePath);
+                                      std::u16string(kMenuExtKey) + u"\\" + menuText)) {
+        key->SetString(u"", u"file:///" + pagePath);
+        key->SetDword(u"Contexts", row.contexts);
+    }
+    if (auto key = registry.CreateKey(RegRoot::CurrentUser, std::u16string(kExtensionsKey) + u"\\" +
+                                                                AnsiToWide(row.toolsId))) {
+        key->SetString(u"MenuCustomize", u"Tools");
+        key->SetString(u"CLSID", kScriptMenuItemClass);
+        key->SetString(u"MenuText", menuText);
+        key->SetString(u"MenuStatusBar", AnsiToWide(LoadText(row.statusTextId)));
+        key->SetString(u"Script", pagePath);
     }
 }
 
 void RemoveRow(const CMenuRegistration& row) {
     IFileSystem& files = *CurrentPlatform().files;
     IRegistry& registry = *CurrentPlatform().registry;
-    const std::string pagePath = ModuleFolder() + row.pageFile;
+    const std::u16string pagePath = ScriptPagePath(row);
     files.SetAttributes(pagePath, kFileNormal);
     files.RemoveFile(pagePath);
-    if (auto key = registry.OpenKey(RegRoot::CurrentUser, kMenuExtKey))
-        key->DeleteSubKey(LoadText(row.menuTextId));
-    if (auto key = registry.OpenKey(RegRoot::CurrentUser, kExtensionsKey))
-        key->DeleteSubKey(row.toolsId);
+    if (auto key = registry.OpenKey(RegRoot::CurrentUser, kMenuExtKey, RegAccess::ReadWrite))
+        key->DeleteSubKey(AnsiToWide(LoadText(row.menuTextId)));
+    if (auto key = registry.OpenKey(RegRoot::CurrentUser, kExtensionsKey, RegAccess::ReadWrite))
+        key->DeleteSubKey(AnsiToWide(row.toolsId));
 }
 
 } // namespace
@@ -92,10 +98,10 @@ std::string ScriptPageText(const std::string& scriptTemplate, const CMenuRegistr
     return text;
 }
 
-std::string ModuleFolder() {
-    std::string path = CurrentPlatform().module->ModulePath();
-    std::size_t slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+std::u16string ModuleFolder() {
+    std::u16string path = CurrentPlatform().module->ModulePath();
+    std::size_t slash = path.rfind(u'\\');
+    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash + 1);
 }
 
 void RegisterMenus(bool install) {

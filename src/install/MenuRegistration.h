@@ -29,7 +29,7 @@ std::vector<CMenuRegistration> MenuTable();
 std::string ScriptPageText(const std::string& scriptTemplate, const CMenuRegistration& row);
 
 /// The module's folder, with its trailing backslash.
-std::string ModuleFolder();
+std::u16string ModuleFolder();
 
 /// Installs (or removes) every row of the menu table, in table order. Nothing is reported: a
 /// step that fails is skipped and the next one runs.

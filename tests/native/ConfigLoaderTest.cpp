@@ -47,8 +47,8 @@ TEST_F(LoadSectionsTest, WithoutFileTheStoredDefaultServes) {
 }
 
 TEST_F(LoadSectionsTest, FileBesideTheModuleIsFoundByItsName) {
-    scope.platform.module.SetModulePath("D:\\Tools\\nubrix.dll");
-    scope.platform.files.Files()["D:\\Tools\\nubrix.ini"].bytes = "[ISBN:Mine]\nurl=mine";
+    scope.platform.module.SetModulePath(u"D:\\Tools\\nubrix.dll");
+    scope.platform.files.Files()[u"D:\\Tools\\nubrix.ini"].bytes = "[ISBN:Mine]\nurl=mine";
     EXPECT_EQ(Names("ISBN:"), "ISBN:Mine");
 }
 

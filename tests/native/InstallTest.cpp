@@ -12,21 +12,22 @@
 namespace tandrel {
 namespace {
 
-const std::string kFolder = "D:\\Tools With Blanks\\";
-const std::string kMenuExt = "Software\\Microsoft\\Internet Explorer\\MenuExt";
-const std::string kExtensions = "Software\\Microsoft\\Internet Explorer\\Extensions";
-const std::string kClassKey = "CLSID\\{A5B270CF-803F-4CC9-A9E9-F319C4629370}";
+// Outside the ANSI code page, so that a path squeezed through it would show.
+const std::u16string kFolder = u"D:\\Tools With Blanks \u03A9\\";
+const std::u16string kMenuExt = u"Software\\Microsoft\\Internet Explorer\\MenuExt";
+const std::u16string kExtensions = u"Software\\Microsoft\\Internet Explorer\\Extensions";
+const std::u16string kClassKey = u"CLSID\\{A5B270CF-803F-4CC9-A9E9-F319C4629370}";
 
 class Install : public ::testing::Test {
 protected:
-    void SetUp() override { platform().module.SetModulePath(kFolder + "nubrix.dll"); }
+    void SetUp() override { platform().module.SetModulePath(kFolder + u"nubrix.dll"); }
     CMemoryPlatform& platform() { return scope.platform; }
-    std::size_t SubKeyCount(const std::string& parent) {
+    std::size_t SubKeyCount(const std::u16string& parent) {
         std::size_t count = 0;
-        std::string below = AsciiLower(parent) + "\\";
+        std::u16string below = CMemoryRegistry::Lowered(parent) + u"\\";
         for (const auto& [id, key] : platform().registry.Keys()) {
-            const std::string& path = id.second;
-            if (path.rfind(below, 0) == 0 && path.find('\\', below.size()) == std::string::npos)
+            const std::u16string& path = id.second;
+            if (path.rfind(below, 0) == 0 && path.find(u'\\', below.size()) == std::u16string::npos)
                 ++count;
         }
         return count;
@@ -68,15 +69,18 @@ TEST_F(Install, WritesKeysAndReadOnlyHiddenPagesForEveryRow) {
     RegisterMenus(true);
     EXPECT_EQ(SubKeyCount(kMenuExt), 14u);
     EXPECT_EQ(SubKeyCount(kExtensions), 14u);
-    auto value = platform().registry.GetValue(RegRoot::CurrentUser, kMenuExt + "\\=>ISBN", "");
+    auto value = platform().registry.GetValue(RegRoot::CurrentUser, kMenuExt + u"\\=>ISBN", u"");
     ASSERT_TRUE(value);
     EXPECT_EQ(value->type, kRegSz);
-    EXPECT_EQ(value->data, "file:///" + kFolder + "isbn.htm" + '\0');
+    EXPECT_EQ(value->data.size() % 2, 0u);
+    EXPECT_EQ(value->data.substr(value->data.size() - 2), std::string(2, '\0'))
+        << "the terminating zero is counted";
+    EXPECT_EQ(TextOfRegString(value->data), u"file:///" + kFolder + u"isbn.htm");
     auto script = platform().registry.GetValue(
-        RegRoot::CurrentUser, kExtensions + "\\{72B4934A-801C-4436-B796-B177D9051065}", "Script");
+        RegRoot::CurrentUser, kExtensions + u"\\{72B4934A-801C-4436-B796-B177D9051065}", u"Script");
     ASSERT_TRUE(script);
-    EXPECT_EQ(script->data, kFolder + "search.htm" + '\0');
-    const auto& page = platform().files.Files().at(kFolder + "isbn.htm");
+    EXPECT_EQ(TextOfRegString(script->data), kFolder + u"search.htm");
+    const auto& page = platform().files.Files().at(kFolder + u"isbn.htm");
     EXPECT_EQ(page.attributes, kFileReadOnly | kFileHidden);
     EXPECT_NE(page.bytes.find("helper.Click( external.menuArguments, \"ISBN\", \"\", \"\" );\r\n"),
               std::string::npos);
@@ -91,11 +95,11 @@ TEST_F(Install, UnwritablePagesAreSkippedAndTheKeysStillWritten) {
 }
 
 TEST_F(Install, AKeyThatCannotBeCreatedIsSkipped) {
-    platform().registry.DenyAccess(RegRoot::CurrentUser, kMenuExt + "\\=>Book");
+    platform().registry.DenyAccess(RegRoot::CurrentUser, kMenuExt + u"\\=>Book");
     RegisterMenus(true);
     EXPECT_EQ(SubKeyCount(kMenuExt), 13u);
     EXPECT_EQ(SubKeyCount(kExtensions), 14u);
-    EXPECT_TRUE(platform().files.Files().count(kFolder + "book.htm"));
+    EXPECT_TRUE(platform().files.Files().count(kFolder + u"book.htm"));
 }
 
 TEST_F(Install, RemovingWhatWasNeverWrittenChangesNothing) {
@@ -105,38 +109,42 @@ TEST_F(Install, RemovingWhatWasNeverWrittenChangesNothing) {
 }
 
 TEST_F(Install, ClassRegistrationReplacesAnOldClassKeyWhole) {
-    platform().registry.CreateKey(RegRoot::ClassesRoot, kClassKey + "\\Stale");
+    platform().registry.CreateKey(RegRoot::ClassesRoot, kClassKey + u"\\Stale");
     ASSERT_EQ(RegisterClassKeys(), kOk);
-    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, kClassKey + "\\Stale"));
-    auto server = platform().registry.GetValue(RegRoot::ClassesRoot, kClassKey + "\\InprocServer32",
-                                               "ThreadingModel");
+    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, kClassKey + u"\\Stale"));
+    auto server = platform().registry.GetValue(RegRoot::ClassesRoot,
+                                               kClassKey + u"\\InprocServer32", u"ThreadingModel");
     ASSERT_TRUE(server);
-    EXPECT_EQ(server->data, std::string("Apartment") + '\0');
+    EXPECT_EQ(TextOfRegString(server->data), u"Apartment");
+    auto path =
+        platform().registry.GetValue(RegRoot::ClassesRoot, kClassKey + u"\\InprocServer32", u"");
+    ASSERT_TRUE(path);
+    EXPECT_EQ(TextOfRegString(path->data), kFolder + u"nubrix.dll");
 }
 
 TEST_F(Install, ClassRegistrationFailsWhenAKeyCannotBeCreated) {
-    platform().registry.DenyAccess(RegRoot::ClassesRoot, "KVO.ATandrel");
+    platform().registry.DenyAccess(RegRoot::ClassesRoot, u"KVO.ATandrel");
     EXPECT_TRUE(Failed(RegisterClassKeys()));
 }
 
 TEST_F(Install, ClassRemovalKeepsCLSIDAndKeysOfOthers) {
     ASSERT_EQ(RegisterClassKeys(), kOk);
     platform().registry.CreateKey(RegRoot::ClassesRoot,
-                                  "CLSID\\{00000000-0000-0000-0000-000000000001}");
-    platform().registry.CreateKey(RegRoot::ClassesRoot, "KVO.ATandrel\\AddedByOthers");
+                                  u"CLSID\\{00000000-0000-0000-0000-000000000001}");
+    platform().registry.CreateKey(RegRoot::ClassesRoot, u"KVO.ATandrel\\AddedByOthers");
     EXPECT_EQ(UnregisterClassKeys(), kOk);
     EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, kClassKey));
-    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, "KVO.ATandrel.1"));
-    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, "KVO.ATandrel\\CurVer"));
-    EXPECT_TRUE(platform().registry.HasKey(RegRoot::ClassesRoot, "KVO.ATandrel\\AddedByOthers"));
+    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, u"KVO.ATandrel.1"));
+    EXPECT_FALSE(platform().registry.HasKey(RegRoot::ClassesRoot, u"KVO.ATandrel\\CurVer"));
+    EXPECT_TRUE(platform().registry.HasKey(RegRoot::ClassesRoot, u"KVO.ATandrel\\AddedByOthers"));
     EXPECT_TRUE(platform().registry.HasKey(RegRoot::ClassesRoot,
-                                           "CLSID\\{00000000-0000-0000-0000-000000000001}"));
+                                           u"CLSID\\{00000000-0000-0000-0000-000000000001}"));
 }
 
 TEST_F(Install, ModuleFolderKeepsItsTrailingBackslash) {
     EXPECT_EQ(ModuleFolder(), kFolder);
-    platform().module.SetModulePath("nubrix.dll");
-    EXPECT_EQ(ModuleFolder(), "");
+    platform().module.SetModulePath(u"nubrix.dll");
+    EXPECT_EQ(ModuleFolder(), u"");
 }
 
 } // namespace

@@ -23,11 +23,11 @@ protected:
                                           "[BOOK:AlibrisCom]\r\ndefaultSelected=y\r\n");
     }
 
-    void Store(std::string_view name, std::uint32_t type, std::string data) {
+    void Store(std::u16string_view name, std::uint32_t type, std::string data) {
         registry().CreateKey(RegRoot::CurrentUser, kSelectionKeyPath)->SetValue(name, type, data);
     }
 
-    std::optional<CMemoryRegistry::Value> Stored(std::string_view name) {
+    std::optional<CMemoryRegistry::Value> Stored(std::u16string_view name) {
         return registry().GetValue(RegRoot::CurrentUser, kSelectionKeyPath, name);
     }
 
@@ -52,8 +52,8 @@ TEST_F(LinkSelectionTest, WithoutRememberedChoicesTheDefaultsApply) {
 }
 
 TEST_F(LinkSelectionTest, StoredChoiceOverridesTheDefault) {
-    Store("ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
-    Store("ISBN:Plain", kRegDword, "\1\0\0\0"s);
+    Store(u"ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
+    Store(u"ISBN:Plain", kRegDword, "\1\0\0\0"s);
     EXPECT_EQ(Ticks("ISBN:"), "01");
 }
 
@@ -62,14 +62,14 @@ TEST_F(LinkSelectionTest, SavedChoicesComeBackNextTime) {
     LoadLinks(list, "ISBN:", false);
     list[0].SetSelected(false);
     list[1].SetSelected(true);
-    list.SaveSelections();
+    EXPECT_TRUE(list.SaveSelections());
 
     for (auto [name, data] :
-         {std::pair{"ISBN:AmazonCom", "\0\0\0\0"s}, std::pair{"ISBN:Plain", "\1\0\0\0"s}}) {
+         {std::pair{u"ISBN:AmazonCom", "\0\0\0\0"s}, std::pair{u"ISBN:Plain", "\1\0\0\0"s}}) {
         std::optional<CMemoryRegistry::Value> value = Stored(name);
-        ASSERT_TRUE(value) << name;
-        EXPECT_EQ(value->type, kRegDword) << name;
-        EXPECT_EQ(value->data, data) << name;
+        ASSERT_TRUE(value) << data[0];
+        EXPECT_EQ(value->type, kRegDword);
+        EXPECT_EQ(value->data, data);
     }
     EXPECT_EQ(Ticks("ISBN:"), "01");
 }
@@ -85,9 +85,9 @@ TEST_F(LinkSelectionTest, ValueNamesIgnoreCase) {
     fromFile.SaveSelections();
 
     scope.platform.files.Files().clear();
-    Store("ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
+    Store(u"ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
     EXPECT_EQ(Ticks("ISBN:"), "00") << "the stored default's entry reads the same value";
-    EXPECT_EQ(registry().Keys().at({RegRoot::CurrentUser, "software\\kvo\\tandrel"}).values.size(),
+    EXPECT_EQ(registry().Keys().at({RegRoot::CurrentUser, u"software\\kvo\\tandrel"}).values.size(),
               1u);
 }
 
@@ -113,15 +113,15 @@ TEST_F(LinkSelectionTest, ValuesOfOtherSizesAndTypes) {
         {"REG_SZ \"true\" is five bytes", kRegSz, "true\0"s, "10"},
     };
     for (const Case& c : cases) {
-        Store("ISBN:AmazonCom", c.type, c.data);
-        Store("ISBN:Plain", c.type, c.data);
+        Store(u"ISBN:AmazonCom", c.type, c.data);
+        Store(u"ISBN:Plain", c.type, c.data);
         EXPECT_EQ(Ticks("ISBN:"), c.ticks) << c.what;
     }
 }
 
 TEST_F(LinkSelectionTest, SectionsOfOneNameShareTheirChoice) {
     EXPECT_EQ(Ticks("BOOK:"), "001") << "each starts from its own default";
-    Store("BOOK:AlibrisCom", kRegDword, "\1\0\0\0"s);
+    Store(u"BOOK:AlibrisCom", kRegDword, "\1\0\0\0"s);
     EXPECT_EQ(Ticks("BOOK:"), "101");
 
     CLinkList list;
@@ -129,12 +129,12 @@ TEST_F(LinkSelectionTest, SectionsOfOneNameShareTheirChoice) {
     list[0].SetSelected(true);
     list[2].SetSelected(false);
     list.SaveSelections();
-    EXPECT_EQ(Stored("BOOK:AlibrisCom")->data, "\0\0\0\0"s) << "the later entry's flag remains";
+    EXPECT_EQ(Stored(u"BOOK:AlibrisCom")->data, "\0\0\0\0"s) << "the later entry's flag remains";
     EXPECT_EQ(Ticks("BOOK:"), "000");
 }
 
 TEST_F(LinkSelectionTest, RegistryFailuresAreSilent) {
-    Store("ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
+    Store(u"ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
     registry().DenyAccess(RegRoot::CurrentUser, kSelectionKeyPath);
     EXPECT_EQ(Ticks("ISBN:"), "10") << "an unreadable key leaves the defaults";
 
@@ -142,14 +142,30 @@ TEST_F(LinkSelectionTest, RegistryFailuresAreSilent) {
     LoadLinks(list, "ISBN:", false);
     list[1].SetSelected(true);
     list.SaveSelections();
-    EXPECT_FALSE(Stored("ISBN:Plain"));
+    EXPECT_FALSE(Stored(u"ISBN:Plain"));
     EXPECT_TRUE(scope.platform.ui.messageBoxes.empty());
+}
+
+// A browser tab may read the user's key without being allowed to change it: the choices still
+// come back, and a save that cannot write says so and leaves them as they were.
+TEST_F(LinkSelectionTest, AReadOnlyKeyStillGivesItsChoicesAndKeepsThem) {
+    Store(u"ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
+    Store(u"ISBN:Plain", kRegDword, "\1\0\0\0"s);
+    registry().DenyWrites(RegRoot::CurrentUser, kSelectionKeyPath);
+    EXPECT_EQ(Ticks("ISBN:"), "01");
+
+    CLinkList list;
+    LoadLinks(list, "ISBN:", false);
+    list[0].SetSelected(true);
+    list[1].SetSelected(false);
+    EXPECT_FALSE(list.SaveSelections());
+    EXPECT_EQ(Ticks("ISBN:"), "01");
 }
 
 TEST_F(LinkSelectionTest, ChoicesLiveUnderTheCurrentUserOnly) {
     registry()
         .CreateKey(RegRoot::ClassesRoot, kSelectionKeyPath)
-        ->SetValue("ISBN:Plain", kRegDword, "\1\0\0\0"s);
+        ->SetValue(u"ISBN:Plain", kRegDword, "\1\0\0\0"s);
     EXPECT_EQ(Ticks("ISBN:"), "10");
 }
 

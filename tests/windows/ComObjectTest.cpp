@@ -236,5 +236,46 @@ TEST_F(ComObject, ModuleStaysWhileObjectsOrLocksAreHeld) {
     EXPECT_EQ(canUnload(), S_OK);
 }
 
+// Each thread is an apartment of its own, as a browser's tabs are, and asks for the type
+// information from the start.
+DWORD WINAPI LookUpClickInNewApartment(void*) {
+    ComScope com;
+    Released<IDispatch> object;
+    if (FAILED(CoCreateInstance(CLSID_ATandrel, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                object.Out())))
+        return 1;
+    OLECHAR click[] = L"Click";
+    LPOLESTR names[] = {click};
+    for (int i = 0; i < 50; ++i) {
+        DISPID id = 0;
+        if (object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id) != S_OK || id != 1)
+            return 2;
+    }
+    return 0;
+}
+
+TEST_F(ComObject, TypeInformationIsMadeAgainAfterUnloadAndServesApartmentsAtOnce) {
+    HMODULE module = GetModuleHandleW(L"nubrix.dll");
+    auto canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(module, "DllCanUnloadNow")));
+    ASSERT_NE(canUnload, nullptr);
+    StandInPage page{StandInPageDescription{}};
+    EXPECT_EQ(InvokeClick(page.FrameWindow().Get(), L"NONE"), S_OK) << "type information in use";
+    object->Release();
+    object.p = nullptr;
+    ASSERT_EQ(canUnload(), S_OK) << "the module may go, and drops what it kept";
+
+    HANDLE threads[4] = {};
+    for (HANDLE& thread : threads)
+        thread = CreateThread(nullptr, 0, LookUpClickInNewApartment, nullptr, 0, nullptr);
+    WaitForMultipleObjects(4, threads, TRUE, 60000);
+    for (HANDLE thread : threads) {
+        DWORD code = 99;
+        GetExitCodeThread(thread, &code);
+        EXPECT_EQ(code, 0u);
+        CloseHandle(thread);
+    }
+}
+
 } // namespace
 } // namespace tandrel::test

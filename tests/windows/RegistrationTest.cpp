@@ -241,5 +241,44 @@ TEST_F(Registration, UnregisteringAfterPagesWereDeletedStillRemovesTheKeys) {
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
 }
 
+// Greek letters are outside the ANSI code page: a path squeezed through it comes out with question
+// marks, and every file or key named with it is missed.
+TEST(RegistrationOutsideTheAnsiCodePage, KeepsTheFolderInEveryPathAndValue) {
+    const std::wstring folder =
+        L"C:\\Program Files\\Veltrane Tandrel \u03A9\u03BC\u03AD\u03B3\u03B1\\";
+    const std::wstring dll = folder + L"nubrix.dll";
+    CreateFolders(folder.substr(0, folder.size() - 1));
+    ASSERT_TRUE(CopyFileTo(BuiltDllPath(), dll));
+    ASSERT_EQ(RunRegsvr32(dll), 0u);
+
+    EXPECT_EQ(ReadWideStringValue(HKEY_CLASSES_ROOT, kClassKey + L"\\InprocServer32", L""), dll);
+    const MenuRow& isbn = kMenuRows[5];
+    EXPECT_EQ(ReadWideStringValue(HKEY_CURRENT_USER, kMenuExt + L"\\=>ISBN", L""),
+              L"file:///" + folder + isbn.page);
+    EXPECT_EQ(ReadWideStringValue(HKEY_CURRENT_USER, kExtensions + L"\\" + Widen(ToolsId(isbn)),
+                                  L"Script"),
+              folder + isbn.page);
+    EXPECT_EQ(ReadFileBytes(folder + isbn.page), ExpectedPage(isbn));
+    {
+        // The object loads from there and answers from the type library registered from there.
+        ComScope com;
+        IDispatch* object = nullptr;
+        ASSERT_EQ(CoCreateInstance(CLSID_ATandrel, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                   reinterpret_cast<void**>(&object)),
+                  S_OK);
+        OLECHAR click[] = L"Click";
+        LPOLESTR names[] = {click};
+        DISPID id = 0;
+        EXPECT_EQ(object->GetIDsOfNames(IID_NULL, names, 1, 1033, &id), S_OK);
+        EXPECT_EQ(id, 1);
+        object->Release();
+    }
+
+    ASSERT_EQ(RunRegsvr32(dll, true), 0u);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+    EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kMenuExt).empty());
+    EXPECT_EQ(GetFileAttributesW((folder + isbn.page).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 } // namespace
 } // namespace tandrel::test

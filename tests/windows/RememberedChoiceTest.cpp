@@ -2,10 +2,14 @@
 // resources and from the file beside the module.
 #include "InProcessPlatform.h"
 
+#include "common/win32/Handles.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigPath.h"
 #include "config/LinkList.h"
 
+#include <sddl.h>
+
+#include <filesystem>
 #include <fstream>
 
 namespace tandrel::test {
@@ -18,8 +22,10 @@ protected:
     void SetUp() override { RegDeleteKeyW(HKEY_CURRENT_USER, kChoicesKey); }
     void TearDown() override {
         RegDeleteKeyW(HKEY_CURRENT_USER, kChoicesKey);
-        DeleteFileA(ConfigFilePath().c_str());
+        DeleteFileW(ConfigFile().c_str());
     }
+
+    static std::wstring ConfigFile() { return WideArgument(ConfigFilePath()); }
 
     static std::map<std::string, bool> Ticks(const std::string& prefix) {
         CLinkList links;
@@ -31,7 +37,7 @@ protected:
     }
 
     static void WriteConfigFile(const std::string& text) {
-        std::ofstream(ConfigFilePath(), std::ios::binary) << text;
+        std::ofstream(std::filesystem::path(ConfigFile()), std::ios::binary) << text;
     }
 };
 
@@ -65,11 +71,75 @@ TEST_F(RememberedChoice, NamesDifferingInCaseShareOneChoice) {
     ASSERT_EQ(fromFile[0].GetSectionName(), "isbn:amazoncom");
     fromFile[0].SetSelected(false);
     fromFile.SaveSelections();
-    DeleteFileA(ConfigFilePath().c_str());
+    DeleteFileW(ConfigFile().c_str());
 
     std::map<std::string, bool> ticks = Ticks("ISBN:");
     ASSERT_TRUE(ticks.count("ISBN:AmazonCom"));
     EXPECT_FALSE(ticks["ISBN:AmazonCom"]) << "the stored default ticks it, the saved choice wins";
+}
+
+// Makes the choices key readable but not writable for everyone, as the user's key looks from a
+// browser tab that runs at low integrity, and gives it back its own access afterwards.
+class ReadOnlyKey {
+public:
+    explicit ReadOnlyKey(const wchar_t* path) : path_(path) {
+        UniqueRegKey key;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, path_, 0, READ_CONTROL | WRITE_DAC, key.Out()) !=
+            ERROR_SUCCESS)
+            return;
+        DWORD size = 0;
+        RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size);
+        original_.resize(size);
+        if (RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, original_.data(), &size) !=
+            ERROR_SUCCESS)
+            return;
+        PSECURITY_DESCRIPTOR readOnly = nullptr;
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                L"D:P(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly, nullptr))
+            return;
+        UniqueLocalMemory owned(readOnly);
+        applied_ = RegSetKeySecurity(
+                       key.Get(), DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                       readOnly) == ERROR_SUCCESS;
+    }
+    ~ReadOnlyKey() {
+        UniqueRegKey key;
+        if (applied_ &&
+            RegOpenKeyExW(HKEY_CURRENT_USER, path_, 0, WRITE_DAC, key.Out()) == ERROR_SUCCESS)
+            RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, original_.data());
+    }
+    bool Applied() const { return applied_; }
+
+private:
+    const wchar_t* path_;
+    std::vector<BYTE> original_;
+    bool applied_ = false;
+};
+
+TEST_F(RememberedChoice, AKeyThatMayOnlyBeReadStillGivesItsChoicesAndKeepsThem) {
+    {
+        UniqueRegKey key;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kChoicesKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                  nullptr, key.Out(), nullptr),
+                  ERROR_SUCCESS);
+        const DWORD unticked = 0;
+        RegSetValueExW(key.Get(), L"ISBN:AmazonCom", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&unticked), sizeof unticked);
+    }
+    ReadOnlyKey readOnly(kChoicesKey);
+    ASSERT_TRUE(readOnly.Applied());
+    UniqueRegKey probe;
+    ASSERT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, kChoicesKey, 0, KEY_SET_VALUE, probe.Out()),
+              ERROR_SUCCESS)
+        << "the registry does not enforce the key's security; this test would prove nothing";
+
+    EXPECT_FALSE(Ticks("ISBN:")["ISBN:AmazonCom"]) << "read with read access only";
+    CLinkList links;
+    LoadLinks(links, "ISBN:", false);
+    for (CLink& link : links)
+        link.SetSelected(true);
+    EXPECT_FALSE(links.SaveSelections()) << "a refused write is reported";
+    EXPECT_FALSE(Ticks("ISBN:")["ISBN:AmazonCom"]) << "and loses nothing stored";
 }
 
 TEST_F(RememberedChoice, AValueLongerThanFourBytesIsIgnored) {
@@ -98,7 +168,7 @@ TEST_F(RememberedChoice, StoredDefaultComesFromTheModuleResources) {
 }
 
 TEST_F(RememberedChoice, TheFileBesideTheModuleReplacesItsPrefixesOnly) {
-    EXPECT_EQ(ConfigFilePath().substr(ConfigFilePath().size() - 4), ".ini");
+    EXPECT_EQ(ConfigFilePath().substr(ConfigFilePath().size() - 4), u".ini");
     WriteConfigFile("[BOOK:Mine]\r\nurl=https://example.com/?q=!S\r\n[SYSTEM:Home]\r\nurl=x\r\n");
     EXPECT_EQ(Ticks("BOOK:").size(), 1u);
     EXPECT_EQ(Ticks("ISBN:").size(), 6u);

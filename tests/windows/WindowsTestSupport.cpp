@@ -129,6 +129,18 @@ std::optional<std::string> ReadStringValue(HKEY root, const std::wstring& path,
     return value->data.substr(0, value->data.size() - 1);
 }
 
+std::optional<std::wstring> ReadWideStringValue(HKEY root, const std::wstring& path,
+                                                const std::wstring& name) {
+    std::wstring text(1024, L'\0');
+    DWORD type = 0, size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegGetValueW(root, path.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_ANY, &type,
+                     text.data(), &size) != ERROR_SUCCESS ||
+        type != REG_SZ || size < sizeof(wchar_t) || text[size / sizeof(wchar_t) - 1] != L'\0')
+        return std::nullopt;
+    text.resize(size / sizeof(wchar_t) - 1);
+    return text;
+}
+
 namespace {
 
 // The names a registry enumeration call gives, index by index, until it reports no more.

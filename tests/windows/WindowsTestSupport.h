@@ -45,6 +45,9 @@ std::optional<RegistryValue> ReadValue(HKEY root, const std::wstring& path,
 /// A REG_SZ value's text, when the value exists, is a REG_SZ and counts its terminating zero.
 std::optional<std::string> ReadStringValue(HKEY root, const std::wstring& path,
                                            const std::wstring& name);
+/// The same through the wide call, for texts the ANSI code page cannot hold.
+std::optional<std::wstring> ReadWideStringValue(HKEY root, const std::wstring& path,
+                                                const std::wstring& name);
 std::vector<std::wstring> SubKeyNames(HKEY root, const std::wstring& path);
 std::vector<std::wstring> ValueNames(HKEY root, const std::wstring& path);
 

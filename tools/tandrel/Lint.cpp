@@ -14,9 +14,10 @@ int RunLint(ToolContext& context) {
         throw UsageError{"lint takes one FILE, the link configuration file to check"};
     const std::string& name = context.arguments.front();
     std::error_code ignored;
-    FileReadResult file = std::filesystem::is_directory(name, ignored)
+    std::filesystem::path path = std::filesystem::u8path(name);
+    FileReadResult file = std::filesystem::is_directory(path, ignored)
                               ? FileReadResult{}
-                              : CurrentPlatform().files->ReadWholeFile(name);
+                              : CurrentPlatform().files->ReadWholeFile(path.u16string());
     if (!file.opened)
         throw UsageError{"cannot read " + name};
     std::vector<LintFinding> findings = LintConfigText(file.bytes);

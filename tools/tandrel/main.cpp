@@ -6,6 +6,7 @@
 #include "common/DiskFileSystem.h"
 #include "config/ConfigPath.h"
 
+#include <filesystem>
 #include <iostream>
 
 #if defined(_WIN32)
@@ -18,30 +19,40 @@ namespace tandrel::tool {
 
 namespace {
 
-std::string OwnPath() {
+std::u16string OwnPath() {
 #if defined(_WIN32)
-    char path[MAX_PATH + 1] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length);
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return std::u16string(path.begin(), path.end());
+        }
+        path.resize(path.size() * 2);
+    }
 #else
-    char path[4096];
-    ssize_t length = readlink("/proc/self/exe", path, sizeof path);
-    return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : "tandrel";
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? u"tandrel" : path.u16string();
 #endif
+}
+
+std::u16string PathArgument(const std::string& utf8) {
+    return std::filesystem::u8path(utf8).u16string();
 }
 
 /// Real files, with the configuration file beside the module read from another place.
 class CConfigRedirect : public CDiskFileSystem {
 public:
-    CConfigRedirect(std::string from, std::string to)
+    CConfigRedirect(std::u16string from, std::u16string to)
         : from_(std::move(from)), to_(std::move(to)) {}
-    FileReadResult ReadWholeFile(std::string_view path) override {
-        return CDiskFileSystem::ReadWholeFile(path == from_ ? std::string_view(to_) : path);
+    FileReadResult ReadWholeFile(std::u16string_view path) override {
+        return CDiskFileSystem::ReadWholeFile(path == from_ ? std::u16string_view(to_) : path);
     }
 
 private:
-    std::string from_;
-    std::string to_;
+    std::u16string from_;
+    std::u16string to_;
 };
 
 void PrintHelp(std::ostream& out) {
@@ -84,10 +95,12 @@ int Run(std::vector<std::string> args) {
     context.arguments = args;
 
     CMemoryPlatform platform;
-    std::string modulePath = context.options.modulePath.value_or(OwnPath());
+    std::u16string modulePath =
+        context.options.modulePath ? PathArgument(*context.options.modulePath) : OwnPath();
     platform.module.SetModulePath(modulePath);
     CConfigRedirect files(ConfigFilePathFor(modulePath),
-                          context.options.configFile.value_or(ConfigFilePathFor(modulePath)));
+                          context.options.configFile ? PathArgument(*context.options.configFile)
+                                                     : ConfigFilePathFor(modulePath));
     ScopedPlatform installed(platform.View(&files));
     context.platform = &platform;
     BuildPage(context);

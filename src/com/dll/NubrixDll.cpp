@@ -9,25 +9,31 @@
 
 using namespace tandrel;
 
+// Runs under the loader lock: record the handle and nothing more.
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         DisableThreadLibraryCalls(instance);
-        InitializeModule(instance);
-    } else if (reason == DLL_PROCESS_DETACH) {
-        ShutdownModule();
+        SetModuleHandle(instance);
     }
     return TRUE;
 }
 
 STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, void** object) {
+    EnsureModulePlatform();
     return GetModuleClassObject(classId, iid, object);
 }
 
 STDAPI DllCanUnloadNow() {
-    return ModuleCanUnload() ? S_OK : S_FALSE;
+    if (!ModuleCanUnload())
+        return S_FALSE;
+    // COM unloads the module after this answer, outside the loader lock: the last chance to let
+    // go of what it keeps.
+    ReleaseModuleCaches();
+    return S_OK;
 }
 
 STDAPI DllRegisterServer() {
+    EnsureModulePlatform();
     HRESULT hr = RegisterClassKeys();
     if (SUCCEEDED(hr))
         hr = RegisterModuleTypeLibrary();
@@ -38,6 +44,7 @@ STDAPI DllRegisterServer() {
 }
 
 STDAPI DllUnregisterServer() {
+    EnsureModulePlatform();
     RegisterMenus(false);
     HRESULT hr = UnregisterClassKeys();
     UnregisterModuleTypeLibrary();

@@ -39,11 +39,8 @@ CATandrel::~CATandrel() {
 }
 
 HRESULT CATandrel::LookUpInterface(REFIID iid) {
-    IUnknown* probe = nullptr;
-    HRESULT hr = QueryInterface(iid, reinterpret_cast<void**>(&probe));
-    if (SUCCEEDED(hr))
-        probe->Release();
-    return hr;
+    ComPtr<IUnknown> probe;
+    return QueryInterface(iid, reinterpret_cast<void**>(probe.Out()));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -111,27 +108,23 @@ STDMETHODIMP CATandrel::GetTypeInfo(UINT index, LCID, ITypeInfo** typeInfo) {
 }
 
 STDMETHODIMP CATandrel::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    ITypeInfo* typeInfo = nullptr;
-    HRESULT hr = GetScriptableTypeInfo(&typeInfo);
+    ComPtr<ITypeInfo> typeInfo;
+    HRESULT hr = GetScriptableTypeInfo(typeInfo.Out());
     if (FAILED(hr))
         return hr;
-    hr = typeInfo->GetIDsOfNames(names, count, ids);
-    typeInfo->Release();
-    return hr;
+    return typeInfo->GetIDsOfNames(names, count, ids);
 }
 
 STDMETHODIMP CATandrel::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
                                VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
     if (!IsEqualIID(iid, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;
-    ITypeInfo* typeInfo = nullptr;
-    HRESULT hr = GetScriptableTypeInfo(&typeInfo);
+    ComPtr<ITypeInfo> typeInfo;
+    HRESULT hr = GetScriptableTypeInfo(typeInfo.Out());
     if (FAILED(hr))
         return hr;
-    hr = typeInfo->Invoke(static_cast<IATandrel*>(this), id, flags, params, result, exception,
-                          argumentError);
-    typeInfo->Release();
-    return hr;
+    return typeInfo->Invoke(static_cast<IATandrel*>(this), id, flags, params, result, exception,
+                            argumentError);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,10 +1,11 @@
 #include "com/win32/ModuleState.h"
 
+#include "common/win32/ComPtr.h"
 #include "common/win32/Win32Platform.h"
 
 #include "nubrix_h.h"
 
-#include <memory>
+#include <new>
 
 namespace tandrel {
 
@@ -18,31 +19,61 @@ constexpr LCID kLibraryLocale = 1033;
 HMODULE moduleHandle = nullptr;
 LONG liveObjects = 0;
 LONG serverLocks = 0;
-ITypeInfo* cachedTypeInfo = nullptr;
-std::unique_ptr<CWin32Platform> platform;
+
+INIT_ONCE platformOnce = INIT_ONCE_STATIC_INIT;
+
+// Apartment-model objects of several apartments may ask at the same time.
+SRWLOCK typeInfoLock = SRWLOCK_INIT;
+// Made on first use and never destroyed, so that no destructor releases it while the loader
+// runs the module's unload; ReleaseModuleCaches empties it when COM asks whether the module may go.
+ComPtr<ITypeInfo>* cachedTypeInfo = nullptr;
+
+class CExclusiveLock {
+public:
+    explicit CExclusiveLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+    ~CExclusiveLock() { ReleaseSRWLockExclusive(&lock_); }
+    CExclusiveLock(const CExclusiveLock&) = delete;
+    CExclusiveLock& operator=(const CExclusiveLock&) = delete;
+
+private:
+    SRWLOCK& lock_;
+};
+
+BOOL CALLBACK InstallPlatform(PINIT_ONCE, PVOID, PVOID*) {
+    // Lives as long as the process: the platform holds no handles, so nothing is lost by never
+    // destroying it, and nothing runs at unload.
+    static CWin32Platform* platform = new CWin32Platform(moduleHandle);
+    CurrentPlatform() = platform->View();
+    return TRUE;
+}
+
+HRESULT LoadScriptableTypeInfo(ComPtr<ITypeInfo>& typeInfo) {
+    ComPtr<ITypeLib> library;
+    HRESULT hr = LoadRegTypeLib(LIBID_NUBRIXLib, kLibraryMajor, kLibraryMinor, kLibraryLocale,
+                                library.Out());
+    if (FAILED(hr))
+        return hr;
+    return library->GetTypeInfoOfGuid(IID_IATandrel, typeInfo.Out());
+}
 
 } // namespace
 
-void InitializeModule(HMODULE module) {
+void SetModuleHandle(HMODULE module) {
     moduleHandle = module;
-    platform = std::make_unique<CWin32Platform>(module);
-    CurrentPlatform() = platform->View();
-}
-
-void ShutdownModule() {
-    if (cachedTypeInfo) {
-        cachedTypeInfo->Release();
-        cachedTypeInfo = nullptr;
-    }
 }
 
 HMODULE ModuleHandle() {
     return moduleHandle;
 }
 
+void EnsureModulePlatform() {
+    InitOnceExecuteOnce(&platformOnce, InstallPlatform, nullptr, nullptr);
+}
+
 void ObjectCreated() {
     InterlockedIncrement(&liveObjects);
 }
+
 void ObjectDestroyed() {
     InterlockedDecrement(&liveObjects);
 }
@@ -58,21 +89,26 @@ bool ModuleCanUnload() {
     return liveObjects == 0 && serverLocks == 0;
 }
 
+void ReleaseModuleCaches() {
+    CExclusiveLock hold(typeInfoLock);
+    if (cachedTypeInfo)
+        cachedTypeInfo->Reset();
+}
+
 HRESULT GetScriptableTypeInfo(ITypeInfo** typeInfo) {
     *typeInfo = nullptr;
-    if (!cachedTypeInfo) {
-        ITypeLib* library = nullptr;
-        HRESULT hr =
-            LoadRegTypeLib(LIBID_NUBRIXLib, kLibraryMajor, kLibraryMinor, kLibraryLocale, &library);
-        if (FAILED(hr))
-            return hr;
-        hr = library->GetTypeInfoOfGuid(IID_IATandrel, &cachedTypeInfo);
-        library->Release();
+    CExclusiveLock hold(typeInfoLock);
+    if (!cachedTypeInfo)
+        cachedTypeInfo = new (std::nothrow) ComPtr<ITypeInfo>();
+    if (!cachedTypeInfo)
+        return E_OUTOFMEMORY;
+    if (!*cachedTypeInfo) {
+        HRESULT hr = LoadScriptableTypeInfo(*cachedTypeInfo);
         if (FAILED(hr))
             return hr;
     }
-    cachedTypeInfo->AddRef();
-    *typeInfo = cachedTypeInfo;
+    (*cachedTypeInfo)->AddRef();
+    *typeInfo = cachedTypeInfo->Get();
     return S_OK;
 }
 

@@ -1,6 +1,7 @@
 #include "common/win32/Win32Platform.h"
 
 #include "common/MessageFormat.h"
+#include "common/win32/Handles.h"
 
 #include <vector>
 
@@ -12,136 +13,150 @@ HKEY RootKey(RegRoot root) {
     return root == RegRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
 }
 
+REGSAM AccessMask(RegAccess access) {
+    return access == RegAccess::Read ? KEY_READ : KEY_READ | KEY_WRITE;
+}
+
+// A null name is the key's default value.
+const wchar_t* ValueName(const std::wstring& name) {
+    return name.empty() ? nullptr : name.c_str();
+}
+
 class CWin32RegKey : public IRegKey {
 public:
-    explicit CWin32RegKey(HKEY key) : key_(key) {}
-    ~CWin32RegKey() override { RegCloseKey(key_); }
-    CWin32RegKey(const CWin32RegKey&) = delete;
-    CWin32RegKey& operator=(const CWin32RegKey&) = delete;
+    explicit CWin32RegKey(UniqueRegKey key) : key_(std::move(key)) {}
 
-    bool SetValue(std::string_view name, std::uint32_t type, std::string_view data) override {
-        std::string valueName(name);
-        return RegSetValueExA(key_, valueName.empty() ? nullptr : valueName.c_str(), 0, type,
+    bool SetValue(std::u16string_view name, std::uint32_t type, std::string_view data) override {
+        std::wstring valueName = WideArgument(name);
+        return RegSetValueExW(key_.Get(), ValueName(valueName), 0, type,
                               reinterpret_cast<const BYTE*>(data.data()),
                               static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
     }
 
-    std::optional<std::string> QueryValue(std::string_view name, std::size_t maxBytes) override {
-        std::string valueName(name);
+    std::optional<std::string> QueryValue(std::u16string_view name, std::size_t maxBytes) override {
+        std::wstring valueName = WideArgument(name);
         std::string buffer(maxBytes, '\0');
         DWORD size = static_cast<DWORD>(maxBytes);
-        LONG status =
-            RegQueryValueExA(key_, valueName.empty() ? nullptr : valueName.c_str(), nullptr,
-                             nullptr, reinterpret_cast<BYTE*>(buffer.data()), &size);
-        if (status != ERROR_SUCCESS)
+        // A value longer than the buffer fails with ERROR_MORE_DATA: never read in part.
+        if (RegQueryValueExW(key_.Get(), ValueName(valueName), nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
             return std::nullopt;
         buffer.resize(size);
         return buffer;
     }
 
-    bool DeleteSubKey(std::string_view name) override {
-        LONG status = RegDeleteKeyA(key_, std::string(name).c_str());
+    bool DeleteSubKey(std::u16string_view name) override {
+        LONG status = RegDeleteKeyW(key_.Get(), WideArgument(name).c_str());
         return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
     }
 
-    bool DeleteValue(std::string_view name) override {
-        return RegDeleteValueA(key_, std::string(name).c_str()) == ERROR_SUCCESS;
+    bool DeleteValue(std::u16string_view name) override {
+        return RegDeleteValueW(key_.Get(), WideArgument(name).c_str()) == ERROR_SUCCESS;
     }
 
 private:
-    HKEY key_;
+    UniqueRegKey key_;
 };
 
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
 
-std::unique_ptr<IRegKey> CWin32Registry::OpenKey(RegRoot root, std::string_view path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(RootKey(root), std::string(path).c_str(), 0, KEY_ALL_ACCESS, &key) !=
-        ERROR_SUCCESS)
+std::unique_ptr<IRegKey> CWin32Registry::OpenKey(RegRoot root, std::u16string_view path,
+                                                 RegAccess access) {
+    UniqueRegKey key;
+    if (RegOpenKeyExW(RootKey(root), WideArgument(path).c_str(), 0, AccessMask(access),
+                      key.Out()) != ERROR_SUCCESS)
         return nullptr;
-    return std::make_unique<CWin32RegKey>(key);
+    return std::make_unique<CWin32RegKey>(std::move(key));
 }
 
-std::unique_ptr<IRegKey> CWin32Registry::CreateKey(RegRoot root, std::string_view path) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(RootKey(root), std::string(path).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+std::unique_ptr<IRegKey> CWin32Registry::CreateKey(RegRoot root, std::u16string_view path) {
+    UniqueRegKey key;
+    if (RegCreateKeyExW(RootKey(root), WideArgument(path).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, AccessMask(RegAccess::ReadWrite), nullptr,
+                        key.Out(), nullptr) != ERROR_SUCCESS)
         return nullptr;
-    return std::make_unique<CWin32RegKey>(key);
+    return std::make_unique<CWin32RegKey>(std::move(key));
 }
 
-bool CWin32Registry::DeleteKey(RegRoot root, std::string_view path) {
-    LONG status = RegDeleteKeyA(RootKey(root), std::string(path).c_str());
+bool CWin32Registry::DeleteKey(RegRoot root, std::u16string_view path) {
+    LONG status = RegDeleteKeyW(RootKey(root), WideArgument(path).c_str());
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
-bool CWin32Registry::DeleteTree(RegRoot root, std::string_view path) {
-    LONG status = RegDeleteTreeA(RootKey(root), std::string(path).c_str());
-    if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) {
-        // RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
-        RegDeleteKeyA(RootKey(root), std::string(path).c_str());
-        return true;
-    }
-    return false;
+bool CWin32Registry::DeleteTree(RegRoot root, std::u16string_view path) {
+    std::wstring widePath = WideArgument(path);
+    LONG status = RegDeleteTreeW(RootKey(root), widePath.c_str());
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
+        return false;
+    // RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
+    RegDeleteKeyW(RootKey(root), widePath.c_str());
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
 
-FileReadResult CWin32FileSystem::ReadWholeFile(std::string_view path) {
+FileReadResult CWin32FileSystem::ReadWholeFile(std::u16string_view path) {
     FileReadResult result;
-    HANDLE file = CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    UniqueFile file(CreateFileW(WideArgument(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         result.status = HResultFromWin32(GetLastError());
         return result;
     }
-    DWORD size = GetFileSize(file, nullptr);
-    std::vector<char> buffer(size == INVALID_FILE_SIZE ? 1 : size + 1);
-    DWORD read = 0;
-    if (size != INVALID_FILE_SIZE && ReadFile(file, buffer.data(), size, &read, nullptr)) {
-        result.opened = true;
-        result.bytes.assign(buffer.data(), read);
-    } else {
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.Get(), &size)) {
         result.status = HResultFromWin32(GetLastError());
+        return result;
     }
-    CloseHandle(file);
+    // One read takes at most a DWORD's worth; a larger file is refused rather than read in part.
+    if (size.QuadPart >= MAXDWORD) {
+        result.status = HResultFromWin32(ERROR_FILE_TOO_LARGE);
+        return result;
+    }
+    std::vector<char> buffer(static_cast<std::size_t>(size.QuadPart) + 1);
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(size.QuadPart), &read, nullptr)) {
+        result.status = HResultFromWin32(GetLastError());
+        return result;
+    }
+    result.opened = true;
+    result.bytes.assign(buffer.data(), read);
     return result;
 }
 
-bool CWin32FileSystem::WriteNewFile(std::string_view path, std::string_view bytes) {
-    HANDLE file = CreateFileA(std::string(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+bool CWin32FileSystem::WriteNewFile(std::u16string_view path, std::string_view bytes) {
+    UniqueFile file(CreateFileW(WideArgument(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
     DWORD written = 0;
-    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
+    return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) &&
+           written == bytes.size();
 }
 
-bool CWin32FileSystem::SetAttributes(std::string_view path, std::uint32_t attributes) {
-    return SetFileAttributesA(std::string(path).c_str(), attributes) != FALSE;
+bool CWin32FileSystem::SetAttributes(std::u16string_view path, std::uint32_t attributes) {
+    return SetFileAttributesW(WideArgument(path).c_str(), attributes) != FALSE;
 }
 
-bool CWin32FileSystem::RemoveFile(std::string_view path) {
-    return DeleteFileA(std::string(path).c_str()) != FALSE;
+bool CWin32FileSystem::RemoveFile(std::u16string_view path) {
+    return DeleteFileW(WideArgument(path).c_str()) != FALSE;
 }
 
 // ---------------------------------------------------------------------------------------------
 
-std::string CWin32Module::ModulePath() {
-    char path[MAX_PATH + 1] = {};
-    DWORD length = GetModuleFileNameA(module_, path, MAX_PATH);
-    return std::string(path, length);
+std::u16string CWin32Module::ModulePath() {
+    return FromWide(ModuleFileName(module_));
 }
 
 std::optional<std::string_view> CWin32Module::FindModuleResource(std::string_view type, int id) {
-    HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(id), std::string(type).c_str());
+    std::wstring typeName(type.begin(), type.end()); // resource types are ASCII names
+    HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(id), typeName.c_str());
     if (!found)
         return std::nullopt;
+    // Resources stay mapped as long as the module: nothing to release.
     HGLOBAL loaded = LoadResource(module_, found);
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data)
@@ -150,17 +165,23 @@ std::optional<std::string_view> CWin32Module::FindModuleResource(std::string_vie
 }
 
 std::string CWin32Module::LoadStringText(int id) {
-    char text[512] = {};
-    int length = LoadStringA(module_, static_cast<UINT>(id), text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
+    // With no buffer, LoadStringW points into the module's own table: the whole text, uncut.
+    const wchar_t* text = nullptr;
+    int length = LoadStringW(module_, static_cast<UINT>(id), reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || !text)
+        return {};
+    return CWin32Text().WideToAnsi(std::u16string_view(reinterpret_cast<const char16_t*>(text),
+                                                       static_cast<std::size_t>(length)));
 }
 
 // ---------------------------------------------------------------------------------------------
 
 int CWin32UserInterface::ShowMessageBox(WindowHandle owner, std::string_view text,
                                         std::string_view caption, std::uint32_t style) {
-    return MessageBoxA(reinterpret_cast<HWND>(owner), std::string(text).c_str(),
-                       std::string(caption).c_str(), style);
+    CWin32Text convert;
+    std::wstring wideText = WideArgument(convert.AnsiToWide(text));
+    std::wstring wideCaption = WideArgument(convert.AnsiToWide(caption));
+    return MessageBoxW(reinterpret_cast<HWND>(owner), wideText.c_str(), wideCaption.c_str(), style);
 }
 
 void CWin32UserInterface::Beep(std::uint32_t type) {
@@ -169,7 +190,7 @@ void CWin32UserInterface::Beep(std::uint32_t type) {
 
 std::optional<WorkArea> CWin32UserInterface::GetWorkArea() {
     RECT area = {};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
         return std::nullopt;
     return WorkArea{area.right - area.left, area.bottom - area.top};
 }
@@ -226,11 +247,10 @@ std::optional<std::string> CWin32Text::FormatInserts(std::string_view pattern,
         FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY | FORMAT_MESSAGE_ALLOCATE_BUFFER,
         source.c_str(), 0, 0, reinterpret_cast<char*>(&buffer), 0,
         reinterpret_cast<va_list*>(values.empty() ? nullptr : values.data()));
+    UniqueLocalMemory allocated(buffer);
     if (length == 0 || !buffer)
         return std::nullopt;
-    std::string result(buffer, length);
-    LocalFree(buffer);
-    return result;
+    return std::string(buffer, length);
 }
 
 // ---------------------------------------------------------------------------------------------

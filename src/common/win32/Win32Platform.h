@@ -1,5 +1,7 @@
 // The platform on Windows: the real registry, files, module resources, message boxes and the
-// ANSI code page. Thin wrappers; every decision stays in the portable core.
+// ANSI code page. Thin wrappers; every decision stays in the portable core. Paths, registry names
+// and registry strings go through the wide calls, whole, so that a folder or a name outside the
+// ANSI code page works.
 #pragma once
 
 #include "common/Platform.h"
@@ -10,25 +12,26 @@ namespace tandrel {
 
 class CWin32Registry : public IRegistry {
 public:
-    std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::string_view path) override;
-    std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::string_view path) override;
-    bool DeleteKey(RegRoot root, std::string_view path) override;
-    bool DeleteTree(RegRoot root, std::string_view path) override;
+    std::unique_ptr<IRegKey> OpenKey(RegRoot root, std::u16string_view path,
+                                     RegAccess access) override;
+    std::unique_ptr<IRegKey> CreateKey(RegRoot root, std::u16string_view path) override;
+    bool DeleteKey(RegRoot root, std::u16string_view path) override;
+    bool DeleteTree(RegRoot root, std::u16string_view path) override;
 };
 
 class CWin32FileSystem : public IFileSystem {
 public:
-    FileReadResult ReadWholeFile(std::string_view path) override;
-    bool WriteNewFile(std::string_view path, std::string_view bytes) override;
-    bool SetAttributes(std::string_view path, std::uint32_t attributes) override;
-    bool RemoveFile(std::string_view path) override;
+    FileReadResult ReadWholeFile(std::u16string_view path) override;
+    bool WriteNewFile(std::u16string_view path, std::string_view bytes) override;
+    bool SetAttributes(std::u16string_view path, std::uint32_t attributes) override;
+    bool RemoveFile(std::u16string_view path) override;
 };
 
 /// The module whose path, resources and strings are served: the DLL itself, or the program.
 class CWin32Module : public IModule {
 public:
     explicit CWin32Module(HMODULE module) : module_(module) {}
-    std::string ModulePath() override;
+    std::u16string ModulePath() override;
     std::optional<std::string_view> FindModuleResource(std::string_view type, int id) override;
     std::string LoadStringText(int id) override;
 
