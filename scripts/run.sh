@@ -18,7 +18,7 @@ fi
 
 echo "== Creating a private Wine prefix at $prefix"
 sh "$root/tests/windows/wine-prefix.sh" setup "$prefix" >/dev/null
-export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8
+. "$root/tests/windows/wine-env.sh"
 DISPLAY="$(cat "$prefix/.display")"
 export DISPLAY
 trap 'sh "$root/tests/windows/wine-prefix.sh" cleanup "$prefix"' EXIT
@@ -27,7 +27,7 @@ trap 'sh "$root/tests/windows/wine-prefix.sh" cleanup "$prefix"' EXIT
 run_wine() {
     out="$prefix/.out"
     status=0
-    wine "$@" >"$out" 2>&1 </dev/null || status=$?
+    "$WINE" "$@" >"$out" 2>&1 </dev/null || status=$?
     grep -v -e 'wine32 is missing' -e 'multiarch needs' -e 'add-architecture' -e 'install wine32' \
         "$out" | tr -d '\r' || true
     return $status

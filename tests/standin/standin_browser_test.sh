@@ -3,11 +3,12 @@
 # page and its MenuExt key), runs it with standin.exe, and checks what the page saw and the exit
 # codes for a missing key, a missing page and a script error. Runs in the Wine test prefix.
 set -eu
+. "$(dirname "$0")/../windows/wine-env.sh"
 exe=$1
 key='HKCU\Software\Microsoft\Internet Explorer\MenuExt\=>StandInTest'
 work=$(mktemp -d)
 cleanup() {
-    wine reg delete "$key" /f >/dev/null 2>&1 || true
+    "$WINE" reg delete "$key" /f >/dev/null 2>&1 || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,7 +25,7 @@ run_standin() {
     expected=$1
     shift
     rc=0
-    wine "$exe" "$@" >"$work/out" 2>"$work/err" </dev/null || rc=$?
+    "$WINE" "$exe" "$@" >"$work/out" 2>"$work/err" </dev/null || rc=$?
     if [ "$rc" -ne "$expected" ]; then
         fail "standin $* exited with $rc, expected $expected"
         cat "$work/err"
@@ -33,7 +34,7 @@ run_standin() {
 
 install_page() { # install_page CONTENT: the script page, at a path with a blank as in real installs
     printf '%b' "$1" >"$work/menu page.htm"
-    wine reg add "$key" /ve /d "file:///$(winepath -w "$work/menu page.htm")" /f >/dev/null 2>&1
+    "$WINE" reg add "$key" /ve /d "file:///$(wine_path "$work/menu page.htm")" /f >/dev/null 2>&1
 }
 
 # A menu entry whose script opens a window from the top and follows an anchor in the frame.
@@ -61,7 +62,7 @@ install_page '<HTML>no script</HTML>'
 run_standin 4 --menu "=>StandInTest"
 rm -f "$work/menu page.htm"
 run_standin 4 --menu "=>StandInTest"
-wine reg delete "$key" /f >/dev/null 2>&1
+"$WINE" reg delete "$key" /f >/dev/null 2>&1
 run_standin 3 --menu "=>StandInTest"
 run_standin 2 --no-such-option
 

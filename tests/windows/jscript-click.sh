@@ -1,7 +1,8 @@
 #!/bin/sh
 # jscript-click.sh DLL SCRIPT: registers the DLL and runs the script with the console script host.
 set -eu
-dll=$(winepath -w "$1")
-script=$(winepath -w "$2")
-wine regsvr32 /s "$dll"
-wine cscript //nologo "$script"
+. "$(dirname "$0")/wine-env.sh"
+dll=$(wine_path "$1")
+script=$(wine_path "$2")
+"$WINE" regsvr32 /s "$dll"
+"$WINE" cscript //nologo "$script"

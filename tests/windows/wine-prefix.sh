@@ -4,9 +4,7 @@
 set -eu
 action=$1
 prefix=$2
-export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all
-# The same locale everywhere, so that the ANSI code page is Windows-1252.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+. "$(dirname "$0")/wine-env.sh"
 
 stop_all() {
     if [ -d "$prefix" ]; then
@@ -33,11 +31,11 @@ setup)
     echo ":$(tr -d '\n' <"$prefix/.display.tmp")" >"$prefix/.display"
     rm -f "$prefix/.display.tmp"
     export DISPLAY="$(cat "$prefix/.display")"
-    wineboot -i >/dev/null 2>&1
+    "$WINE" wineboot -i >/dev/null 2>&1
     wineserver -w
     # Window frames without a window manager, and the fonts dialogs are drawn with.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     fonts=/usr/share/wine/fonts
     for font in tahoma.ttf tahomabd.ttf marlett.ttf; do
         [ -f "$fonts/$font" ] && cp "$fonts/$font" "$prefix/drive_c/windows/Fonts/" || true

@@ -5,9 +5,7 @@
 set -eu
 prefix=$1
 shift
-export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all
-# The same locale everywhere, so that the ANSI code page is Windows-1252.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+. "$(dirname "$0")/wine-env.sh"
 if [ -f "$prefix/.display" ]; then
     DISPLAY="$(cat "$prefix/.display")"
     export DISPLAY
@@ -21,7 +19,7 @@ if [ "$1" = "--shell" ]; then
     shift
     sh "$@" >"$log" 2>&1 </dev/null || status=$?
 else
-    wine "$@" >"$log" 2>&1 </dev/null || status=$?
+    "$WINE" "$@" >"$log" 2>&1 </dev/null || status=$?
 fi
 # Wine's own complaints about the missing 32-bit half are noise here.
 grep -v -e 'wine32 is missing' -e 'multiarch needs to be enabled' -e 'dpkg --add-architecture' \
