@@ -281,6 +281,7 @@ Platform CMemoryPlatform::View(IFileSystem* otherFiles) {
     view.module = &module;
     view.ui = &ui;
     view.text = &text;
+    view.locale = &locale;
     return view;
 }
 

@@ -137,6 +137,14 @@ public:
                                              const std::vector<MessageArg>& args) override;
 };
 
+/// A locale whose currency symbol is set by hand.
+class CMemoryLocale : public ILocale {
+public:
+    std::optional<std::string> InternationalCurrencySymbol() override { return currencySymbol; }
+
+    std::optional<std::string> currencySymbol = std::string("USD"); ///< none: the call fails
+};
+
 /// All of the above, ready to install with ScopedPlatform.
 class CMemoryPlatform {
 public:
@@ -145,6 +153,7 @@ public:
     CMemoryModule module;
     CMemoryUserInterface ui;
     CWindows1252Text text;
+    CMemoryLocale locale;
 
     /// The platform view of this object, with an optional other file system.
     Platform View(IFileSystem* otherFiles = nullptr);

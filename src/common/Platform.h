@@ -170,6 +170,17 @@ public:
 };
 
 // ---------------------------------------------------------------------------------------------
+// The user's locale
+
+class ILocale {
+public:
+    virtual ~ILocale() = default;
+    /// The international currency symbol of the user's locale ("EUR"), in the ANSI code page;
+    /// none when the system cannot say.
+    virtual std::optional<std::string> InternationalCurrencySymbol() = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
 
 /// The number held by up to four bytes of registry data, least significant first.
 std::uint32_t DwordFromBytes(std::string_view bytes);
@@ -181,6 +192,7 @@ struct Platform {
     IModule* module = nullptr;
     IUserInterface* ui = nullptr;
     IText* text = nullptr;
+    ILocale* locale = nullptr;
 };
 
 /// The platform installed for this process (or the innermost ScopedPlatform).

@@ -1,6 +1,7 @@
 #include "page/PageContext.h"
 
 #include "common/Platform.h"
+#include "page/HostDomain.h"
 
 namespace tandrel {
 
@@ -74,6 +75,48 @@ std::u16string CPageContext::GetCollapsedSelection() const {
         spacePending = false;
     }
     return collapsed;
+}
+
+std::u16string CPageContext::GetFrameDomain() const {
+    return DomainOfHost(frameHostName_);
+}
+
+std::u16string CPageContext::GetTopDomain() const {
+    return DomainOfHost(topHostName_);
+}
+
+const CCurrency* CPageContext::GetFromCurrency() {
+    if (!fromCurrencyKnown_) {
+        fromCurrency_ =
+            GuessCurrency(TopLevelLabelOr(frameHostName_, u"com"), selectionText_, "USD");
+        fromCurrencyKnown_ = true;
+    }
+    return fromCurrency_;
+}
+
+const CCurrency* CPageContext::GetToCurrency() {
+    if (!toCurrencyKnown_) {
+        std::optional<std::string> symbol = CurrentPlatform().locale->InternationalCurrencySymbol();
+        toCurrency_ = symbol ? FindCurrency(*symbol) : nullptr;
+        if (!toCurrency_)
+            toCurrency_ = FindCurrency("USD");
+        toCurrencyKnown_ = true;
+    }
+    return toCurrency_;
+}
+
+void CPageContext::SetFromCurrency(const CCurrency* currency) {
+    fromCurrency_ = currency;
+    fromCurrencyKnown_ = true;
+}
+
+void CPageContext::SetToCurrency(const CCurrency* currency) {
+    toCurrency_ = currency;
+    toCurrencyKnown_ = true;
+}
+
+std::u16string CPageContext::CurrencyAmount() const {
+    return ReadCurrencyAmount(selectionText_);
 }
 
 } // namespace tandrel

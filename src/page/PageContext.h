@@ -3,6 +3,7 @@
 // usable screen size. Loaded once at the start of a command and served to everyone after.
 #pragma once
 
+#include "conversions/Currency.h"
 #include "page/BrowserWindow.h"
 
 #include <string>
@@ -39,6 +40,23 @@ public:
     /// Replaces the selection text with the text the user confirmed; the HTML stays as loaded.
     void SetSelection(const std::u16string& text) { selectionText_ = text; }
 
+    /// The registrable domains of the frame's and the top window's host names (DomainOfHost).
+    std::u16string GetFrameDomain() const;
+    std::u16string GetTopDomain() const;
+
+    /// The currency of the selected amount: the one the selection names (by code, then by
+    /// symbol), else the one of the frame's top-level domain ("com" for a host without a dot),
+    /// else USD. Guessed on first use, once per command, unless set.
+    const CCurrency* GetFromCurrency();
+    /// The currency of the user's locale, else USD. Asked for on first use, once per command,
+    /// unless set.
+    const CCurrency* GetToCurrency();
+    /// Replace the guesses with the user's choice for the rest of the command.
+    void SetFromCurrency(const CCurrency* currency);
+    void SetToCurrency(const CCurrency* currency);
+    /// The amount in the selection text (ReadCurrencyAmount).
+    std::u16string CurrencyAmount() const;
+
 private:
     void LoadScreenSize();
 
@@ -56,6 +74,10 @@ private:
     std::u16string topTitle_;
     std::int32_t availableWidth_ = 640;
     std::int32_t availableHeight_ = 480;
+    const CCurrency* toCurrency_ = nullptr;
+    bool toCurrencyKnown_ = false;
+    const CCurrency* fromCurrency_ = nullptr;
+    bool fromCurrencyKnown_ = false;
 };
 
 /// True for the characters the standard wide white-space class holds: space, tab, line feed,

@@ -36,6 +36,24 @@ awk 'BEGIN { for (i = 0; i < 200000; i++) printf "word%d   ", i }' >"$work/large
 words=$("$tool" collapse --selection-file "$work/large.txt" | wc -w)
 expect "large selection" "200000" "$(echo $words)"
 
+# Templates, domains and currencies against the page the options describe.
+page="--url https://shop.example.co.uk/item --frame-url http://b.example.se/x --selection kr_1.234,50 --locale CHF"
+# shellcheck disable=SC2086
+expect "expand" 'b.example.se example.co.uk SEK CHF kr_1.234,50' "$("$tool" expand $page '!h !D !F !L !S')"
+# shellcheck disable=SC2086
+expect "expand, encoded, template text kept" 'q=kr_1.234%2C50&s=%20&raw=%22x%22' \
+    "$("$tool" expand --encode $page 'q=!S&s=\s&raw=%22x%22')"
+# Template bytes are widened code for code: the euro sign's byte 0x80 becomes U+0080.
+expect "expand, Windows-1252 template" "$(printf 'caf\303\251 \302\200')" "$("$tool" expand "$(printf 'caf\303\251 \342\202\254')")"
+expect_status "expand, character outside Windows-1252" 2 "$tool" expand "$(printf '\316\251')"
+expect_status "expand without template" 2 "$tool" expand --encode
+expect "domain" "x.city.state.us" "$("$tool" domain w.x.city.state.us)"
+expect_status "domain without host" 2 "$tool" domain
+# shellcheck disable=SC2086
+expect "currency" "$(printf '1234.50\tSEK\tCHF')" "$("$tool" currency $page)"
+expect "currency, nothing selected" "$(printf '1.00\tUSD\tUSD')" "$("$tool" currency)"
+expect_status "currency with an argument" 2 "$tool" currency surplus
+
 expect_status "help" 0 "$tool" --help
 "$tool" --help | grep -q "collapse" || { echo "FAILED help lists collapse"; failures=$((failures + 1)); }
 expect_status "no subcommand" 2 "$tool"

@@ -11,6 +11,14 @@ const std::vector<Subcommand>& AllSubcommands() {
          "commands                  the menu entries: keyword, menu text, script page, prefix, "
          "help entry",
          RunCommands},
+        {"expand",
+         "expand [--encode] TEMPLATE  the template with its macros and escapes replaced for the "
+         "page",
+         RunExpand},
+        {"domain", "domain HOST               the registrable domain of a host name", RunDomain},
+        {"currency",
+         "currency [page options]   the amount, from and to currency codes the page gives",
+         RunCurrency},
         {"sections",
          "sections PREFIX           the configuration sections of the prefix, as loaded",
          RunSections},

@@ -8,6 +8,9 @@ namespace tandrel::tool {
 
 int RunCollapse(ToolContext& context);
 int RunCommands(ToolContext& context);
+int RunExpand(ToolContext& context);
+int RunDomain(ToolContext& context);
+int RunCurrency(ToolContext& context);
 int RunSections(ToolContext& context);
 int RunLinks(ToolContext& context);
 int RunLint(ToolContext& context);

@@ -4,6 +4,7 @@
 #include "ToolContext.h"
 
 #include "common/DiskFileSystem.h"
+#include "common/TextConversion.h"
 #include "config/ConfigPath.h"
 
 #include <filesystem>
@@ -95,6 +96,8 @@ int Run(std::vector<std::string> args) {
     context.arguments = args;
 
     CMemoryPlatform platform;
+    if (context.options.locale)
+        platform.locale.currencySymbol = WideToWindows1252(Utf8ToWide(*context.options.locale));
     std::u16string modulePath =
         context.options.modulePath ? PathArgument(*context.options.modulePath) : OwnPath();
     platform.module.SetModulePath(modulePath);

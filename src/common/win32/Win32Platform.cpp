@@ -255,6 +255,18 @@ std::optional<std::string> CWin32Text::FormatInserts(std::string_view pattern,
 
 // ---------------------------------------------------------------------------------------------
 
+std::optional<std::string> CWin32Locale::InternationalCurrencySymbol() {
+    // Nine characters hold every symbol the system has; a longer one fails rather than being cut.
+    wchar_t symbol[9] = {};
+    int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SINTLSYMBOL, symbol, 9);
+    if (length <= 0)
+        return std::nullopt;
+    return CWin32Text().WideToAnsi(
+        std::u16string_view(reinterpret_cast<const char16_t*>(symbol), wcsnlen(symbol, 9)));
+}
+
+// ---------------------------------------------------------------------------------------------
+
 Platform CWin32Platform::View() {
     Platform view;
     view.registry = &registry_;
@@ -262,6 +274,7 @@ Platform CWin32Platform::View() {
     view.module = &module_;
     view.ui = &ui_;
     view.text = &text_;
+    view.locale = &locale_;
     return view;
 }
 

@@ -57,6 +57,11 @@ public:
                                              const std::vector<MessageArg>& args) override;
 };
 
+class CWin32Locale : public ILocale {
+public:
+    std::optional<std::string> InternationalCurrencySymbol() override;
+};
+
 /// The Win32 platform of one module, installed as the process's platform.
 class CWin32Platform {
 public:
@@ -69,6 +74,7 @@ private:
     CWin32Module module_;
     CWin32UserInterface ui_;
     CWin32Text text_;
+    CWin32Locale locale_;
 };
 
 } // namespace tandrel

@@ -1,0 +1,37 @@
+// Templates: the url, command and mail values of a link entry, in which macros ("!S") and
+// backslash escapes ("\n") stand for values of the current page. The text around them is copied
+// unchanged; what they put in can be URL-encoded for the query part of an address.
+#pragma once
+
+#include "page/PageContext.h"
+
+#include <string>
+#include <string_view>
+
+namespace tandrel {
+
+/// The template (configuration bytes, each widened code for code) with every macro and escape
+/// replaced, the replacements URL-encoded when encode is set ("!I" never is). A "!" or backslash
+/// in the last position stays; values put in are never scanned again. Takes time linear in the
+/// template and the values.
+std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page, bool encode);
+
+/// The value of one macro letter ("!" followed by macro): the selection, the page's addresses,
+/// host names, domains, titles and names, the currencies, the credit text, the module folder. A
+/// letter without a macro gives "!" and the letter.
+std::u16string ExpandMacro(char macro, CPageContext& page);
+
+/// text for a URL's query: ASCII letters, digits and ! ' ( ) * - . _ ~ stay; other characters up
+/// to U+00FF become "%" and two capital hexadecimal digits (one byte, Latin-1); characters above
+/// U+00FF become "%20".
+std::u16string UrlEncode(std::u16string_view text);
+
+/// The folder of the module as a file address, with "/" for "\" and "|" for ":", ending in "/":
+/// file:///C|/Program Files/Veltrane Tandrel/.
+std::u16string ModuleFolderUrl();
+
+/// The product name, a blank and the product's page as host and path (the stored "SYSTEM:Home"
+/// address without its scheme).
+std::u16string CreditText();
+
+} // namespace tandrel

@@ -1,0 +1,139 @@
+#include "conversions/Currency.h"
+
+#include "common/TextConversion.h"
+#include "conversions/CurrencyTables.h"
+
+#include <algorithm>
+#include <bitset>
+#include <utility>
+#include <vector>
+
+namespace tandrel {
+
+namespace {
+
+bool IsCapital(char16_t c) {
+    return c >= u'A' && c <= u'Z';
+}
+
+// Every three capital letters, as a number from 0 to 26^3 - 1.
+std::size_t TrigramIndex(char16_t a, char16_t b, char16_t c) {
+    return (static_cast<std::size_t>(a - u'A') * 26 + static_cast<std::size_t>(b - u'A')) * 26 +
+           static_cast<std::size_t>(c - u'A');
+}
+
+// The rows of the symbol table by their first code unit, so that one pass over a text tries at
+// each position only the symbols that can start there.
+const std::vector<std::pair<char16_t, std::size_t>>& SymbolsByFirstUnit() {
+    static const std::vector<std::pair<char16_t, std::size_t>> index = [] {
+        std::vector<std::pair<char16_t, std::size_t>> rows;
+        for (std::size_t row = 0; row < kCurrencySymbolCount; ++row)
+            rows.emplace_back(kCurrencySymbols[row].symbol.front(), row);
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }();
+    return index;
+}
+
+// The first row of the symbol table (in table order) whose symbol occurs in text; the count of
+// rows when none does.
+std::size_t FirstSymbolRowIn(std::u16string_view text) {
+    const auto& index = SymbolsByFirstUnit();
+    std::size_t first = kCurrencySymbolCount;
+    for (std::size_t at = 0; at < text.size() && first > 0; ++at) {
+        auto candidates = std::equal_range(
+            index.begin(), index.end(), std::pair<char16_t, std::size_t>(text[at], 0),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto it = candidates.first; it != candidates.second; ++it) {
+            std::u16string_view symbol = kCurrencySymbols[it->second].symbol;
+            if (it->second < first && text.substr(at, symbol.size()) == symbol)
+                first = it->second;
+        }
+    }
+    return first;
+}
+
+// The one currency of the list that a comma-separated list of codes names; null for none or
+// several (a code named twice counts once).
+const CCurrency* OnlyCurrencyOf(std::string_view codes) {
+    const CCurrency* found = nullptr;
+    while (!codes.empty()) {
+        std::size_t comma = codes.find(',');
+        const CCurrency* currency = FindCurrency(codes.substr(0, comma));
+        if (currency && found && currency != found)
+            return nullptr;
+        if (currency)
+            found = currency;
+        codes.remove_prefix(comma == std::string_view::npos ? codes.size() : comma + 1);
+    }
+    return found;
+}
+
+} // namespace
+
+const CCurrency* CurrenciesBegin() {
+    return kCurrencies;
+}
+
+const CCurrency* CurrenciesEnd() {
+    return kCurrencies + kCurrencyCount;
+}
+
+const CCurrency* FindCurrency(std::string_view code) {
+    const CCurrency* row = std::lower_bound(
+        CurrenciesBegin(), CurrenciesEnd(), code,
+        [](const CCurrency& currency, std::string_view text) { return currency.code < text; });
+    return row != CurrenciesEnd() && row->code == code ? row : nullptr;
+}
+
+const CCurrency* CurrencyFromDomain(std::u16string_view domain) {
+    const std::string ansi = WideToAnsi(domain);
+    const CurrencyDomain* end = kCurrencyDomains + kCurrencyDomainCount;
+    const CurrencyDomain* row = std::lower_bound(
+        kCurrencyDomains, end, std::string_view(ansi),
+        [](const CurrencyDomain& entry, std::string_view text) { return entry.domain < text; });
+    return row != end && row->domain == ansi ? FindCurrency(row->code) : nullptr;
+}
+
+// One pass notes every three capital letters of the text; the list is then tried in its order.
+const CCurrency* FindCurrencyCodeIn(std::u16string_view text) {
+    std::bitset<26 * 26 * 26> present;
+    for (std::size_t at = 0; at + 2 < text.size(); ++at) {
+        if (IsCapital(text[at]) && IsCapital(text[at + 1]) && IsCapital(text[at + 2]))
+            present.set(TrigramIndex(text[at], text[at + 1], text[at + 2]));
+    }
+    for (const CCurrency* row = CurrenciesBegin(); row != CurrenciesEnd(); ++row) {
+        if (present.test(TrigramIndex(row->code[0], row->code[1], row->code[2])))
+            return row;
+    }
+    return nullptr;
+}
+
+const CCurrency* FindCurrencySymbolIn(std::u16string_view text) {
+    std::size_t row = FirstSymbolRowIn(text);
+    return row == kCurrencySymbolCount ? nullptr : OnlyCurrencyOf(kCurrencySymbols[row].codes);
+}
+
+const CCurrency* CurrencyFromText(std::u16string_view text) {
+    if (const CCurrency* byCode = FindCurrencyCodeIn(text))
+        return byCode;
+    return FindCurrencySymbolIn(text);
+}
+
+const CCurrency* GuessCurrency(std::u16string_view domain, std::u16string_view text,
+                               std::string_view defaultCode) {
+    if (!text.empty()) {
+        if (const CCurrency* fromText = CurrencyFromText(text))
+            return fromText;
+    }
+    if (const CCurrency* fromDomain = CurrencyFromDomain(domain))
+        return fromDomain;
+    return FindCurrency(defaultCode);
+}
+
+std::u16string CurrencyCode(const CCurrency* currency) {
+    std::string_view code = currency ? currency->code : std::string_view("USD");
+    return std::u16string(code.begin(), code.end());
+}
+
+} // namespace tandrel

@@ -1,0 +1,19 @@
+// The registrable domain of a host name: as many trailing labels as its top-level domain takes
+// (two under "com", three under "uk", four under "us").
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tandrel {
+
+/// The registrable domain of host: "news.example.co.uk" gives "example.co.uk". A numeric address,
+/// an empty host or a host without a dot is returned whole, and so is a host with fewer labels
+/// than its top-level domain takes. Top-level labels are matched case-sensitively; one the table
+/// does not hold (capitals included) takes two labels.
+std::u16string DomainOfHost(std::u16string_view host);
+
+/// The text after the last "." of a host name; "com" when it has no "." (an empty host included).
+std::u16string TopLevelLabelOr(std::u16string_view host, std::u16string_view none);
+
+} // namespace tandrel
