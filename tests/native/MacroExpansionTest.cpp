@@ -1,4 +1,5 @@
 // Templates against a framed page: every macro, the escapes, URL-encoding, registrable domains.
+#include "ExpansionCases.h"
 #include "TestPlatform.h"
 
 #include "actions/MacroExpansion.h"
@@ -103,6 +104,25 @@ TEST_F(MacroExpansion, DashDropsTheLastCharacter) {
     EXPECT_EQ(Expand("!-"), u"03600029145");
     page.SetSelection(u"");
     EXPECT_EQ(Expand("[!-]"), u"[]");
+}
+
+// The Windows tests expand the same templates with the DLL's code on the real platform.
+TEST(SharedExpansions, ExpandAsTheWindowsBuildMustToo) {
+    test::MemoryPlatformScope scope;
+    scope.platform.locale.currencySymbol = "USD";
+    auto top = std::make_shared<CMemoryWindow>();
+    top->href = std::u16string(test::kSharedTopUrl);
+    top->hostName = std::u16string(test::kSharedTopHost);
+    auto frame = top->MakeFrame();
+    frame->href = std::u16string(test::kSharedFrameUrl);
+    frame->hostName = std::u16string(test::kSharedFrameHost);
+    frame->selection = SelectionText{std::u16string(test::kSharedSelection), u""};
+    for (const test::SharedExpansion& shared : test::kSharedExpansions) {
+        CPageContext page;
+        ASSERT_EQ(page.Load(frame), kOk);
+        EXPECT_EQ(ExpandTemplate(shared.templateText, page, shared.encode), shared.expected)
+            << shared.templateText;
+    }
 }
 
 TEST(DomainOfHost, TakesAsManyLabelsAsTheTopLevelDomainWants) {

@@ -6,8 +6,9 @@
 # start the 32-bit loader, whose built-in programs (reg, regsvr32, cscript) see the 32-bit
 # registry view and cannot load a 64-bit in-process server.
 export WINEPREFIX="${prefix:-${WINEPREFIX:?no Wine prefix given}}" WINEARCH=win64 WINEDEBUG=-all
-# The same locale everywhere, so that the ANSI code page is Windows-1252.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# The same locale everywhere, so that the ANSI code page is Windows-1252; a test may ask for
+# another user locale of that code page (TANDREL_WINE_LOCALE=de_DE.UTF-8).
+export LANG="${TANDREL_WINE_LOCALE:-C.UTF-8}" LC_ALL="${TANDREL_WINE_LOCALE:-C.UTF-8}"
 if [ -x /usr/lib/wine/wine64 ]; then
     WINE=/usr/lib/wine/wine64
     export WINELOADER="$WINE"
