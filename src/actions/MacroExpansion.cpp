@@ -45,6 +45,25 @@ void Append(std::u16string& out, std::u16string_view value, bool encode) {
         out += value;
 }
 
+// The characters with which a command interpreter leaves a quoted command: the quote itself,
+// the chaining and redirecting ones, and the line breaks that end the command.
+bool EndsConsoleCommand(char16_t c) {
+    return c == u'"' || c == u'&' || c == u'|' || c == u'<' || c == u'>' || c == u'^' ||
+           c == u'\r' || c == u'\n';
+}
+
+// Values that come from the page (not the module's folder or the product's own text).
+bool IsPageValue(char macro) {
+    return macro != 'I' && macro != 'i' && macro != 'C' && macro != 'c' && macro != '!';
+}
+
+void BlankConsoleCharacters(std::u16string& out, std::size_t from) {
+    for (std::size_t at = from; at < out.size(); ++at) {
+        if (EndsConsoleCommand(out[at]))
+            out[at] = u' ';
+    }
+}
+
 std::u16string EscapeValue(char escape) {
     switch (escape) {
     case 'n':
@@ -80,7 +99,8 @@ std::u16string HomePage() {
 
 } // namespace
 
-std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page, bool encode) {
+std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
+                              Substitution substitution) {
     std::u16string result;
     result.reserve(templateText.size());
     for (std::size_t at = 0; at < templateText.size(); ++at) {
@@ -90,9 +110,12 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
             char macro = templateText[++at];
             // The module folder is an address already: encoding it would break it.
             bool folder = macro == 'I' || macro == 'i';
-            Append(result, ExpandMacro(macro, page), encode && !folder);
+            std::size_t valueStart = result.size();
+            Append(result, ExpandMacro(macro, page), substitution.urlEncode && !folder);
+            if (substitution.consoleSafe && IsPageValue(macro))
+                BlankConsoleCharacters(result, valueStart);
         } else if (byte == '\\' && !last) {
-            Append(result, EscapeValue(templateText[++at]), encode);
+            Append(result, EscapeValue(templateText[++at]), substitution.urlEncode);
         } else {
             result += Widened(byte);
         }

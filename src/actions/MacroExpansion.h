@@ -10,11 +10,26 @@
 
 namespace tandrel {
 
+/// How the values put into a template are written.
+struct Substitution {
+    bool urlEncode = false; ///< URL-encode every value ("!I" never is)
+    /// Blank out, in the values taken from the page, the characters with which a command
+    /// interpreter ends a quoted command or chains another (" & | < > ^ and line breaks).
+    bool consoleSafe = false;
+};
+
 /// The template (configuration bytes, each widened code for code) with every macro and escape
-/// replaced, the replacements URL-encoded when encode is set ("!I" never is). A "!" or backslash
-/// in the last position stays; values put in are never scanned again. Takes time linear in the
-/// template and the values.
-std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page, bool encode);
+/// replaced, the replacements written as substitution says. A "!" or backslash in the last
+/// position stays; values put in are never scanned again. Takes time linear in the template and
+/// the values.
+std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
+                              Substitution substitution);
+
+/// The same with URL-encoding on or off.
+inline std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
+                                     bool encode) {
+    return ExpandTemplate(templateText, page, Substitution{encode, false});
+}
 
 /// The value of one macro letter ("!" followed by macro): the selection, the page's addresses,
 /// host names, domains, titles and names, the currencies, the credit text, the module folder. A

@@ -1,16 +1,26 @@
 #include "com/CommandTable.h"
 
 #include "com/Commands.h"
+#include "dialogs/AboutBox.h"
 #include "resources/StringIds.h"
 
 namespace tandrel {
+
+namespace {
+
+// A handler that needs the page only.
+template <void (*Handler)(CPageContext&)> void OnPage(CPageContext& page, const CommandRow&) {
+    Handler(page);
+}
+
+} // namespace
 
 const std::vector<CommandRow>& CommandTable() {
     using namespace ids;
     // keyword, menu text, status text, page, tools id, prefix, help entry, handler[, texts]
     static const std::vector<CommandRow> table = {
         {"CONFIG", kMenuConfig, kStatusConfig, "config.htm", "F0", "", "SYSTEM:HelpHome",
-         RunConfigCommand},
+         OnPage<RunConfigCommand>},
         {"BOOK", kMenuBook, kStatusBook, "book.htm", "E0", "BOOK:", "SYSTEM:HelpBook",
          RunGenericLookupCommand, kLookupBook, kLookupAtOneOrMore},
         {"CONVERT", kMenuConvert, kStatusConvert, "convert.htm", "D0", "", "SYSTEM:HelpUnits",

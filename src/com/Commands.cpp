@@ -4,7 +4,6 @@
 
 namespace tandrel {
 
-void RunConfigCommand(CPageContext&, const CommandRow&) {}
 void RunConvertCommand(CPageContext&, const CommandRow&) {}
 void RunCurrencyCommand(CPageContext&, const CommandRow&) {}
 void RunEmailCommand(CPageContext&, const CommandRow&) {}

@@ -7,7 +7,6 @@
 
 namespace tandrel {
 
-void RunConfigCommand(CPageContext& page, const CommandRow& row);
 void RunConvertCommand(CPageContext& page, const CommandRow& row);
 void RunCurrencyCommand(CPageContext& page, const CommandRow& row);
 void RunEmailCommand(CPageContext& page, const CommandRow& row);

@@ -258,6 +258,44 @@ bool CMemoryUserInterface::BringWindowToFront(WindowHandle window) {
     return window != 0;
 }
 
+std::int32_t CMemoryUserInterface::SystemMetric(Metric metric) {
+    auto it = metrics.find(metric);
+    return it == metrics.end() ? 0 : it->second;
+}
+
+// ---------------------------------------------------------------------------------------------
+// CMemoryProcesses, CMemoryMail, CMemoryDialogs
+
+std::optional<std::string> CMemoryProcesses::EnvironmentVariable(std::string_view name) {
+    // The platform compares the names of environment variables without regard to case.
+    for (const auto& [variable, value] : environment) {
+        if (EqualsIgnoreAsciiCase(variable, name))
+            return value;
+    }
+    return std::nullopt;
+}
+
+ProcessStart CMemoryProcesses::StartProcess(std::string_view commandLine) {
+    started.emplace_back(commandLine);
+    return startError ? ProcessStart{false, *startError} : ProcessStart{true, 0};
+}
+
+std::optional<std::string> CMemoryProcesses::ErrorText(std::uint32_t error) {
+    auto it = errorTexts.find(error);
+    return it == errorTexts.end() ? std::nullopt : std::optional<std::string>(it->second);
+}
+
+std::optional<std::uint32_t> CMemoryMail::SendMapiMail(const MapiMail& mail) {
+    if (result)
+        sent.push_back(mail);
+    return result;
+}
+
+int CMemoryDialogs::ShowAboutBox() {
+    int shown = aboutBoxesShown++;
+    return shown < static_cast<int>(aboutAnswers.size()) ? aboutAnswers[shown] : kIdCancel;
+}
+
 // ---------------------------------------------------------------------------------------------
 // CWindows1252Text and CMemoryPlatform
 
@@ -282,6 +320,9 @@ Platform CMemoryPlatform::View(IFileSystem* otherFiles) {
     view.ui = &ui;
     view.text = &text;
     view.locale = &locale;
+    view.processes = &processes;
+    view.mail = &mail;
+    view.dialogs = &dialogs;
     return view;
 }
 

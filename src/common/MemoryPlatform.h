@@ -118,6 +118,7 @@ public:
     std::optional<WorkArea> GetWorkArea() override { return workArea; }
     WindowHandle DesktopWindow() override { return kDesktop; }
     bool BringWindowToFront(WindowHandle window) override;
+    std::int32_t SystemMetric(Metric metric) override;
 
     static constexpr WindowHandle kDesktop = 0x10010;
 
@@ -126,6 +127,43 @@ public:
     std::vector<WindowHandle> foregroundWindows;
     std::optional<WorkArea> workArea;
     int messageBoxAnswer = kIdOk;
+    /// The metrics of a classic desktop: frames of 4 pixels, scroll bars of 17, menus of 19.
+    std::map<Metric, std::int32_t> metrics = {{Metric::kWindowFrameWidth, 4},
+                                              {Metric::kWindowFrameHeight, 4},
+                                              {Metric::kVerticalScrollBarWidth, 17},
+                                              {Metric::kMenuBarHeight, 19}};
+};
+
+/// Processes that are recorded instead of started.
+class CMemoryProcesses : public IProcesses {
+public:
+    std::optional<std::string> EnvironmentVariable(std::string_view name) override;
+    ProcessStart StartProcess(std::string_view commandLine) override;
+    std::optional<std::string> ErrorText(std::uint32_t error) override;
+
+    std::map<std::string, std::string> environment; ///< by name as written
+    std::vector<std::string> started;               ///< every command line, started or not
+    std::optional<std::uint32_t> startError;        ///< set: every start fails with it
+    std::map<std::uint32_t, std::string> errorTexts = {
+        {2, "The system cannot find the file specified.\r\n"}, {5, "Access is denied.\r\n"}};
+};
+
+/// Simple MAPI that records the messages it is handed.
+class CMemoryMail : public IMail {
+public:
+    std::optional<std::uint32_t> SendMapiMail(const MapiMail& mail) override;
+
+    std::vector<MapiMail> sent;
+    std::optional<std::uint32_t> result; ///< none: there is no Simple MAPI
+};
+
+/// Dialogs answered from a list, in order; once it is used up, every dialog is cancelled.
+class CMemoryDialogs : public IDialogs {
+public:
+    int ShowAboutBox() override;
+
+    std::vector<int> aboutAnswers;
+    int aboutBoxesShown = 0;
 };
 
 /// Text conversion with Windows-1252 as the ANSI code page, and the portable message formatter.
@@ -154,6 +192,9 @@ public:
     CMemoryUserInterface ui;
     CWindows1252Text text;
     CMemoryLocale locale;
+    CMemoryProcesses processes;
+    CMemoryMail mail;
+    CMemoryDialogs dialogs;
 
     /// The platform view of this object, with an optional other file system.
     Platform View(IFileSystem* otherFiles = nullptr);

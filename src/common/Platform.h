@@ -129,6 +129,14 @@ enum MessageStyle : std::uint32_t {
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 
+/// The system metrics the window cascade reads, with the platform's numbers.
+enum class Metric : std::int32_t {
+    kWindowFrameWidth = 32,      ///< SM_CXFRAME
+    kWindowFrameHeight = 33,     ///< SM_CYFRAME
+    kVerticalScrollBarWidth = 2, ///< SM_CXVSCROLL
+    kMenuBarHeight = 15,         ///< SM_CYMENU
+};
+
 /// An opaque window handle; 0 is none (the desktop window stands in for a missing owner).
 using WindowHandle = std::uintptr_t;
 
@@ -149,6 +157,8 @@ public:
     /// The desktop window, owner of message boxes that have no other.
     virtual WindowHandle DesktopWindow() = 0;
     virtual bool BringWindowToFront(WindowHandle window) = 0;
+    /// A system metric in pixels, read at the moment of the call.
+    virtual std::int32_t SystemMetric(Metric metric) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -181,6 +191,60 @@ public:
 };
 
 // ---------------------------------------------------------------------------------------------
+// Processes: the environment, starting a program, the system's text for an error
+
+/// How a start went: the platform's error code when the program could not be started.
+struct ProcessStart {
+    bool started = false;
+    std::uint32_t error = 0;
+};
+
+class IProcesses {
+public:
+    virtual ~IProcesses() = default;
+    /// An environment variable of this process, in the ANSI code page; none when it is not set.
+    virtual std::optional<std::string> EnvironmentVariable(std::string_view name) = 0;
+    /// Starts a program from an ANSI command line (its first word names the program, found by the
+    /// platform's usual search), with this process's environment and folder, without waiting.
+    virtual ProcessStart StartProcess(std::string_view commandLine) = 0;
+    /// The system's text for an error code, in the ANSI code page; none when it has none.
+    virtual std::optional<std::string> ErrorText(std::uint32_t error) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Mail through the mail program's Simple MAPI
+
+/// A message for the mail program's compose window; texts in the ANSI code page.
+struct MapiMail {
+    enum RecipientClass : std::uint32_t { kTo = 1, kCc = 2, kBcc = 3 };
+    struct Recipient {
+        RecipientClass recipientClass;
+        std::string address; ///< the whole text, as one address
+    };
+    std::optional<std::string> subject;
+    std::optional<std::string> noteText;
+    std::vector<Recipient> recipients; ///< in the order To, CC, BCC
+};
+
+class IMail {
+public:
+    virtual ~IMail() = default;
+    /// Hands the message to Simple MAPI with the compose dialog (MAPISendMail, loaded at the
+    /// moment from "MAPI32.DLL"); the call's result, or none when there is no Simple MAPI.
+    virtual std::optional<std::uint32_t> SendMapiMail(const MapiMail& mail) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The system's own dialogs
+
+class IDialogs {
+public:
+    virtual ~IDialogs() = default;
+    /// Shows the about box modally, without owner; the id of the button that closed it.
+    virtual int ShowAboutBox() = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
 
 /// The number held by up to four bytes of registry data, least significant first.
 std::uint32_t DwordFromBytes(std::string_view bytes);
@@ -193,6 +257,9 @@ struct Platform {
     IUserInterface* ui = nullptr;
     IText* text = nullptr;
     ILocale* locale = nullptr;
+    IProcesses* processes = nullptr;
+    IMail* mail = nullptr;
+    IDialogs* dialogs = nullptr;
 };
 
 /// The platform installed for this process (or the innermost ScopedPlatform).

@@ -68,6 +68,8 @@ public:
     virtual bool InsertAtBodyEnd(const std::u16string& markup) = 0;
     /// document.anchors.item(id, 0) as an element, then click(); false when a step fails.
     virtual bool ClickAnchor(const std::u16string& id) = 0;
+    /// Whether document.anchors.item(id, 0) gives an anchor.
+    virtual bool HasAnchor(const std::u16string& id) = 0;
 };
 
 } // namespace tandrel

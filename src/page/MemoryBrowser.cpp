@@ -102,4 +102,12 @@ bool CMemoryWindow::ClickAnchor(const std::u16string& id) {
     return false;
 }
 
+bool CMemoryWindow::HasAnchor(const std::u16string& id) {
+    for (const std::u16string& markup : bodyMarkup_) {
+        if (MarkupAttribute(markup, u"ID") == id)
+            return true;
+    }
+    return false;
+}
+
 } // namespace tandrel

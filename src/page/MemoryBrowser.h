@@ -64,6 +64,7 @@ public:
     bool HasBody() override { return hasBody; }
     bool InsertAtBodyEnd(const std::u16string& markup) override;
     bool ClickAnchor(const std::u16string& id) override;
+    bool HasAnchor(const std::u16string& id) override;
 
 private:
     std::shared_ptr<CMemoryWindow> TopWindow();

@@ -16,12 +16,15 @@ protected:
 
     /// The recording user interface; by default it answers the work area as the system would.
     CMemoryUserInterface ui;
+    /// Dialogs answered from a list, so that no window waits for a person.
+    CMemoryDialogs dialogs;
     CWin32Platform& Win32() { return win32_; }
 
 private:
     Platform View() {
         Platform view = win32_.View();
         view.ui = &ui;
+        view.dialogs = &dialogs;
         ui.workArea = win32Ui_.GetWorkArea();
         return view;
     }

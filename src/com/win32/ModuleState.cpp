@@ -2,6 +2,7 @@
 
 #include "common/win32/ComPtr.h"
 #include "common/win32/Win32Platform.h"
+#include "dialogs/win32/Win32Dialogs.h"
 
 #include "nubrix_h.h"
 
@@ -40,10 +41,13 @@ private:
 };
 
 BOOL CALLBACK InstallPlatform(PINIT_ONCE, PVOID, PVOID*) {
-    // Lives as long as the process: the platform holds no handles, so nothing is lost by never
-    // destroying it, and nothing runs at unload.
+    // Live as long as the process: they hold no handles, so nothing is lost by never destroying
+    // them, and nothing runs at unload.
     static CWin32Platform* platform = new CWin32Platform(moduleHandle);
-    CurrentPlatform() = platform->View();
+    static CWin32Dialogs* dialogs = new CWin32Dialogs(moduleHandle);
+    Platform view = platform->View();
+    view.dialogs = dialogs;
+    CurrentPlatform() = view;
     return TRUE;
 }
 

@@ -3,6 +3,8 @@
 #include "common/MessageFormat.h"
 #include "common/win32/Handles.h"
 
+#include <mapi.h>
+
 #include <vector>
 
 namespace tandrel {
@@ -203,6 +205,84 @@ bool CWin32UserInterface::BringWindowToFront(WindowHandle window) {
     return SetForegroundWindow(reinterpret_cast<HWND>(window)) != FALSE;
 }
 
+std::int32_t CWin32UserInterface::SystemMetric(Metric metric) {
+    return GetSystemMetrics(static_cast<int>(metric));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+std::optional<std::string> CWin32Processes::EnvironmentVariable(std::string_view name) {
+    std::string variable(name);
+    std::string value(256, '\0');
+    for (;;) {
+        SetLastError(ERROR_SUCCESS);
+        DWORD length = GetEnvironmentVariableA(variable.c_str(), value.data(),
+                                               static_cast<DWORD>(value.size()));
+        if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND)
+            return std::nullopt;
+        // Too small a buffer gives the size needed, terminator included: never a cut value.
+        if (length < value.size()) {
+            value.resize(length);
+            return value;
+        }
+        value.resize(length);
+    }
+}
+
+ProcessStart CWin32Processes::StartProcess(std::string_view commandLine) {
+    std::string writable(commandLine); // CreateProcess may write into the line
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return {false, GetLastError()};
+    // The program runs on its own: nothing waits for it.
+    UniqueHandle thread(process.hThread), started(process.hProcess);
+    return {true, 0};
+}
+
+std::optional<std::string> CWin32Processes::ErrorText(std::uint32_t error) {
+    char* buffer = nullptr;
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
+                                      FORMAT_MESSAGE_ALLOCATE_BUFFER,
+                                  nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                  reinterpret_cast<char*>(&buffer), 0, nullptr);
+    UniqueLocalMemory allocated(buffer);
+    if (length == 0 || !buffer)
+        return std::nullopt;
+    return std::string(buffer, length);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+std::optional<std::uint32_t> CWin32Mail::SendMapiMail(const MapiMail& mail) {
+    UniqueLibrary library(LoadLibraryA("MAPI32.DLL"));
+    if (!library)
+        return std::nullopt;
+    auto send = reinterpret_cast<LPMAPISENDMAIL>(
+        reinterpret_cast<void*>(GetProcAddress(library.Get(), "MAPISendMail")));
+    if (!send)
+        return std::nullopt;
+    // The records point into these copies, which outlive the call.
+    std::string subject = mail.subject.value_or("");
+    std::string noteText = mail.noteText.value_or("");
+    std::vector<std::string> addresses;
+    for (const MapiMail::Recipient& recipient : mail.recipients)
+        addresses.push_back(recipient.address);
+    std::vector<MapiRecipDesc> recipients(mail.recipients.size());
+    for (std::size_t i = 0; i < recipients.size(); ++i) {
+        recipients[i].ulRecipClass = mail.recipients[i].recipientClass;
+        recipients[i].lpszAddress = addresses[i].data();
+    }
+    MapiMessage message = {};
+    message.lpszSubject = mail.subject ? subject.data() : nullptr;
+    message.lpszNoteText = mail.noteText ? noteText.data() : nullptr;
+    message.nRecipCount = static_cast<ULONG>(recipients.size());
+    message.lpRecips = recipients.empty() ? nullptr : recipients.data();
+    return static_cast<std::uint32_t>(send(0, 0, &message, MAPI_DIALOG, 0));
+}
+
 // ---------------------------------------------------------------------------------------------
 
 std::u16string CWin32Text::AnsiToWide(std::string_view text) {
@@ -275,6 +355,8 @@ Platform CWin32Platform::View() {
     view.ui = &ui_;
     view.text = &text_;
     view.locale = &locale_;
+    view.processes = &processes_;
+    view.mail = &mail_;
     return view;
 }
 

@@ -47,6 +47,19 @@ public:
     std::optional<WorkArea> GetWorkArea() override;
     WindowHandle DesktopWindow() override;
     bool BringWindowToFront(WindowHandle window) override;
+    std::int32_t SystemMetric(Metric metric) override;
+};
+
+class CWin32Processes : public IProcesses {
+public:
+    std::optional<std::string> EnvironmentVariable(std::string_view name) override;
+    ProcessStart StartProcess(std::string_view commandLine) override;
+    std::optional<std::string> ErrorText(std::uint32_t error) override;
+};
+
+class CWin32Mail : public IMail {
+public:
+    std::optional<std::uint32_t> SendMapiMail(const MapiMail& mail) override;
 };
 
 class CWin32Text : public IText {
@@ -62,7 +75,8 @@ public:
     std::optional<std::string> InternationalCurrencySymbol() override;
 };
 
-/// The Win32 platform of one module, installed as the process's platform.
+/// The Win32 platform of one module, installed as the process's platform. Its dialogs come from
+/// the module's own dialog classes, which the module adds to the view.
 class CWin32Platform {
 public:
     explicit CWin32Platform(HMODULE module) : module_(module) {}
@@ -75,6 +89,8 @@ private:
     CWin32UserInterface ui_;
     CWin32Text text_;
     CWin32Locale locale_;
+    CWin32Processes processes_;
+    CWin32Mail mail_;
 };
 
 } // namespace tandrel

@@ -127,10 +127,19 @@ public:
     }
 
     bool ClickAnchor(const std::u16string& id) override {
+        ComPtr<IHTMLElement> anchor = Anchor(id);
+        return anchor && SUCCEEDED(anchor->click());
+    }
+
+    bool HasAnchor(const std::u16string& id) override { return static_cast<bool>(Anchor(id)); }
+
+private:
+    // document.anchors.item(id, 0) as an element; null when a step fails.
+    ComPtr<IHTMLElement> Anchor(const std::u16string& id) {
         ComPtr<IHTMLDocument2> document = Document();
         ComPtr<IHTMLElementCollection> anchors;
         if (!document || FAILED(document->get_anchors(anchors.Out())) || !anchors)
-            return false;
+            return nullptr;
         Variant name, index;
         name->vt = VT_BSTR;
         name->bstrVal = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(id.data()),
@@ -139,12 +148,10 @@ public:
         index->lVal = 0;
         ComPtr<IDispatch> item;
         if (FAILED(anchors->item(*name.Get(), *index.Get(), item.Out())) || !item)
-            return false;
-        auto anchor = item.As<IHTMLElement>(IID_IHTMLElement);
-        return anchor && SUCCEEDED(anchor->click());
+            return nullptr;
+        return item.As<IHTMLElement>(IID_IHTMLElement);
     }
 
-private:
     ComPtr<IHTMLLocation> Location() {
         ComPtr<IHTMLLocation> location;
         if (FAILED(window_->get_location(location.Out())))

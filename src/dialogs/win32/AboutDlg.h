@@ -1,0 +1,21 @@
+// The about box (template 105): the product, its version and logo, and buttons into the help
+// index, the customisation help and the home page. It only reports which button closed it.
+#pragma once
+
+#include "dialogs/win32/ModalDialog.h"
+#include "resources/ResourceIds.h"
+
+namespace tandrel {
+
+class CAboutDlg : public CDialogImpl<CAboutDlg> {
+public:
+    static constexpr int kTemplateId = IDD_ABOUT;
+
+private:
+    friend class CDialogImpl<CAboutDlg>;
+
+    BOOL OnInitDialog();
+    bool EndsDialog(int commandId);
+};
+
+} // namespace tandrel

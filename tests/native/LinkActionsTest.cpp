@@ -1,0 +1,325 @@
+// What an entry does: the window it opens and its features, the link it follows, the program it
+// starts, the mail it composes, and the order in which the runner does all of it.
+#include "TestPlatform.h"
+
+#include "actions/ConsoleCommand.h"
+#include "actions/Mail.h"
+#include "actions/OpenLinks.h"
+#include "config/ConfigParser.h"
+#include "config/LinkList.h"
+#include "dialogs/AboutBox.h"
+#include "page/MemoryBrowser.h"
+#include "runner/EntryRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tandrel {
+namespace {
+
+CLink LinkOf(std::string_view keys) {
+    CSectionList sections;
+    ParseConfigText(sections, "[OTHER:Entry]\n" + std::string(keys), "OTHER:");
+    CLink link;
+    link.LoadFromSection(sections[0]);
+    return link;
+}
+
+class LinkActions : public ::testing::Test {
+protected:
+    LinkActions() {
+        scope.platform.module.SetModulePath(u"C:\\Program Files\\Veltrane Tandrel\\nubrix.dll");
+        top->href = u"https://www.example.com/page.html";
+        top->hostName = u"www.example.com";
+        top->screen = ScreenSize{1280, 1024};
+        frame->selection = SelectionText{u"a b", u""};
+        Reload();
+    }
+    void Reload() {
+        page = CPageContext();
+        ASSERT_EQ(page.Load(frame), kOk);
+    }
+    void Select(std::u16string text) {
+        frame->selection = SelectionText{std::move(text), u""};
+        Reload();
+    }
+    std::vector<BrowserEvent>& Events() { return top->Log()->events; }
+    std::vector<BrowserEvent> EventsOf(BrowserEvent::Kind kind) {
+        std::vector<BrowserEvent> found;
+        for (const BrowserEvent& event : Events())
+            if (event.kind == kind)
+                found.push_back(event);
+        return found;
+    }
+
+    test::MemoryPlatformScope scope;
+    std::shared_ptr<CMemoryWindow> top = std::make_shared<CMemoryWindow>();
+    std::shared_ptr<CMemoryWindow> frame = top->MakeFrame();
+    CPageContext page;
+};
+
+TEST_F(LinkActions, FeaturesListEveryFlagAndTheGivenDimensions) {
+    const std::pair<std::string_view, std::u16string_view> cases[] = {
+        {"Width=40%\nHeight=80%\nLeft=-40%\nTop=0",
+         u"channelmode=0,directories=1,fullscreen=0,height=819,left=768,location=1,menubar=1,"
+         u"resizable=1,scrollbars=1,status=1,titlebar=1,toolbar=1,top=0,width=512"},
+        {"width=50%\ndirectories=n\nfullScreen=y\nlocation=n\nmenuBar=n\nresizable=n\n"
+         "scrollBars=n\nstatus=n\ntoolBar=n",
+         u"channelmode=0,directories=0,fullscreen=1,location=0,menubar=0,resizable=0,"
+         u"scrollbars=0,status=0,titlebar=1,toolbar=0,width=640"},
+        {"", u"channelmode=0,directories=1,fullscreen=0,height=768,left=0,location=1,menubar=1,"
+             u"resizable=1,scrollbars=1,status=1,titlebar=1,toolbar=1,top=0,width=960"},
+    };
+    for (const auto& [keys, features] : cases)
+        EXPECT_EQ(BuildWindowFeatures(LinkOf(keys), page, 0), features) << keys;
+}
+
+TEST_F(LinkActions, WindowsWithoutDimensionsCascadeAndWrap) {
+    // Steps of 4 + 17 across (wrapping at 1280 / 5 = 256) and 4 + 19 down (at 1024 / 3 = 341).
+    const std::pair<int, std::u16string_view> cases[] = {
+        {0, u",left=0,"}, {1, u",left=21,"}, {2, u",left=42,"}, {13, u",left=17,"}};
+    for (const auto& [index, left] : cases)
+        EXPECT_NE(BuildWindowFeatures(CLink(), page, index).find(left), std::u16string::npos);
+    EXPECT_NE(BuildWindowFeatures(CLink(), page, 15).find(u",top=4,"), std::u16string::npos);
+    top->screen = ScreenSize{4, 2};
+    Reload();
+    EXPECT_NE(BuildWindowFeatures(CLink(), page, 3).find(u",left=0,"), std::u16string::npos)
+        << "a screen too small to cascade on";
+}
+
+TEST(FeatureDimension, ReadsPixelsAndPercentagesFromEitherEdge) {
+    const std::pair<std::string_view, std::u16string_view> cases[] = {{"300", u",left=300"},
+                                                                      {"-200", u",left=824"},
+                                                                      {"5000", u",left=1024"},
+                                                                      {"-150%", u",left=0"},
+                                                                      {"50%", u",left=512"},
+                                                                      {"33.3%", u",left=340"},
+                                                                      {"-40%", u",left=614"},
+                                                                      {" 40", u",left=40"},
+                                                                      {"1e3", u",left=1000"},
+                                                                      {"40%px", u",left=409"},
+                                                                      {"1e99", u",left=1024"},
+                                                                      {"-0.5", u",left=1023"},
+                                                                      {"40 %", u""},
+                                                                      {"40px", u""},
+                                                                      {"40 ", u""},
+                                                                      {"", u""},
+                                                                      {"abc", u""},
+                                                                      {"%", u""}};
+    for (const auto& [value, item] : cases)
+        EXPECT_EQ(FeatureDimension(u",left=", value, 1024), item) << value;
+}
+
+TEST_F(LinkActions, OpensTheUrlInItsNamedWindowAndBringsItToTheFront) {
+    OpenInWindow(LinkOf("url=https://books.example/?q=!S\nwindowName=books"), page, 0);
+    ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://books.example/?q=a%20b");
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].name, u"books");
+    EXPECT_EQ(EventsOf(BrowserEvent::kFront).size(), 1u);
+}
+
+// The url way honours URLEncoded=no, but never opens a script the selection put there.
+TEST_F(LinkActions, AnUnencodedUrlOpensAsSelectedButNeverAsAScript) {
+    const std::pair<std::u16string_view, bool> cases[] = {{u"https://example.org/a b", true},
+                                                          {u"javascript:alert(1)", false},
+                                                          {u" \t JavaScript:alert(1)", false},
+                                                          {u"java\nscript:x", false},
+                                                          {u"VBScript:x", false},
+                                                          {u"DATA:text/html,x", false},
+                                                          {u"javascriptx:", true}};
+    for (const auto& [selection, opens] : cases) {
+        Select(std::u16string(selection));
+        Events().clear();
+        scope.platform.ui.beeps.clear();
+        OpenInWindow(LinkOf("url=!S\nURLEncoded=no"), page, 0);
+        EXPECT_EQ(EventsOf(BrowserEvent::kOpen).size(), opens ? 1u : 0u);
+        EXPECT_EQ(scope.platform.ui.beeps.size(), opens ? 0u : 1u);
+        if (opens) {
+            EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, selection);
+        }
+    }
+    Select(u"javascript:alert(1)");
+    OpenInWindow(LinkOf("url=!S"), page, 0);
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen).back().address, u"javascript%3Aalert(1)")
+        << "encoded, it is harmless and opens";
+}
+
+TEST_F(LinkActions, TheStoredGoToEntryOpensTheSelectedAddressAsItIs) {
+    CLinkList other;
+    LoadLinks(other, "OTHER:", false);
+    auto goTo = std::find_if(other.begin(), other.end(), [](const CLink& link) {
+        return link.GetSectionName() == "OTHER:GoTo";
+    });
+    ASSERT_NE(goTo, other.end());
+    Select(u"https://example.org/a?b=c");
+    OpenInWindow(*goTo, page, 0);
+    ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://example.org/a?b=c");
+}
+
+TEST_F(LinkActions, EachHrefRunWritesAndClicksItsOwnAnchor) {
+    CLink link = LinkOf("href=javascript:go('x')\nwindowName=_top");
+    FollowAnchor(link, page);
+    FollowAnchor(LinkOf("href=second.html\nwindowName=frameless"), page);
+    auto inserts = EventsOf(BrowserEvent::kInsert);
+    ASSERT_EQ(inserts.size(), 2u);
+    EXPECT_EQ(inserts[0].markup,
+              u"<A ID=\"NUBRIX7587\" HREF=\"javascript:go('x')\" TARGET=\"_top\">TRANSLATE</A>");
+    EXPECT_EQ(inserts[1].markup,
+              u"<A ID=\"NUBRIX7587-2\" HREF=\"second.html\" TARGET=\"frameless\">TRANSLATE</A>");
+    auto clicks = EventsOf(BrowserEvent::kClick);
+    ASSERT_EQ(clicks.size(), 2u);
+    EXPECT_EQ(clicks[1].address, u"second.html") << "the second run clicks its own anchor";
+    EXPECT_EQ(AnchorMarkup("ID", std::string(2000, 'h'), "w").size(), 1023u);
+    EXPECT_EQ(AnchorMarkup("ID", "h", ""), "<A ID=\"ID\" HREF=\"h\">TRANSLATE</A>");
+
+    frame->hasBody = false;
+    FollowAnchor(link, page);
+    EXPECT_EQ(scope.platform.ui.beeps, std::vector<std::uint32_t>{kMbIconExclamation});
+}
+
+// With useConsole, values from the page stay inside the quoted command.
+TEST_F(LinkActions, CommandLinesQuoteTheCommandAndKeepPageTextInside) {
+    scope.platform.processes.environment["ComSpec"] = "C:\\Windows\\system32\\cmd.exe";
+    top->hostName = u"www.example.com";
+    const struct {
+        std::u16string_view selection;
+        std::string_view keys;
+        std::string_view line;
+    } cases[] = {
+        {u"a b", "command=ping.exe !H\nuseConsole=y\nleaveConsole=y",
+         "C:\\Windows\\system32\\cmd.exe /K \"ping.exe www.example.com\""},
+        {u"a b", "command=tool.exe !S > out.txt\nuseConsole=y",
+         "C:\\Windows\\system32\\cmd.exe /C \"tool.exe a%20b > out.txt\""},
+        {u"a b", "command=tool.exe !S", "tool.exe a%20b"},
+        {u"x\" & calc & \"", "command=echo !S\nuseConsole=y\nURLEncoded=n",
+         "C:\\Windows\\system32\\cmd.exe /C \"echo x    calc    \""},
+        {u"a|b<c>d^e\r\nf", "command=echo !s\nuseConsole=y\nURLEncoded=n",
+         "C:\\Windows\\system32\\cmd.exe /C \"echo a b c d e f\""},
+        {u"\"q\"", "command=echo !S\nURLEncoded=n", "echo \"q\""},
+    };
+    for (const auto& c : cases) {
+        Select(std::u16string(c.selection));
+        EXPECT_EQ(ConsoleCommandLine(LinkOf(c.keys), page), c.line) << c.keys;
+    }
+    scope.platform.processes.environment.clear();
+    EXPECT_EQ(ConsoleCommandLine(LinkOf("command=x\nuseConsole=y"), page), "COMMAND.COM /C \"x\"");
+}
+
+TEST_F(LinkActions, AProgramThatCannotStartShowsTheSystemsText) {
+    scope.platform.processes.startError = 2;
+    RunConsoleCommand(LinkOf("command=missing.exe"), page);
+    scope.platform.processes.startError = 1234;
+    RunConsoleCommand(LinkOf("command=other.exe"), page);
+    auto& boxes = scope.platform.ui.messageBoxes;
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "The system cannot find the file specified.\r\n");
+    EXPECT_EQ(boxes[0].owner, CMemoryUserInterface::kDesktop);
+    EXPECT_EQ(boxes[0].caption, "Veltrane Tandrel");
+    EXPECT_EQ(boxes[0].style, kMbIconError);
+    EXPECT_EQ(boxes[1].text, "The program could not be started (error 1234).");
+}
+
+TEST_F(LinkActions, MailtoAddressesEncodeValuesButNotTheTemplates) {
+    Select(u"someone@example.com");
+    const std::pair<std::string_view, std::u16string_view> cases[] = {
+        {"MailTo=!s", u"mailto:someone%40example.com"},
+        {"MailSubject=About !H\nMailBody=Line\\n!U",
+         u"mailto:?subject=About www.example.com&body=Line%0D%0Ahttps%3A%2F%2Fwww.example.com%2F"
+         u"page.html"},
+        {"MailTo=x\nMailCC=c\nMailBCC=b\nMailBody=y", u"mailto:x?cc=c&bcc=b&body=y"},
+    };
+    for (const auto& [keys, address] : cases)
+        EXPECT_EQ(MailtoAddress(LinkOf(keys), page), address) << keys;
+}
+
+TEST_F(LinkActions, SimpleMapiGetsPlainValuesAndTheRecipientsThatAreThere) {
+    Select(u"someone@example.com");
+    MapiMail mail =
+        MapiMessageOf(LinkOf("MailTo=!s\nMailBCC=!T\nMailSubject=!T\nMailBody=a\\nb"), page);
+    EXPECT_EQ(mail.subject, std::optional<std::string>(""))
+        << "an empty expansion is still a subject";
+    EXPECT_EQ(mail.noteText, std::optional<std::string>("a\r\nb"));
+    ASSERT_EQ(mail.recipients.size(), 1u) << "an empty BCC is left out";
+    EXPECT_EQ(mail.recipients[0].recipientClass, MapiMail::kTo);
+    EXPECT_EQ(mail.recipients[0].address, "someone@example.com");
+    EXPECT_FALSE(MapiMessageOf(LinkOf("MailTo=x"), page).subject);
+}
+
+TEST_F(LinkActions, MailFallsBackToMapiThenToAMessage) {
+    CLink link = LinkOf("MailTo=x");
+    SendMail(link, page);
+    EXPECT_EQ(EventsOf(BrowserEvent::kNavigate).size(), 1u);
+    top->navigateResult = kFail;
+    scope.platform.mail.result = 1; // the user closed the compose window: no message
+    SendMail(link, page);
+    EXPECT_EQ(scope.platform.mail.sent.size(), 1u);
+    scope.platform.mail.result = 2;
+    SendMail(link, page);
+    scope.platform.mail.result.reset();
+    SendMail(link, page);
+    ASSERT_EQ(scope.platform.ui.messageBoxes.size(), 2u);
+    EXPECT_EQ(scope.platform.ui.messageBoxes[0].text,
+              "Unable to find your mail program.\n\nNeither MAPI nor Internet Explorer appear to "
+              "be configured to support email.");
+    EXPECT_EQ(scope.platform.ui.messageBoxes[0].style, kMbIconExclamation);
+}
+
+TEST_F(LinkActions, TheRunnerCountsChosenEntriesAndKeepsTheStepOrder) {
+    CLinkList list;
+    const char* entries[] = {"url=one", "url=skipped", "command=cmd.exe\nhref=h\nurl=never",
+                             "url=two\nMailTo=m", "url=skipped too"};
+    for (const char* keys : entries)
+        list.Append(LinkOf(keys));
+    list[1].SetSelected(false);
+    list[4].SetSelected(false);
+    for (int i : {0, 2, 3})
+        list[i].SetSelected(true);
+    RunChosenEntries(list, page);
+    std::vector<std::u16string> trace;
+    for (const BrowserEvent& event : Events()) {
+        if (event.kind == BrowserEvent::kOpen)
+            trace.push_back(u"open " + event.address + u" " +
+                            event.features.substr(event.features.find(u",left=")));
+        else if (event.kind != BrowserEvent::kFront)
+            trace.push_back(event.kind == BrowserEvent::kNavigate ? u"mail" : u"anchor");
+    }
+    const std::u16string expected[] = {
+        u"open one ,left=0,location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1,"
+        u"toolbar=1,top=0,width=960",
+        u"anchor", u"anchor",
+        u"open two ,left=42,location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1,"
+        u"toolbar=1,top=46,width=960",
+        u"mail"};
+    EXPECT_EQ(trace, std::vector<std::u16string>(std::begin(expected), std::end(expected)));
+    EXPECT_EQ(scope.platform.processes.started, std::vector<std::string>{"cmd.exe"});
+}
+
+TEST_F(LinkActions, SystemEntriesRunByExactNameInTheSharedHelpWindow) {
+    RunSystemEntry(page, "SYSTEM:helpbook");
+    EXPECT_TRUE(Events().empty()) << "names are compared with their letter case";
+    RunSystemEntry(page, "SYSTEM:HelpBook");
+    ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
+    const BrowserEvent open = EventsOf(BrowserEvent::kOpen)[0];
+    EXPECT_EQ(open.address, u"file:///C|/Program Files/Veltrane Tandrel/HelpBook.htm");
+    EXPECT_EQ(open.name, u"NubrixHelp");
+    EXPECT_NE(open.features.find(u"height=819,left=768,"), std::u16string::npos);
+}
+
+TEST_F(LinkActions, TheAboutBoxOpensThePageOfItsButtonAfterItClosed) {
+    scope.platform.dialogs.aboutAnswers = {kAboutHelp, kAboutOk, kAboutCustomization,
+                                           kAboutHomePage, kIdCancel};
+    for (int run = 0; run < 5; ++run)
+        RunConfigCommand(page);
+    std::vector<std::u16string> opened;
+    for (const BrowserEvent& event : EventsOf(BrowserEvent::kOpen))
+        opened.push_back(event.address);
+    EXPECT_EQ(opened, (std::vector<std::u16string>{
+                          u"file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm",
+                          u"file:///C|/Program Files/Veltrane Tandrel/HelpCustomize.htm",
+                          u"https://tandrel.veltrane.com/"}));
+}
+
+} // namespace
+} // namespace tandrel
