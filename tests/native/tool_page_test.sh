@@ -54,6 +54,20 @@ expect "currency" "$(printf '1234.50\tSEK\tCHF')" "$("$tool" currency $page)"
 expect "currency, nothing selected" "$(printf '1.00\tUSD\tUSD')" "$("$tool" currency)"
 expect_status "currency with an argument" 2 "$tool" currency surplus
 
+# Window features and what entries do.
+flags="location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1"
+expect "features, help geometry" "channelmode=0,directories=1,fullscreen=0,height=819,left=768,$flags,toolbar=0,top=0,width=512" \
+    "$("$tool" features --screen 1280x1024 --width 40% --height 80% --left -40% --top 0 --no-toolbar)"
+expect "features, third cascaded window" "channelmode=0,directories=1,fullscreen=0,height=768,left=42,$flags,toolbar=1,top=46,width=960" \
+    "$("$tool" features --screen 1280x1024 --index 2)"
+expect_status "features, unknown option" 2 "$tool" features --wide
+expect "run" "$(printf 'command\tC:\\cmd.exe /K "ping.exe www.example.org"\nopen\thttps://e.example/\t_blank\tchannelmode=0,directories=1,fullscreen=0,height=360,left=21,%s,toolbar=1,top=23,width=480' "$flags")" \
+    "$(COMSPEC='C:\cmd.exe' "$tool" run --url http://www.example.org/ --selection https://e.example/ OTHER:Ping OTHER:GoTo)"
+expect "run, a script address" "$(printf 'refused\tan address that would run a script is not opened: javascript:x')" \
+    "$("$tool" run --selection javascript:x OTHER:GoTo)"
+expect_status "run, no such section" 2 "$tool" run OTHER:Nothing
+expect_status "run, nothing to run" 2 "$tool" run
+
 expect_status "help" 0 "$tool" --help
 "$tool" --help | grep -q "collapse" || { echo "FAILED help lists collapse"; failures=$((failures + 1)); }
 expect_status "no subcommand" 2 "$tool"

@@ -19,6 +19,17 @@ const std::vector<Subcommand>& AllSubcommands() {
         {"currency",
          "currency [page options]   the amount, from and to currency codes the page gives",
          RunCurrency},
+        {"features",
+         "features [--index N] [--width V] [--height V] [--left V] [--top V] [--no-directories]\n"
+         "                            [--fullscreen] [--no-location] [--no-menubar] "
+         "[--no-resizable]\n"
+         "                            [--no-scrollbars] [--no-status] [--no-toolbar]\n"
+         "                            the window features of such an entry on the --screen",
+         RunFeatures},
+        {"run",
+         "run SECTION...            what the named entries do, in order, instead of doing it:\n"
+         "                            open, anchor, command, mailto and refused lines",
+         RunEntries},
         {"sections",
          "sections PREFIX           the configuration sections of the prefix, as loaded",
          RunSections},

@@ -11,6 +11,8 @@ int RunCommands(ToolContext& context);
 int RunExpand(ToolContext& context);
 int RunDomain(ToolContext& context);
 int RunCurrency(ToolContext& context);
+int RunFeatures(ToolContext& context);
+int RunEntries(ToolContext& context);
 int RunSections(ToolContext& context);
 int RunLinks(ToolContext& context);
 int RunLint(ToolContext& context);

@@ -75,6 +75,9 @@ void PrintHelp(std::ostream& out) {
            "  --module PATH           module path (default: this program)\n"
            "  --locale CODE           the user's international currency symbol (default USD)\n"
            "  --config FILE           link configuration file to read instead of the module's\n"
+           "\nThe native build cascades windows with fixed system metrics: frames of 4 pixels\n"
+           "(SM_CXFRAME, SM_CYFRAME), scroll bars of 17 (SM_CXVSCROLL), menu bars of 19 "
+           "(SM_CYMENU).\n"
            "\nExit status: 0 success, 1 nothing found (lint: findings), 2 usage error.\n";
 }
 
