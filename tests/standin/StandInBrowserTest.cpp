@@ -69,6 +69,12 @@ TEST(BrowserOptionsTest, BadCommandLines) {
         {u"--menu", u"=>ISBN", u"--screen", u"axb"},
         {u"--menu", u"=>ISBN", u"--selection-kind", u"image"},
         {u"--menu", u"=>ISBN", u"--unknown"},
+        {u"--menu", u"=>ISBN", u"--answer"},
+        {u"--menu", u"=>ISBN", u"--answer", u"press:OK;jump:1"},
+        {u"--menu", u"=>ISBN", u"--answer", u"choose:x:Films"},
+        {u"--menu", u"=>ISBN", u"--answer", u"choose:102"},
+        {u"--menu", u"=>ISBN", u"--mapi-result", u"-1"},
+        {u"--menu", u"=>ISBN", u"--mapi-result", u"4294967296"},
     };
     for (const auto& arguments : cases) {
         std::string error;
@@ -76,6 +82,35 @@ TEST(BrowserOptionsTest, BadCommandLines) {
         EXPECT_FALSE(error.empty());
     }
     EXPECT_TRUE(Parse({u"--help"}));
+}
+
+TEST(BrowserOptionsTest, AnswersPicturesAndMailResult) {
+    auto options = Parse({u"--script", u"x.js", u"--answer",
+                          u"type:a:b;;choose:102:Films;toggle:Beta;press:OK", u"--answer", u"",
+                          u"--screenshot", u"C:\\shots", u"--mapi-result", u"4294967295"});
+    ASSERT_TRUE(options);
+    ASSERT_EQ(options->user.answers.size(), 2u);
+    using Kind = DialogAction::Kind;
+    const struct {
+        Kind kind;
+        std::u16string text;
+        int control;
+    } expected[] = {{Kind::kType, u"a:b", 0},
+                    {Kind::kChoose, u"Films", 102},
+                    {Kind::kToggle, u"Beta", 0},
+                    {Kind::kPress, u"OK", 0}};
+    const DialogAnswer& first = options->user.answers[0];
+    ASSERT_EQ(first.size(), std::size(expected));
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].kind, expected[i].kind) << i;
+        EXPECT_EQ(first[i].text, expected[i].text) << i;
+        EXPECT_EQ(first[i].control, expected[i].control) << i;
+    }
+    EXPECT_TRUE(options->user.answers[1].empty());
+    EXPECT_EQ(options->user.screenshotFolder, u"C:\\shots");
+    EXPECT_EQ(options->user.mapiResult, 4294967295ul);
+    EXPECT_EQ(Parse({u"--script", u"x.js"})->user.mapiResult,
+              static_cast<unsigned long>(MAPI_E_FAILURE));
 }
 
 TEST(MenuScriptTest, ExtractsTheScriptElementAndItsFirstLine) {

@@ -52,8 +52,6 @@ std::string QuoteForLog(const std::u16string& text) {
     return quoted + "\"";
 }
 
-namespace {
-
 std::string DescribeEvent(const StandInEvent& event) {
     std::string window = WideToUtf8(event.window);
     std::string line;
@@ -76,14 +74,19 @@ std::string DescribeEvent(const StandInEvent& event) {
     return event.refused ? line + " refused" : line;
 }
 
-} // namespace
+std::vector<std::string> DescribeReads(const StandInLog& log) {
+    std::vector<std::string> lines;
+    for (const auto& [what, count] : log.AllReads())
+        lines.push_back("read " + what + " " + std::to_string(count));
+    return lines;
+}
 
 std::vector<std::string> DescribeLog(const StandInLog& log) {
     std::vector<std::string> lines;
     for (const StandInEvent& event : log.Events())
         lines.push_back(DescribeEvent(event));
-    for (const auto& [what, count] : log.AllReads())
-        lines.push_back("read " + what + " " + std::to_string(count));
+    for (const std::string& line : DescribeReads(log))
+        lines.push_back(line);
     return lines;
 }
 

@@ -2,6 +2,7 @@
 // read reached it. Shared by all objects of one page (and the windows it opens).
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,8 +25,16 @@ struct StandInEvent {
 
 class StandInLog {
 public:
-    /// Appends a call that changed the page.
-    void Record(StandInEvent event) { events_.push_back(std::move(event)); }
+    /// Appends a call that changed the page (and tells the listener).
+    void Record(StandInEvent event) {
+        events_.push_back(std::move(event));
+        if (listener_)
+            listener_(events_.back());
+    }
+    /// Called with each call recorded from now on, as it happens.
+    void Listen(std::function<void(const StandInEvent&)> listener) {
+        listener_ = std::move(listener);
+    }
     /// Counts one read of the named property or method ("top", "selection", "HWND"...).
     void CountRead(const std::string& what) { ++reads_[what]; }
 
@@ -40,6 +49,7 @@ public:
 private:
     std::vector<StandInEvent> events_;
     std::map<std::string, int> reads_;
+    std::function<void(const StandInEvent&)> listener_;
 };
 
 /// The log as lines of UTF-8 text, events first and then the reads by name, for example
@@ -47,6 +57,12 @@ private:
 /// `read selection 1`. Texts are quoted with backslash escapes for quote, backslash and
 /// control characters.
 std::vector<std::string> DescribeLog(const StandInLog& log);
+
+/// One event's line of DescribeLog.
+std::string DescribeEvent(const StandInEvent& event);
+
+/// The reads' lines of DescribeLog.
+std::vector<std::string> DescribeReads(const StandInLog& log);
 
 /// A wide text as a quoted UTF-8 text with the escapes of DescribeLog.
 std::string QuoteForLog(const std::u16string& text);

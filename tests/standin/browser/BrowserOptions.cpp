@@ -41,6 +41,20 @@ std::optional<StandInScreenSize> ParseScreen(const std::u16string& text, bool& v
     return StandInScreenSize{width, height};
 }
 
+std::optional<unsigned long> ParseNumber(const std::u16string& text) {
+    if (text.empty() || text.size() > 10)
+        return std::nullopt;
+    unsigned long long value = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    if (value > 0xFFFFFFFFull)
+        return std::nullopt;
+    return static_cast<unsigned long>(value);
+}
+
 std::optional<SelectionKind> ParseSelectionKind(const std::u16string& text) {
     if (text == u"text")
         return SelectionKind::kTextRange;
@@ -108,7 +122,8 @@ std::optional<BrowserOptions> ParseBrowserOptions(const std::vector<std::u16stri
         } else if (option == u"--show-window") {
             options.showWindow = true;
         } else if (option == u"--screen" || option == u"--selection-kind" ||
-                   textOptions.count(option)) {
+                   option == u"--answer" || option == u"--screenshot" ||
+                   option == u"--mapi-result" || textOptions.count(option)) {
             if (i + 1 >= arguments.size()) {
                 error = "option " + WideToUtf8(option) + " needs a value";
                 return std::nullopt;
@@ -129,6 +144,20 @@ std::optional<BrowserOptions> ParseBrowserOptions(const std::vector<std::u16stri
                     return std::nullopt;
                 }
                 texts.selectionKind = *kind;
+            } else if (option == u"--answer") {
+                std::optional<DialogAnswer> answer = ParseDialogAnswer(value, error);
+                if (!answer)
+                    return std::nullopt;
+                options.user.answers.push_back(std::move(*answer));
+            } else if (option == u"--screenshot") {
+                options.user.screenshotFolder = value;
+            } else if (option == u"--mapi-result") {
+                std::optional<unsigned long> result = ParseNumber(value);
+                if (!result) {
+                    error = "--mapi-result wants a number, not " + WideToUtf8(value);
+                    return std::nullopt;
+                }
+                options.user.mapiResult = *result;
             } else {
                 *textOptions.at(option) = value;
             }
@@ -156,8 +185,24 @@ const char* BrowserUsage() {
            "  --selection TEXT  --html HTML  --selection-kind text|control|none\n"
            "  --screen WIDTHxHEIGHT|none   (default: the desktop work area)\n"
            "  --refuse-open  --refuse-navigate  --no-body  --show-window\n"
+           "the user, who answers dialogs and message boxes (the calls of the registered\n"
+           "KVO.ATandrel module are watched):\n"
+           "  --answer ACTIONS   repeatable: the first dialog or message box that opens takes the\n"
+           "                     first answer, the next the second; a dialog still open after its\n"
+           "                     answer takes the next one; with none left, Escape closes it.\n"
+           "                     ACTIONS, separated by \";\": type:TEXT (the first edit box),\n"
+           "                     toggle:LABEL (double-click that list view entry),\n"
+           "                     choose:ID:TEXT (that item of list or combo box ID),\n"
+           "                     press:NAME (the button with that text, without \"&\")\n"
+           "  --screenshot DIR   save each dialog and message box as DIR\\NN-Caption.png\n"
+           "  --mapi-result N    what MAPISendMail returns (no mail program starts; default 2)\n"
+           "output, as things happen: the page's calls (open, navigate, insert, click), and\n"
+           "  dialog \"CAPTION\", control ID \"TEXT\", item \"LABEL\" ticked|unticked, closed ID,\n"
+           "  message \"CAPTION\" \"TEXT\", started \"COMMAND LINE\",\n"
+           "  mapi to=\"..\" cc=\"..\" bcc=\"..\" subject=\"..\" body=\"..\"; then the reads\n"
            "exit codes: 0 done, 1 script error, 2 bad command line, 3 no such menu entry,\n"
-           "  4 script page unreadable or without a script, 5 no script engine\n";
+           "  4 script page unreadable or without a script, 5 no script engine,\n"
+           "  6 an answer could not be carried out or was left over\n";
 }
 
 } // namespace tandrel::standin

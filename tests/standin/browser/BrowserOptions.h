@@ -2,6 +2,7 @@
 #pragma once
 
 #include "StandInPage.h"
+#include "StandInUser.h"
 
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ struct BrowserOptions {
     bool screenGiven = false;                 ///< --screen was given (else the work area serves)
     bool showWindow = false;                  ///< --show-window: show the browser window
     bool help = false;
+    StandInUserSettings user; ///< --answer, --screenshot, --mapi-result
 };
 
 /// Reads the arguments after the program name. Options (each with one value unless marked):
@@ -28,6 +30,18 @@ struct BrowserOptions {
 /// default to those of the addresses; the selection's HTML defaults to its text with HTML's special
 /// characters escaped. Exactly one of
 /// --menu and --script is required (unless --help). None, with a message, on a bad command line.
+///
+/// The user at the screen, who answers the product's dialogs and message boxes:
+///   --answer ACTIONS  repeatable; the first dialog or message box that opens takes the first
+///                     answer, the next the second; a dialog still open after its answer takes
+///                     the next one; when none is left, Escape closes whatever opens. ACTIONS
+///                     is a list separated by ";" of type:TEXT (the first edit box),
+///                     toggle:LABEL (double-click that list view entry), choose:ID:TEXT (that
+///                     item of list or combo box ID) and press:NAME (the button with that text
+///                     without "&").
+///   --screenshot DIR  a PNG of each dialog and message box before it is answered, named after
+///                     its order and caption ("01-Caption.png").
+///   --mapi-result N   what the product's MAPISendMail returns (default 2, MAPI_E_FAILURE).
 std::optional<BrowserOptions> ParseBrowserOptions(const std::vector<std::u16string>& arguments,
                                                   std::string& error);
 

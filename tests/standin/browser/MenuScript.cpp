@@ -94,6 +94,44 @@ std::optional<std::u16string> ReadMenuEntry(std::u16string_view menuText) {
     return value;
 }
 
+namespace {
+
+// The default value of a key of HKEY_CLASSES_ROOT in the 64-bit view, environment strings
+// expanded.
+std::optional<std::u16string> ClassesRootValue(const std::u16string& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, Wide(key), 0, KEY_READ | KEY_WOW64_64KEY, &opened) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD size = 0;
+    // REG_SZ here takes REG_EXPAND_SZ too, expanded.
+    const DWORD kinds = RRF_RT_REG_SZ;
+    LSTATUS status = RegGetValueW(opened, nullptr, nullptr, kinds, nullptr, nullptr, &size);
+    std::u16string value(size / sizeof(char16_t) + 1, u'\0');
+    if (status == ERROR_SUCCESS) {
+        size = static_cast<DWORD>(value.size() * sizeof(char16_t));
+        status = RegGetValueW(opened, nullptr, nullptr, kinds, nullptr, value.data(), &size);
+    }
+    RegCloseKey(opened);
+    if (status != ERROR_SUCCESS)
+        return std::nullopt;
+    value.resize(std::min<size_t>(value.size(), size / sizeof(char16_t)));
+    while (!value.empty() && value.back() == u'\0')
+        value.pop_back();
+    if (value.empty())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<std::u16string> InprocServerPath(std::u16string_view progId) {
+    std::optional<std::u16string> clsid = ClassesRootValue(std::u16string(progId) + u"\\CLSID");
+    if (!clsid)
+        return std::nullopt;
+    return ClassesRootValue(u"CLSID\\" + *clsid + u"\\InprocServer32");
+}
+
 std::optional<std::u16string> ReadTextFile(const std::u16string& path) {
     HANDLE file = CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

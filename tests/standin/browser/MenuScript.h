@@ -28,6 +28,11 @@ std::u16string MenuEntryKey(std::u16string_view menuText);
 /// The default value of the menu entry's key; none when the key or the value is missing.
 std::optional<std::u16string> ReadMenuEntry(std::u16string_view menuText);
 
+/// The DLL file of the in-process server registered for a ProgID, read as a 64-bit browser
+/// reads it (HKEY_CLASSES_ROOT\PROGID\CLSID, then CLSID\{...}\InprocServer32); none when
+/// either is missing.
+std::optional<std::u16string> InprocServerPath(std::u16string_view progId);
+
 /// A whole text file: UTF-16 with a byte-order mark, UTF-8 with one, else the ANSI code page.
 /// None when the file cannot be read.
 std::optional<std::u16string> ReadTextFile(const std::u16string& path);

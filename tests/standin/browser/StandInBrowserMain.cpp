@@ -1,11 +1,12 @@
 // standin.exe: the browser stand-in. Builds a page from the command line, runs an installed menu
-// entry's script on it exactly as the browser would (or a given script file), and prints what
-// happened to the page.
+// entry's script on it exactly as the browser would (or a given script file), answers the
+// product's dialogs and message boxes as a user would, and prints what happened, as it happens.
 
 #include "BrowserOptions.h"
 #include "MenuScript.h"
 #include "ScriptHost.h"
 #include "StandInPage.h"
+#include "StandInUser.h"
 
 #include "common/TextConversion.h"
 
@@ -27,7 +28,10 @@ enum ExitCode {
     kExitNoMenuEntry = 3,
     kExitNoScript = 4,
     kExitNoEngine = 5,
+    kExitUnanswered = 6,
 };
+
+constexpr char16_t kProductProgId[] = u"KVO.ATandrel";
 
 std::vector<std::u16string> CommandLineArguments() {
     int count = 0;
@@ -108,6 +112,30 @@ void CompletePage(StandInPageDescription& page, bool screenGiven, HWND browserWi
     }
 }
 
+void Print(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+// The product's module, loaded before the script creates its object (COM then finds it already
+// loaded), with its calls to the user watched; none when the product is not registered.
+HMODULE LoadWatchedProduct() {
+    std::optional<std::u16string> path = InprocServerPath(kProductProgId);
+    HMODULE module = path ? LoadLibraryW(reinterpret_cast<const wchar_t*>(path->c_str())) : nullptr;
+    if (module)
+        WatchModule(module);
+    return module;
+}
+
+// What the user could not do; kExitUnanswered when anything.
+int ReportUnanswered(const StandInUser& user) {
+    for (const std::string& problem : user.Problems())
+        Fail(problem);
+    if (user.UnusedAnswers() > 0)
+        Fail(std::to_string(user.UnusedAnswers()) + " answer(s) left over");
+    return user.Problems().empty() && user.UnusedAnswers() == 0 ? kExitDone : kExitUnanswered;
+}
+
 int RunBrowser(BrowserOptions& options) {
     int exitCode = kExitDone;
     std::optional<ScriptText> script = LoadScript(options, exitCode);
@@ -117,14 +145,17 @@ int RunBrowser(BrowserOptions& options) {
     HWND browserWindow =
         CreateBrowserWindow(options.page.top.title.value_or(u""), options.showWindow);
     CompletePage(options.page, options.screenGiven, browserWindow);
+    StandInUser user(options.user, Print);
+    HMODULE product = LoadWatchedProduct();
     {
         StandInPage page(options.page);
+        page.Log().Listen([](const StandInEvent& event) { Print(DescribeEvent(event)); });
         auto window = page.FrameWindow().As<IDispatch>(IID_IDispatch);
         ScriptRun run =
             RunMenuScript(script->code, script->firstLine, window.Get(), page.SharedLog());
-        for (const std::string& line : DescribeLog(page.Log()))
-            std::printf("%s\n", line.c_str());
-        std::fflush(stdout);
+        for (const std::string& line : DescribeReads(page.Log()))
+            Print(line);
+        exitCode = ReportUnanswered(user);
         if (run.outcome == ScriptRun::Outcome::kNoEngine) {
             Fail(run.message);
             exitCode = kExitNoEngine;
@@ -134,6 +165,8 @@ int RunBrowser(BrowserOptions& options) {
             exitCode = kExitScriptError;
         }
     }
+    if (product)
+        FreeLibrary(product);
     if (browserWindow)
         DestroyWindow(browserWindow);
     return exitCode;
