@@ -82,10 +82,12 @@ void OpenInWindow(const CLink& link, CPageContext& page, int index) {
         return;
     }
     std::u16string name = AnsiToWide(link.GetWindowName());
-    BrowserWindowPtr opened =
-        page.GetTopWindow()->Open(address, name, BuildWindowFeatures(link, page, index));
-    if (opened)
-        opened->BringToFront();
+    BringToFront(page.GetTopWindow()->Open(address, name, BuildWindowFeatures(link, page, index)));
+}
+
+void BringToFront(const BrowserWindowPtr& window) {
+    if (window)
+        window->BringToFront();
 }
 
 std::u16string BuildWindowFeatures(const CLink& link, const CPageContext& page, int index) {

@@ -30,6 +30,10 @@ std::u16string BuildWindowFeatures(const CLink& link, const CPageContext& page, 
 std::u16string FeatureDimension(std::u16string_view prefix, std::string_view value,
                                 std::int32_t total);
 
+/// Brings the browser window that shows window to the front; nothing for no window, and nothing
+/// when a step of the way there fails.
+void BringToFront(const BrowserWindowPtr& window);
+
 /// Whether an address would run a script where a browser opens it (javascript:, vbscript:,
 /// data:), whatever its letter case and the blanks and line breaks in it.
 bool IsScriptAddress(std::u16string_view address);
