@@ -2,10 +2,19 @@
 
 #include "common/Platform.h"
 #include "page/HostDomain.h"
+#include "recognizers/Recognizers.h"
+
+#include <utility>
 
 namespace tandrel {
 
 namespace {
+
+// An EAN-13's ISBN-10; only the first EAN-13 of the text is looked at.
+std::optional<std::u16string> IsbnOfEan(std::u16string_view text) {
+    std::optional<std::u16string> ean = FindEan13(text);
+    return ean ? EanToIsbn10(*ean) : std::nullopt;
+}
 
 // A read that fails or answers nothing leaves the field as it is.
 void Take(std::u16string& field, const std::optional<std::u16string>& value) {
@@ -117,6 +126,52 @@ void CPageContext::SetToCurrency(const CCurrency* currency) {
 
 std::u16string CPageContext::CurrencyAmount() const {
     return ReadCurrencyAmount(selectionText_);
+}
+
+std::u16string CPageContext::IsbnFromContext() {
+    if (!isbnKnown_) {
+        // Each source is tried for both kinds of number before the next source.
+        using Finder = std::optional<std::u16string> (*)(std::u16string_view);
+        const std::pair<const std::u16string*, Finder> steps[] = {
+            {&selectionText_, FindIsbn10}, {&selectionHtml_, FindIsbn10},
+            {&selectionText_, IsbnOfEan},  {&selectionHtml_, IsbnOfEan},
+            {&frameAddress_, FindIsbn10},  {&frameAddress_, IsbnOfEan},
+            {&topAddress_, FindIsbn10},    {&topAddress_, IsbnOfEan}};
+        isbn_.clear();
+        for (const auto& [source, find] : steps) {
+            if (std::optional<std::u16string> found = find(*source)) {
+                isbn_ = *found;
+                break;
+            }
+        }
+        isbnKnown_ = true;
+    }
+    return isbn_;
+}
+
+std::u16string CPageContext::UpcFromContext() {
+    if (!upcKnown_) {
+        // Each finder is tried on every source before the next, looser finder.
+        using Finder = std::optional<std::u16string> (*)(std::u16string_view);
+        const Finder finders[] = {FindUpc12, FindShortUpc, CompleteUpc11};
+        const std::u16string* sources[] = {&selectionText_, &selectionHtml_, &frameAddress_,
+                                           &topAddress_};
+        upc_ = [&]() -> std::u16string {
+            for (Finder find : finders) {
+                for (const std::u16string* source : sources) {
+                    if (std::optional<std::u16string> found = find(*source))
+                        return *found;
+                }
+            }
+            return {};
+        }();
+        upcKnown_ = true;
+    }
+    return upc_;
+}
+
+std::u16string CPageContext::StockSymbolFromContext() const {
+    return FindStockSymbol(selectionText_);
 }
 
 } // namespace tandrel

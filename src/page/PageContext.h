@@ -57,6 +57,17 @@ public:
     /// The amount in the selection text (ReadCurrencyAmount).
     std::u16string CurrencyAmount() const;
 
+    /// The ISBN-10 the page offers: an ISBN-10, then an EAN-13 beginning 978 converted, looked
+    /// for in the selection text and HTML, then in the frame's and the top's address (FindIsbn10,
+    /// FindEan13 with EanToIsbn10); empty when none. Found on first use, once per command.
+    std::u16string IsbnFromContext();
+    /// The UPC-A the page offers: FindUpc12, then FindShortUpc, then CompleteUpc11, each on the
+    /// selection text and HTML and the frame's and the top's address; empty when none. Found on
+    /// first use, once per command.
+    std::u16string UpcFromContext();
+    /// The stock symbol in the selection text as it is (FindStockSymbol).
+    std::u16string StockSymbolFromContext() const;
+
 private:
     void LoadScreenSize();
 
@@ -78,6 +89,10 @@ private:
     bool toCurrencyKnown_ = false;
     const CCurrency* fromCurrency_ = nullptr;
     bool fromCurrencyKnown_ = false;
+    std::u16string isbn_;
+    bool isbnKnown_ = false;
+    std::u16string upc_;
+    bool upcKnown_ = false;
 };
 
 /// True for the characters the standard wide white-space class holds: space, tab, line feed,

@@ -78,5 +78,17 @@ expect_status "missing selection file" 2 "$tool" collapse --selection-file "$wor
 expect_status "extra argument" 2 "$tool" collapse surplus
 grep -q "tandrel:" "$work/stderr" || { echo "FAILED usage errors name the tool"; failures=$((failures + 1)); }
 
+# Recognisers on a text, on the selection, and on the page.
+expect "find isbn10" "0306406152" "$("$tool" find isbn10 "ISBN 0-306-40615-2")"
+expect "find stock, the selection" "IBM" "$("$tool" find stock --selection "see NYSE:IBM today")"
+expect "find ean-to-isbn10" "080442957X" "$("$tool" find ean-to-isbn10 9780804429573)"
+expect_status "find, none found" 1 "$tool" find upc12 "036000291453"
+expect_status "find stock, empty symbol" 1 "$tool" find stock "Microsoft"
+expect "find context-isbn, frame address" "0306406152" \
+    "$("$tool" find context-isbn --url http://x.example/ --frame-url "http://b.example/isbn/9780306406157")"
+expect "find context-upc, short code" "036000291452" "$("$tool" find context-upc --html "upc 36000291452")"
+expect_status "find, unknown kind" 2 "$tool" find isbn13 9780306406157
+expect_status "find, text for a page kind" 2 "$tool" find context-isbn 0306406152
+
 [ "$failures" -eq 0 ] && echo "tool page options: all passed"
 [ "$failures" -eq 0 ]

@@ -19,6 +19,12 @@ const std::vector<Subcommand>& AllSubcommands() {
         {"currency",
          "currency [page options]   the amount, from and to currency codes the page gives",
          RunCurrency},
+        {"find",
+         "find KIND [TEXT]          the code or symbol a recogniser finds in TEXT (default: the\n"
+         "                            selection): isbn10, ean13, ean-to-isbn10, upc12, short-upc,\n"
+         "                            complete-upc11, stock; or in the page: context-isbn,\n"
+         "                            context-upc, context-stock",
+         RunFind},
         {"features",
          "features [--index N] [--width V] [--height V] [--left V] [--top V] [--no-directories]\n"
          "                            [--fullscreen] [--no-location] [--no-menubar] "

@@ -16,6 +16,7 @@ int RunEntries(ToolContext& context);
 int RunSections(ToolContext& context);
 int RunLinks(ToolContext& context);
 int RunLint(ToolContext& context);
+int RunFind(ToolContext& context);
 
 struct Subcommand {
     const char* name;

@@ -1,0 +1,222 @@
+#include "recognizers/Recognizers.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <iterator>
+
+namespace tandrel {
+
+namespace {
+
+// The first character of every block of ten decimal digits in the Basic Multilingual Plane.
+constexpr char16_t kDigitZeros[] = {0x0030, 0x0660, 0x06F0, 0x07C0, 0x0966, 0x09E6, 0x0A66, 0x0AE6,
+                                    0x0B66, 0x0BE6, 0x0C66, 0x0CE6, 0x0D66, 0x0DE6, 0x0E50, 0x0ED0,
+                                    0x0F20, 0x1040, 0x1090, 0x17E0, 0x1810, 0x1946, 0x19D0, 0x1A80,
+                                    0x1A90, 0x1B50, 0x1BB0, 0x1C40, 0x1C50, 0xA620, 0xA8D0, 0xA900,
+                                    0xA9D0, 0xA9F0, 0xAA50, 0xABF0, 0xFF10};
+
+bool IsAsciiDigit(char16_t ch) {
+    return ch >= u'0' && ch <= u'9';
+}
+
+bool IsAsciiLetter(char16_t ch) {
+    return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
+}
+
+bool IsSeparator(char16_t ch) {
+    return ch == u' ' || ch == u'-';
+}
+
+int DigitValue(char16_t ch) {
+    return ch - u'0';
+}
+
+// Digits weighted alternately from the left, starting with the first weight.
+int AlternatingSum(std::u16string_view digits, int first, int second) {
+    int sum = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        sum += DigitValue(digits[i]) * (i % 2 == 0 ? first : second);
+    return sum;
+}
+
+bool AllAsciiDigits(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(), IsAsciiDigit);
+}
+
+// The run scan shared by FindIsbn10, FindUpc12 and FindShortUpc: digits are stored (up to the
+// buffer's size) and counted, separators are passed over, and any other character ends the run
+// and asks accept() about what was stored. The count saturates one past the buffer: only
+// "exactly so many" matters, and a long run must not wrap it.
+template <std::size_t N, typename Accept>
+std::optional<std::u16string> ScanRuns(std::u16string_view text, bool isbnX, Accept accept) {
+    std::array<char16_t, N> buffer{};
+    std::size_t count = 0;
+    for (char16_t ch : text) {
+        if (IsWideDecimalDigit(ch)) {
+            if (count < N)
+                buffer[count] = ch;
+            count = std::min(count + 1, N + 1);
+        } else if (isbnX && (ch == u'x' || ch == u'X') && count == N - 1) {
+            buffer[N - 1] = u'X';
+            count = N;
+        } else if (!IsSeparator(ch)) {
+            if (std::optional<std::u16string> found = accept(buffer, count))
+                return found;
+            count = 0;
+        }
+    }
+    return accept(buffer, count);
+}
+
+} // namespace
+
+bool IsWideDecimalDigit(char16_t ch) {
+    if (ch < 0x80)
+        return IsAsciiDigit(ch);
+    // The last block starting at or before ch is the only one that can hold it.
+    const char16_t* after = std::upper_bound(std::begin(kDigitZeros), std::end(kDigitZeros), ch);
+    return after != std::begin(kDigitZeros) && ch - *(after - 1) < 10;
+}
+
+bool IsWideLowercase(char16_t ch) {
+    return (ch >= u'a' && ch <= u'z') || ch == 0x00B5 ||
+           (ch >= 0x00DF && ch <= 0x00FF && ch != 0x00F7);
+}
+
+bool IsValidIsbn10(std::u16string_view code) {
+    if (code.size() != 10 || !AllAsciiDigits(code.substr(0, 9)))
+        return false;
+    int sum = 0;
+    for (std::size_t i = 0; i < 9; ++i)
+        sum += DigitValue(code[i]) * static_cast<int>(i + 1);
+    char16_t last = code[9];
+    if (last == u'X' || last == u'x')
+        sum += 10 * 10;
+    else if (IsAsciiDigit(last))
+        sum += DigitValue(last) * 10;
+    else
+        return false;
+    return sum % 11 == 0;
+}
+
+bool IsValidEan13(std::u16string_view code) {
+    return code.size() == 13 && AllAsciiDigits(code) && AlternatingSum(code, 1, 3) % 10 == 0;
+}
+
+bool IsValidUpcA(std::u16string_view code) {
+    return code.size() == 12 && AllAsciiDigits(code) && AlternatingSum(code, 3, 1) % 10 == 0;
+}
+
+std::optional<std::u16string> FindIsbn10(std::u16string_view text) {
+    return ScanRuns<10>(text, true,
+                        [](const std::array<char16_t, 10>& buffer,
+                           std::size_t count) -> std::optional<std::u16string> {
+                            std::u16string_view code(buffer.data(), buffer.size());
+                            if (count == 10 && IsValidIsbn10(code))
+                                return std::u16string(code);
+                            return std::nullopt;
+                        });
+}
+
+// Trying every digit as the start of thirteen, as a literal reading of the rule does, costs up to
+// thirteen steps per digit and restarts; instead one pass keeps the last thirteen digits of the
+// current letter-free group with the two halves of their weighted sum. The start at the oldest of
+// them is decided when the thirteenth arrives. Starts that never get thirteen digits fail at the
+// letter that ends their group, and end the search at the end of the text. The "fewer than 13
+// characters remain" rule needs no test of its own: a start it stops has no thirteen digits after
+// it, nor does any later start, so the search could only end without a result anyway.
+std::optional<std::u16string> FindEan13(std::u16string_view text) {
+    constexpr std::size_t kLength = 13;
+    std::array<char16_t, kLength> ring{};
+    std::size_t oldest = 0; // index in ring of the window's first digit
+    std::size_t held = 0;   // digits of the group in ring (at most 13)
+    int evenSum = 0;        // digits at even offsets from the oldest (weight 1)
+    int oddSum = 0;         // digits at odd offsets (weight 3)
+    for (char16_t ch : text) {
+        if (IsAsciiLetter(ch)) {
+            held = 0;
+            oldest = 0;
+            evenSum = oddSum = 0;
+            continue;
+        }
+        if (!IsAsciiDigit(ch))
+            continue;
+        int value = DigitValue(ch);
+        if (held < kLength) {
+            ring[(oldest + held) % kLength] = ch;
+            (held % 2 == 0 ? evenSum : oddSum) += value;
+            ++held;
+        } else {
+            // Drop the oldest (offset 0, even); every offset shifts down by one, swapping the
+            // halves; the new digit takes offset 12, which is even.
+            evenSum -= DigitValue(ring[oldest]);
+            std::swap(evenSum, oddSum);
+            evenSum += value;
+            ring[oldest] = ch;
+            oldest = (oldest + 1) % kLength;
+        }
+        if (held == kLength && (evenSum + 3 * oddSum) % 10 == 0) {
+            std::u16string code(kLength, u'0');
+            for (std::size_t k = 0; k < kLength; ++k)
+                code[k] = ring[(oldest + k) % kLength];
+            return code;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::u16string> EanToIsbn10(std::u16string_view ean) {
+    if (!IsValidEan13(ean) || ean.substr(0, 3) != u"978")
+        return std::nullopt;
+    std::u16string isbn(ean.substr(3));
+    int sum = 0;
+    for (std::size_t i = 0; i < 9; ++i)
+        sum += DigitValue(isbn[i]) * static_cast<int>(i + 1);
+    int check = sum % 11;
+    isbn[9] = check == 10 ? u'X' : static_cast<char16_t>(u'0' + check);
+    return isbn;
+}
+
+std::optional<std::u16string> FindUpc12(std::u16string_view text) {
+    return ScanRuns<12>(text, false,
+                        [](const std::array<char16_t, 12>& buffer,
+                           std::size_t count) -> std::optional<std::u16string> {
+                            std::u16string_view code(buffer.data(), buffer.size());
+                            if (count == 12 && IsValidUpcA(code))
+                                return std::u16string(code);
+                            return std::nullopt;
+                        });
+}
+
+std::optional<std::u16string> FindShortUpc(std::u16string_view text) {
+    return ScanRuns<12>(text, false,
+                        [](const std::array<char16_t, 12>& buffer,
+                           std::size_t count) -> std::optional<std::u16string> {
+                            if (count < 10 || count > 12)
+                                return std::nullopt;
+                            std::u16string code(12 - count, u'0');
+                            code.append(buffer.data(), count);
+                            if (IsValidUpcA(code))
+                                return code;
+                            return std::nullopt;
+                        });
+}
+
+std::optional<std::u16string> CompleteUpc11(std::u16string_view text) {
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && IsAsciiDigit(text[i]))
+            continue;
+        if (i - runStart == 11) {
+            std::u16string code(text.substr(runStart, 11));
+            int s = AlternatingSum(code, 3, 1) % 10;
+            code += static_cast<char16_t>(u'0' + (10 - s) % 10);
+            return code;
+        }
+        runStart = i + 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace tandrel

@@ -1,0 +1,310 @@
+// The ISBN, EAN, UPC and stock-symbol recognisers, and the page's use of them.
+#include "TestPlatform.h"
+
+#include "common/TextConversion.h"
+#include "page/MemoryBrowser.h"
+#include "page/PageContext.h"
+#include "recognizers/Recognizers.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <tuple>
+#include <utility>
+
+namespace tandrel {
+namespace {
+
+using Found = std::optional<std::u16string>;
+using Finder = Found (*)(std::u16string_view);
+
+std::string Show(std::u16string_view text) {
+    return WideToUtf8(std::u16string(text));
+}
+
+std::string ShowFound(const Found& found) {
+    return found ? "[" + Show(*found) + "]" : "none";
+}
+
+// The EAN-13 search exactly as its rule reads: from each start, collect up to thirteen digits of
+// a letter-free group, and restart from the second digit collected.
+Found LiteralEan13(std::u16string_view text) {
+    auto digit = [](char16_t ch) {
+        return ch >= u'0' && ch <= u'9';
+    };
+    auto letter = [](char16_t ch) {
+        return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
+    };
+    const std::size_t n = text.size();
+    std::size_t start = 0;
+    for (;;) {
+        if (start >= n)
+            return std::nullopt;
+        while (start < n && !digit(text[start]))
+            ++start;
+        if (n - start < 13)
+            return std::nullopt;
+        std::u16string digits(1, text[start]);
+        std::size_t second = std::u16string::npos;
+        for (std::size_t i = start + 1; digits.size() < 13; ++i) {
+            if (i == n)
+                return std::nullopt;
+            if (letter(text[i]))
+                break;
+            if (digit(text[i])) {
+                digits += text[i];
+                if (digits.size() == 2)
+                    second = i;
+            }
+        }
+        if (digits.size() == 13 && IsValidEan13(digits))
+            return digits;
+        start = second != std::u16string::npos ? second : start + 1;
+    }
+}
+
+// The stock-symbol search exactly as its rule reads, recursing on a copy at an exchange's ":".
+std::u16string LiteralStockSymbol(std::u16string_view text) {
+    std::u16string copy(text);
+    std::size_t open = copy.find(u'(');
+    if (open != std::u16string::npos) {
+        copy.erase(0, open + 1);
+        std::size_t close = copy.rfind(u')');
+        if (close != std::u16string::npos)
+            copy.erase(close);
+    }
+    if (copy.empty())
+        return std::u16string(text);
+    auto upper = [](char16_t ch) {
+        return ch >= u'A' && ch <= u'Z';
+    };
+    const std::size_t n = copy.size();
+    for (std::size_t position = 0;;) {
+        std::size_t p = position;
+        while (p < n && !upper(copy[p]))
+            ++p;
+        if (p == n)
+            return u"";
+        std::size_t e = p;
+        while (e < n && (upper(copy[e]) || copy[e] == u'.'))
+            ++e;
+        if (e < n && copy[e - 1] == u'.')
+            --e;
+        if (!(p > 0 && IsWideLowercase(copy[p - 1]))) {
+            if (e == n)
+                return copy.substr(p);
+            if (!(copy[e] >= u'a' && copy[e] <= u'z') && copy[e] != u':')
+                return copy.substr(p, e - p);
+        }
+        if (e == n)
+            return std::u16string(text);
+        if (copy[e] == u':') {
+            std::u16string inner = LiteralStockSymbol(copy.substr(e));
+            return inner.empty() ? copy.substr(p, e - p) : inner;
+        }
+        position = e;
+    }
+}
+
+std::u16string RandomText(std::mt19937& random, std::u16string_view common,
+                          std::u16string_view rare, std::size_t maxLength) {
+    std::uniform_int_distribution<std::size_t> length(0, maxLength);
+    std::uniform_int_distribution<int> percent(0, 99);
+    std::u16string text(length(random), u' ');
+    for (char16_t& ch : text) {
+        std::u16string_view from = percent(random) < 85 ? common : rare;
+        ch = from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+    }
+    return text;
+}
+
+TEST(Recognizers, CharacterClassesAreFixed) {
+    const std::pair<char16_t, bool> digits[] = {
+        {u'0', true},    {u'9', true},    {u'/', false},   {u':', false},  {0x0660, true},
+        {0x0669, true},  {0x066A, false}, {0x065F, false}, {0xFF19, true}, {0xFF1A, false},
+        {0x00B2, false}, {0xFFFF, false}, {0x0000, false}};
+    for (const auto& [ch, expected] : digits)
+        EXPECT_EQ(IsWideDecimalDigit(ch), expected) << std::hex << int(ch);
+    const std::pair<char16_t, bool> lowercase[] = {
+        {u'a', true},   {u'z', true},    {u'A', false},  {u'`', false},   {0x00B5, true},
+        {0x00DF, true}, {0x00F7, false}, {0x00FF, true}, {0x00C0, false}, {0x0101, false}};
+    for (const auto& [ch, expected] : lowercase)
+        EXPECT_EQ(IsWideLowercase(ch), expected) << std::hex << int(ch);
+}
+
+TEST(Recognizers, ChecksWeighAndAcceptOnlyAsciiDigits) {
+    const std::tuple<bool (*)(std::u16string_view), std::u16string_view, bool> cases[] = {
+        {IsValidIsbn10, u"0306406152", true},       {IsValidIsbn10, u"0306406153", false},
+        {IsValidIsbn10, u"080442957X", true},       {IsValidIsbn10, u"080442957x", true},
+        {IsValidIsbn10, u"X804429570", false},      {IsValidIsbn10, u"030640615", false},
+        {IsValidIsbn10, u"\u0660306406152", false}, {IsValidEan13, u"9780306406157", true},
+        {IsValidEan13, u"9780306406158", false},    {IsValidEan13, u"978030640615", false},
+        {IsValidEan13, u"978030640615X", false},    {IsValidUpcA, u"036000291452", true},
+        {IsValidUpcA, u"036000291453", false},      {IsValidUpcA, u"36000291452", false}};
+    for (const auto& [check, code, expected] : cases)
+        EXPECT_EQ(check(code), expected) << Show(code);
+}
+
+TEST(Recognizers, FindersOnTheirTables) {
+    const std::tuple<Finder, std::u16string_view, Found> cases[] = {
+        {FindIsbn10, u"ISBN 0-306-40615-2", u"0306406152"},
+        {FindIsbn10, u"0-8044-2957-x", u"080442957X"},
+        {FindIsbn10, u"080442957xx", u"080442957X"},
+        {FindIsbn10, u"08044295X7", std::nullopt},
+        {FindIsbn10, u"0306406152 12", std::nullopt},
+        {FindIsbn10, u"0306406152, 12", u"0306406152"},
+        {FindIsbn10, u"0306406153-0306406152", std::nullopt},
+        {FindIsbn10, u"0306406153/0306406152", u"0306406152"},
+        {FindIsbn10, u"0306406152\u0660", std::nullopt},
+        {FindIsbn10, u"\u0660306406152", std::nullopt},
+        {FindIsbn10, u"", std::nullopt},
+        {FindEan13, u"978-0-306-40615-7", u"9780306406157"},
+        {FindEan13, u"ISBN 978 0 306 40615 7", u"9780306406157"},
+        {FindEan13, u"97803064061571", u"9780306406157"},
+        {FindEan13, u"9780306406157", u"9780306406157"},
+        {FindEan13, u"978030640615a7 and more text", std::nullopt},
+        {FindEan13, u"5a9780306406157", u"9780306406157"},
+        {FindEan13, u"9780306406157\u0661", u"9780306406157"},
+        {FindEan13, u"978\u06610306406157", u"9780306406157"},
+        {FindEan13, u"978030640615", std::nullopt},
+        {FindEan13, u"", std::nullopt},
+        {EanToIsbn10, u"9780306406157", u"0306406152"},
+        {EanToIsbn10, u"9780804429573", u"080442957X"},
+        {EanToIsbn10, u"9780306406158", std::nullopt},
+        {EanToIsbn10, u"9791034304547", std::nullopt},
+        {EanToIsbn10, u"5012345678900", std::nullopt},
+        {EanToIsbn10, u"978-0306406157", std::nullopt},
+        {FindUpc12, u"0 36000 29145 2", u"036000291452"},
+        {FindUpc12, u"036000291452 1", std::nullopt},
+        {FindUpc12, u"UPC 036000291453; 036000291452.", u"036000291452"},
+        {FindUpc12, u"36000291452", std::nullopt},
+        {FindShortUpc, u"36000291452", u"036000291452"},
+        {FindShortUpc, u"4210000522", u"004210000522"},
+        {FindShortUpc, u"036000291452", u"036000291452"},
+        {FindShortUpc, u"421000052", std::nullopt},
+        {FindShortUpc, u"0036000291452", std::nullopt},
+        {FindShortUpc, u"3600029145 2", u"036000291452"},
+        {FindShortUpc, u"36000291453/73940000119", u"073940000119"},
+        {CompleteUpc11, u"03600029145", u"036000291452"},
+        {CompleteUpc11, u"036000 29145", std::nullopt},
+        {CompleteUpc11, u"123 036000291452 03600029145x", u"036000291452"},
+        {CompleteUpc11, u"0123456789", std::nullopt},
+        {CompleteUpc11, u"07394000011", u"073940000119"}};
+    for (const auto& [find, text, expected] : cases)
+        EXPECT_EQ(find(text), expected) << Show(text) << " gave " << ShowFound(find(text));
+}
+
+TEST(Recognizers, StockSymbols) {
+    const std::pair<std::u16string_view, std::u16string_view> cases[] = {
+        {u"Acme Widgets Inc. (ACME)", u"ACME"},
+        {u"IBM shares", u"IBM"},
+        {u"Microsoft", u""},
+        {u"McDonald's", u""},
+        {u"eBAY", u"eBAY"},
+        {u"MSFT. is up", u"MSFT"},
+        {u"The price of MSFT.", u"MSFT."},
+        {u"BRK.A", u"BRK.A"},
+        {u"see NYSE:IBM today", u"IBM"},
+        {u"NYSE:", u"NYSE"},
+        {u"NASDAQ:eBay", u"NASDAQ"},
+        {u"()", u"()"},
+        {u"", u""},
+        {u"ACME) (x", u""},
+        {u"(IBM) and (T)", u"IBM"},
+        {u"caf\u00E9IBM now", u""},
+        {u"\u0100IBM now", u"IBM"},
+        {u"NYSE:LSE:VOD plc", u"VOD"},
+        {u"NYSE:(IBM", u"IBM"},
+        {u"see  xA", u"see  xA"},
+        {u"ABC:dEF", u":dEF"},
+        {u"(x NYSE:(aIBM) b) c", u":(aIBM) b"}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(FindStockSymbol(text), expected) << Show(text);
+}
+
+// The one-pass searches must give what the restarting rules give, text for text.
+TEST(Recognizers, LinearSearchesAgreeWithTheLiteralRules) {
+    std::mt19937 random(20240611);
+    for (int i = 0; i < 40000; ++i) {
+        std::u16string text = RandomText(random, u"0123456789", u" -aZ/\u0660", 45);
+        ASSERT_EQ(FindEan13(text), LiteralEan13(text)) << Show(text);
+    }
+    for (int i = 0; i < 40000; ++i) {
+        std::u16string text = RandomText(random, u"A.Zb:() ", u"\u00E9\u00F7x", 30);
+        ASSERT_EQ(FindStockSymbol(text), LiteralStockSymbol(text)) << Show(text);
+    }
+    std::u16string exchanges;
+    for (int i = 0; i < 300; ++i)
+        exchanges += i % 7 == 0 ? u"A:(b" : u"A:";
+    for (std::u16string_view tail : {u"", u"x", u"C", u"bC", u")"})
+        EXPECT_EQ(FindStockSymbol(exchanges + std::u16string(tail)),
+                  LiteralStockSymbol(exchanges + std::u16string(tail)));
+}
+
+struct PageSources {
+    std::u16string text, html, frameUrl, topUrl;
+};
+
+class PageRecognizers : public ::testing::Test {
+protected:
+    CPageContext Page(const PageSources& sources) {
+        auto top = std::make_shared<CMemoryWindow>();
+        top->href = sources.topUrl;
+        auto frame = top->MakeFrame();
+        frame->href = sources.frameUrl;
+        frame->selection = SelectionText{sources.text, sources.html};
+        CPageContext page;
+        EXPECT_EQ(page.Load(frame), kOk);
+        return page;
+    }
+    test::MemoryPlatformScope scope;
+};
+
+TEST_F(PageRecognizers, IsbnTriesEachSourceForTenThenThirteenInOrder) {
+    const std::pair<PageSources, std::u16string> cases[] = {
+        {{u"0306406152", u"080442957X", u"", u""}, u"0306406152"},
+        {{u"9780306406157", u"080442957X", u"", u""}, u"080442957X"},
+        {{u"9780306406157", u"9780804429573", u"", u""}, u"0306406152"},
+        {{u"9791034304547 9780306406157", u"", u"", u""}, u""},
+        {{u"9791034304547", u"9780804429573", u"", u""}, u"080442957X"},
+        {{u"", u"", u"http://x/9780306406157", u"http://x/080442957X"}, u"0306406152"},
+        {{u"", u"", u"http://x/", u"http://x/9780306406157"}, u"0306406152"},
+        {{u"1", u"2", u"http://x/3", u"http://x/4"}, u""}};
+    for (const auto& [sources, expected] : cases)
+        EXPECT_EQ(Page(sources).IsbnFromContext(), expected) << Show(sources.text);
+}
+
+TEST_F(PageRecognizers, UpcTriesEachFinderOnAllSourcesInOrder) {
+    const std::pair<PageSources, std::u16string> cases[] = {
+        {{u"73940000119", u"036000291452", u"", u""}, u"036000291452"},
+        {{u"03600029145", u"", u"http://x/73940000119", u""}, u"073940000119"},
+        {{u"", u"03600029145", u"", u"http://x/07394000011"}, u"036000291452"},
+        {{u"", u"", u"", u"http://x/?upc=036000291452"}, u"036000291452"},
+        {{u"1", u"", u"", u""}, u""}};
+    for (const auto& [sources, expected] : cases)
+        EXPECT_EQ(Page(sources).UpcFromContext(), expected) << Show(sources.text);
+}
+
+TEST_F(PageRecognizers, CodesAreFoundOnceSymbolsEveryTime) {
+    CPageContext found = Page({u"0306406152, 036000291452", u"", u"", u""});
+    EXPECT_EQ(found.IsbnFromContext(), u"0306406152");
+    EXPECT_EQ(found.UpcFromContext(), u"036000291452");
+    found.SetSelection(u"080442957X, 073940000119");
+    EXPECT_EQ(found.IsbnFromContext(), u"0306406152");
+    EXPECT_EQ(found.UpcFromContext(), u"036000291452");
+
+    CPageContext empty = Page({u"", u"", u"", u""});
+    EXPECT_EQ(empty.IsbnFromContext(), u"");
+    EXPECT_EQ(empty.UpcFromContext(), u"");
+    empty.SetSelection(u"0306406152, 036000291452");
+    EXPECT_EQ(empty.IsbnFromContext(), u"") << "the empty answer is kept too";
+    EXPECT_EQ(empty.UpcFromContext(), u"");
+
+    empty.SetSelection(u"  eBAY");
+    EXPECT_EQ(empty.StockSymbolFromContext(), u"  eBAY") << "the selection as it is";
+    empty.SetSelection(u"IBM shares");
+    EXPECT_EQ(empty.StockSymbolFromContext(), u"IBM");
+}
+
+} // namespace
+} // namespace tandrel
