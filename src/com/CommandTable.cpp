@@ -2,6 +2,7 @@
 
 #include "com/Commands.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/LookupCommands.h"
 #include "resources/StringIds.h"
 
 namespace tandrel {
@@ -13,6 +14,12 @@ template <void (*Handler)(CPageContext&)> void OnPage(CPageContext& page, const 
     Handler(page);
 }
 
+// A lookup command, with the prefix, help entry and texts of its row.
+template <void (*Handler)(CPageContext&, const LookupTexts&)>
+void Lookup(CPageContext& page, const CommandRow& row) {
+    Handler(page, LookupTexts{row.linkPrefix, row.helpEntry, row.captionId, row.listTextId});
+}
+
 } // namespace
 
 const std::vector<CommandRow>& CommandTable() {
@@ -22,29 +29,31 @@ const std::vector<CommandRow>& CommandTable() {
         {"CONFIG", kMenuConfig, kStatusConfig, "config.htm", "F0", "", "SYSTEM:HelpHome",
          OnPage<RunConfigCommand>},
         {"BOOK", kMenuBook, kStatusBook, "book.htm", "E0", "BOOK:", "SYSTEM:HelpBook",
-         RunGenericLookupCommand, kLookupBook, kLookupAtOneOrMore},
+         Lookup<RunGenericLookupCommand>, kLookupBook, kLookupAtOneOrMore},
         {"CONVERT", kMenuConvert, kStatusConvert, "convert.htm", "D0", "", "SYSTEM:HelpUnits",
          RunConvertCommand},
         {"CURRENCY", kMenuCurrency, kStatusCurrency, "currency.htm", "C0",
          "CURRENCY:", "SYSTEM:HelpCurrency", RunCurrencyCommand},
         {"EMAIL", kMenuEmail, kStatusEmail, "email.htm", "B0", "EMAIL:", "SYSTEM:HelpEmail",
-         RunEmailCommand},
+         Lookup<RunEmailCommand>},
         {"ISBN", kMenuIsbn, kStatusIsbn, "isbn.htm", "A0", "ISBN:", "SYSTEM:HelpISBN",
-         RunIsbnCommand},
+         Lookup<RunIsbnCommand>},
         {"MOVIE", kMenuMovie, kStatusMovie, "movie.htm", "90", "MOVIE:", "SYSTEM:HelpMovie",
-         RunGenericLookupCommand, kLookupMovie, kLookupAtOneOrMore},
+         Lookup<RunGenericLookupCommand>, kLookupMovie, kLookupAtOneOrMore},
         {"MUSIC", kMenuMusic, kStatusMusic, "music.htm", "80", "MUSIC:", "SYSTEM:HelpMusic",
-         RunGenericLookupCommand, kLookupMusic, kLookupAtOneOrMore},
+         Lookup<RunGenericLookupCommand>, kLookupMusic, kLookupAtOneOrMore},
         {"OTHER", kMenuOther, kStatusOther, "other.htm", "70", "OTHER:", "SYSTEM:HelpOther",
-         RunGenericLookupCommand, kLookupUsingSelection, kLookupDoOneOf},
+         Lookup<RunGenericLookupCommand>, kLookupUsingSelection, kLookupDoOneOf},
         {"SEARCH", kMenuSearch, kStatusSearch, "search.htm", "65", "SEARCH:", "SYSTEM:HelpSearch",
-         RunGenericLookupCommand, kLookupSearchFor, kLookupAtOneOrMore},
+         Lookup<RunGenericLookupCommand>, kLookupSearchFor, kLookupAtOneOrMore},
         {"STOCK", kMenuStock, kStatusStock, "stock.htm", "60", "STOCK:", "SYSTEM:HelpStock",
-         RunStockCommand},
+         Lookup<RunStockCommand>},
         {"TRANSLATE", kMenuTranslate, kStatusTranslate, "translate.htm", "50",
-         "TRANSLATE:", "SYSTEM:HelpTranslate", RunTranslateCommand},
-        {"UPC", kMenuUpc, kStatusUpc, "upc.htm", "40", "UPC:", "SYSTEM:HelpUPC", RunUpcCommand},
-        {"URL", kMenuUrl, kStatusUrl, "url.htm", "30", "URL:", "SYSTEM:HelpURL", RunUrlCommand},
+         "TRANSLATE:", "SYSTEM:HelpTranslate", Lookup<RunTranslateCommand>},
+        {"UPC", kMenuUpc, kStatusUpc, "upc.htm", "40", "UPC:", "SYSTEM:HelpUPC",
+         Lookup<RunUpcCommand>},
+        {"URL", kMenuUrl, kStatusUrl, "url.htm", "30", "URL:", "SYSTEM:HelpURL",
+         Lookup<RunUrlCommand>},
     };
     return table;
 }

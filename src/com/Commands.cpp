@@ -6,12 +6,5 @@ namespace tandrel {
 
 void RunConvertCommand(CPageContext&, const CommandRow&) {}
 void RunCurrencyCommand(CPageContext&, const CommandRow&) {}
-void RunEmailCommand(CPageContext&, const CommandRow&) {}
-void RunIsbnCommand(CPageContext&, const CommandRow&) {}
-void RunGenericLookupCommand(CPageContext&, const CommandRow&) {}
-void RunStockCommand(CPageContext&, const CommandRow&) {}
-void RunTranslateCommand(CPageContext&, const CommandRow&) {}
-void RunUpcCommand(CPageContext&, const CommandRow&) {}
-void RunUrlCommand(CPageContext&, const CommandRow&) {}
 
 } // namespace tandrel

@@ -264,7 +264,7 @@ std::int32_t CMemoryUserInterface::SystemMetric(Metric metric) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// CMemoryProcesses, CMemoryMail, CMemoryDialogs
+// CMemoryProcesses, CMemoryMail
 
 std::optional<std::string> CMemoryProcesses::EnvironmentVariable(std::string_view name) {
     // The platform compares the names of environment variables without regard to case.
@@ -289,11 +289,6 @@ std::optional<std::uint32_t> CMemoryMail::SendMapiMail(const MapiMail& mail) {
     if (result)
         sent.push_back(mail);
     return result;
-}
-
-int CMemoryDialogs::ShowAboutBox() {
-    int shown = aboutBoxesShown++;
-    return shown < static_cast<int>(aboutAnswers.size()) ? aboutAnswers[shown] : kIdCancel;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -322,7 +317,6 @@ Platform CMemoryPlatform::View(IFileSystem* otherFiles) {
     view.locale = &locale;
     view.processes = &processes;
     view.mail = &mail;
-    view.dialogs = &dialogs;
     return view;
 }
 

@@ -157,15 +157,6 @@ public:
     std::optional<std::uint32_t> result; ///< none: there is no Simple MAPI
 };
 
-/// Dialogs answered from a list, in order; once it is used up, every dialog is cancelled.
-class CMemoryDialogs : public IDialogs {
-public:
-    int ShowAboutBox() override;
-
-    std::vector<int> aboutAnswers;
-    int aboutBoxesShown = 0;
-};
-
 /// Text conversion with Windows-1252 as the ANSI code page, and the portable message formatter.
 class CWindows1252Text : public IText {
 public:
@@ -194,7 +185,6 @@ public:
     CMemoryLocale locale;
     CMemoryProcesses processes;
     CMemoryMail mail;
-    CMemoryDialogs dialogs;
 
     /// The platform view of this object, with an optional other file system.
     Platform View(IFileSystem* otherFiles = nullptr);

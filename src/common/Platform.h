@@ -125,9 +125,13 @@ enum MessageStyle : std::uint32_t {
     kMbIconQuestion = 0x20,
     kMbIconExclamation = 0x30,
     kMbIconAsterisk = 0x40,
+    kMbYesNo = 0x4,
+    kMbDefaultButton2 = 0x100,
 };
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
 
 /// The system metrics the window cascade reads, with the platform's numbers.
 enum class Metric : std::int32_t {
@@ -235,16 +239,6 @@ public:
 };
 
 // ---------------------------------------------------------------------------------------------
-// The system's own dialogs
-
-class IDialogs {
-public:
-    virtual ~IDialogs() = default;
-    /// Shows the about box modally, without owner; the id of the button that closed it.
-    virtual int ShowAboutBox() = 0;
-};
-
-// ---------------------------------------------------------------------------------------------
 
 /// The number held by up to four bytes of registry data, least significant first.
 std::uint32_t DwordFromBytes(std::string_view bytes);
@@ -259,7 +253,6 @@ struct Platform {
     ILocale* locale = nullptr;
     IProcesses* processes = nullptr;
     IMail* mail = nullptr;
-    IDialogs* dialogs = nullptr;
 };
 
 /// The platform installed for this process (or the innermost ScopedPlatform).

@@ -1,6 +1,6 @@
 #include "dialogs/AboutBox.h"
 
-#include "common/Platform.h"
+#include "dialogs/DialogHost.h"
 #include "runner/EntryRunner.h"
 
 namespace tandrel {
@@ -20,8 +20,7 @@ std::optional<std::string_view> AboutBoxEntry(int closedWith) {
 
 void RunConfigCommand(CPageContext& page) {
     // The page opens after the box is gone, never while it is showing.
-    if (std::optional<std::string_view> entry =
-            AboutBoxEntry(CurrentPlatform().dialogs->ShowAboutBox()))
+    if (std::optional<std::string_view> entry = AboutBoxEntry(CurrentDialogs().ShowAboutBox()))
         RunSystemEntry(page, *entry);
 }
 

@@ -11,3 +11,19 @@
 #define IDC_ABOUT_HELP 9
 #define IDC_ABOUT_CUSTOMIZATION 10
 #define IDC_ABOUT_HOME_PAGE 215
+
+// The lookup dialogs and their shared controls.
+#define IDB_TICKS 204
+#define IDD_ASK_ISBN 222
+#define IDD_ASK_UPC 224
+#define IDD_ASK_OTHER 226
+#define IDD_ASK_TRANSLATE 227
+#define IDD_ASK_EMAIL 228
+#define IDD_ASK_STOCK 230
+#define IDD_ASK_URL 232
+#define IDC_HELP_BUTTON 9
+#define IDC_TEXT_GROUP 202
+#define IDC_STATUS 208
+#define IDC_SITE_LIST 219
+#define IDC_TEXT 220
+#define IDC_LIST_LABEL 223

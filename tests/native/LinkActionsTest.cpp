@@ -8,6 +8,7 @@
 #include "config/ConfigParser.h"
 #include "config/LinkList.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/MemoryDialogs.h"
 #include "page/MemoryBrowser.h"
 #include "runner/EntryRunner.h"
 
@@ -308,8 +309,9 @@ TEST_F(LinkActions, SystemEntriesRunByExactNameInTheSharedHelpWindow) {
 }
 
 TEST_F(LinkActions, TheAboutBoxOpensThePageOfItsButtonAfterItClosed) {
-    scope.platform.dialogs.aboutAnswers = {kAboutHelp, kAboutOk, kAboutCustomization,
-                                           kAboutHomePage, kIdCancel};
+    CMemoryDialogs dialogs;
+    ScopedDialogHost installed(dialogs);
+    dialogs.aboutAnswers = {kAboutHelp, kAboutOk, kAboutCustomization, kAboutHomePage, kIdCancel};
     for (int run = 0; run < 5; ++run)
         RunConfigCommand(page);
     std::vector<std::u16string> opened;

@@ -5,6 +5,7 @@
 
 #include "common/MemoryPlatform.h"
 #include "common/win32/Win32Platform.h"
+#include "dialogs/MemoryDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,6 @@ private:
     Platform View() {
         Platform view = win32_.View();
         view.ui = &ui;
-        view.dialogs = &dialogs;
         ui.workArea = win32Ui_.GetWorkArea();
         return view;
     }
@@ -32,6 +32,7 @@ private:
     CWin32Platform win32_;
     CWin32UserInterface win32Ui_;
     ScopedPlatform installed_;
+    ScopedDialogHost dialogsInstalled_{dialogs};
 };
 
 } // namespace tandrel::test

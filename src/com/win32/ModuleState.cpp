@@ -45,9 +45,9 @@ BOOL CALLBACK InstallPlatform(PINIT_ONCE, PVOID, PVOID*) {
     // them, and nothing runs at unload.
     static CWin32Platform* platform = new CWin32Platform(moduleHandle);
     static CWin32Dialogs* dialogs = new CWin32Dialogs(moduleHandle);
-    Platform view = platform->View();
-    view.dialogs = dialogs;
-    CurrentPlatform() = view;
+    static ScopedDialogHost* installed = new ScopedDialogHost(*dialogs);
+    CurrentPlatform() = platform->View();
+    (void)installed;
     return TRUE;
 }
 

@@ -75,8 +75,7 @@ public:
     std::optional<std::string> InternationalCurrencySymbol() override;
 };
 
-/// The Win32 platform of one module, installed as the process's platform. Its dialogs come from
-/// the module's own dialog classes, which the module adds to the view.
+/// The Win32 platform of one module, installed as the process's platform.
 class CWin32Platform {
 public:
     explicit CWin32Platform(HMODULE module) : module_(module) {}

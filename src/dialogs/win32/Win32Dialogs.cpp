@@ -1,12 +1,17 @@
 #include "dialogs/win32/Win32Dialogs.h"
 
 #include "dialogs/win32/AboutDlg.h"
+#include "dialogs/win32/AskDlg.h"
 
 namespace tandrel {
 
 int CWin32Dialogs::ShowAboutBox() {
     CAboutDlg dialog;
     return static_cast<int>(dialog.DoModal(module_));
+}
+
+int CWin32Dialogs::ShowSiteList(SiteListRequest& request) {
+    return RunAskDialog(module_, request);
 }
 
 } // namespace tandrel

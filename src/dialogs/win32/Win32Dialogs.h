@@ -1,16 +1,17 @@
 // The module's dialogs on Windows, from the templates of the module that carries them.
 #pragma once
 
-#include "common/Platform.h"
+#include "dialogs/DialogHost.h"
 
 #include <windows.h>
 
 namespace tandrel {
 
-class CWin32Dialogs : public IDialogs {
+class CWin32Dialogs : public IDialogHost {
 public:
     explicit CWin32Dialogs(HMODULE module) : module_(module) {}
     int ShowAboutBox() override;
+    int ShowSiteList(SiteListRequest& request) override;
 
 private:
     HMODULE module_;

@@ -1,0 +1,34 @@
+// Where the commands show their dialogs: on Windows the module's dialog classes, in tests a host
+// that answers from a list. The commands decide; the host only shows and reports.
+#pragma once
+
+#include "dialogs/SiteListDialog.h"
+
+namespace tandrel {
+
+class IDialogHost {
+public:
+    virtual ~IDialogHost() = default;
+    /// The about box, modal and without owner; the id of the button that closed it.
+    virtual int ShowAboutBox() = 0;
+    /// A site-list dialog, modal and without owner; 1 (OK, the ticks made and request.text the
+    /// confirmed text), 2 (Cancel) or 9 (Help). The ticks stay in the entries whatever the end.
+    virtual int ShowSiteList(SiteListRequest& request) = 0;
+};
+
+/// The host installed for this process (or the innermost ScopedDialogHost).
+IDialogHost& CurrentDialogs();
+
+/// Installs a host for the lifetime of this object and restores the previous one after.
+class ScopedDialogHost {
+public:
+    explicit ScopedDialogHost(IDialogHost& host);
+    ~ScopedDialogHost();
+    ScopedDialogHost(const ScopedDialogHost&) = delete;
+    ScopedDialogHost& operator=(const ScopedDialogHost&) = delete;
+
+private:
+    IDialogHost* previous_;
+};
+
+} // namespace tandrel

@@ -1,0 +1,43 @@
+// Dialogs answered from lists, in order, as a user would answer them; for native tests and the
+// command-line tool. No window is ever shown. Once a list is used up, every dialog is cancelled.
+#pragma once
+
+#include "dialogs/DialogHost.h"
+
+#include <string>
+#include <vector>
+
+namespace tandrel {
+
+/// What the user does in one site-list dialog: type into the edit box, double-click entries by
+/// their label, then press a button. A refused OK leaves the dialog open for the next answer.
+struct SiteListAnswer {
+    std::optional<std::u16string> type;
+    std::vector<std::u16string> toggle;
+    int press = 1;
+};
+
+/// A site-list dialog as it opened.
+struct ShownSiteList {
+    int templateId = 0;
+    std::optional<std::u16string> text;
+    std::vector<std::pair<std::u16string, bool>> items; ///< label and tick
+    int captionId = 0;
+    int labelId = 0;
+};
+
+class CMemoryDialogs : public IDialogHost {
+public:
+    int ShowAboutBox() override;
+    int ShowSiteList(SiteListRequest& request) override;
+
+    std::vector<int> aboutAnswers;
+    int aboutBoxesShown = 0;
+    std::vector<SiteListAnswer> siteListAnswers;
+    std::vector<ShownSiteList> siteListsShown;
+
+private:
+    std::size_t nextSiteListAnswer_ = 0;
+};
+
+} // namespace tandrel

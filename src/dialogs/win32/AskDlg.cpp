@@ -1,0 +1,104 @@
+#include "dialogs/win32/AskDlg.h"
+
+#include "common/Messages.h"
+#include "common/TextConversion.h"
+#include "resources/StringIds.h"
+
+namespace tandrel {
+
+namespace {
+constexpr int kEditBoxBytes = 1024;
+} // namespace
+
+template <int TemplateId> BOOL CAskDlg<TemplateId>::OnInitDialog() {
+    HWND dialog = this->Window();
+    // The edit box and the texts work in the ANSI code page, as the dialog reads them back.
+    if (request_.text)
+        SetDlgItemTextA(dialog, IDC_TEXT, WideToAnsi(*request_.text).c_str());
+    siteList_.Init(dialog);
+    if (request_.captionId)
+        SetDlgItemTextA(dialog, IDC_TEXT_GROUP, LoadText(request_.captionId).c_str());
+    if (request_.labelId)
+        SetDlgItemTextA(dialog, IDC_LIST_LABEL, LoadText(request_.labelId).c_str());
+    return TRUE;
+}
+
+template <int TemplateId> BOOL CAskDlg<TemplateId>::OnCommand(int id) {
+    switch (id) {
+    case IDOK:
+        OnOk();
+        return TRUE;
+    case IDCANCEL:
+    case IDC_HELP_BUTTON:
+        this->End(id);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+template <int TemplateId> BOOL CAskDlg<TemplateId>::OnNotify(const NMHDR& header) {
+    if (header.idFrom != IDC_SITE_LIST)
+        return FALSE;
+    switch (header.code) {
+    case LVN_ITEMCHANGED:
+        siteList_.OnItemChanged(this->Window(), reinterpret_cast<const NMLISTVIEW&>(header));
+        return TRUE;
+    case NM_DBLCLK:
+        siteList_.OnDoubleClick(this->Window());
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+template <int TemplateId> void CAskDlg<TemplateId>::OnOk() {
+    std::u16string text;
+    if (request_.text) {
+        char typed[kEditBoxBytes] = {};
+        if (GetDlgItemTextA(this->Window(), IDC_TEXT, typed, kEditBoxBytes) > 0)
+            text = AnsiToWide(typed);
+    }
+    OkOutcome outcome = CheckOk(request_, model_, text);
+    if (outcome.accepted) {
+        if (request_.text)
+            request_.text = text;
+        this->End(IDOK);
+        return;
+    }
+    SetFocus(this->Control(outcome.focusControl));
+    ShowMessageId(reinterpret_cast<WindowHandle>(this->Window()), outcome.messageId,
+                  ids::kProductName, MB_ICONEXCLAMATION | MB_OK);
+}
+
+namespace {
+
+template <int TemplateId> int Run(HMODULE module, SiteListRequest& request) {
+    CAskDlg<TemplateId> dialog(module, request);
+    return static_cast<int>(dialog.DoModal(module));
+}
+
+} // namespace
+
+int RunAskDialog(HMODULE module, SiteListRequest& request) {
+    switch (request.templateId) {
+    case IDD_ASK_ISBN:
+        return Run<IDD_ASK_ISBN>(module, request);
+    case IDD_ASK_UPC:
+        return Run<IDD_ASK_UPC>(module, request);
+    case IDD_ASK_OTHER:
+        return Run<IDD_ASK_OTHER>(module, request);
+    case IDD_ASK_TRANSLATE:
+        return Run<IDD_ASK_TRANSLATE>(module, request);
+    case IDD_ASK_EMAIL:
+        return Run<IDD_ASK_EMAIL>(module, request);
+    case IDD_ASK_STOCK:
+        return Run<IDD_ASK_STOCK>(module, request);
+    case IDD_ASK_URL:
+        return Run<IDD_ASK_URL>(module, request);
+    default:
+        return -1;
+    }
+}
+
+} // namespace tandrel

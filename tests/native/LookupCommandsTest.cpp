@@ -1,0 +1,177 @@
+// The lookup commands with their dialogs answered from a list: the text they prepare, what OK,
+// Cancel and Help do, the checks of the confirmed text, and the question before translating.
+#include "TestPlatform.h"
+
+#include "com/CommandTable.h"
+#include "config/ConfigPath.h"
+#include "config/SelectionMemory.h"
+#include "dialogs/LookupCommands.h"
+#include "dialogs/MemoryDialogs.h"
+#include "page/MemoryBrowser.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tandrel {
+namespace {
+
+class LookupCommands : public ::testing::Test {
+protected:
+    LookupCommands() {
+        scope.platform.files.Files()[ConfigFilePath()].bytes =
+            "[ISBN:A]\nshortDescription=Shop A\nurl=a?q=!S\ndefaultSelected=y\n"
+            "[ISBN:B]\nshortDescription=Shop B\nurl=b?q=!S\n"
+            "[UPC:A]\nshortDescription=Shop A\nurl=u?q=!S\n"
+            "[STOCK:A]\nshortDescription=Quotes\nurl=s?q=!S\n"
+            "[BOOK:A]\nshortDescription=Books\nurl=k?q=!S\n"
+            "[TRANSLATE:A]\nshortDescription=Into French\nhref=t\nwindowName=_top\n";
+        top->href = u"https://www.example.org/page.html";
+        top->hostName = u"www.example.org";
+    }
+    void Run(std::string_view keyword, std::u16string selection) {
+        top->selection = SelectionText{std::move(selection), u""};
+        CPageContext page;
+        ASSERT_EQ(page.Load(top), kOk);
+        const auto& table = CommandTable();
+        auto row = std::find_if(table.begin(), table.end(),
+                                [&](const CommandRow& r) { return r.keyword == keyword; });
+        row->handler(page, *row);
+    }
+    std::vector<std::u16string> Opened() {
+        std::vector<std::u16string> addresses;
+        for (const BrowserEvent& event : top->Log()->events)
+            if (event.kind == BrowserEvent::kOpen)
+                addresses.push_back(event.address);
+        return addresses;
+    }
+    std::vector<std::string> Messages() {
+        std::vector<std::string> texts;
+        for (const auto& box : scope.platform.ui.messageBoxes)
+            texts.push_back(box.text);
+        return texts;
+    }
+
+    test::MemoryPlatformScope scope;
+    CMemoryDialogs dialogs;
+    ScopedDialogHost installed{dialogs};
+    std::shared_ptr<CMemoryWindow> top = std::make_shared<CMemoryWindow>();
+};
+
+TEST_F(LookupCommands, EachCommandPreparesItsText) {
+    const struct {
+        std::string_view keyword;
+        std::u16string_view selection;
+        std::optional<std::u16string> shown;
+        int templateId;
+    } cases[] = {
+        {"ISBN", u"ISBN 0-306-40615-2", u"0306406152", IDD_ASK_ISBN},
+        {"ISBN", u"EAN 9780306406157", u"0306406152", IDD_ASK_ISBN},
+        {"ISBN", u"  no  code\r\n ", u"no code", IDD_ASK_ISBN},
+        {"UPC", u"03600029145", u"036000291452", IDD_ASK_UPC},
+        {"STOCK", u"Acme Widgets Inc. (ACME)", u"ACME", IDD_ASK_STOCK},
+        {"STOCK", u"Microsoft", u"", IDD_ASK_STOCK},
+        {"BOOK", u"two  words\r\n", u"two words", IDD_ASK_OTHER},
+        {"BOOK", u"item 0 36000 29145 2", u"036000291452", IDD_ASK_OTHER},
+        {"EMAIL", u"x", std::nullopt, IDD_ASK_EMAIL},
+        {"URL", u"x", std::nullopt, IDD_ASK_URL},
+    };
+    for (const auto& c : cases) {
+        dialogs.siteListsShown.clear();
+        Run(c.keyword, std::u16string(c.selection));
+        ASSERT_EQ(dialogs.siteListsShown.size(), 1u) << c.keyword;
+        EXPECT_EQ(dialogs.siteListsShown[0].text, c.shown) << c.keyword;
+        EXPECT_EQ(dialogs.siteListsShown[0].templateId, c.templateId) << c.keyword;
+    }
+    EXPECT_EQ(dialogs.siteListsShown[0].captionId, 0);
+    Run("MOVIE", u"x");
+    EXPECT_EQ(dialogs.siteListsShown.back().captionId, ids::kLookupMovie);
+    EXPECT_EQ(dialogs.siteListsShown.back().labelId, ids::kLookupAtOneOrMore);
+}
+
+TEST_F(LookupCommands, OkSavesEveryTickTakesTheTextAndOpensTheTickedSites) {
+    dialogs.siteListAnswers = {{u"0-8044-2957-x", {u"Shop B"}, kIdOk}};
+    Run("ISBN", u"nothing");
+    EXPECT_EQ(Opened(), (std::vector<std::u16string>{u"a?q=080442957X", u"b?q=080442957X"}));
+    EXPECT_EQ(ReadRememberedChoice("ISBN:A"), true);
+    EXPECT_EQ(ReadRememberedChoice("ISBN:B"), true);
+
+    // The next run starts with the saved ticks.
+    dialogs.siteListAnswers.push_back({std::nullopt, {u"Shop A"}, kIdOk});
+    Run("ISBN", u"0306406152");
+    EXPECT_EQ(dialogs.siteListsShown.back().items[1].second, true);
+    EXPECT_EQ(ReadRememberedChoice("ISBN:A"), false) << "unticked entries are saved too";
+}
+
+TEST_F(LookupCommands, RefusedOkKeepsTheDialogAndCancelOrHelpSaveNothing) {
+    dialogs.siteListAnswers = {{u"not a code", {}, kIdOk},
+                               {u"0306406152", {u"Shop A"}, kIdOk},
+                               {std::nullopt, {}, kIdCancel}};
+    Run("ISBN", u"x");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"The ISBN number is not valid.",
+                                                    "No site or action chosen.\nYou must choose "
+                                                    "at least one site or action for something "
+                                                    "to happen."}));
+    EXPECT_TRUE(Opened().empty());
+    EXPECT_FALSE(ReadRememberedChoice("ISBN:A")) << "Cancel saves nothing";
+
+    dialogs.siteListAnswers.push_back({std::nullopt, {u"Shop B"}, IDC_HELP_BUTTON});
+    Run("ISBN", u"x");
+    EXPECT_FALSE(ReadRememberedChoice("ISBN:B")) << "Help saves nothing";
+    ASSERT_EQ(Opened().size(), 1u);
+    EXPECT_NE(Opened()[0].find(u"HelpISBN.htm"), std::u16string::npos);
+}
+
+TEST_F(LookupCommands, ConfirmedTextsAreCheckedPerCommand) {
+    const struct {
+        std::string_view keyword;
+        std::u16string_view typed;
+        std::u16string_view opened; ///< empty: refused with message
+        std::string_view message;
+    } cases[] = {
+        {"UPC", u"36000291452", u"u?q=036000291452", ""},
+        {"UPC", u"036000291452", u"u?q=036000291452", ""},
+        {"UPC", u"03600029145", u"", "The UPC number is not valid."},
+        {"STOCK", u" \tibm \r\n", u"s?q=ibm", ""},
+        {"STOCK", u"  ", u"", "A stock symbol, such as MSFT, is required."},
+        {"BOOK", u"", u"k?q=", ""},
+    };
+    for (const auto& c : cases) {
+        top->Log()->events.clear();
+        scope.platform.ui.messageBoxes.clear();
+        dialogs.siteListAnswers.push_back({std::u16string(c.typed), {}, kIdOk});
+        if (c.opened.empty())
+            dialogs.siteListAnswers.push_back({std::nullopt, {}, kIdCancel});
+        Run(c.keyword, u"");
+        if (c.opened.empty()) {
+            EXPECT_TRUE(Opened().empty()) << c.keyword;
+            EXPECT_EQ(Messages(), std::vector<std::string>{std::string(c.message)});
+        } else {
+            EXPECT_EQ(Opened(), std::vector<std::u16string>{std::u16string(c.opened)});
+        }
+    }
+}
+
+TEST_F(LookupCommands, TranslatingAPageWithoutADotAsksFirst) {
+    top->hostName = u"intranet";
+    scope.platform.ui.messageBoxAnswer = kIdNo;
+    Run("TRANSLATE", u"");
+    ASSERT_EQ(scope.platform.ui.messageBoxes.size(), 1u);
+    EXPECT_EQ(scope.platform.ui.messageBoxes[0].style,
+              kMbIconExclamation | kMbYesNo | kMbDefaultButton2);
+    EXPECT_EQ(scope.platform.ui.messageBoxes[0].owner, CMemoryUserInterface::kDesktop);
+    EXPECT_TRUE(dialogs.siteListsShown.empty()) << "No ends the command";
+
+    scope.platform.ui.messageBoxAnswer = kIdYes;
+    dialogs.siteListAnswers = {{std::nullopt, {}, kIdOk}};
+    Run("TRANSLATE", u"");
+    EXPECT_EQ(dialogs.siteListsShown.size(), 1u);
+    top->hostName = u"192.168.0.1";
+    Run("TRANSLATE", u"");
+    EXPECT_EQ(scope.platform.ui.messageBoxes.size(), 2u) << "a host with a dot is not asked about";
+}
+
+} // namespace
+} // namespace tandrel
