@@ -48,7 +48,12 @@ stored() { # stored NAME VALUE: the remembered choice of an entry
 # Each dialog as it opens: caption, the group box and label of its template, the prepared text.
 book_label='At one or more of the following\n(Double-click on sites or actions to select them)'
 while IFS='|' read -r menu selection group label text; do
-    [ -n "$shots" ] && set -- --screenshot "$(wine_path "$shots")" || set --
+    set --
+    if [ -n "$shots" ]; then
+        dir="$shots/$(printf '%s' "$menu" | tr -cd 'A-Za-z')"
+        mkdir -p "$dir"
+        set -- --screenshot "$(wine_path "$dir")"
+    fi
     run "$menu" https://www.example.org/shop.html "$selection" --answer "press:Cancel" "$@"
     has 'dialog "Veltrane Tandrel"'
     [ -n "$group" ] && has "control 202 \"$group\""
