@@ -2,6 +2,7 @@
 
 #include "com/Commands.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/CurrencyCommand.h"
 #include "dialogs/LookupCommands.h"
 #include "resources/StringIds.h"
 
@@ -20,6 +21,10 @@ void Lookup(CPageContext& page, const CommandRow& row) {
     Handler(page, LookupTexts{row.linkPrefix, row.helpEntry, row.captionId, row.listTextId});
 }
 
+void Currency(CPageContext& page, const CommandRow& row) {
+    RunCurrencyCommand(page, row.linkPrefix, row.helpEntry);
+}
+
 } // namespace
 
 const std::vector<CommandRow>& CommandTable() {
@@ -33,7 +38,7 @@ const std::vector<CommandRow>& CommandTable() {
         {"CONVERT", kMenuConvert, kStatusConvert, "convert.htm", "D0", "", "SYSTEM:HelpUnits",
          RunConvertCommand},
         {"CURRENCY", kMenuCurrency, kStatusCurrency, "currency.htm", "C0",
-         "CURRENCY:", "SYSTEM:HelpCurrency", RunCurrencyCommand},
+         "CURRENCY:", "SYSTEM:HelpCurrency", Currency},
         {"EMAIL", kMenuEmail, kStatusEmail, "email.htm", "B0", "EMAIL:", "SYSTEM:HelpEmail",
          Lookup<RunEmailCommand>},
         {"ISBN", kMenuIsbn, kStatusIsbn, "isbn.htm", "A0", "ISBN:", "SYSTEM:HelpISBN",

@@ -5,6 +5,5 @@
 namespace tandrel {
 
 void RunConvertCommand(CPageContext&, const CommandRow&) {}
-void RunCurrencyCommand(CPageContext&, const CommandRow&) {}
 
 } // namespace tandrel

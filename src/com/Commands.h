@@ -8,6 +8,5 @@
 namespace tandrel {
 
 void RunConvertCommand(CPageContext& page, const CommandRow& row);
-void RunCurrencyCommand(CPageContext& page, const CommandRow& row);
 
 } // namespace tandrel

@@ -11,6 +11,7 @@ class CNoDialogs : public IDialogHost {
 public:
     int ShowAboutBox() override { return kIdCancel; }
     int ShowSiteList(SiteListRequest&) override { return kIdCancel; }
+    int ShowCurrency(CurrencyRequest&) override { return kIdCancel; }
 };
 
 CNoDialogs noDialogs;

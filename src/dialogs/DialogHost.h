@@ -6,6 +6,8 @@
 
 namespace tandrel {
 
+struct CurrencyRequest;
+
 class IDialogHost {
 public:
     virtual ~IDialogHost() = default;
@@ -14,6 +16,9 @@ public:
     /// A site-list dialog, modal and without owner; 1 (OK, the ticks made and request.text the
     /// confirmed text), 2 (Cancel) or 9 (Help). The ticks stay in the entries whatever the end.
     virtual int ShowSiteList(SiteListRequest& request) = 0;
+    /// The currency dialog; 1 (OK: request holds the amount as typed and the two currencies
+    /// chosen), 2 or 9. The ticks stay in the entries whatever the end.
+    virtual int ShowCurrency(CurrencyRequest& request) = 0;
 };
 
 /// The host installed for this process (or the innermost ScopedDialogHost).

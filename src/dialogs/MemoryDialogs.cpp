@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/TextConversion.h"
+#include "dialogs/CurrencyCommand.h"
 #include "resources/StringIds.h"
 
 namespace tandrel {
@@ -52,6 +53,36 @@ int CMemoryDialogs::ShowSiteList(SiteListRequest& request) {
         if (outcome.accepted) {
             if (request.text)
                 request.text = text;
+            return kIdOk;
+        }
+        ShowMessageId(0, outcome.messageId, ids::kProductName, kMbIconExclamation);
+    }
+    return kIdCancel;
+}
+
+int CMemoryDialogs::ShowCurrency(CurrencyRequest& request) {
+    CSiteListModel model(*request.links);
+    model.Init();
+    auto code = [](const CCurrency* currency) {
+        return currency ? std::string(currency->code) : std::string();
+    };
+    currenciesShown.push_back({request.amount, code(request.from), code(request.to)});
+    std::u16string amount = request.amount;
+    while (nextCurrencyAnswer_ < currencyAnswers.size()) {
+        const CurrencyAnswer& answer = currencyAnswers[nextCurrencyAnswer_++];
+        if (answer.type)
+            amount = EditBoxText(*answer.type);
+        if (answer.from)
+            request.from = FindCurrency(*answer.from);
+        if (answer.to)
+            request.to = FindCurrency(*answer.to);
+        for (const std::u16string& label : answer.toggle)
+            Toggle(model, label);
+        if (answer.press != kIdOk)
+            return answer.press;
+        OkOutcome outcome = CheckCurrencyOk(model, amount);
+        if (outcome.accepted) {
+            request.amount = amount;
             return kIdOk;
         }
         ShowMessageId(0, outcome.messageId, ids::kProductName, kMbIconExclamation);

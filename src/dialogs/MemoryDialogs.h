@@ -17,6 +17,23 @@ struct SiteListAnswer {
     int press = 1;
 };
 
+/// What the user does in the currency dialog: type an amount, choose currencies by code,
+/// double-click sites, press a button.
+struct CurrencyAnswer {
+    std::optional<std::u16string> type;
+    std::optional<std::string> from;
+    std::optional<std::string> to;
+    std::vector<std::u16string> toggle;
+    int press = 1;
+};
+
+/// The currency dialog as it opened.
+struct ShownCurrency {
+    std::u16string amount;
+    std::string from;
+    std::string to;
+};
+
 /// A site-list dialog as it opened.
 struct ShownSiteList {
     int templateId = 0;
@@ -30,14 +47,18 @@ class CMemoryDialogs : public IDialogHost {
 public:
     int ShowAboutBox() override;
     int ShowSiteList(SiteListRequest& request) override;
+    int ShowCurrency(CurrencyRequest& request) override;
 
     std::vector<int> aboutAnswers;
     int aboutBoxesShown = 0;
     std::vector<SiteListAnswer> siteListAnswers;
     std::vector<ShownSiteList> siteListsShown;
+    std::vector<CurrencyAnswer> currencyAnswers;
+    std::vector<ShownCurrency> currenciesShown;
 
 private:
     std::size_t nextSiteListAnswer_ = 0;
+    std::size_t nextCurrencyAnswer_ = 0;
 };
 
 } // namespace tandrel

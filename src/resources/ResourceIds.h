@@ -27,3 +27,14 @@
 #define IDC_SITE_LIST 219
 #define IDC_TEXT 220
 #define IDC_LIST_LABEL 223
+
+// The conversion dialogs.
+#define IDD_ASK_CURRENCY 229
+#define IDD_ASK_CONVERT 231
+#define IDC_FROM_CURRENCY 203
+#define IDC_TO_CURRENCY 204
+#define IDC_CATEGORY 206
+#define IDC_CALCULATE 207
+#define IDC_RESULT 208
+#define IDC_FROM_UNIT 209
+#define IDC_TO_UNIT 210

@@ -1,13 +1,9 @@
 // The lookup commands with their dialogs answered from a list: the text they prepare, what OK,
 // Cancel and Help do, the checks of the confirmed text, and the question before translating.
-#include "TestPlatform.h"
+#include "CommandFixture.h"
 
-#include "com/CommandTable.h"
-#include "config/ConfigPath.h"
 #include "config/SelectionMemory.h"
 #include "dialogs/LookupCommands.h"
-#include "dialogs/MemoryDialogs.h"
-#include "page/MemoryBrowser.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 
@@ -18,46 +14,16 @@
 namespace tandrel {
 namespace {
 
-class LookupCommands : public ::testing::Test {
+class LookupCommands : public test::CommandFixture {
 protected:
-    LookupCommands() {
-        scope.platform.files.Files()[ConfigFilePath()].bytes =
-            "[ISBN:A]\nshortDescription=Shop A\nurl=a?q=!S\ndefaultSelected=y\n"
-            "[ISBN:B]\nshortDescription=Shop B\nurl=b?q=!S\n"
-            "[UPC:A]\nshortDescription=Shop A\nurl=u?q=!S\n"
-            "[STOCK:A]\nshortDescription=Quotes\nurl=s?q=!S\n"
-            "[BOOK:A]\nshortDescription=Books\nurl=k?q=!S\n"
-            "[TRANSLATE:A]\nshortDescription=Into French\nhref=t\nwindowName=_top\n";
-        top->href = u"https://www.example.org/page.html";
-        top->hostName = u"www.example.org";
+    LookupCommands()
+        : CommandFixture("[ISBN:A]\nshortDescription=Shop A\nurl=a?q=!S\ndefaultSelected=y\n"
+                         "[ISBN:B]\nshortDescription=Shop B\nurl=b?q=!S\n"
+                         "[UPC:A]\nshortDescription=Shop A\nurl=u?q=!S\n"
+                         "[STOCK:A]\nshortDescription=Quotes\nurl=s?q=!S\n"
+                         "[BOOK:A]\nshortDescription=Books\nurl=k?q=!S\n"
+                         "[TRANSLATE:A]\nshortDescription=Into French\nhref=t\nwindowName=_top\n") {
     }
-    void Run(std::string_view keyword, std::u16string selection) {
-        top->selection = SelectionText{std::move(selection), u""};
-        CPageContext page;
-        ASSERT_EQ(page.Load(top), kOk);
-        const auto& table = CommandTable();
-        auto row = std::find_if(table.begin(), table.end(),
-                                [&](const CommandRow& r) { return r.keyword == keyword; });
-        row->handler(page, *row);
-    }
-    std::vector<std::u16string> Opened() {
-        std::vector<std::u16string> addresses;
-        for (const BrowserEvent& event : top->Log()->events)
-            if (event.kind == BrowserEvent::kOpen)
-                addresses.push_back(event.address);
-        return addresses;
-    }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const auto& box : scope.platform.ui.messageBoxes)
-            texts.push_back(box.text);
-        return texts;
-    }
-
-    test::MemoryPlatformScope scope;
-    CMemoryDialogs dialogs;
-    ScopedDialogHost installed{dialogs};
-    std::shared_ptr<CMemoryWindow> top = std::make_shared<CMemoryWindow>();
 };
 
 TEST_F(LookupCommands, EachCommandPreparesItsText) {

@@ -2,6 +2,7 @@
 
 #include "dialogs/win32/AboutDlg.h"
 #include "dialogs/win32/AskDlg.h"
+#include "dialogs/win32/CurrencyDlg.h"
 
 namespace tandrel {
 
@@ -12,6 +13,11 @@ int CWin32Dialogs::ShowAboutBox() {
 
 int CWin32Dialogs::ShowSiteList(SiteListRequest& request) {
     return RunAskDialog(module_, request);
+}
+
+int CWin32Dialogs::ShowCurrency(CurrencyRequest& request) {
+    CAskCurrencyDlg dialog(module_, request);
+    return static_cast<int>(dialog.DoModal(module_));
 }
 
 } // namespace tandrel

@@ -12,6 +12,7 @@ public:
     explicit CWin32Dialogs(HMODULE module) : module_(module) {}
     int ShowAboutBox() override;
     int ShowSiteList(SiteListRequest& request) override;
+    int ShowCurrency(CurrencyRequest& request) override;
 
 private:
     HMODULE module_;
