@@ -90,5 +90,19 @@ expect "find context-upc, short code" "036000291452" "$("$tool" find context-upc
 expect_status "find, unknown kind" 2 "$tool" find isbn13 9780306406157
 expect_status "find, text for a page kind" 2 "$tool" find context-isbn 0306406152
 
+# Units: the table as loaded, and the amount, unit and answer of a selection.
+"$tool" units | grep -qx "	nautical miles (INTL)" || { echo "FAILED units lists nautical miles"; failures=$((failures + 1)); }
+expect "units, categories" "12" "$("$tool" units | grep -vc "$(printf '^\t')")"
+printf '[UNIT:Own]\ncategory=Length\nten+0=spans,span\nten+1=decaspans\n' >"$work/units.ini"
+expect "units, own file" "$(printf 'length\n\tspans\n\tdecaspans')" "$("$tool" units --config "$work/units.ini")"
+expect "convert" "$(printf '5\tkilometres\tdistance')" "$("$tool" convert --selection "about 5 km from here")"
+expect "convert, no unit" "$(printf '1\t\t')" "$("$tool" convert --selection "1,234 km")"
+expect "convert, degree sign" "$(printf '20\tCelsius\ttemperature')" "$("$tool" convert --selection "20 °C")"
+expect "convert to miles" "5 kilometres = 3.10686 miles" "$("$tool" convert --selection 5km miles)"
+expect "convert, zero divisor" "Cannot calculate answer (Division by zero)" \
+    "$("$tool" convert --selection "0 mpg" litres/100Km)"
+expect_status "convert to another category" 2 "$tool" convert --selection 5km Celsius
+expect_status "convert without a unit" 2 "$tool" convert --selection 5 miles
+
 [ "$failures" -eq 0 ] && echo "tool page options: all passed"
 [ "$failures" -eq 0 ]

@@ -19,6 +19,13 @@ const std::vector<Subcommand>& AllSubcommands() {
         {"currency",
          "currency [page options]   the amount, from and to currency codes the page gives",
          RunCurrency},
+        {"units", "units [--config FILE]     the unit categories and their units, as loaded",
+         RunUnits},
+        {"convert",
+         "convert [page options] [TO-UNIT]\n"
+         "                            the amount, unit and category the selection gives; with\n"
+         "                            TO-UNIT (a unit of that category) the converted answer",
+         RunConvert},
         {"find",
          "find KIND [TEXT]          the code or symbol a recogniser finds in TEXT (default: the\n"
          "                            selection): isbn10, ean13, ean-to-isbn10, upc12, short-upc,\n"

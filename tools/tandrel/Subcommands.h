@@ -17,6 +17,8 @@ int RunSections(ToolContext& context);
 int RunLinks(ToolContext& context);
 int RunLint(ToolContext& context);
 int RunFind(ToolContext& context);
+int RunUnits(ToolContext& context);
+int RunConvert(ToolContext& context);
 
 struct Subcommand {
     const char* name;

@@ -1,0 +1,163 @@
+#include "conversions/Units.h"
+
+#include "common/Messages.h"
+#include "common/TextConversion.h"
+#include "config/ConfigLoader.h"
+#include "config/ConfigSection.h"
+#include "resources/StringIds.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+namespace tandrel {
+
+namespace {
+
+constexpr int kLowestPower = -18;
+constexpr int kHighestPower = 18;
+
+[[noreturn]] void ThrowDivisionByZero() {
+    throw std::range_error(LoadText(ids::kDivisionByZero));
+}
+
+bool IsZeroOrNan(double value) {
+    return value == 0.0 || std::isnan(value);
+}
+
+bool IsBlankOnly(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// "ten-18" ... "ten+18": the sign is always written, zero as "ten+0".
+const std::array<std::string, kHighestPower - kLowestPower + 1>& PowerKeys() {
+    static const auto keys = [] {
+        std::array<std::string, kHighestPower - kLowestPower + 1> made;
+        for (int power = kLowestPower; power <= kHighestPower; ++power) {
+            made[static_cast<std::size_t>(power - kLowestPower)] =
+                std::string("ten") + (power < 0 ? "-" : "+") + std::to_string(std::abs(power));
+        }
+        return made;
+    }();
+    return keys;
+}
+
+// a scaled by ten to the power, with the power of ten built by repeated multiplication and
+// divided by for negative powers: "ten-3" is a ÷ 1000, which differs from a × 0.001 in the last
+// bit for some a.
+double ScaledByPowerOfTen(double a, int power) {
+    double ten = 1.0;
+    for (int i = 0; i < std::abs(power); ++i)
+        ten *= 10.0;
+    if (power > 0)
+        return a * ten;
+    if (power < 0)
+        return a / ten;
+    return a;
+}
+
+} // namespace
+
+double CUnit::ToReference(double value) const {
+    if (!invert_)
+        return value * scale_ + offset_;
+    if (IsZeroOrNan(value))
+        ThrowDivisionByZero();
+    return scale_ / value + offset_;
+}
+
+double CUnit::FromReference(double reference) const {
+    if (!invert_) {
+        if (IsZeroOrNan(scale_))
+            ThrowDivisionByZero();
+        return (reference - offset_) / scale_;
+    }
+    double divisor = reference - offset_;
+    if (IsZeroOrNan(divisor))
+        ThrowDivisionByZero();
+    return scale_ / divisor;
+}
+
+void CUnitTable::Load(const CSectionList& sections) {
+    categories_.clear();
+    aliases_.clear();
+    longestAlias_ = 0;
+    for (const CConfigSection& section : sections) {
+        if (!section.HasValue("category"))
+            continue;
+        std::string name = AsciiLower(section.GetString("category", ""));
+        CUnitCategory& category = categories_.try_emplace(name, name).first->second;
+        double a = section.GetDouble("a", 1.0);
+        double b = section.GetDouble("b", 0.0);
+        bool invert = section.GetBool("invert", false);
+        for (int power = kLowestPower; power <= kHighestPower; ++power) {
+            const std::string& key = PowerKeys()[static_cast<std::size_t>(power - kLowestPower)];
+            if (section.HasValue(key))
+                AddLine(category, section.GetString(key, ""), ScaledByPowerOfTen(a, power), b,
+                        invert);
+        }
+    }
+}
+
+void CUnitTable::AddLine(CUnitCategory& category, std::string_view line, double scale,
+                         double offset, bool invert) {
+    std::size_t comma = line.find(',');
+    std::string_view first = line.substr(0, comma);
+    if (IsBlankOnly(first))
+        return;
+    const CUnit& unit =
+        category.units_.emplace_back(std::string(first), category, scale, offset, invert);
+    AddAlias(first, &unit);
+    // A comma that ends the line starts no further alias.
+    while (comma != std::string_view::npos && comma + 1 < line.size()) {
+        std::size_t start = comma + 1;
+        comma = line.find(',', start);
+        std::string_view alias = line.substr(start, comma - start);
+        if (!IsBlankOnly(alias))
+            AddAlias(alias, &unit);
+    }
+}
+
+void CUnitTable::AddAlias(std::string_view alias, const CUnit* unit) {
+    // An equal key goes after the equal keys already there, so the first added stays first.
+    aliases_.emplace(std::string(alias), unit);
+    longestAlias_ = std::max(longestAlias_, alias.size());
+}
+
+CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
+    // The aliases that start with a given text follow one another in the index, from its lower
+    // bound on; once none does, no longer start of the text can be an alias. So the walk stops
+    // after at most the longest alias, however long the text behind the amount is.
+    Match longest;
+    for (std::size_t length = 1; length <= text.size(); ++length) {
+        std::string_view start = text.substr(0, length);
+        // Of equal aliases, the lower bound is the first added.
+        auto it = aliases_.lower_bound(start);
+        if (it == aliases_.end() || it->first.compare(0, length, start) != 0)
+            break;
+        if (it->first.size() == length)
+            longest = {length, it->second};
+    }
+    return longest;
+}
+
+const CUnit* CUnitTable::FindUnit(std::string_view text) const {
+    // The longest start of the text that is an alias as written or lowered; at equal lengths the
+    // alias as written wins.
+    std::string lowered = AsciiLower(text.substr(0, std::min(text.size(), longestAlias_)));
+    Match asWritten = LongestAliasAtStart(text);
+    Match asLowered =
+        lowered == text.substr(0, lowered.size()) ? Match{} : LongestAliasAtStart(lowered);
+    return asWritten.length >= asLowered.length ? asWritten.unit : asLowered.unit;
+}
+
+CUnitTable LoadUnitTable() {
+    CSectionList sections;
+    LoadSections(sections, "UNIT:", false);
+    CUnitTable table;
+    table.Load(sections);
+    return table;
+}
+
+} // namespace tandrel

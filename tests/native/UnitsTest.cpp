@@ -1,0 +1,228 @@
+// The units table, unit recognition in a selection, conversions and the number format.
+#include "TestPlatform.h"
+
+#include "common/NumberFormat.h"
+#include "config/ConfigSection.h"
+#include "conversions/UnitRecognition.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+namespace tandrel {
+namespace {
+
+using Values = std::vector<std::pair<std::string, std::string>>;
+
+CSectionList Sections(const std::vector<Values>& sections) {
+    CSectionList list;
+    for (const Values& values : sections) {
+        CConfigSection& section = list.Append("UNIT:X");
+        for (const auto& [key, value] : values)
+            section.SetValue(key, value);
+    }
+    return list;
+}
+
+std::string NameOf(const CUnit* unit) {
+    return unit ? unit->GetName() : "none";
+}
+
+const CUnit& Unit(const CUnitTable& table, std::string_view alias) {
+    const CUnit* unit = table.FindUnit(alias);
+    if (!unit)
+        throw std::logic_error("no unit " + std::string(alias));
+    return *unit;
+}
+
+TEST(NumberFormat, WritesPercentGWithThreeExponentDigits) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, std::string> cases[] = {
+        {0.00001, "1e-005"},
+        {2.5e7, "2.5e+007"},
+        {1234567, "1.23457e+006"},
+        {1234.5678, "1234.57"},
+        {99.9999999999999, "100"},
+        {-40, "-40"},
+        {0, "0"},
+        {-0.0, "-0"},
+        {0.0001, "0.0001"},
+        {0.00012345678, "0.000123457"},
+        {123456, "123456"},
+        {999999.5, "1e+006"},
+        {1e-300, "1e-300"},
+        {1e100, "1e+100"},
+        {3.10686, "3.10686"},
+        // Exact binary ties round to even, as an exact "%g" does, on every platform.
+        {1000.125, "1000.12"},
+        {1000.375, "1000.38"},
+        {inf, "inf"},
+        {-inf, "-inf"},
+        {std::nan(""), "nan"},
+        {-std::nan(""), "nan"}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(FormatGeneral(value), expected) << value;
+}
+
+TEST(UnitTable, LoadsTheStoredDefault) {
+    test::MemoryPlatformScope scope;
+    CUnitTable table = LoadUnitTable();
+    std::vector<std::string> categories;
+    for (const auto& [key, category] : table.Categories()) {
+        EXPECT_EQ(category.GetName(), key);
+        categories.push_back(key);
+    }
+    EXPECT_EQ(categories, (std::vector<std::string>{"angle", "area", "distance", "energy",
+                                                    "fuel consumption", "mass", "power", "pressure",
+                                                    "speed", "temperature", "time", "volume"}));
+    std::vector<std::string> distance;
+    for (const CUnit& unit : table.Categories().at("distance").Units()) {
+        EXPECT_EQ(&unit.GetCategory(), &table.Categories().at("distance"));
+        distance.push_back(unit.GetName());
+    }
+    EXPECT_EQ(distance,
+              (std::vector<std::string>{"Angstroms", "nanometres", "micrometres", "millimetres",
+                                        "centimetres", "metres", "kilometres", "miles", "yards",
+                                        "feet", "inches", "nautical miles (INTL)", "fathoms"}));
+    // Sections headed "[Unit:" and one head without its closing bracket.
+    EXPECT_EQ(Unit(table, "long ton (UK)").GetCategory().GetName(), "mass");
+    EXPECT_EQ(Unit(table, "years").GetCategory().GetName(), "time");
+    EXPECT_EQ(Unit(table, "km").GetScale(), 1000.0);
+    EXPECT_EQ(Unit(table, "mm").GetScale(), 1.0 / 1000.0);
+}
+
+TEST(UnitTable, ReadsSectionsAndLinesByTheirRules) {
+    test::MemoryPlatformScope scope;
+    CUnitTable table;
+    table.Load(Sections({
+        // ten+0 sorts before ten-3 by key, but lines are read by ascending power.
+        {{"category", "Distance"}, {"a", "1.3"}, {"ten+0", "metres, m"}, {"ten-3", "mm1"}},
+        {{"category", " distance"}, {"a", "abc"}, {"invert", "maybe"}, {"ten+3", "km,"}},
+        {{"category", "distance"}, {"a", ""}, {"ten+0", ",metres,m"}, {"ten+2", "hm,, \t,x,"}},
+        {{"category", "distance"},
+         {"b", "4"},
+         {"invert", "y"},
+         {"ten+18", "big"},
+         {"ten+19", "huge"},
+         {"ten+03", "odd"},
+         {"ten-18", "small,m"}},
+        {{"a", "5"}, {"ten+0", "uncategorised"}},
+    }));
+    ASSERT_EQ(table.Categories().size(), 2u);
+    std::vector<std::string> names;
+    for (const CUnit& unit : table.Categories().at("distance").Units())
+        names.push_back(unit.GetName());
+    EXPECT_EQ(names, (std::vector<std::string>{"mm1", "metres", "hm", "small", "big"}));
+    EXPECT_EQ(table.Categories().at(" distance").Units().size(), 1u);
+
+    const std::pair<std::string_view, std::string> found[] = {
+        {" m", "metres"}, {"m", "small"},  {"km", "km"},
+        {"x", "hm"},      {",", "none"},   {"", "none"},
+        {"huge", "none"}, {"odd", "none"}, {"uncategorised", "none"}};
+    for (const auto& [alias, expected] : found)
+        EXPECT_EQ(NameOf(table.FindUnit(alias)), expected) << alias;
+    // "km," has one alias; the blank-only pieces are not indexed.
+    EXPECT_EQ(table.Aliases().count("km"), 1u);
+    EXPECT_EQ(table.Aliases().count(" \t"), 0u);
+    EXPECT_EQ(table.Aliases().count("m"), 1u);
+
+    const CUnit& mm = Unit(table, "mm1");
+    EXPECT_EQ(mm.GetScale(), 1.3 / 1000); // divided: 1.3 * 0.001 is one bit off
+    EXPECT_FALSE(mm.GetInvert());
+    EXPECT_EQ(Unit(table, "km").GetScale(), 1000.0);
+    EXPECT_FALSE(Unit(table, "km").GetInvert());
+    EXPECT_EQ(Unit(table, "hm").GetScale(), 100.0);
+    const CUnit& big = Unit(table, "big");
+    EXPECT_EQ(big.GetScale(), 1e18);
+    EXPECT_EQ(big.GetOffset(), 4.0);
+    EXPECT_TRUE(big.GetInvert());
+}
+
+TEST(UnitTable, FindsTheLongestAliasAsWrittenThenLowered) {
+    test::MemoryPlatformScope scope;
+    CUnitTable defaults = LoadUnitTable();
+    CUnitTable table;
+    table.Load(Sections({{{"category", "c"},
+                          {"ten+0", "Exact,k"},
+                          {"ten+1", "Lower,km"},
+                          {"ten+2", "Upper,KM"},
+                          {"ten+3", "Second,k"}}}));
+    const std::pair<std::string, std::string> cases[] = {
+        {"m.", "metres"},
+        {"m", "metres"},
+        {"", "none"},
+        {"km/h and more", "km/h"},
+        {"Km", "kilometres"},
+        {"KM", "kilometres"},
+        {"mile(s) away", "miles"},
+        {"celsius", "none"},
+        {"km" + std::string(5000, 'x'), "kilometres"},
+        {std::string(5000, 'k'), "none"}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(NameOf(defaults.FindUnit(text)), expected) << text.substr(0, 20);
+    const std::pair<std::string, std::string> own[] = {
+        {"KM", "Upper"}, {"Km", "Lower"}, {"KX", "Exact"}, {"k", "Exact"}, {"kM", "Lower"}};
+    for (const auto& [text, expected] : own)
+        EXPECT_EQ(NameOf(table.FindUnit(text)), expected) << text;
+}
+
+TEST(Units, ConvertAndRefuseZeroDivisors) {
+    test::MemoryPlatformScope scope;
+    CUnitTable table = LoadUnitTable();
+    const CUnit& km = Unit(table, "km");
+    const CUnit& miles = Unit(table, "miles");
+    const CUnit& mpg = Unit(table, "miles per gallon (UK)");
+    const CUnit& litres = Unit(table, "litres/100Km");
+    EXPECT_EQ(ConversionResult(5, km, miles), "5 kilometres = 3.10686 miles");
+    EXPECT_EQ(ConversionResult(212, Unit(table, "Farenheit"), Unit(table, "Celsius")),
+              "212 Farenheit = 100 Celsius");
+    EXPECT_EQ(ConversionResult(30, mpg, litres), "30 miles per gallon (UK) = 9.41604 litres/100Km");
+    EXPECT_EQ(ConversionResult(0, mpg, litres), "Cannot calculate answer (Division by zero)");
+    EXPECT_EQ(ConversionResult(0, litres, mpg), "Cannot calculate answer (Division by zero)");
+    EXPECT_THROW(mpg.ToReference(std::nan("")), std::range_error);
+
+    CUnitTable zero;
+    zero.Load(Sections({{{"category", "c"}, {"a", "0"}, {"b", "7"}, {"ten+0", "null"}},
+                        {{"category", "c"}, {"ten+0", "one"}}}));
+    EXPECT_THROW(ConvertUnits(1, Unit(zero, "one"), Unit(zero, "null")), std::range_error);
+    EXPECT_EQ(ConvertUnits(123, Unit(zero, "null"), Unit(zero, "one")), 7.0);
+}
+
+TEST(UnitRecognition, FindsAmountAndUnit) {
+    test::MemoryPlatformScope scope;
+    CUnitTable table = LoadUnitTable();
+    const std::tuple<std::u16string, std::u16string, std::string> cases[] = {
+        {u"about 5 km from here", u"5", "kilometres"},
+        {u"5km", u"5", "kilometres"},
+        {u"12 (miles)", u"12", "miles"},
+        {u"12 (miles", u"12", "miles"},
+        {u"12 (m) km", u"12", "metres"},
+        {u"5\u00A0km", u"5", "none"},
+        {u"-40 F", u"-40", "Farenheit"},
+        {u"x-.5 m", u"-0.5", "metres"},
+        {u".5 m", u"0.5", "metres"},
+        {u"1,234 km", u"1", "none"},
+        {u"5.5.5 m", u"5.5", "none"},
+        {u"1234.5678 km", u"1234.57", "kilometres"},
+        {u"2e3\t\r\n mm", u"2000", "millimetres"},
+        {u"20 \u00B0C", u"20", "Celsius"},
+        {u"trailing 7", u"7", "none"},
+        {u"7   ", u"7", "none"},
+        {u"no digits km", u"1", "none"},
+        {u"", u"1", "none"},
+    };
+    for (const auto& [selection, amount, unit] : cases) {
+        RecognizedAmount recognized = RecognizeAmountAndUnit(selection, table);
+        EXPECT_EQ(recognized.amount, amount) << unit;
+        EXPECT_EQ(NameOf(recognized.unit), unit) << recognized.amount.size();
+    }
+    const std::pair<std::string, std::optional<double>> amounts[] = {
+        {" \t2.5kg", 2.5}, {"-1e3", -1000.0}, {"abc", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [text, expected] : amounts)
+        EXPECT_EQ(ReadAmount(text), expected) << text;
+}
+
+} // namespace
+} // namespace tandrel
