@@ -1,7 +1,7 @@
 #include "com/CommandTable.h"
 
-#include "com/Commands.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/ConvertCommand.h"
 #include "dialogs/CurrencyCommand.h"
 #include "dialogs/LookupCommands.h"
 #include "resources/StringIds.h"
@@ -21,6 +21,10 @@ void Lookup(CPageContext& page, const CommandRow& row) {
     Handler(page, LookupTexts{row.linkPrefix, row.helpEntry, row.captionId, row.listTextId});
 }
 
+void Convert(CPageContext& page, const CommandRow& row) {
+    RunConvertCommand(page, row.helpEntry);
+}
+
 void Currency(CPageContext& page, const CommandRow& row) {
     RunCurrencyCommand(page, row.linkPrefix, row.helpEntry);
 }
@@ -36,7 +40,7 @@ const std::vector<CommandRow>& CommandTable() {
         {"BOOK", kMenuBook, kStatusBook, "book.htm", "E0", "BOOK:", "SYSTEM:HelpBook",
          Lookup<RunGenericLookupCommand>, kLookupBook, kLookupAtOneOrMore},
         {"CONVERT", kMenuConvert, kStatusConvert, "convert.htm", "D0", "", "SYSTEM:HelpUnits",
-         RunConvertCommand},
+         Convert},
         {"CURRENCY", kMenuCurrency, kStatusCurrency, "currency.htm", "C0",
          "CURRENCY:", "SYSTEM:HelpCurrency", Currency},
         {"EMAIL", kMenuEmail, kStatusEmail, "email.htm", "B0", "EMAIL:", "SYSTEM:HelpEmail",

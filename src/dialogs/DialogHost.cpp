@@ -12,6 +12,7 @@ public:
     int ShowAboutBox() override { return kIdCancel; }
     int ShowSiteList(SiteListRequest&) override { return kIdCancel; }
     int ShowCurrency(CurrencyRequest&) override { return kIdCancel; }
+    int ShowConvert(const ConvertRequest&) override { return kIdCancel; }
 };
 
 CNoDialogs noDialogs;

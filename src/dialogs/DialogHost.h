@@ -6,6 +6,7 @@
 
 namespace tandrel {
 
+struct ConvertRequest;
 struct CurrencyRequest;
 
 class IDialogHost {
@@ -19,6 +20,8 @@ public:
     /// The currency dialog; 1 (OK: request holds the amount as typed and the two currencies
     /// chosen), 2 or 9. The ticks stay in the entries whatever the end.
     virtual int ShowCurrency(CurrencyRequest& request) = 0;
+    /// The conversion dialog, which calculates as often as asked; 1, 2 or 9.
+    virtual int ShowConvert(const ConvertRequest& request) = 0;
 };
 
 /// The host installed for this process (or the innermost ScopedDialogHost).

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialogs/DialogHost.h"
+#include "resources/ResourceIds.h"
 
 #include <string>
 #include <vector>
@@ -34,6 +35,28 @@ struct ShownCurrency {
     std::string to;
 };
 
+/// What the user does in the conversion dialog: choose a category (both unit lists start again
+/// at their first item), type an amount, choose units by name (a name the list lacks leaves
+/// nothing chosen, as typing into the list does), press a button. Calculate keeps the dialog
+/// open for the next answer.
+struct ConvertAnswer {
+    std::optional<std::string> category;
+    std::optional<std::u16string> type;
+    std::optional<std::string> from;
+    std::optional<std::string> to;
+    int press = IDC_CALCULATE;
+};
+
+/// The conversion dialog's boxes, as it opened and after each Calculate; an empty unit name
+/// when nothing is chosen.
+struct ShownConvert {
+    std::u16string amount;
+    std::string category;
+    std::string from;
+    std::string to;
+    std::string result;
+};
+
 /// A site-list dialog as it opened.
 struct ShownSiteList {
     int templateId = 0;
@@ -48,6 +71,7 @@ public:
     int ShowAboutBox() override;
     int ShowSiteList(SiteListRequest& request) override;
     int ShowCurrency(CurrencyRequest& request) override;
+    int ShowConvert(const ConvertRequest& request) override;
 
     std::vector<int> aboutAnswers;
     int aboutBoxesShown = 0;
@@ -55,10 +79,13 @@ public:
     std::vector<ShownSiteList> siteListsShown;
     std::vector<CurrencyAnswer> currencyAnswers;
     std::vector<ShownCurrency> currenciesShown;
+    std::vector<ConvertAnswer> convertAnswers;
+    std::vector<ShownConvert> convertStates;
 
 private:
     std::size_t nextSiteListAnswer_ = 0;
     std::size_t nextCurrencyAnswer_ = 0;
+    std::size_t nextConvertAnswer_ = 0;
 };
 
 } // namespace tandrel

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,10 @@ namespace tandrel::test {
 
 class CommandFixture : public ::testing::Test {
 protected:
-    explicit CommandFixture(std::string config) {
-        scope.platform.files.Files()[ConfigFilePath()].bytes = std::move(config);
+    /// Without a configuration file the stored default serves.
+    explicit CommandFixture(std::optional<std::string> config) {
+        if (config)
+            scope.platform.files.Files()[ConfigFilePath()].bytes = std::move(*config);
         top->href = u"https://www.example.org/page.html";
         top->hostName = u"www.example.org";
     }

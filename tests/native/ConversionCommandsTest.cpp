@@ -74,5 +74,67 @@ TEST_F(CurrencyCommand, RefusedOkKeepsTheDialogAndCancelOrHelpSaveNothing) {
     EXPECT_NE(Opened()[0].find(u"HelpCurrency.htm"), std::u16string::npos);
 }
 
+class ConvertCommand : public test::CommandFixture {
+protected:
+    ConvertCommand() : CommandFixture(std::nullopt) {}
+    std::vector<std::string> Results() const {
+        std::vector<std::string> results;
+        for (const ShownConvert& state : dialogs.convertStates)
+            results.push_back(state.result);
+        return results;
+    }
+};
+
+TEST_F(ConvertCommand, OpensWithTheAmountAndUnitOfTheSelection) {
+    const struct {
+        std::u16string_view selection;
+        std::u16string_view amount;
+        std::string_view category, from, to;
+    } cases[] = {
+        {u"about 5 km from here", u"5", "distance", "kilometres", "Angstroms"},
+        {u"-40 F", u"-40", "temperature", "Farenheit", "Celsius"},
+        {u"1234.5678 km", u"1234.57", "distance", "kilometres", "Angstroms"},
+        {u"no digits", u"1", "angle", "degrees", "degrees"},
+    };
+    for (const auto& c : cases) {
+        dialogs.convertStates.clear();
+        Run("CONVERT", std::u16string(c.selection));
+        ASSERT_EQ(dialogs.convertStates.size(), 1u);
+        const ShownConvert& shown = dialogs.convertStates[0];
+        EXPECT_EQ(shown.amount, c.amount);
+        EXPECT_EQ(shown.category, c.category);
+        EXPECT_EQ(shown.from, c.from);
+        EXPECT_EQ(shown.to, c.to);
+    }
+}
+
+TEST_F(ConvertCommand, CalculatesAsOftenAsAskedAndOnlyHelpOpensAPage) {
+    dialogs.convertAnswers = {
+        {std::nullopt, std::nullopt, std::nullopt, "miles"},
+        {std::nullopt, u"  7.5 kg", std::nullopt, std::nullopt},
+        {std::nullopt, u"abc", std::nullopt, std::nullopt},
+        {std::nullopt, std::nullopt, std::nullopt, "no such unit"},
+        {"fuel consumption", u"0", "miles per gallon (UK)", "litres/100Km"},
+        {std::nullopt, std::nullopt, std::nullopt, std::nullopt, kIdOk},
+    };
+    Run("CONVERT", u"about 5 km from here");
+    EXPECT_EQ(Results(), (std::vector<std::string>{
+                             "", "5 kilometres = 3.10686 miles", "7.5 kilometres = 4.66028 miles",
+                             "7.5 kilometres = 4.66028 miles", "7.5 kilometres = 4.66028 miles",
+                             "Cannot calculate answer (Division by zero)"}));
+    EXPECT_EQ(dialogs.convertStates[2].amount, u"7.5");
+    EXPECT_EQ(dialogs.convertStates[3].amount, u"abc") << "a refused amount stays";
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"The amount should be a decimal number, such as 1.00"});
+    EXPECT_EQ(scope.platform.ui.beeps, std::vector<std::uint32_t>{kMbIconExclamation});
+    EXPECT_TRUE(Opened().empty());
+
+    dialogs.convertAnswers.push_back(
+        {std::nullopt, std::nullopt, std::nullopt, std::nullopt, IDC_HELP_BUTTON});
+    Run("CONVERT", u"x");
+    ASSERT_EQ(Opened().size(), 1u);
+    EXPECT_NE(Opened()[0].find(u"HelpUnits.htm"), std::u16string::npos);
+}
+
 } // namespace
 } // namespace tandrel

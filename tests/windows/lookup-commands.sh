@@ -9,52 +9,15 @@ set -eu
 dll=$1
 standin=$2
 shots=${3:-}
-folder="$WINEPREFIX/drive_c/Program Files/Veltrane Tandrel Lookup"
-installed='C:\Program Files\Veltrane Tandrel Lookup\nubrix.dll'
-choices='HKCU\Software\KVO\Tandrel'
-work=$(mktemp -d)
-mkdir -p "$folder"
-cp "$dll" "$folder/nubrix.dll"
-cleanup() {
-    "$WINE" regsvr32 /u /s "$installed" >/dev/null 2>&1 || true
-    "$WINE" reg delete "$choices" /f >/dev/null 2>&1 || true
-    rm -rf "$work" "$folder"
-}
-trap cleanup EXIT
-"$WINE" regsvr32 /s "$installed"
-"$WINE" reg delete "$choices" /f >/dev/null 2>&1 || true
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# run MENU URL SELECTION [standin options...]: the menu entry on a page; output in $work/out.
-run() {
-    menu=$1 url=$2 selection=$3
-    shift 3
-    rc=0
-    "$WINE" "$standin" --menu "$menu" --url "$url" --selection "$selection" --screen 1280x1024 \
-        "$@" >"$work/out" 2>"$work/err" </dev/null || rc=$?
-    [ "$rc" -eq 0 ] || fail "$menu exited with $rc: $(cat "$work/err")"
-}
-has() { grep -qxF -- "$1" "$work/out" || fail "no line [$1] in the output of $menu"; }
-lacks() { ! grep -q -- "$1" "$work/out" || fail "unexpected [$1] in the output of $menu"; }
-stored() { # stored NAME VALUE: the remembered choice of an entry
-    "$WINE" reg query "$choices" /v "$1" 2>/dev/null | tr -d '\r' | grep -q "REG_DWORD *$2\$" ||
-        fail "$1 is not stored as $2"
-}
+session="Veltrane Tandrel Lookup"
+. "$(dirname "$0")/standin-session.sh"
 
 # Each dialog as it opens: caption, the group box and label of its template, the prepared text.
 book_label='At one or more of the following\n(Double-click on sites or actions to select them)'
 while IFS='|' read -r menu selection group label text; do
-    set --
-    if [ -n "$shots" ]; then
-        dir="$shots/$(printf '%s' "$menu" | tr -cd 'A-Za-z')"
-        mkdir -p "$dir"
-        set -- --screenshot "$(wine_path "$dir")"
-    fi
-    run "$menu" https://www.example.org/shop.html "$selection" --answer "press:Cancel" "$@"
+    dir=$(shot_dir "$(printf '%s' "$menu" | tr -cd 'A-Za-z')")
+    run "$menu" https://www.example.org/shop.html "$selection" --answer "press:Cancel" \
+        ${dir:+--screenshot "$dir"}
     has 'dialog "Veltrane Tandrel"'
     [ -n "$group" ] && has "control 202 \"$group\""
     has "control 223 \"$label\""
@@ -120,8 +83,4 @@ lacks '^dialog'
 run "$menu" https://news.example.org/page.html '' --answer 'toggle:Into Dutch: Google Translate (USA);press:OK'
 grep -q '^click top .*"_top"' "$work/out" || fail "the translation link was not clicked"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "lookup commands: all checks passed"
+finish "lookup commands"

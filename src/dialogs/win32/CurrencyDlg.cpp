@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/TextConversion.h"
+#include "dialogs/win32/ComboBox.h"
 #include "resources/StringIds.h"
 
 namespace tandrel {
@@ -14,35 +15,26 @@ void CCurrencyList::Fill() {
     HWND list = GetDlgItem(owner_, controlId_);
     // Every text starts with its unique code, so the sorted list shows the table's order.
     for (const CCurrency* row = CurrenciesBegin(); row != CurrenciesEnd(); ++row) {
-        std::string text = std::string(row->code) + " " + std::string(row->name);
-        LRESULT item = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        if (item < 0)
-            continue;
-        SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(item),
-                     reinterpret_cast<LPARAM>(row));
-        if (row == currency_)
+        LRESULT item =
+            AddComboItem(list, std::string(row->code) + " " + std::string(row->name), row);
+        if (item >= 0 && row == currency_)
             SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
     }
 }
 
 void CCurrencyList::ReadBack() {
-    HWND list = GetDlgItem(owner_, controlId_);
-    LRESULT item = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    if (item == CB_ERR)
-        return;
-    LRESULT data = SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(item), 0);
-    if (data != CB_ERR)
-        currency_ = reinterpret_cast<const CCurrency*>(data);
+    if (const CCurrency* chosen = ChosenComboItem<CCurrency>(GetDlgItem(owner_, controlId_)))
+        currency_ = chosen;
 }
 
 CAskCurrencyDlg::CAskCurrencyDlg(HMODULE module, CurrencyRequest& request)
     : request_(request), model_(*request.links), siteList_(module, model_),
-      from_(window_, IDC_FROM_CURRENCY, request.from), to_(window_, IDC_TO_CURRENCY, request.to) {}
+      from_(handle_, IDC_FROM_CURRENCY, request.from), to_(handle_, IDC_TO_CURRENCY, request.to) {}
 
 BOOL CAskCurrencyDlg::OnInitDialog() {
-    window_ = Window();
-    SetDlgItemTextA(window_, IDC_TEXT, WideToAnsi(request_.amount).c_str());
-    siteList_.Init(window_);
+    handle_ = Window();
+    SetDlgItemTextA(handle_, IDC_TEXT, WideToAnsi(request_.amount).c_str());
+    siteList_.Init(handle_);
     from_.Fill();
     to_.Fill();
     return TRUE;
@@ -67,10 +59,10 @@ BOOL CAskCurrencyDlg::OnNotify(const NMHDR& header) {
         return FALSE;
     switch (header.code) {
     case LVN_ITEMCHANGED:
-        siteList_.OnItemChanged(window_, reinterpret_cast<const NMLISTVIEW&>(header));
+        siteList_.OnItemChanged(handle_, reinterpret_cast<const NMLISTVIEW&>(header));
         return TRUE;
     case NM_DBLCLK:
-        siteList_.OnDoubleClick(window_);
+        siteList_.OnDoubleClick(handle_);
         return TRUE;
     default:
         return FALSE;
@@ -80,14 +72,14 @@ BOOL CAskCurrencyDlg::OnNotify(const NMHDR& header) {
 void CAskCurrencyDlg::OnOk() {
     std::u16string amount;
     char typed[kEditBoxBytes] = {};
-    if (GetDlgItemTextA(window_, IDC_TEXT, typed, kEditBoxBytes) > 0)
+    if (GetDlgItemTextA(handle_, IDC_TEXT, typed, kEditBoxBytes) > 0)
         amount = AnsiToWide(typed);
     from_.ReadBack();
     to_.ReadBack();
     OkOutcome outcome = CheckCurrencyOk(model_, amount);
     if (!outcome.accepted) {
         SetFocus(Control(outcome.focusControl));
-        ShowMessageId(reinterpret_cast<WindowHandle>(window_), outcome.messageId, ids::kProductName,
+        ShowMessageId(reinterpret_cast<WindowHandle>(handle_), outcome.messageId, ids::kProductName,
                       MB_ICONEXCLAMATION | MB_OK);
         return;
     }

@@ -54,7 +54,7 @@ private:
     void OnOk();
 
     CurrencyRequest& request_;
-    HWND window_ = nullptr; ///< the lists read the dialog's handle through this
+    HWND handle_ = nullptr; ///< the lists read the dialog's handle through this
     CSiteListModel model_;
     CSiteList siteList_;
     CCurrencyList from_;

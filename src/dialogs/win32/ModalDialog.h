@@ -49,7 +49,8 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG) {
             SetWindowLongPtrW(window, DWLP_USER, lParam);
-            reinterpret_cast<T*>(lParam)->window_ = window;
+            // Through the base, so that a member of the same name in T cannot take the handle.
+            static_cast<CDialogImpl*>(reinterpret_cast<T*>(lParam))->window_ = window;
         }
         auto* self = reinterpret_cast<T*>(GetWindowLongPtrW(window, DWLP_USER));
         return self ? self->HandleMessage(message, wParam, lParam) : FALSE;

@@ -13,6 +13,7 @@ public:
     int ShowAboutBox() override;
     int ShowSiteList(SiteListRequest& request) override;
     int ShowCurrency(CurrencyRequest& request) override;
+    int ShowConvert(const ConvertRequest& request) override;
 
 private:
     HMODULE module_;
