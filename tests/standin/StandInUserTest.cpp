@@ -255,7 +255,7 @@ TEST(DescribeMailTest, RecipientsOfAClassAreJoinedAndAddressesPreferred) {
 }
 
 TEST_F(StandInUserTest, GetProcAddressIsForwardedExactlyButForMapiSendMail) {
-    EXPECT_EQ(kProbeEntriesWatched, 4);
+    EXPECT_EQ(kProbeEntriesWatched, 5);
     EXPECT_EQ(WatchModule(ProbeModule()), 0) << "watching twice changes nothing";
     const ImportHook absent = {"kernel32.dll", "Beep", reinterpret_cast<void*>(&Beep), nullptr};
     EXPECT_EQ(HookImports(ProbeModule(), &absent, 1), 0);

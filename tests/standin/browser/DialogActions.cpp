@@ -120,6 +120,8 @@ bool PlaceCursor(POINT screen) {
     return stayed >= 2;
 }
 
+std::optional<POINT> g_heldCursor;
+
 // A mouse double-click on the entry: the cursor goes to the entry's centre, where the dialog
 // looks for it, and the list view gets the button messages a double-click makes, so that it
 // notifies its parent itself.
@@ -151,10 +153,12 @@ bool Toggle(HWND dialog, const std::u16string& label, std::string& error) {
         return false;
     }
     LPARAM at = MAKELPARAM(client.x, client.y);
+    g_heldCursor = screen;
     SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(list, WM_LBUTTONUP, 0, at);
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     SendMessageW(list, WM_LBUTTONUP, 0, at);
+    g_heldCursor.reset();
     return true;
 }
 
@@ -298,6 +302,10 @@ std::vector<std::string> DescribeControls(HWND dialog) {
         lines.push_back("control " + std::to_string(ControlId(child)) + " " + Quoted(text));
     }
     return lines;
+}
+
+std::optional<POINT> HeldCursor() {
+    return g_heldCursor;
 }
 
 bool CarryOut(HWND dialog, const DialogAction& action, std::string& error) {

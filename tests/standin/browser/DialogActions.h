@@ -44,6 +44,11 @@ std::vector<std::string> DescribeControls(HWND dialog);
 /// Carries out one action; false, with a message, when the dialog offers no way to do it.
 bool CarryOut(HWND dialog, const DialogAction& action, std::string& error);
 
+/// While a double-click is under way, the screen point the user's hand holds the cursor at. The
+/// watched modules read it as the cursor position: under Wine a cursor move still on its way
+/// from the X server could otherwise move the click to another entry.
+std::optional<POINT> HeldCursor();
+
 /// What the Escape key does in a dialog: the command IDCANCEL.
 void PressEscape(HWND dialog);
 

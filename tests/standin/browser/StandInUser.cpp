@@ -21,6 +21,7 @@ struct OriginalCalls {
     void* messageBoxA = nullptr;
     void* endDialog = nullptr;
     void* getProcAddress = nullptr;
+    void* getCursorPos = nullptr;
 } g_original;
 
 template <typename Function> Function Original(void* address) {
@@ -78,6 +79,14 @@ BOOL WINAPI WatchedEndDialog(HWND dialog, INT_PTR result) {
     if (g_user)
         g_user->EndingDialog(dialog, result);
     return Original<decltype(&EndDialog)>(g_original.endDialog)(dialog, result);
+}
+
+BOOL WINAPI WatchedGetCursorPos(LPPOINT point) {
+    if (std::optional<POINT> held = HeldCursor(); held && point) {
+        *point = *held;
+        return TRUE;
+    }
+    return Original<decltype(&GetCursorPos)>(g_original.getCursorPos)(point);
 }
 
 ULONG WINAPI RecordMapiSendMail(LHANDLE, ULONG_PTR, lpMapiMessage message, FLAGS, ULONG) {
@@ -315,6 +324,8 @@ int WatchModule(HMODULE module) {
          &g_original.messageBoxA},
         {"user32.dll", "EndDialog", reinterpret_cast<void*>(&WatchedEndDialog),
          &g_original.endDialog},
+        {"user32.dll", "GetCursorPos", reinterpret_cast<void*>(&WatchedGetCursorPos),
+         &g_original.getCursorPos},
     };
     return HookImports(module, hooks, std::size(hooks));
 }

@@ -94,8 +94,9 @@ private:
 };
 
 /// Makes the module's calls to CreateProcessA, MessageBoxW, MessageBoxA and EndDialog reach the
-/// current StandInUser (and then the system), and its GetProcAddress give a recorder for
-/// "MAPISendMail" (every other name is forwarded). Returns the number of import entries changed.
+/// current StandInUser (and then the system), its GetCursorPos give the held cursor during a
+/// double-click (HeldCursor), and its GetProcAddress give a recorder for "MAPISendMail" (every
+/// other name is forwarded). Returns the number of import entries changed.
 int WatchModule(HMODULE module);
 
 /// `mapi to="..." cc="..." bcc="..." subject="..." body="..."`: the recipients of each class
