@@ -1,4 +1,5 @@
 // The units table, unit recognition in a selection, conversions and the number format.
+#include "NumberFormatCases.h"
 #include "TestPlatform.h"
 
 #include "common/NumberFormat.h"
@@ -38,31 +39,7 @@ const CUnit& Unit(const CUnitTable& table, std::string_view alias) {
 }
 
 TEST(NumberFormat, WritesPercentGWithThreeExponentDigits) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::pair<double, std::string> cases[] = {
-        {0.00001, "1e-005"},
-        {2.5e7, "2.5e+007"},
-        {1234567, "1.23457e+006"},
-        {1234.5678, "1234.57"},
-        {99.9999999999999, "100"},
-        {-40, "-40"},
-        {0, "0"},
-        {-0.0, "-0"},
-        {0.0001, "0.0001"},
-        {0.00012345678, "0.000123457"},
-        {123456, "123456"},
-        {999999.5, "1e+006"},
-        {1e-300, "1e-300"},
-        {1e100, "1e+100"},
-        {3.10686, "3.10686"},
-        // Exact binary ties round to even, as an exact "%g" does, on every platform.
-        {1000.125, "1000.12"},
-        {1000.375, "1000.38"},
-        {inf, "inf"},
-        {-inf, "-inf"},
-        {std::nan(""), "nan"},
-        {-std::nan(""), "nan"}};
-    for (const auto& [value, expected] : cases)
+    for (const auto& [value, expected] : test::NumberFormatCases())
         EXPECT_EQ(FormatGeneral(value), expected) << value;
 }
 
