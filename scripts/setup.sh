@@ -4,7 +4,8 @@ set -eu
 
 packages="cmake make g++ googletest libbenchmark-dev clang-format
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-    wine wine64 wine64-tools fonts-wine xvfb xauth x11-apps imagemagick"
+    wine wine64 wine64-tools fonts-wine xvfb xauth x11-apps imagemagick
+    clang-14 libclang-rt-14-dev libinih-dev"
 
 missing=""
 for package in $packages; do
