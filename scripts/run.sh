@@ -48,13 +48,43 @@ run_wine reg query 'HKCU\Software\Microsoft\Internet Explorer\MenuExt' /s |
 echo "the configuration entry's script page (config.htm):"
 tr -d '\r' <"$install_dir/config.htm" | sed 's/^/    /'
 
-echo "== Right-click \"=> Veltrane Tandrel\" in a page shown by the browser stand-in, press Help"
+# The menu entry, page and answers: an ISBN lookup answered with OK unless the arguments say
+# otherwise. --menu, --url and --selection replace their defaults; any --answer replaces the
+# default answer; everything else goes to the stand-in as it is.
+menu="=>ISBN"
+url="https://books.example.com/catalogue/physics.html"
+selection="ISBN 0-306-40615-2"
+answered=""
+count=$#
+while [ "$count" -gt 0 ]; do
+    argument=$1
+    shift
+    count=$((count - 1))
+    case "$argument" in
+    --menu | --url | --selection)
+        [ "$count" -gt 0 ] || { echo "run.sh: $argument needs a value" >&2; exit 2; }
+        case "$argument" in
+        --menu) menu=$1 ;;
+        --url) url=$1 ;;
+        --selection) selection=$1 ;;
+        esac
+        shift
+        count=$((count - 1))
+        ;;
+    *)
+        [ "$argument" = --answer ] && answered=yes
+        set -- "$@" "$argument"
+        ;;
+    esac
+done
+[ -n "$answered" ] || set -- "$@" --answer "press:OK"
+
+echo "== Right-click \"$menu\" on $url with \"$selection\" selected, in the browser stand-in"
 shots="$root/build/demo-screenshots"
 rm -rf "$shots" && mkdir -p "$shots"
-run_wine "$build/tests/standin/standin.exe" --menu "=> Veltrane Tandrel" \
-    --url "https://books.example.com/catalogue/physics.html" --title "Physics books" \
-    --screen 1024x768 --answer "press:Help" --screenshot "$(wine_path "$shots")" |
-    grep -v '^read ' | sed 's/^/    /'
-echo "(The about box showed, Help closed it, and the help index opened in the shared help window;"
-echo " a picture of the box is in $shots.)"
+run_wine "$build/tests/standin/standin.exe" --menu "$menu" --url "$url" --selection "$selection" \
+    --title "Physics books" --screen 1024x768 --screenshot "$(wine_path "$shots")" "$@" |
+    grep -v "^read " | sed "s/^/    /"
+echo "(Above: the dialog as it opened, the answer's effect, and each address opened; a picture of"
+echo " every dialog is in $shots.)"
 echo "== Done. The help pages open from file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm"

@@ -198,6 +198,11 @@ bool Press(HWND dialog, const std::u16string& name, std::string& error) {
         SendMessageW(child, BM_CLICK, 0, 0);
         return true;
     }
+    // A dialog without a Cancel button is cancelled with the Escape key.
+    if (name == u"Cancel") {
+        PressEscape(dialog);
+        return true;
+    }
     error = "no button " + Quoted(name);
     return false;
 }

@@ -17,7 +17,7 @@ struct DialogAction {
         kType,   ///< set the first edit box to `text`
         kToggle, ///< double-click the list view entry labelled `text`
         kChoose, ///< choose the item `text` of the list or combo box `control`
-        kPress,  ///< press the button whose text without "&" is `text`
+        kPress,  ///< press the button whose text without "&" is `text` ("Cancel": Escape if none)
     };
     Kind kind = Kind::kPress;
     std::u16string text;
