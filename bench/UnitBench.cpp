@@ -1,59 +1,96 @@
-// The unit lookup on selections built to be its worst case: an amount followed by one long run
-// of text that keeps starting like an alias ("KMkmKmkM...", "nautical mile..."), so that
-// FindUnit walks as far as any alias could reach, as written and lowered. FindUnit never looks
-// further than the longest alias, so its time per call is the same at every size; recognition
-// reads the selection once, so its time per byte stays flat from 1 KB to 10 MB. Sizes are bytes
-// of text: ANSI for FindUnit, UTF-16 for recognition.
-#include "common/MemoryPlatform.h"
+// The unit lookup and the amount recognition on their worst cases. FindUnit walks the aliases
+// that share ever longer starts with the text, as written and lowered, so its worst case is a
+// table of near-aliases as long as the text: copies of the text's start, as written and lowered,
+// that differ only in their last byte, so that the walk reaches the end of the text both ways
+// and finds only "km". Recognition reads the selection once: letters before the amount and a
+// long unit text after it, or one long number. Sizes are bytes of text: ANSI for FindUnit,
+// UTF-16 for recognition.
+#include "BenchSupport.h"
+#include "common/TextConversion.h"
+#include "config/ConfigParser.h"
 #include "conversions/UnitRecognition.h"
 
-#include <benchmark/benchmark.h>
-
+#include <memory>
 #include <string>
 
 namespace {
 
-template <typename Text> Text Repeated(const Text& pattern, std::size_t characters) {
-    Text text;
-    text.reserve(characters);
-    while (text.size() < characters)
-        text.append(pattern.substr(0, characters - text.size()));
-    return text;
+using namespace tandrel::bench;
+
+// A text whose lowered form differs from it, so that FindUnit walks the index twice.
+std::string NearAliasText(std::int64_t bytes) {
+    return RepeatedAnsi("KmkMKMkm", bytes);
 }
 
-// The platform and the stored default table, shared by every run.
-const tandrel::CUnitTable& DefaultTable() {
-    static tandrel::CMemoryPlatform platform;
-    static tandrel::ScopedPlatform installed(platform.View());
-    static const tandrel::CUnitTable table = tandrel::LoadUnitTable();
+// One unit "km" and near-aliases of the text: its starts of every length up to 64 and of half
+// and all but one of its length, as written and lowered, each ended by a byte the text never
+// holds. Every alias of the one unit line, so that loading stays quick.
+std::unique_ptr<tandrel::CUnitTable> NearAliasTable(const std::string& text) {
+    std::string lowered = tandrel::AsciiLower(text);
+    std::string line = "km";
+    for (const std::string* start : {&text, static_cast<const std::string*>(&lowered)}) {
+        std::size_t lengths[] = {start->size() / 2, start->size() - 1};
+        for (std::size_t length = 1; length <= 64 && length < start->size(); ++length) {
+            for (char end : {'#', '$', '%', '&'})
+                line += "," + start->substr(0, length) + end;
+        }
+        for (std::size_t length : lengths)
+            line += "," + start->substr(0, length) + "#";
+    }
+    tandrel::CSectionList sections;
+    tandrel::ParseConfigText(sections, "[UNIT:Near]\ncategory=length\nten+0=" + line + "\n",
+                             "UNIT:");
+    auto table = std::make_unique<tandrel::CUnitTable>();
+    table->Load(sections);
     return table;
 }
 
 void BM_FindUnit(benchmark::State& state) {
-    const tandrel::CUnitTable& table = DefaultTable();
-    std::string text = Repeated<std::string>("KMkmKmkM", static_cast<std::size_t>(state.range(0)));
-    if (table.FindUnit(text) == nullptr) {
-        state.SkipWithError("the worst case should still find km");
+    InstallMemoryPlatform();
+    const std::string text = NearAliasText(state.range(0));
+    const std::unique_ptr<tandrel::CUnitTable> table = NearAliasTable(text);
+    const tandrel::CUnit* found = table->FindUnit(text);
+    if (found == nullptr || found->GetName() != "km") {
+        state.SkipWithError("the worst case should find km");
         return;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(table.FindUnit(text));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+        benchmark::DoNotOptimize(table->FindUnit(text));
+    SetBytesRead(state, state.range(0));
 }
 
-void BM_RecognizeAmountAndUnit(benchmark::State& state) {
+// The platform and the stored default table, shared by every run.
+const tandrel::CUnitTable& DefaultTable() {
+    InstallMemoryPlatform();
+    static const tandrel::CUnitTable table = tandrel::LoadUnitTable();
+    return table;
+}
+
+void RunRecognition(benchmark::State& state, const std::u16string& text) {
     const tandrel::CUnitTable& table = DefaultTable();
-    std::size_t characters = static_cast<std::size_t>(state.range(0)) / sizeof(char16_t);
-    // Letters before the amount, the amount, then a unit text as long as the rest.
-    std::u16string text = Repeated<std::u16string>(u"abcdefgh", characters / 4) + u"12.5 " +
-                          Repeated<std::u16string>(u"nautical mile", characters);
-    text.resize(characters);
     for (auto _ : state)
         benchmark::DoNotOptimize(tandrel::RecognizeAmountAndUnit(text, table));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+    SetBytesRead(state, BytesOf(text));
+}
+
+// Letters before the amount, the amount, then a unit text as long as the rest.
+void BM_RecognizeLongUnitText(benchmark::State& state) {
+    std::u16string text = RepeatedWide(u"abcdefgh", state.range(0) / 4) + u"12.5 " +
+                          RepeatedWide(u"nautical mile", state.range(0));
+    text.resize(static_cast<std::size_t>(state.range(0)) / sizeof(char16_t));
+    RunRecognition(state, text);
+}
+
+// A number as long as the text, read whole, then a unit.
+void BM_RecognizeLongNumber(benchmark::State& state) {
+    std::u16string text = u"-." + RepeatedWide(u"1234567890", state.range(0) - 8) + u" km";
+    RunRecognition(state, text);
 }
 
 } // namespace
 
-BENCHMARK(BM_FindUnit)->Arg(1 << 10)->Arg(100 << 10)->Arg(1 << 20)->Arg(10 << 20);
-BENCHMARK(BM_RecognizeAmountAndUnit)->Arg(1 << 10)->Arg(100 << 10)->Arg(1 << 20)->Arg(10 << 20);
+BENCHMARK(BM_FindUnit)->Name("CUnitTable::FindUnit (near-aliases)")->Apply(TextSizes);
+BENCHMARK(BM_RecognizeLongUnitText)
+    ->Name("RecognizeAmountAndUnit (long unit text)")
+    ->Apply(TextSizes);
+BENCHMARK(BM_RecognizeLongNumber)->Name("RecognizeAmountAndUnit (long number)")->Apply(TextSizes);
