@@ -1,0 +1,321 @@
+// Amounts in a selection: the amount and unit the Convert command reads (with the stored unit
+// table), the number of the amount box, the unit lookup, the currency guesses of the page and the
+// amount the Currency command reads. Each is compared with a slow reading of its rules written
+// here: numbers by their grammar and the C library, units by probing every alias at every length,
+// currencies by searching the text for every row of the tables in turn.
+//
+// The input is a page (FuzzSupport.h): the selection, then after NUL bytes the other fields; the
+// frame's host name gives the domain, the last field the locale's currency symbol.
+#include "FuzzSupport.h"
+
+#include "common/NumberFormat.h"
+#include "conversions/CurrencyTables.h"
+#include "conversions/UnitRecognition.h"
+#include "conversions/Units.h"
+
+#include <cstdio>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tandrel::fuzz {
+
+namespace {
+
+// ---- numbers
+
+std::string SlowFormatGeneral(double value) {
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.6g", value);
+    std::string text(buffer);
+    std::size_t e = text.find('e');
+    if (e != std::string::npos) {
+        while (text.size() - (e + 2) < 3)
+            text.insert(e + 2, "0");
+    }
+    return text;
+}
+
+// Wide text with every character outside ASCII as a byte no number holds.
+std::string NarrowForNumbers(std::u16string_view text) {
+    std::string narrow;
+    for (char16_t c : text)
+        narrow += c < 0x80 ? static_cast<char>(c) : '\x01';
+    return narrow;
+}
+
+// ---- units
+
+// At every length from the longest, the start as written, then lowered, against every alias in
+// index order (so that of equal aliases the first added answers).
+const CUnit* SlowFindUnit(const CUnitTable& table, std::string_view text) {
+    std::size_t longest = 0;
+    for (const auto& [alias, unit] : table.Aliases())
+        longest = std::max(longest, alias.size());
+    std::string lowered = AsciiLowered(text);
+    for (std::size_t length = std::min(text.size(), longest); length > 0; --length) {
+        for (std::string_view start :
+             {text.substr(0, length), std::string_view(lowered).substr(0, length)}) {
+            for (const auto& [alias, unit] : table.Aliases()) {
+                if (alias == start)
+                    return unit;
+            }
+        }
+    }
+    return nullptr;
+}
+
+RecognizedAmount SlowRecognize(std::u16string_view selection, const CUnitTable& table) {
+    RecognizedAmount recognized{u"1", nullptr};
+    std::size_t start = 0;
+    while (start < selection.size() && !(selection[start] >= u'0' && selection[start] <= u'9'))
+        ++start;
+    if (start == selection.size())
+        return recognized;
+    if (start > 0 && selection[start - 1] == u'.')
+        --start;
+    if (start > 0 && selection[start - 1] == u'-')
+        --start;
+    std::u16string_view from = selection.substr(start);
+    std::optional<SlowNumber> number = SlowReadDecimal(NarrowForNumbers(from));
+    if (!number)
+        return recognized;
+    std::string amount = SlowFormatGeneral(number->value);
+    recognized.amount.assign(amount.begin(), amount.end());
+    if (number->end >= from.size())
+        return recognized;
+    std::size_t at = from.find(from[number->end]);
+    while (at < from.size() &&
+           std::u16string_view(u" \t\r\n").find(from[at]) != std::u16string::npos)
+        ++at;
+    if (at >= from.size())
+        return recognized;
+    std::u16string_view unitText = from.substr(at);
+    if (from[at] == u'(') {
+        unitText = from.substr(at + 1);
+        unitText = unitText.substr(0, unitText.find(u')'));
+    }
+    recognized.unit = SlowFindUnit(table, WideToAnsi(unitText));
+    return recognized;
+}
+
+// Converting by the rules: through the reference unit, a zero or NaN divisor refused.
+std::optional<double> SlowConvert(double value, const CUnit& from, const CUnit& to) {
+    auto refused = [](double divisor) {
+        return divisor == 0 || std::isnan(divisor);
+    };
+    double reference;
+    if (!from.GetInvert()) {
+        reference = value * from.GetScale() + from.GetOffset();
+    } else {
+        if (refused(value))
+            return std::nullopt;
+        reference = from.GetScale() / value + from.GetOffset();
+    }
+    if (!to.GetInvert()) {
+        if (refused(to.GetScale()))
+            return std::nullopt;
+        return (reference - to.GetOffset()) / to.GetScale();
+    }
+    double divisor = reference - to.GetOffset();
+    if (refused(divisor))
+        return std::nullopt;
+    return to.GetScale() / divisor;
+}
+
+void CheckUnits(std::u16string_view selection, const CUnitTable& table) {
+    RecognizedAmount fast = RecognizeAmountAndUnit(selection, table);
+    RecognizedAmount slow = SlowRecognize(selection, table);
+    Require(fast.amount == slow.amount, "the amount is the number after the first digit, as %g");
+    Require(fast.unit == slow.unit, "the unit is the longest alias at the start of the unit text");
+
+    std::string ansi = WideToAnsi(selection);
+    std::optional<double> typed = ReadAmount(ansi);
+    std::optional<SlowNumber> number = SlowReadDecimal(ansi);
+    Require(typed.has_value() == number.has_value() &&
+                (!typed || SameNumber(*typed, number->value)),
+            "the amount box reads the leading decimal number");
+    if (typed)
+        Require(FormatGeneral(*typed) == SlowFormatGeneral(*typed), "FormatGeneral writes %g");
+
+    // The lookup at the start of the selection and after each of its first blanks.
+    std::size_t probes = 0;
+    for (std::size_t at = 0; at < ansi.size() && probes < 8; ++at) {
+        if (at > 0 && ansi[at - 1] != ' ')
+            continue;
+        std::string_view probe = std::string_view(ansi).substr(at);
+        Require(table.FindUnit(probe) == SlowFindUnit(table, probe),
+                "FindUnit gives the longest alias, as written before lowered");
+        ++probes;
+    }
+
+    if (fast.unit && typed) {
+        const CUnit& to = fast.unit->GetCategory().Units().front();
+        std::optional<double> converted = SlowConvert(*typed, *fast.unit, to);
+        std::string result = ConversionResult(*typed, *fast.unit, to);
+        if (converted) {
+            Require(result == SlowFormatGeneral(*typed) + " " + fast.unit->GetName() + " = " +
+                                  SlowFormatGeneral(*converted) + " " + to.GetName(),
+                    "the result line is amount, unit, = , converted amount, unit");
+        } else {
+            Require(result.find("(Division by zero)") != std::string::npos,
+                    "a zero divisor is reported");
+        }
+    }
+}
+
+// ---- currencies
+
+const CCurrency* SlowFindCurrency(std::string_view code) {
+    for (const CCurrency* row = CurrenciesBegin(); row != CurrenciesEnd(); ++row) {
+        if (row->code == code)
+            return row;
+    }
+    return nullptr;
+}
+
+const CCurrency* SlowCodeScan(std::u16string_view text) {
+    for (const CCurrency* row = CurrenciesBegin(); row != CurrenciesEnd(); ++row) {
+        if (text.find(std::u16string(row->code.begin(), row->code.end())) != std::u16string::npos)
+            return row;
+    }
+    return nullptr;
+}
+
+const CCurrency* SlowSymbolScan(std::u16string_view text) {
+    for (const CurrencySymbol& symbol : kCurrencySymbols) {
+        if (text.find(symbol.symbol) == std::u16string::npos)
+            continue;
+        std::set<const CCurrency*> named;
+        for (std::string_view code : Split(symbol.codes, ','))
+            if (const CCurrency* currency = SlowFindCurrency(code))
+                named.insert(currency);
+        return named.size() == 1 ? *named.begin() : nullptr;
+    }
+    return nullptr;
+}
+
+const CCurrency* SlowFromDomain(std::u16string_view domain) {
+    std::string ansi = WideToAnsi(domain);
+    for (const CurrencyDomain& row : kCurrencyDomains) {
+        if (row.domain == ansi)
+            return SlowFindCurrency(row.code);
+    }
+    return nullptr;
+}
+
+const CCurrency* SlowGuess(std::u16string_view domain, std::u16string_view text,
+                           std::string_view defaultCode) {
+    if (!text.empty()) {
+        if (const CCurrency* byCode = SlowCodeScan(text))
+            return byCode;
+        if (const CCurrency* bySymbol = SlowSymbolScan(text))
+            return bySymbol;
+    }
+    if (const CCurrency* byDomain = SlowFromDomain(domain))
+        return byDomain;
+    return SlowFindCurrency(defaultCode);
+}
+
+std::u16string SlowCurrencyAmount(std::u16string_view text) {
+    auto digit = [](char16_t c) {
+        return c >= u'0' && c <= u'9';
+    };
+    auto separator = [](char16_t c) {
+        return c == u'.' || c == u',';
+    };
+    std::size_t start = 0;
+    while (start < text.size() && !digit(text[start]))
+        ++start;
+    if (start == text.size())
+        return u"1.00";
+    std::size_t end = start;
+    while (end < text.size() && (digit(text[end]) || separator(text[end])))
+        ++end;
+    std::u16string_view run = text.substr(start, end - start);
+    std::size_t points = 0, commas = 0, last = 0;
+    for (std::size_t at = 0; at < run.size(); ++at) {
+        if (separator(run[at])) {
+            (run[at] == u'.' ? points : commas) += 1;
+            last = at;
+        }
+    }
+    char16_t decimal = 0; // none
+    if (points > 0 && commas > 0)
+        decimal = run[last];
+    else if (points + commas == 1)
+        decimal = run.size() == last + 4 ? 0 : run.size() == last + 3 ? run[last] : u'.';
+    std::u16string amount;
+    bool point = false;
+    for (char16_t c : run) {
+        if (digit(c)) {
+            amount += c;
+        } else if (c == decimal) {
+            if (point)
+                break;
+            amount += u'.';
+            point = true;
+        }
+    }
+    return amount;
+}
+
+void CheckCurrencies(FuzzPage& fuzzPage, CMemoryPlatform& platform) {
+    CPageContext& page = fuzzPage.page;
+    std::u16string selection = page.GetSelection();
+    std::u16string host = page.GetFrameHostName();
+    std::size_t dot = host.rfind(u'.');
+    std::u16string domain = dot == std::u16string::npos ? u"com" : host.substr(dot + 1);
+    Require(page.GetFromCurrency() == SlowGuess(domain, selection, "USD"),
+            "the from currency: the selection's code, its symbol, the frame's domain, USD");
+
+    const CCurrency* locale = platform.locale.currencySymbol
+                                  ? SlowFindCurrency(*platform.locale.currencySymbol)
+                                  : nullptr;
+    Require(page.GetToCurrency() == (locale ? locale : SlowFindCurrency("USD")),
+            "the to currency: the locale's, else USD");
+    Require(CurrencyCode(page.GetToCurrency()) == SlowMacroValue('L', page),
+            "a currency's code is its three letters");
+
+    // The same searches on their own, with the host name taken whole as a domain.
+    std::string defaultCode = platform.locale.currencySymbol.value_or("");
+    Require(FindCurrency(defaultCode) == SlowFindCurrency(defaultCode),
+            "FindCurrency finds exactly the code");
+    Require(CurrencyFromDomain(host) == SlowFromDomain(host), "a domain is found exactly");
+    Require(FindCurrencyCodeIn(selection) == SlowCodeScan(selection),
+            "the code scan takes the list's first code found anywhere");
+    Require(FindCurrencySymbolIn(selection) == SlowSymbolScan(selection),
+            "the symbol scan decides by the table's first symbol found");
+    Require(GuessCurrency(host, selection, defaultCode) == SlowGuess(host, selection, defaultCode),
+            "GuessCurrency: text, domain, default");
+
+    Require(page.CurrencyAmount() == SlowCurrencyAmount(selection),
+            "the currency amount follows its separator rules");
+    std::u16string amount = page.CurrencyAmount();
+    Require(amount.find_first_not_of(u"0123456789.") == std::u16string::npos &&
+                std::count(amount.begin(), amount.end(), u'.') <= 1,
+            "a currency amount is digits and at most one point");
+}
+
+} // namespace
+
+} // namespace tandrel::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tandrel;
+    static fuzz::FuzzPlatform platform;
+    static const CUnitTable table = LoadUnitTable();
+    fuzz::FuzzPage page(platform.platform, fuzz::AsText(data, size));
+    fuzz::CheckUnits(page.page.GetSelection(), table);
+    fuzz::CheckUnits(fuzz::RawUtf16(fuzz::Split(fuzz::AsText(data, size), '\0')[0]), table);
+    fuzz::CheckCurrencies(page, platform.platform);
+    fuzz::Require(ReadCurrencyAmount(fuzz::RawUtf16(fuzz::AsText(data, size))) ==
+                      fuzz::SlowCurrencyAmount(fuzz::RawUtf16(fuzz::AsText(data, size))),
+                  "the currency amount of any code units");
+    return 0;
+}

@@ -1,0 +1,367 @@
+// What the fuzz targets share: stopping on a broken promise, cutting an input into fields, a fresh
+// in-memory platform and page per input, and slow readings of the rules that more than one target
+// compares the code against (the decimal number grammar, template expansion, URL-encoding).
+#pragma once
+
+#include "actions/MacroExpansion.h"
+#include "common/MemoryPlatform.h"
+#include "common/TextConversion.h"
+#include "conversions/Currency.h"
+#include "page/MemoryBrowser.h"
+#include "page/PageContext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tandrel::fuzz {
+
+// ---- stopping
+
+/// Names the broken promise before stopping, so that a crash file is easy to understand.
+inline void Require(bool holds, const char* promise) {
+    if (holds)
+        return;
+    std::fprintf(stderr, "broken invariant: %s\n", promise);
+    __builtin_trap();
+}
+
+// ---- inputs
+
+inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
+    return std::string_view(reinterpret_cast<const char*>(data), size);
+}
+
+/// text cut at every separator; at least count fields, the missing ones empty.
+inline std::vector<std::string_view> Split(std::string_view text, char separator,
+                                           std::size_t count = 0) {
+    std::vector<std::string_view> fields;
+    for (;;) {
+        std::size_t at = text.find(separator);
+        fields.push_back(text.substr(0, at));
+        if (at == std::string_view::npos)
+            break;
+        text.remove_prefix(at + 1);
+    }
+    if (fields.size() < count)
+        fields.resize(count);
+    return fields;
+}
+
+/// The bytes as UTF-16 code units, two bytes each, least significant first: every code unit a
+/// page can hold, lone surrogates included. An odd last byte is dropped.
+inline std::u16string RawUtf16(std::string_view bytes) {
+    std::u16string text;
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) |
+                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
+    }
+    return text;
+}
+
+inline std::string AsciiUpper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+inline std::string AsciiLowered(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+// ---- the platform and the page
+
+/// A fresh in-memory platform, installed for as long as it lives; text may replace its code page.
+class FuzzPlatform {
+public:
+    explicit FuzzPlatform(IText* text = nullptr) : installed_(View(platform, text)) {}
+    CMemoryPlatform platform;
+
+private:
+    static Platform View(CMemoryPlatform& platform, IText* text) {
+        Platform view = platform.View();
+        if (text)
+            view.text = text;
+        return view;
+    }
+    ScopedPlatform installed_;
+};
+
+/// The page fields an input gives after its first NUL byte, NUL-separated, in UTF-8, in this
+/// order; missing ones are empty. The last one is the locale's currency symbol; without it, asking
+/// the locale fails.
+enum PageField : std::size_t {
+    kSelection,
+    kSelectionHtml,
+    kFrameHref,
+    kFrameHost,
+    kFrameTitle,
+    kFrameName,
+    kTopHref,
+    kTopHost,
+    kTopTitle,
+    kTopName,
+    kLocaleSymbol,
+    kPageFieldCount
+};
+
+/// A frame in a top-level window, both filled from the fields, and the page context of a command
+/// started in the frame.
+struct FuzzPage {
+    std::shared_ptr<CMemoryWindow> top = std::make_shared<CMemoryWindow>();
+    std::shared_ptr<CMemoryWindow> frame = top->MakeFrame();
+    CPageContext page;
+
+    FuzzPage(CMemoryPlatform& platform, std::string_view fields) {
+        std::vector<std::string_view> field = Split(fields, '\0');
+        bool localeGiven = field.size() > kLocaleSymbol;
+        field.resize(std::max<std::size_t>(field.size(), kPageFieldCount));
+        auto wide = [&](PageField which) {
+            return Utf8ToWide(field[which]);
+        };
+        frame->selection = SelectionText{wide(kSelection), wide(kSelectionHtml)};
+        frame->href = wide(kFrameHref);
+        frame->hostName = wide(kFrameHost);
+        frame->title = wide(kFrameTitle);
+        frame->name = wide(kFrameName);
+        top->href = wide(kTopHref);
+        top->hostName = wide(kTopHost);
+        top->title = wide(kTopTitle);
+        top->name = wide(kTopName);
+        top->screen = ScreenSize{1280, 1024};
+        platform.locale.currencySymbol =
+            localeGiven ? std::optional<std::string>(field[kLocaleSymbol]) : std::nullopt;
+        Require(page.Load(frame) == kOk, "a page with a top window loads");
+    }
+};
+
+/// An input of a target that expands templates: the lines before the first NUL byte are
+/// templates (configuration text, one line each), the rest is the page.
+struct TemplatesAndPage {
+    std::vector<std::string_view> templates;
+    std::string_view page;
+
+    explicit TemplatesAndPage(std::string_view input, std::size_t count = 0) {
+        std::size_t nul = input.find('\0');
+        templates = Split(input.substr(0, nul), '\n', count);
+        page = nul == std::string_view::npos ? std::string_view() : input.substr(nul + 1);
+    }
+};
+
+// ---- numbers
+
+/// A decimal number as the grammar reads it, by the slow road: where its text starts (after the
+/// blanks, at its sign), where it ends, and its value as the C library reads that text.
+struct SlowNumber {
+    std::size_t start;
+    std::size_t end;
+    double value;
+};
+
+inline bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+/// Blanks, an optional sign, digits with an optional "." fraction (one digit at least), and an
+/// exponent only when digits follow its "e" and optional sign.
+inline std::optional<SlowNumber> SlowReadDecimal(std::string_view text) {
+    auto digitsFrom = [&](std::size_t at) {
+        std::size_t count = 0;
+        while (at + count < text.size() && IsAsciiDigit(text[at + count]))
+            ++count;
+        return count;
+    };
+    std::size_t at = 0;
+    while (at < text.size() && std::string_view(" \t\n\v\f\r").find(text[at]) != std::string::npos)
+        ++at;
+    std::size_t start = at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        ++at;
+    std::size_t whole = digitsFrom(at);
+    at += whole;
+    std::size_t fraction = 0;
+    if (at < text.size() && text[at] == '.') {
+        fraction = digitsFrom(at + 1);
+        at += 1 + fraction;
+    }
+    if (whole + fraction == 0)
+        return std::nullopt;
+    std::size_t end = at;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t sign = at + 1 < text.size() && (text[at + 1] == '+' || text[at + 1] == '-');
+        std::size_t exponent = digitsFrom(at + 1 + sign);
+        if (exponent > 0)
+            end = at + 1 + sign + exponent;
+    }
+    std::string number(text.substr(start, end - start));
+    return SlowNumber{start, end, std::strtod(number.c_str(), nullptr)};
+}
+
+/// The same value, the same sign of zero.
+inline bool SameNumber(double a, double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+
+// ---- templates
+
+/// URL-encoding by its rules: unreserved characters stay, others up to U+00FF become "%XX" with
+/// capital digits, everything above "%20".
+inline std::u16string SlowUrlEncode(std::u16string_view text) {
+    std::u16string out;
+    for (char16_t c : text) {
+        bool unreserved = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+                          (c >= u'0' && c <= u'9') ||
+                          std::u16string_view(u"!'()*-._~").find(c) != std::u16string_view::npos;
+        if (c > 0xFF) {
+            out += u"%20";
+        } else if (unreserved) {
+            out += c;
+        } else {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned>(c));
+            out += std::u16string(hex, hex + 3);
+        }
+    }
+    return out;
+}
+
+/// The characters a command interpreter ends a quoted command or chains another with.
+inline bool IsConsoleBreaker(char16_t c) {
+    return std::u16string_view(u"\"&|<>^\r\n").find(c) != std::u16string_view::npos;
+}
+
+/// The value of one macro, straight from the macro table.
+inline std::u16string SlowMacroValue(char macro, CPageContext& page) {
+    auto code = [](const CCurrency* currency) {
+        std::string_view text = currency ? currency->code : "USD";
+        return std::u16string(text.begin(), text.end());
+    };
+    std::u16string selection = page.GetSelection();
+    switch (macro) {
+    case '!':
+        return u"!";
+    case '-':
+        return selection.substr(0, selection.empty() ? 0 : selection.size() - 1);
+    case 'C':
+    case 'c':
+        return CreditText();
+    case 'D':
+        return page.GetTopDomain();
+    case 'd':
+        return page.GetFrameDomain();
+    case 'F':
+    case 'f':
+        return code(page.GetFromCurrency());
+    case 'H':
+        return page.GetTopHostName();
+    case 'h':
+        return page.GetFrameHostName();
+    case 'I':
+    case 'i':
+        return ModuleFolderUrl();
+    case 'L':
+    case 'l':
+        return code(page.GetToCurrency());
+    case 'O':
+    case 'o':
+        return page.GetSelectionHtml();
+    case 'S':
+        return selection;
+    case 's':
+        return page.GetCollapsedSelection();
+    case 'T':
+        return page.GetTopTitle();
+    case 't':
+        return page.GetFrameTitle();
+    case 'U':
+        return page.GetTopAddress();
+    case 'u':
+        return page.GetFrameAddress();
+    case 'W':
+        return page.GetTopName();
+    case 'w':
+        return page.GetFrameName();
+    default:
+        return {u'!', static_cast<char16_t>(static_cast<unsigned char>(macro))};
+    }
+}
+
+/// A template expanded by its rules: "!" and a character is a macro, a backslash and a character
+/// an escape (unless either stands last); every other byte is the character of its code. Values
+/// are encoded when asked (the module folder never); console-safe blanks the breakers in what the
+/// page put in (not the folder, the credit text or "!!").
+inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool encode,
+                                 bool consoleSafe) {
+    std::u16string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        char c = text[at];
+        if ((c == '!' || c == '\\') && at + 1 < text.size()) {
+            char next = text[++at];
+            std::u16string value;
+            bool fromPage = false;
+            if (c == '\\') {
+                value = next == 'n'   ? u"\r\n"
+                        : next == 's' ? u" "
+                        : next == 't' ? u"\t"
+                                      : std::u16string(1, static_cast<char16_t>(
+                                                              static_cast<unsigned char>(next)));
+            } else {
+                value = SlowMacroValue(next, page);
+                fromPage = std::string_view("IiCc!").find(next) == std::string_view::npos;
+            }
+            bool folder = c == '!' && (next == 'I' || next == 'i');
+            if (encode && !folder)
+                value = SlowUrlEncode(value);
+            if (consoleSafe && fromPage) {
+                for (char16_t& v : value) {
+                    if (IsConsoleBreaker(v))
+                        v = u' ';
+                }
+            }
+            out += value;
+        } else {
+            out += static_cast<char16_t>(static_cast<unsigned char>(c));
+        }
+    }
+    return out;
+}
+
+/// The template with every byte of its own text for which keep() is false replaced by "_", and so
+/// is the character of an escape whose value keep() refuses ("\n" counts as a line break) and the
+/// letter of the module folder's macro (a file address the template puts in as it is, "|" and
+/// all). Other macros stay. What such a template adds around its values, keep() allows.
+template <typename Keep> std::string CleanTemplate(std::string_view text, Keep keep) {
+    std::string clean(text);
+    for (std::size_t at = 0; at < clean.size(); ++at) {
+        char c = clean[at];
+        if (c == '!' && at + 1 < clean.size()) {
+            ++at;
+            if (clean[at] == 'I' || clean[at] == 'i')
+                clean[at] = '_';
+        } else if (c == '\\' && at + 1 < clean.size()) {
+            ++at;
+            if (clean[at] == 'n' || !keep(clean[at]))
+                clean[at] = '_';
+        } else if (!keep(c)) {
+            clean[at] = '_';
+        }
+    }
+    return clean;
+}
+
+} // namespace tandrel::fuzz

@@ -1,0 +1,96 @@
+// Templates expanded against a fuzzed page: every template line of the input, with URL-encoding
+// on and off and console-safe substitution on and off, must give what the macro and escape
+// tables give when read one byte at a time (FuzzSupport.h); a console-safe expansion of a template
+// whose own text holds no breaker holds none at all; the page's derived values keep their rules.
+//
+// The input: template lines, a NUL byte, then the page fields (FuzzSupport.h).
+#include "FuzzSupport.h"
+
+#include "page/HostDomain.h"
+
+#include <string>
+#include <string_view>
+
+namespace tandrel::fuzz {
+
+namespace {
+
+void CheckExpansion(std::string_view text, CPageContext& page) {
+    for (bool encode : {false, true}) {
+        for (bool consoleSafe : {false, true}) {
+            Require(ExpandTemplate(text, page, Substitution{encode, consoleSafe}) ==
+                        SlowExpand(text, page, encode, consoleSafe),
+                    "a template expands by the macro and escape tables");
+        }
+        Require(ExpandTemplate(text, page, encode) == SlowExpand(text, page, encode, false),
+                "the encode flag alone is a plain substitution");
+    }
+    for (std::size_t at = 0; at + 1 < text.size(); ++at) {
+        if (text[at] == '!' || text[at] == '\\') {
+            if (text[at] == '!')
+                Require(ExpandMacro(text[at + 1], page) == SlowMacroValue(text[at + 1], page),
+                        "a macro's value is its row of the table");
+            ++at;
+        }
+    }
+
+    std::string clean = CleanTemplate(text, [](char c) { return !IsConsoleBreaker(c); });
+    std::u16string safe = ExpandTemplate(clean, page, Substitution{false, true});
+    for (char16_t c : safe)
+        Require(!IsConsoleBreaker(c), "no value brings a quote, & | < > ^ or a line break");
+}
+
+std::u16string SlowCollapse(std::u16string_view text) {
+    std::u16string collapsed;
+    std::size_t at = 0;
+    for (;;) {
+        while (at < text.size() && IsWideSpace(text[at]))
+            ++at;
+        if (at == text.size())
+            return collapsed;
+        std::size_t end = at;
+        while (end < text.size() && !IsWideSpace(text[end]))
+            ++end;
+        if (!collapsed.empty())
+            collapsed += u' ';
+        collapsed += text.substr(at, end - at);
+        at = end;
+    }
+}
+
+// The registrable domain is the host or the labels after one of its dots.
+void CheckDomain(std::u16string_view host, std::u16string_view domain) {
+    Require(domain.size() <= host.size() && host.substr(host.size() - domain.size()) == domain,
+            "a domain ends its host name");
+    Require(domain.size() == host.size() ||
+                (domain.size() < host.size() && host[host.size() - domain.size() - 1] == u'.'),
+            "a domain is the whole host or starts after a dot");
+    if (host.find(u'.') == std::u16string_view::npos ||
+        host.find_first_not_of(u"0123456789.") == std::u16string_view::npos)
+        Require(domain == host, "a host without a dot, or numeric, is its own domain");
+}
+
+void CheckPage(CPageContext& page) {
+    Require(page.GetCollapsedSelection() == SlowCollapse(page.GetSelection()),
+            "the collapsed selection is its words joined by one blank");
+    Require(UrlEncode(page.GetSelection()) == SlowUrlEncode(page.GetSelection()),
+            "UrlEncode keeps its rules");
+    CheckDomain(page.GetTopHostName(), page.GetTopDomain());
+    CheckDomain(page.GetFrameHostName(), page.GetFrameDomain());
+    Require(DomainOfHost(page.GetTopHostName()) == page.GetTopDomain(), "the top's domain");
+}
+
+} // namespace
+
+} // namespace tandrel::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tandrel;
+    static fuzz::FuzzPlatform platform;
+    fuzz::TemplatesAndPage input(fuzz::AsText(data, size));
+    fuzz::FuzzPage page(platform.platform, input.page);
+    fuzz::CheckPage(page.page);
+    for (std::string_view text : input.templates)
+        fuzz::CheckExpansion(text, page.page);
+    return 0;
+}

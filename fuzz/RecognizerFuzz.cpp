@@ -1,0 +1,290 @@
+// Every recogniser against a slow reading of its rules written here: the finders restart from
+// every position or keep every digit of a run, the stock symbol recurses on copies. The code
+// under test scans once with bounded buffers; any input on which the two disagree is a fault.
+// The input is read twice: as UTF-8, and as raw UTF-16 code units.
+#include "FuzzSupport.h"
+
+#include "recognizers/Recognizers.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tandrel::fuzz {
+
+namespace {
+
+using Found = std::optional<std::u16string>;
+
+// ---- character classes
+
+// The first digit of every block of ten decimal digits of the Basic Multilingual Plane.
+constexpr char16_t kZeros[] = {0x0030, 0x0660, 0x06F0, 0x07C0, 0x0966, 0x09E6, 0x0A66, 0x0AE6,
+                               0x0B66, 0x0BE6, 0x0C66, 0x0CE6, 0x0D66, 0x0DE6, 0x0E50, 0x0ED0,
+                               0x0F20, 0x1040, 0x1090, 0x17E0, 0x1810, 0x1946, 0x19D0, 0x1A80,
+                               0x1A90, 0x1B50, 0x1BB0, 0x1C40, 0x1C50, 0xA620, 0xA8D0, 0xA900,
+                               0xA9D0, 0xA9F0, 0xAA50, 0xABF0, 0xFF10};
+
+bool SlowWideDigit(char16_t c) {
+    for (char16_t zero : kZeros) {
+        if (c >= zero && c < zero + 10)
+            return true;
+    }
+    return false;
+}
+
+bool SlowLowercase(char16_t c) {
+    return (c >= u'a' && c <= u'z') || c == 0xB5 || (c >= 0xDF && c <= 0xFF && c != 0xF7);
+}
+
+bool Digit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool Letter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool Upper(char16_t c) {
+    return c >= u'A' && c <= u'Z';
+}
+
+// ---- checks
+
+// Digits weighted from the left, the weights taken in turn from the list.
+int Weighted(std::u16string_view digits, std::initializer_list<int> weights) {
+    int sum = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        sum += (digits[i] - u'0') * weights.begin()[i % weights.size()];
+    return sum;
+}
+
+bool AllDigits(std::u16string_view text) {
+    for (char16_t c : text) {
+        if (!Digit(c))
+            return false;
+    }
+    return true;
+}
+
+bool SlowIsbnCheck(std::u16string_view code) {
+    if (code.size() != 10 || !AllDigits(code.substr(0, 9)))
+        return false;
+    int sum = 0;
+    for (int i = 0; i < 9; ++i)
+        sum += (code[i] - u'0') * (i + 1);
+    if (code[9] == u'X' || code[9] == u'x')
+        sum += 100;
+    else if (Digit(code[9]))
+        sum += (code[9] - u'0') * 10;
+    else
+        return false;
+    return sum % 11 == 0;
+}
+
+bool SlowEanCheck(std::u16string_view code) {
+    return code.size() == 13 && AllDigits(code) && Weighted(code, {1, 3}) % 10 == 0;
+}
+
+bool SlowUpcCheck(std::u16string_view code) {
+    return code.size() == 12 && AllDigits(code) && Weighted(code, {3, 1}) % 10 == 0;
+}
+
+// ---- finders
+
+// The run scan as the rules tell it, every counted character kept: digits join the run, spaces
+// and hyphens are passed over, an "x" after exactly nine digits is the tenth when asked for, and
+// any other character (or the end) hands the run to accept and starts a new one.
+template <typename Accept> Found SlowRuns(std::u16string_view text, bool isbnX, Accept accept) {
+    std::u16string run;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+        if (at < text.size()) {
+            char16_t c = text[at];
+            if (SlowWideDigit(c)) {
+                run += c;
+                continue;
+            }
+            if (isbnX && (c == u'x' || c == u'X') && run.size() == 9) {
+                run += u'X';
+                continue;
+            }
+            if (c == u' ' || c == u'-')
+                continue;
+        }
+        if (Found found = accept(run))
+            return found;
+        run.clear();
+    }
+    return std::nullopt;
+}
+
+Found SlowIsbn10(std::u16string_view text) {
+    return SlowRuns(text, true, [](const std::u16string& run) -> Found {
+        if (run.size() == 10 && SlowIsbnCheck(run))
+            return run;
+        return std::nullopt;
+    });
+}
+
+Found SlowUpc12(std::u16string_view text) {
+    return SlowRuns(text, false, [](const std::u16string& run) -> Found {
+        if (run.size() == 12 && SlowUpcCheck(run))
+            return run;
+        return std::nullopt;
+    });
+}
+
+Found SlowShortUpc(std::u16string_view text) {
+    return SlowRuns(text, false, [](const std::u16string& run) -> Found {
+        if (run.size() < 10 || run.size() > 12)
+            return std::nullopt;
+        std::u16string padded = std::u16string(12 - run.size(), u'0') + run;
+        if (SlowUpcCheck(padded))
+            return padded;
+        return std::nullopt;
+    });
+}
+
+// From each start digit, collect thirteen digits up to a letter; restart at the second digit.
+Found SlowEan13(std::u16string_view text) {
+    std::size_t start = 0;
+    for (;;) {
+        while (start < text.size() && !Digit(text[start]))
+            ++start;
+        if (text.size() - start < 13)
+            return std::nullopt;
+        std::u16string digits(1, text[start]);
+        std::size_t second = std::u16string_view::npos;
+        for (std::size_t at = start + 1; digits.size() < 13; ++at) {
+            if (at == text.size())
+                return std::nullopt;
+            if (Letter(text[at]))
+                break;
+            if (Digit(text[at])) {
+                digits += text[at];
+                if (digits.size() == 2)
+                    second = at;
+            }
+        }
+        if (digits.size() == 13 && SlowEanCheck(digits))
+            return digits;
+        start = second != std::u16string_view::npos ? second : start + 1;
+    }
+}
+
+Found SlowEanToIsbn(std::u16string_view ean) {
+    if (!SlowEanCheck(ean) || ean.substr(0, 3) != u"978")
+        return std::nullopt;
+    std::u16string isbn(ean.substr(3, 10));
+    int sum = 0;
+    for (int i = 0; i < 9; ++i)
+        sum += (isbn[i] - u'0') * (i + 1);
+    isbn[9] = sum % 11 == 10 ? u'X' : static_cast<char16_t>(u'0' + sum % 11);
+    return isbn;
+}
+
+// Every run of consecutive digits from its first digit; the first of exactly eleven wins.
+Found SlowCompleteUpc(std::u16string_view text) {
+    for (std::size_t start = 0; start < text.size(); ++start) {
+        if (!Digit(text[start]) || (start > 0 && Digit(text[start - 1])))
+            continue;
+        std::size_t length = 0;
+        while (start + length < text.size() && Digit(text[start + length]))
+            ++length;
+        if (length != 11)
+            continue;
+        std::u16string code(text.substr(start, 11));
+        code += static_cast<char16_t>(u'0' + (10 - Weighted(code, {3, 1}) % 10) % 10);
+        return code;
+    }
+    return std::nullopt;
+}
+
+// Step by step, recursing on a copy of the rest after an exchange's ":".
+std::u16string SlowStockSymbol(const std::u16string& input) {
+    std::u16string copy = input;
+    std::size_t open = copy.find(u'(');
+    if (open != std::u16string::npos) {
+        copy.erase(0, open + 1);
+        std::size_t close = copy.rfind(u')');
+        if (close != std::u16string::npos)
+            copy.erase(close);
+    }
+    if (copy.empty())
+        return input;
+    const std::size_t size = copy.size();
+    for (std::size_t position = 0;;) {
+        std::size_t p = position;
+        while (p < size && !Upper(copy[p]))
+            ++p;
+        if (p == size)
+            return u"";
+        std::size_t e = p;
+        while (e < size && (Upper(copy[e]) || copy[e] == u'.'))
+            ++e;
+        if (e < size && copy[e - 1] == u'.')
+            --e;
+        if (p == 0 || !SlowLowercase(copy[p - 1])) {
+            if (e == size)
+                return copy.substr(p);
+            if (!(copy[e] >= u'a' && copy[e] <= u'z') && copy[e] != u':')
+                return copy.substr(p, e - p);
+        }
+        if (e == size)
+            return input;
+        if (copy[e] == u':') {
+            std::u16string after = SlowStockSymbol(copy.substr(e));
+            return after.empty() ? copy.substr(p, e - p) : after;
+        }
+        position = e;
+    }
+}
+
+// ---- comparing
+
+void Same(const Found& fast, const Found& slow, const char* promise) {
+    Require(fast.has_value() == slow.has_value() && (!fast || *fast == *slow), promise);
+}
+
+void CheckCodeChecks(std::u16string_view text) {
+    // Every window of the text's first characters, and every ten, twelve and thirteen characters.
+    for (std::size_t at = 0; at < text.size() && at < 64; ++at) {
+        for (std::size_t length : {10, 12, 13}) {
+            std::u16string_view code = text.substr(at, length);
+            Require(IsValidIsbn10(code) == SlowIsbnCheck(code), "IsValidIsbn10 keeps its rule");
+            Require(IsValidEan13(code) == SlowEanCheck(code), "IsValidEan13 keeps its rule");
+            Require(IsValidUpcA(code) == SlowUpcCheck(code), "IsValidUpcA keeps its rule");
+            Same(EanToIsbn10(code), SlowEanToIsbn(code), "EanToIsbn10 keeps its rule");
+        }
+    }
+}
+
+void CheckText(const std::u16string& text) {
+    for (char16_t c : text) {
+        Require(IsWideDecimalDigit(c) == SlowWideDigit(c), "IsWideDecimalDigit keeps its table");
+        Require(IsWideLowercase(c) == SlowLowercase(c), "IsWideLowercase keeps its range");
+    }
+    CheckCodeChecks(text);
+    Same(FindIsbn10(text), SlowIsbn10(text), "FindIsbn10 finds what the run rules find");
+    Same(FindUpc12(text), SlowUpc12(text), "FindUpc12 finds what the run rules find");
+    Same(FindShortUpc(text), SlowShortUpc(text), "FindShortUpc finds what the run rules find");
+    Found ean = FindEan13(text);
+    Same(ean, SlowEan13(text), "FindEan13 finds what restarting from every digit finds");
+    if (ean)
+        Same(EanToIsbn10(*ean), SlowEanToIsbn(*ean), "EanToIsbn10 of a found EAN-13");
+    Same(CompleteUpc11(text), SlowCompleteUpc(text), "CompleteUpc11 completes the first 11");
+    Require(FindStockSymbol(text) == SlowStockSymbol(text),
+            "FindStockSymbol finds what the recursive reading finds");
+}
+
+} // namespace
+
+} // namespace tandrel::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tandrel;
+    std::string_view input = fuzz::AsText(data, size);
+    fuzz::CheckText(Utf8ToWide(input));
+    fuzz::CheckText(fuzz::RawUtf16(input));
+    return 0;
+}
