@@ -4,12 +4,13 @@
 // none but its two quotes, whatever the page says. The mailto address must be its fields in
 // order with every value URL-encoded, and the Simple MAPI message the fields as expanded.
 //
-// The ANSI code page here maps the full-width forms U+FF01..U+FF5E to the ASCII characters they
-// look like, as the Windows conversion's best fit does by default, so that a page cannot slip a
-// full-width quote or ampersand past the blanking.
+// The ANSI code page here writes the full-width forms as the ASCII characters they look like, as
+// the Windows conversion does by default (BestFitText.h), so that a page cannot slip a full-width
+// quote or ampersand past the blanking.
 //
 // The input: six template lines (command, MailTo, MailCC, MailBCC, MailSubject, MailBody), a NUL
 // byte, then the page fields (FuzzSupport.h).
+#include "BestFitText.h"
 #include "FuzzSupport.h"
 
 #include "actions/ConsoleCommand.h"
@@ -22,18 +23,6 @@
 namespace tandrel::fuzz {
 
 namespace {
-
-class BestFitText : public CWindows1252Text {
-public:
-    std::string WideToAnsi(std::u16string_view text) override {
-        std::u16string fitted(text);
-        for (char16_t& c : fitted) {
-            if (c >= 0xFF01 && c <= 0xFF5E)
-                c = static_cast<char16_t>(c - 0xFEE0);
-        }
-        return CWindows1252Text::WideToAnsi(fitted);
-    }
-};
 
 enum Template { kCommand, kMailTo, kMailCC, kMailBCC, kMailSubject, kMailBody, kTemplateCount };
 
@@ -60,17 +49,23 @@ CLink LinkOf(const std::vector<std::string>& templates, Flags flags) {
 
 // ---- the command line
 
-std::string SlowCommandLine(const std::string& command, CPageContext& page, Flags flags,
-                            const std::string& interpreter) {
-    std::string expanded =
-        WideToAnsi(SlowExpand(command, page, flags.urlEncoded, flags.useConsole));
-    if (!flags.useConsole)
-        return expanded;
-    return interpreter + (flags.leaveConsole ? " /K \"" : " /C \"") + expanded + "\"";
-}
-
 bool IsAnsiBreaker(char c) {
     return std::string_view("\"&|<>^\r\n").find(c) != std::string_view::npos;
+}
+
+std::string SlowCommandLine(const std::string& command, CPageContext& page, Flags flags,
+                            const std::string& interpreter) {
+    std::u16string wide = SlowExpand(command, page, flags.urlEncoded, flags.useConsole);
+    if (!flags.useConsole)
+        return WideToAnsi(wide);
+    // A character the code page writes as a breaker is blanked like the breaker.
+    for (char16_t& c : wide) {
+        std::string ansi = WideToAnsi(std::u16string(1, c));
+        if (c >= 0x80 && ansi.size() == 1 && IsAnsiBreaker(ansi[0]))
+            c = u' ';
+    }
+    std::string expanded = WideToAnsi(wide);
+    return interpreter + (flags.leaveConsole ? " /K \"" : " /C \"") + expanded + "\"";
 }
 
 void CheckCommandLine(const std::vector<std::string>& templates, CPageContext& page,
@@ -206,7 +201,7 @@ void CheckMail(const std::vector<std::string>& templates, CPageContext& page) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tandrel;
-    static fuzz::BestFitText bestFit;
+    static test::BestFitText bestFit;
     static fuzz::FuzzPlatform platform(&bestFit);
     fuzz::TemplatesAndPage input(fuzz::AsText(data, size), fuzz::kTemplateCount);
     std::vector<std::string> templates(input.templates.begin(),

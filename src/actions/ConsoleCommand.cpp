@@ -8,10 +8,36 @@
 
 namespace tandrel {
 
+namespace {
+
+bool EndsConsoleCommand(char c) {
+    return c == '"' || c == '&' || c == '|' || c == '<' || c == '>' || c == '^' || c == '\r' ||
+           c == '\n';
+}
+
+// The code page may write a character it has no byte for as an ASCII look-alike: the Windows
+// conversion's best fit makes a quote of U+FF02 and an ampersand of U+FF06. Such a character
+// (only a value brings one: a template's own text is bytes of the code page) is blanked like the
+// character it would become, so that it cannot end the quotes either.
+void BlankLookAlikes(std::u16string& command) {
+    for (char16_t& c : command) {
+        if (c < 0x80)
+            continue;
+        std::string ansi = WideToAnsi(std::u16string_view(&c, 1));
+        if (ansi.size() == 1 && EndsConsoleCommand(ansi[0]))
+            c = u' ';
+    }
+}
+
+} // namespace
+
 std::string ConsoleCommandLine(const CLink& link, CPageContext& page) {
     bool console = link.GetUseConsole();
-    std::string command = WideToAnsi(
-        ExpandTemplate(link.GetCommand(), page, Substitution{link.GetURLEncoded(), console}));
+    std::u16string expanded =
+        ExpandTemplate(link.GetCommand(), page, Substitution{link.GetURLEncoded(), console});
+    if (console)
+        BlankLookAlikes(expanded);
+    std::string command = WideToAnsi(expanded);
     if (!console)
         return command;
     std::string interpreter =

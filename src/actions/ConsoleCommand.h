@@ -13,7 +13,8 @@ namespace tandrel {
 /// alone, or with useConsole handed to the interpreter named by COMSPEC ("COMMAND.COM" when it is
 /// not set) as "/K" (leaveConsole) or "/C" and the command in quotes. Values from the page cannot
 /// end those quotes or chain another command: their quotes, & | < > ^ and line breaks become
-/// blanks. In the ANSI code page.
+/// blanks, and so does any character the code page would write as one of them (a full-width
+/// quote, say). In the ANSI code page.
 std::string ConsoleCommandLine(const CLink& link, CPageContext& page);
 
 /// Starts the entry's command without waiting for it; when it cannot start, shows the system's

@@ -1,0 +1,51 @@
+// Inputs with which the fuzz targets (fuzz/) found a fault, kept as cases; each input is also a
+// seed of its target's corpus.
+#include "BestFitText.h"
+
+#include "actions/ConsoleCommand.h"
+#include "common/MemoryPlatform.h"
+#include "config/Link.h"
+#include "page/MemoryBrowser.h"
+
+#include <gtest/gtest.h>
+
+namespace tandrel {
+namespace {
+
+// command_fuzz, corpus/command_fuzz/fullwidth.txt: a full-width quote or ampersand in the
+// selection passed the blanking as a wide character and became a real one in the ANSI command
+// line, ending the quoted command and chaining another.
+TEST(FuzzFindings, FullWidthBreakersInAValueStayInsideTheQuotes) {
+    CMemoryPlatform platform;
+    test::BestFitText bestFit;
+    Platform view = platform.View();
+    view.text = &bestFit;
+    ScopedPlatform installed(view);
+    platform.processes.environment["COMSPEC"] = "cmd.exe";
+
+    CConfigSection section("OTHER:Run");
+    section.SetValue("command", "run \"!S\" & echo");
+    section.SetValue("useConsole", "yes");
+    section.SetValue("leaveConsole", "yes");
+    section.SetValue("URLEncoded", "no");
+    CLink link;
+    link.LoadFromSection(section);
+
+    const std::pair<std::u16string_view, std::string_view> cases[] = {
+        {u"a\uFF02 \uFF06 calc \uFF02b", "a    calc  b"},
+        {u"\uFF5C\uFF1C\uFF1E\uFF3E", "    "},
+        {u"\uFF01\uFF05\uFF07\u4E2D\u00E9", "!%'?\xE9"}, // look-alikes of harmless characters
+        {u"\" & |\r\n", "       "},
+    };
+    for (const auto& [selection, written] : cases) {
+        auto frame = std::make_shared<CMemoryWindow>();
+        frame->selection = SelectionText{std::u16string(selection), u""};
+        CPageContext page;
+        ASSERT_EQ(page.Load(frame), kOk);
+        std::string value(written);
+        EXPECT_EQ(ConsoleCommandLine(link, page), "cmd.exe /K \"run \"" + value + "\" & echo\"");
+    }
+}
+
+} // namespace
+} // namespace tandrel
