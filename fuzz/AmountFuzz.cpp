@@ -51,23 +51,9 @@ std::string NarrowForNumbers(std::u16string_view text) {
 
 // ---- units
 
-// At every length from the longest, the start as written, then lowered, against every alias in
-// index order (so that of equal aliases the first added answers).
-const CUnit* SlowFindUnit(const CUnitTable& table, std::string_view text) {
-    std::size_t longest = 0;
-    for (const auto& [alias, unit] : table.Aliases())
-        longest = std::max(longest, alias.size());
-    std::string lowered = AsciiLowered(text);
-    for (std::size_t length = std::min(text.size(), longest); length > 0; --length) {
-        for (std::string_view start :
-             {text.substr(0, length), std::string_view(lowered).substr(0, length)}) {
-            for (const auto& [alias, unit] : table.Aliases()) {
-                if (alias == start)
-                    return unit;
-            }
-        }
-    }
-    return nullptr;
+// The table's own index, for the slow lookup.
+std::vector<std::pair<std::string, const CUnit*>> IndexOf(const CUnitTable& table) {
+    return {table.Aliases().begin(), table.Aliases().end()};
 }
 
 RecognizedAmount SlowRecognize(std::u16string_view selection, const CUnitTable& table) {
@@ -100,7 +86,7 @@ RecognizedAmount SlowRecognize(std::u16string_view selection, const CUnitTable& 
         unitText = from.substr(at + 1);
         unitText = unitText.substr(0, unitText.find(u')'));
     }
-    recognized.unit = SlowFindUnit(table, WideToAnsi(unitText));
+    recognized.unit = SlowFindUnit(IndexOf(table), WideToAnsi(unitText));
     return recognized;
 }
 
@@ -149,7 +135,7 @@ void CheckUnits(std::u16string_view selection, const CUnitTable& table) {
         if (at > 0 && ansi[at - 1] != ' ')
             continue;
         std::string_view probe = std::string_view(ansi).substr(at);
-        Require(table.FindUnit(probe) == SlowFindUnit(table, probe),
+        Require(table.FindUnit(probe) == SlowFindUnit(IndexOf(table), probe),
                 "FindUnit gives the longest alias, as written before lowered");
         ++probes;
     }

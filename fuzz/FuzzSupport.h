@@ -7,6 +7,7 @@
 #include "common/MemoryPlatform.h"
 #include "common/TextConversion.h"
 #include "conversions/Currency.h"
+#include "conversions/Units.h"
 #include "page/MemoryBrowser.h"
 #include "page/PageContext.h"
 
@@ -215,6 +216,29 @@ inline std::optional<SlowNumber> SlowReadDecimal(std::string_view text) {
 /// The same value, the same sign of zero.
 inline bool SameNumber(double a, double b) {
     return a == b && std::signbit(a) == std::signbit(b);
+}
+
+// ---- units
+
+/// The unit lookup by its rules, over an index of aliases (in byte order, equal ones in the order
+/// added): at every length from the longest, the start of the text as written, then lowered,
+/// against every alias; the first alias equal to it answers.
+inline const CUnit* SlowFindUnit(const std::vector<std::pair<std::string, const CUnit*>>& index,
+                                 std::string_view text) {
+    std::size_t longest = 0;
+    for (const auto& entry : index)
+        longest = std::max(longest, entry.first.size());
+    std::string lowered = AsciiLowered(text);
+    for (std::size_t length = std::min(text.size(), longest); length > 0; --length) {
+        for (std::string_view start :
+             {text.substr(0, length), std::string_view(lowered).substr(0, length)}) {
+            for (const auto& [alias, unit] : index) {
+                if (alias == start)
+                    return unit;
+            }
+        }
+    }
+    return nullptr;
 }
 
 // ---- templates
