@@ -82,6 +82,7 @@ double CUnit::FromReference(double reference) const {
 void CUnitTable::Load(const CSectionList& sections) {
     categories_.clear();
     aliases_.clear();
+    sortedAliases_.clear();
     longestAlias_ = 0;
     for (const CConfigSection& section : sections) {
         if (!section.HasValue("category"))
@@ -98,6 +99,7 @@ void CUnitTable::Load(const CSectionList& sections) {
                         invert);
         }
     }
+    sortedAliases_.assign(aliases_.begin(), aliases_.end());
 }
 
 void CUnitTable::AddLine(CUnitCategory& category, std::string_view line, double scale,
@@ -126,18 +128,49 @@ void CUnitTable::AddAlias(std::string_view alias, const CUnit* unit) {
 }
 
 CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
-    // The aliases that start with a given text follow one another in the index, from its lower
-    // bound on; once none does, no longer start of the text can be an alias. So the walk stops
-    // after at most the longest alias, however long the text behind the amount is.
+    // The aliases that start with the text's first `length` bytes are one block of the index,
+    // those equal to them first (a start sorts before its extensions; of equal aliases the first
+    // added comes first). Every alias of the block shares the bytes its first and last aliases
+    // share, so where those also agree with the text the walk moves on at once; where they part,
+    // one binary search on that byte alone narrows the block. Once it is empty no longer start of
+    // the text can be an alias. So the walk costs the longest alias it follows plus, for each
+    // byte at which aliases part, the logarithm of their number, however long the text behind
+    // the amount is and however alike the aliases are.
+    using Alias = std::pair<std::string_view, const CUnit*>;
     Match longest;
-    for (std::size_t length = 1; length <= text.size(); ++length) {
-        std::string_view start = text.substr(0, length);
-        // Of equal aliases, the lower bound is the first added.
-        auto it = aliases_.lower_bound(start);
-        if (it == aliases_.end() || it->first.compare(0, length, start) != 0)
+    auto lo = sortedAliases_.begin();
+    auto hi = sortedAliases_.end();
+    std::size_t length = 0;
+    while (lo != hi) {
+        if (lo->first.size() == length) {
+            if (length > 0)
+                longest = {length, lo->second};
+            lo = std::partition_point(
+                lo, hi, [length](const Alias& alias) { return alias.first.size() == length; });
+            if (lo == hi)
+                break;
+        }
+        if (length == text.size())
             break;
-        if (it->first.size() == length)
-            longest = {length, it->second};
+        std::string_view first = lo->first;
+        std::string_view last = (hi - 1)->first;
+        std::size_t common = length;
+        std::size_t bound = std::min({first.size(), last.size(), text.size()});
+        while (common < bound && first[common] == last[common] && first[common] == text[common])
+            ++common;
+        if (common > length) {
+            length = common;
+            continue;
+        }
+        // Bytes compare as unsigned, as the index orders its keys.
+        auto byteAt = [length](const Alias& alias) {
+            return static_cast<unsigned char>(alias.first[length]);
+        };
+        const unsigned char byte = static_cast<unsigned char>(text[length]);
+        lo = std::partition_point(lo, hi, [&](const Alias& alias) { return byteAt(alias) < byte; });
+        hi =
+            std::partition_point(lo, hi, [&](const Alias& alias) { return byteAt(alias) == byte; });
+        ++length;
     }
     return longest;
 }

@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tandrel {
 
@@ -116,6 +118,9 @@ private:
 
     CategoryMap categories_;
     AliasIndex aliases_;
+    /// The index in its order, as views of its keys (which stay where they are when the table
+    /// moves), so that the lookup can search it by one byte at a time.
+    std::vector<std::pair<std::string_view, const CUnit*>> sortedAliases_;
     std::size_t longestAlias_ = 0;
 };
 

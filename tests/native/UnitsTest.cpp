@@ -145,6 +145,35 @@ TEST(UnitTable, FindsTheLongestAliasAsWrittenThenLowered) {
         EXPECT_EQ(NameOf(table.FindUnit(text)), expected) << text;
 }
 
+// Aliases that share long starts and part late, one the start of others, bytes above 0x7F
+// (which sort after ASCII): the lookup narrows the index byte by byte and jumps over shared runs.
+TEST(UnitTable, FindsTheLongestOfNearAliases) {
+    test::MemoryPlatformScope scope;
+    CUnitTable loaded;
+    loaded.Load(Sections({{{"category", "c"},
+                           {"ten+0", "nautical"},
+                           {"ten+1", "nautical mile,nautical mile,nm"},
+                           {"ten+2", "nautical miles"},
+                           {"ten+3", "nautical league"},
+                           {"ten+4", "naut\xE9"},
+                           {"ten+5", "naut\x7F"},
+                           {"ten+6", "late,nautical mile"}}}));
+    const CUnitTable table = std::move(loaded); // the index's views survive a move
+    const std::pair<std::string, std::string> cases[] = {
+        {"nautical miles away", "nautical miles"},
+        {"nautical mile", "nautical mile"}, // the first of equal aliases
+        {"nautical mil", "nautical"},
+        {"nautical leagues", "nautical league"},
+        {"NAUTICAL MILE", "nautical mile"},
+        {"naut\xE9x", "naut\xE9"},
+        {"naut\x7F", "naut\x7F"},
+        {"naut\x80", "none"},
+        {"nautica", "none"},
+        {"nm" + std::string(100000, 'm'), "nautical mile"}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(NameOf(table.FindUnit(text)), expected) << text.substr(0, 20);
+}
+
 TEST(Units, ConvertAndRefuseZeroDivisors) {
     test::MemoryPlatformScope scope;
     CUnitTable table = LoadUnitTable();
