@@ -3,8 +3,15 @@
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/TextConversion.h"
+#include "config/ConfigLines.h"
 #include "config/ConfigLoader.h"
 #include "resources/StringIds.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <vector>
 
 namespace tandrel {
 
@@ -19,49 +26,82 @@ char16_t Widened(char byte) {
     return static_cast<char16_t>(static_cast<unsigned char>(byte));
 }
 
-bool IsUnreserved(char16_t c) {
+// The characters with which a command interpreter leaves a quoted command: the quote itself,
+// the chaining and redirecting ones, and the line breaks that end the command.
+constexpr bool EndsConsoleCommand(char16_t c) {
+    return c == u'"' || c == u'&' || c == u'|' || c == u'<' || c == u'>' || c == u'^' ||
+           c == u'\r' || c == u'\n';
+}
+
+constexpr bool IsUnreserved(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
            kUnreservedMarks.find(c) != std::u16string_view::npos;
 }
 
-void AppendUrlEncoded(std::u16string& out, std::u16string_view text) {
-    for (char16_t c : text) {
-        if (c > 0xFF) {
-            out += u"%20";
-        } else if (IsUnreserved(c)) {
-            out += c;
-        } else {
-            out += u'%';
-            out += kHexDigits[c >> 4];
-            out += kHexDigits[c & 0xF];
-        }
+// What URL-encoding writes for one character: the character or "%" and two digits.
+struct EncodedCharacter {
+    std::array<char16_t, 3> text;
+    std::size_t length;
+};
+
+// The encoding of every character up to U+00FF, and last that of every character above ("%20"),
+// optionally with the characters that end a console command blanked in what it writes. Looked
+// up, so that encoding a text takes no branch on what its characters are.
+using EncodingTable = std::array<EncodedCharacter, 257>;
+
+constexpr EncodingTable MakeEncodingTable(bool blank) {
+    auto safe = [blank](char16_t c) {
+        return blank && EndsConsoleCommand(c) ? u' ' : c;
+    };
+    EncodingTable table{};
+    for (char16_t c = 0; c <= 256; ++c) {
+        if (c == 256)
+            table[c] = {{safe(u'%'), safe(u'2'), safe(u'0')}, 3};
+        else if (IsUnreserved(c))
+            table[c] = {{safe(c), u'\0', u'\0'}, 1};
+        else
+            table[c] = {{safe(u'%'), safe(kHexDigits[c >> 4]), safe(kHexDigits[c & 0xF])}, 3};
+    }
+    return table;
+}
+
+constexpr EncodingTable kEncoding = MakeEncodingTable(false);
+constexpr EncodingTable kEncodingForConsole = MakeEncodingTable(true);
+
+void BlankConsoleCharacters(std::u16string& text) {
+    for (char16_t& c : text) {
+        if (EndsConsoleCommand(c))
+            c = u' ';
     }
 }
 
-void Append(std::u16string& out, std::u16string_view value, bool encode) {
-    if (encode)
-        AppendUrlEncoded(out, value);
-    else
-        out += value;
-}
-
-// The characters with which a command interpreter leaves a quoted command: the quote itself,
-// the chaining and redirecting ones, and the line breaks that end the command.
-bool EndsConsoleCommand(char16_t c) {
-    return c == u'"' || c == u'&' || c == u'|' || c == u'<' || c == u'>' || c == u'^' ||
-           c == u'\r' || c == u'\n';
+// The text URL-encoded and, when blank is set, with the characters that end a console command
+// blanked in what the encoding wrote. Measured first and written in place, so that it is
+// allocated once.
+std::u16string UrlEncoded(std::u16string_view text, bool blank) {
+    const EncodingTable& table = blank ? kEncodingForConsole : kEncoding;
+    auto encodingOf = [&table](char16_t c) -> const EncodedCharacter& {
+        return table[c <= 0xFF ? c : 256];
+    };
+    std::size_t length = 0;
+    for (char16_t c : text)
+        length += encodingOf(c).length;
+    // Each character writes all three units of its entry and moves on by its length, so the
+    // last one may write two units past the end.
+    std::u16string encoded(length + 2, u'\0');
+    char16_t* out = encoded.data();
+    for (char16_t c : text) {
+        const EncodedCharacter& encoding = encodingOf(c);
+        std::memcpy(out, encoding.text.data(), sizeof encoding.text);
+        out += encoding.length;
+    }
+    encoded.resize(length);
+    return encoded;
 }
 
 // Values that come from the page (not the module's folder or the product's own text).
 bool IsPageValue(char macro) {
     return macro != 'I' && macro != 'i' && macro != 'C' && macro != 'c' && macro != '!';
-}
-
-void BlankConsoleCharacters(std::u16string& out, std::size_t from) {
-    for (std::size_t at = from; at < out.size(); ++at) {
-        if (EndsConsoleCommand(out[at]))
-            out[at] = u' ';
-    }
 }
 
 std::u16string EscapeValue(char escape) {
@@ -83,43 +123,90 @@ std::u16string WithoutLastCharacter(std::u16string text) {
     return text;
 }
 
-// The address of the stored home entry, as host and path.
+// The address of the stored home entry, as host and path: the url the parser would keep for the
+// first system section of that exact name (its last "url" key in any letter case). The lines
+// after that section are not read.
 std::u16string HomePage() {
-    CSectionList system;
-    LoadSections(system, kSystemPrefix, true);
-    for (const CConfigSection& section : system) {
-        if (section.GetName() != kHomeEntry)
-            continue;
-        std::string url = section.GetString("url", "");
-        std::size_t scheme = url.find("://");
-        return AnsiToWide(scheme == std::string::npos ? url : url.substr(scheme + 3));
+    std::optional<std::string_view> text =
+        CurrentPlatform().module->FindModuleResource(kStoredTextType, kSystemLinksTextId);
+    if (!text)
+        return {};
+    CConfigLineReader reader(*text);
+    ConfigLine line;
+    bool inHome = false;
+    std::string_view url;
+    while (reader.Next(line)) {
+        if (line.kind == ConfigLine::Kind::Head) {
+            if (inHome)
+                break;
+            inHome = line.name == kHomeEntry;
+        } else if (inHome && line.kind == ConfigLine::Kind::Key &&
+                   EqualsIgnoreAsciiCase(line.key, "url")) {
+            url = line.value;
+        }
     }
-    return {};
+    std::size_t scheme = url.find("://");
+    return AnsiToWide(scheme == std::string_view::npos ? url : url.substr(scheme + 3));
 }
 
 } // namespace
 
 std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
                               Substitution substitution) {
-    std::u16string result;
-    result.reserve(templateText.size());
-    for (std::size_t at = 0; at < templateText.size(); ++at) {
-        char byte = templateText[at];
-        bool last = at + 1 == templateText.size();
-        if (byte == '!' && !last) {
-            char macro = templateText[++at];
+    // A macro or an escape puts the same text wherever it stands in one template, so each is
+    // worked out once, where it first stands (the page's currencies are guessed in the same order
+    // as one by one), and kept as it goes into the result: encoded, and blanked for a console,
+    // as the substitution says. The result is then measured and written in one allocation.
+    std::vector<std::u16string> texts;
+    texts.reserve(16);
+    std::array<std::uint16_t, 256> macroSlots{};  // 1 + the index in texts; 0 before first use
+    std::array<std::uint16_t, 256> escapeSlots{}; // the same for escapes
+    auto macroText = [&](char macro) -> const std::u16string& {
+        std::uint16_t& slot = macroSlots[static_cast<unsigned char>(macro)];
+        if (slot == 0) {
+            std::u16string text = ExpandMacro(macro, page);
             // The module folder is an address already: encoding it would break it.
             bool folder = macro == 'I' || macro == 'i';
-            std::size_t valueStart = result.size();
-            Append(result, ExpandMacro(macro, page), substitution.urlEncode && !folder);
-            if (substitution.consoleSafe && IsPageValue(macro))
-                BlankConsoleCharacters(result, valueStart);
-        } else if (byte == '\\' && !last) {
-            Append(result, EscapeValue(templateText[++at]), substitution.urlEncode);
-        } else {
-            result += Widened(byte);
+            bool blank = substitution.consoleSafe && IsPageValue(macro);
+            if (substitution.urlEncode && !folder)
+                text = UrlEncoded(text, blank);
+            else if (blank)
+                BlankConsoleCharacters(text);
+            texts.push_back(std::move(text));
+            slot = static_cast<std::uint16_t>(texts.size());
         }
-    }
+        return texts[slot - 1u];
+    };
+    auto escapeText = [&](char escape) -> const std::u16string& {
+        std::uint16_t& slot = escapeSlots[static_cast<unsigned char>(escape)];
+        if (slot == 0) {
+            std::u16string text = EscapeValue(escape);
+            texts.push_back(substitution.urlEncode ? UrlEncoded(text, false) : std::move(text));
+            slot = static_cast<std::uint16_t>(texts.size());
+        }
+        return texts[slot - 1u];
+    };
+    // Calls put with the text of each macro and escape and with every other byte widened, in
+    // template order. A "!" or backslash in the last position is a byte like any other.
+    auto forEachPart = [&](auto put) {
+        for (std::size_t at = 0; at < templateText.size(); ++at) {
+            char byte = templateText[at];
+            bool last = at + 1 == templateText.size();
+            if (byte == '!' && !last) {
+                put(macroText(templateText[++at]));
+            } else if (byte == '\\' && !last) {
+                put(escapeText(templateText[++at]));
+            } else {
+                char16_t character = Widened(byte);
+                put(std::u16string_view(&character, 1));
+            }
+        }
+    };
+    std::size_t length = 0;
+    forEachPart([&](std::u16string_view part) { length += part.size(); });
+    std::u16string result;
+    result.reserve(length);
+    forEachPart([&](std::u16string_view part) { result += part; });
     return result;
 }
 
@@ -174,9 +261,7 @@ std::u16string ExpandMacro(char macro, CPageContext& page) {
 }
 
 std::u16string UrlEncode(std::u16string_view text) {
-    std::u16string encoded;
-    AppendUrlEncoded(encoded, text);
-    return encoded;
+    return UrlEncoded(text, false);
 }
 
 std::u16string ModuleFolderUrl() {

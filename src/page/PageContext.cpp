@@ -72,6 +72,7 @@ void CPageContext::LoadScreenSize() {
 
 std::u16string CPageContext::GetCollapsedSelection() const {
     std::u16string collapsed;
+    collapsed.reserve(selectionText_.size());
     bool spacePending = false;
     for (char16_t ch : selectionText_) {
         if (IsWideSpace(ch)) {
