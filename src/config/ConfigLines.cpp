@@ -1,11 +1,34 @@
 #include "config/ConfigLines.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace tandrel {
 
 namespace {
 
 bool IsLineEnd(char c) {
     return c == '\n' || c == '\r';
+}
+
+// The first CR or LF at or after p, or end. Lines are searched eight bytes at a time: a byte of
+// the word equal to CR or LF leaves a zero byte in one of the two differences, which the
+// classic test for a zero byte finds.
+const char* FindLineEnd(const char* p, const char* end) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    while (end - p >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        std::uint64_t cr = word ^ (kOnes * '\r');
+        std::uint64_t lf = word ^ (kOnes * '\n');
+        if ((((cr - kOnes) & ~cr) | ((lf - kOnes) & ~lf)) & kHighBits)
+            break;
+        p += 8;
+    }
+    while (p != end && !IsLineEnd(*p))
+        ++p;
+    return p;
 }
 
 bool IsLineStartBlank(char c) {
@@ -60,9 +83,7 @@ bool CConfigLineReader::Next(ConfigLine& line) {
         return false;
     const char* const begin = text_.data() + pos_;
     const char* const end = text_.data() + text_.size();
-    const char* lineEnd = begin;
-    while (lineEnd != end && !IsLineEnd(*lineEnd))
-        ++lineEnd;
+    const char* lineEnd = FindLineEnd(begin, end);
     line =
         ClassifyLine(std::string_view(begin, static_cast<std::size_t>(lineEnd - begin)), ++number_);
     // CR LF is one line end.

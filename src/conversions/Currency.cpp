@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -35,12 +36,27 @@ const std::vector<std::pair<char16_t, std::size_t>>& SymbolsByFirstUnit() {
     return index;
 }
 
+// Every code unit that starts a symbol: most characters of a text start none, and are passed
+// over with one look.
+const std::bitset<0x10000>& SymbolStarts() {
+    static const std::bitset<0x10000> starts = [] {
+        std::bitset<0x10000> units;
+        for (std::size_t row = 0; row < kCurrencySymbolCount; ++row)
+            units[kCurrencySymbols[row].symbol.front()] = true;
+        return units;
+    }();
+    return starts;
+}
+
 // The first row of the symbol table (in table order) whose symbol occurs in text; the count of
 // rows when none does.
 std::size_t FirstSymbolRowIn(std::u16string_view text) {
     const auto& index = SymbolsByFirstUnit();
+    const auto& starts = SymbolStarts();
     std::size_t first = kCurrencySymbolCount;
     for (std::size_t at = 0; at < text.size() && first > 0; ++at) {
+        if (!starts[text[at]])
+            continue;
         auto candidates = std::equal_range(
             index.begin(), index.end(), std::pair<char16_t, std::size_t>(text[at], 0),
             [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -95,18 +111,34 @@ const CCurrency* CurrencyFromDomain(std::u16string_view domain) {
     return row != end && row->domain == ansi ? FindCurrency(row->code) : nullptr;
 }
 
-// One pass notes every three capital letters of the text; the list is then tried in its order.
+// Every three capital letters that are a code of the list, with the first row of that code.
+const std::vector<std::uint8_t>& RowsByTrigram() {
+    static_assert(kCurrencyCount < 0xFF, "a row must fit in a byte beside the mark for none");
+    static const std::vector<std::uint8_t> rows = [] {
+        std::vector<std::uint8_t> made(26 * 26 * 26, 0xFF);
+        for (std::size_t row = kCurrencyCount; row-- > 0;) {
+            std::string_view code = kCurrencies[row].code;
+            if (code.size() == 3 && IsCapital(code[0]) && IsCapital(code[1]) && IsCapital(code[2]))
+                made[TrigramIndex(code[0], code[1], code[2])] = static_cast<std::uint8_t>(row);
+        }
+        return made;
+    }();
+    return rows;
+}
+
+// One pass looks up every three capital letters of the text; the earliest row of the list found
+// wins, and the first row ends the search.
 const CCurrency* FindCurrencyCodeIn(std::u16string_view text) {
-    std::bitset<26 * 26 * 26> present;
-    for (std::size_t at = 0; at + 2 < text.size(); ++at) {
-        if (IsCapital(text[at]) && IsCapital(text[at + 1]) && IsCapital(text[at + 2]))
-            present.set(TrigramIndex(text[at], text[at + 1], text[at + 2]));
+    const std::vector<std::uint8_t>& rows = RowsByTrigram();
+    std::size_t first = kCurrencyCount;
+    for (std::size_t at = 0; at + 2 < text.size() && first > 0; ++at) {
+        if (IsCapital(text[at]) && IsCapital(text[at + 1]) && IsCapital(text[at + 2])) {
+            std::uint8_t row = rows[TrigramIndex(text[at], text[at + 1], text[at + 2])];
+            if (row < first)
+                first = row;
+        }
     }
-    for (const CCurrency* row = CurrenciesBegin(); row != CurrenciesEnd(); ++row) {
-        if (present.test(TrigramIndex(row->code[0], row->code[1], row->code[2])))
-            return row;
-    }
-    return nullptr;
+    return first == kCurrencyCount ? nullptr : CurrenciesBegin() + first;
 }
 
 const CCurrency* FindCurrencySymbolIn(std::u16string_view text) {
