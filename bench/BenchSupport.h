@@ -8,7 +8,9 @@
 #include "page/PageContext.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +19,14 @@ namespace tandrel::bench {
 
 constexpr std::int64_t kKilobyte = 1 << 10;
 constexpr std::int64_t kMegabyte = 1 << 20;
+
+/// Freed memory stays with the process for the whole run. By default glibc maps blocks above a
+/// threshold (which it raises up to 32 MB) straight from the kernel and unmaps them when freed, so
+/// the 10 MB cases, whose results pass that size, would get fresh pages on every iteration while
+/// the smaller ones reuse theirs: the kernel clearing pages would then make the time per byte
+/// grow with the size when the code's does not.
+inline const bool kFreedMemoryKept =
+    mallopt(M_MMAP_MAX, 0) == 1 && mallopt(M_TRIM_THRESHOLD, INT_MAX) == 1;
 
 /// The pattern repeated to the given number of characters, the last copy cut short.
 template <typename Char>

@@ -150,9 +150,9 @@ BENCHMARK_TEMPLATE(BM_Finder, tandrel::FindShortUpc, WideUpcWorstCase)
 BENCHMARK_TEMPLATE(BM_Finder, tandrel::CompleteUpc11, AsciiUpcWorstCase)
     ->Name("CompleteUpc11 (runs of twelve)")
     ->Apply(TextSizes);
-BENCHMARK(BM_FindStockSymbolExchanges)->Name("FindStockSymbol (\"A:\" repeated)")->Apply(TextSizes);
+BENCHMARK(BM_FindStockSymbolExchanges)->Name("FindStockSymbol (A: repeated)")->Apply(TextSizes);
 BENCHMARK(BM_FindStockSymbolBracketedExchanges)
-    ->Name("FindStockSymbol (\"AB:(\" repeated)")
+    ->Name("FindStockSymbol (AB:( repeated)")
     ->Apply(TextSizes);
 BENCHMARK(BM_FindStockSymbolCapitals)
     ->Name("FindStockSymbol (capital runs touched by lowercase)")
@@ -160,7 +160,7 @@ BENCHMARK(BM_FindStockSymbolCapitals)
 BENCHMARK(BM_IsbnFromContext)->Name("IsbnFromContext (four sources)")->Apply(TextSizes);
 BENCHMARK(BM_UpcFromContext)->Name("UpcFromContext (four sources)")->Apply(TextSizes);
 BENCHMARK(BM_StockSymbolFromContext)
-    ->Name("StockSymbolFromContext (\"A:\" repeated)")
+    ->Name("StockSymbolFromContext (A: repeated)")
     ->Apply(TextSizes);
 
 } // namespace
