@@ -5,6 +5,8 @@
 #include "common/Platform.h"
 #include "common/TextConversion.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -25,13 +27,21 @@ std::u16string Number(std::u16string_view prefix, std::uint32_t value) {
     return std::u16string(prefix) + std::u16string(digits.begin(), digits.end());
 }
 
-// A number as a single-precision scan holds it: beyond its range, an infinity.
-double AsSinglePrecision(double value) {
-    constexpr double kLargest = std::numeric_limits<float>::max();
-    if (std::fabs(value) > kLargest)
-        return value > 0 ? std::numeric_limits<double>::infinity()
-                         : -std::numeric_limits<double>::infinity();
-    return static_cast<float>(value);
+// The number at the start of text, as a single-precision scan holds it: its decimal text rounded
+// once, to the nearest float. Rounding the double that `read` holds would round twice, and a
+// text just past halfway between two floats ("16777217.0000000001") would land on the lower one.
+// Beyond the float's range, an infinity; below it, zero.
+double AsSinglePrecision(std::string_view text, const LeadingDecimal& read) {
+    std::string_view number = text.substr(0, read.end);
+    number.remove_prefix(std::min(number.find_first_not_of(" \t\n\v\f\r"), number.size()));
+    if (!number.empty() && (number.front() == '+' || number.front() == '-'))
+        number.remove_prefix(1);
+    float value = 0;
+    std::from_chars_result result = std::from_chars(number.data(), number.data() + number.size(),
+                                                    value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range)
+        value = std::fabs(read.value) > 1 ? std::numeric_limits<float>::infinity() : 0.0f;
+    return std::signbit(read.value) ? -static_cast<double>(value) : value;
 }
 
 // A position or size in pixels, cut toward zero and held within 0 to total.
@@ -119,7 +129,7 @@ std::u16string FeatureDimension(std::u16string_view prefix, std::string_view val
     if (!after.empty() && !percent)
         return {};
     // Read as a single-precision number, then worked out in double precision.
-    double read = AsSinglePrecision(number->value);
+    double read = AsSinglePrecision(value, *number);
     double pixels;
     if (percent)
         pixels = read >= 0 ? total * read * 0.01 : total - total * -read * 0.01;

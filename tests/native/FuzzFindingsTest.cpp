@@ -3,11 +3,14 @@
 #include "BestFitText.h"
 
 #include "actions/ConsoleCommand.h"
+#include "actions/OpenLinks.h"
 #include "common/MemoryPlatform.h"
 #include "config/Link.h"
 #include "page/MemoryBrowser.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace tandrel {
 namespace {
@@ -45,6 +48,25 @@ TEST(FuzzFindings, FullWidthBreakersInAValueStayInsideTheQuotes) {
         std::string value(written);
         EXPECT_EQ(ConsoleCommandLine(link, page), "cmd.exe /K \"run \"" + value + "\" & echo\"");
     }
+}
+
+// features_fuzz, corpus/features_fuzz/float_rounding.txt: a dimension was read as a double and
+// then rounded to single precision; a number just past halfway between two floats landed on the
+// lower one, where a single-precision scan rounds the text once, to the upper one.
+TEST(FuzzFindings, DimensionsAreRoundedOnceToSinglePrecision) {
+    constexpr std::int32_t kWide = std::numeric_limits<std::int32_t>::max();
+    const std::tuple<std::string_view, std::int32_t, std::u16string_view> cases[] = {
+        {"16777217.0000000001", kWide, u",w=16777218"},
+        {"-16777217.0000000001", kWide, u",w=2130706429"}, // 2147483647 - 16777218
+        {"16777217", kWide, u",w=16777216"},               // a tie goes to the even float
+        {"16777219", kWide, u",w=16777220"},
+        {"1e39", 500, u",w=500"}, // beyond the float's range
+        {"-1e39%", 500, u",w=0"},
+        {"1e-50", 500, u",w=0"},
+        {" +7.9e0%", 100, u",w=7"},
+    };
+    for (const auto& [value, total, item] : cases)
+        EXPECT_EQ(FeatureDimension(u",w=", value, total), item) << value;
 }
 
 } // namespace
