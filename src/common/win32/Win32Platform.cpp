@@ -300,10 +300,14 @@ std::string CWin32Text::WideToAnsi(std::u16string_view text) {
     if (text.empty())
         return {};
     const wchar_t* wide = reinterpret_cast<const wchar_t*>(text.data());
-    int length = WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(text.size()), nullptr, 0,
+    // Without this flag a character the code page lacks becomes a look-alike it has: a
+    // full-width quote or ampersand from a page would turn into one that ends a quoted console
+    // command. The UTF-8 code page refuses the flag, and represents everything anyway.
+    DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int length = WideCharToMultiByte(CP_ACP, flags, wide, static_cast<int>(text.size()), nullptr, 0,
                                      nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(text.size()), narrow.data(), length,
+    WideCharToMultiByte(CP_ACP, flags, wide, static_cast<int>(text.size()), narrow.data(), length,
                         nullptr, nullptr);
     return narrow;
 }
