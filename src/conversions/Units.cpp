@@ -57,6 +57,23 @@ double ScaledByPowerOfTen(double a, int power) {
     return a;
 }
 
+// The first element of [lo, hi) for which below() is false, below() being true for a start of
+// the range and false after. Either end is tried first, then doubling steps from lo and halving,
+// so that it costs the logarithm of the distance from lo rather than of the range: where aliases
+// part, most of them usually go on with the text and a few leave it at either end.
+template <typename Iterator, typename Below>
+Iterator PartitionPointFrom(Iterator lo, Iterator hi, Below below) {
+    if (lo == hi || !below(*lo))
+        return lo;
+    if (below(*(hi - 1)))
+        return hi;
+    const std::ptrdiff_t size = hi - lo;
+    std::ptrdiff_t bound = 1;
+    while (bound < size && below(lo[bound - 1]))
+        bound *= 2;
+    return std::partition_point(lo + bound / 2, lo + std::min(bound, size), below);
+}
+
 } // namespace
 
 double CUnit::ToReference(double value) const {
@@ -145,7 +162,7 @@ CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
         if (lo->first.size() == length) {
             if (length > 0)
                 longest = {length, lo->second};
-            lo = std::partition_point(
+            lo = PartitionPointFrom(
                 lo, hi, [length](const Alias& alias) { return alias.first.size() == length; });
             if (lo == hi)
                 break;
@@ -167,9 +184,8 @@ CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
             return static_cast<unsigned char>(alias.first[length]);
         };
         const unsigned char byte = static_cast<unsigned char>(text[length]);
-        lo = std::partition_point(lo, hi, [&](const Alias& alias) { return byteAt(alias) < byte; });
-        hi =
-            std::partition_point(lo, hi, [&](const Alias& alias) { return byteAt(alias) == byte; });
+        lo = PartitionPointFrom(lo, hi, [&](const Alias& alias) { return byteAt(alias) < byte; });
+        hi = PartitionPointFrom(lo, hi, [&](const Alias& alias) { return byteAt(alias) == byte; });
         ++length;
     }
     return longest;
