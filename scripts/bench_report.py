@@ -1,0 +1,237 @@
+#!/usr/bin/env python3
+"""Turns tandrel_bench's JSON output (and the Windows rows measured under Wine, when there are
+any) into docs/performance.md: one table of every figure, its goal and whether it is met.
+
+Usage: bench_report.py BENCH_JSON BUILD_DIR WINE_STATUS [WINE_ROWS]
+  WINE_STATUS: "ok" (WINE_ROWS holds the rows), "absent" (no bench/windows/wine-bench.sh) or a
+  sentence telling why the Windows figures were not measured.
+Writes the document to stdout.
+"""
+
+import datetime
+import json
+import os
+import platform
+import re
+import subprocess
+import sys
+
+SIZES = {1024: "1 KB", 100 * 1024: "100 KB", 1 << 20: "1 MB", 10 << 20: "10 MB"}
+LINT_CASES = {
+    "ConfigurationOf": "link and unit sections",
+    "LongKeyLineOf": "one endless key",
+    "LineEndsOf": "nothing but line ends",
+}
+FLAT_GOAL = 2.0          # largest over smallest time per byte
+ONE_MEGABYTE_GOAL = 10.0  # milliseconds for a call on 1 MB
+TIME_UNITS_IN_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+
+def run(command):
+    try:
+        out = subprocess.run(command, capture_output=True, text=True, check=False).stdout
+        return out.strip().splitlines()[0] if out.strip() else "not found"
+    except OSError:
+        return "not found"
+
+
+def first_match(path, pattern):
+    try:
+        with open(path, encoding="utf-8", errors="replace") as f:
+            for line in f:
+                m = re.match(pattern, line)
+                if m:
+                    return m.group(1).strip()
+    except OSError:
+        pass
+    return "unknown"
+
+
+def package_version(name):
+    return run(["dpkg-query", "-W", "-f=${Version}", name])
+
+
+def machine(build_dir):
+    compiler = first_match(os.path.join(build_dir, "CMakeCache.txt"),
+                           r"CMAKE_CXX_COMPILER:\w+=(.*)") or "c++"
+    memory_kb = first_match("/proc/meminfo", r"MemTotal:\s*(\d+)")
+    memory = (f"{int(memory_kb) / (1 << 20):.1f} GiB" if memory_kb.isdigit() else "unknown")
+    return [
+        ("CPU", first_match("/proc/cpuinfo", r"model name\s*:\s*(.*)")),
+        ("Cores", str(os.cpu_count())),
+        ("Memory", memory),
+        ("OS", first_match("/etc/os-release", r'PRETTY_NAME="?([^"]*)"?') + ", kernel " +
+         platform.release()),
+        ("Native compiler", run([compiler, "--version"])),
+        ("Windows compiler", run(["x86_64-w64-mingw32-g++-posix", "--version"])),
+        ("Wine", run(["wine", "--version"])),
+        ("Libraries", f"Google Benchmark {package_version('libbenchmark-dev')}, "
+                      f"libinih {package_version('libinih-dev')}"),
+        ("Date", datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC")),
+    ]
+
+
+class Measurement:
+    """The best of the repetitions of one benchmark run."""
+
+    def __init__(self):
+        self.cpu_ns = None
+        self.bytes_per_second = None
+        self.error = None
+
+    def add(self, entry):
+        if entry.get("error_occurred"):
+            self.error = entry.get("error_message", "failed")
+            return
+        cpu_ns = entry["cpu_time"] * TIME_UNITS_IN_NS[entry.get("time_unit", "ns")]
+        if self.cpu_ns is None or cpu_ns < self.cpu_ns:
+            self.cpu_ns = cpu_ns
+        rate = entry.get("bytes_per_second")
+        if rate and (self.bytes_per_second is None or rate > self.bytes_per_second):
+            self.bytes_per_second = rate
+
+    def ns_per_byte(self):
+        return 1e9 / self.bytes_per_second if self.bytes_per_second else None
+
+
+def load(path):
+    with open(path, encoding="utf-8") as f:
+        data = json.load(f)
+    runs = {}
+    for entry in data.get("benchmarks", []):
+        if entry.get("run_type", "iteration") != "iteration":
+            continue
+        runs.setdefault(entry["run_name"], Measurement()).add(entry)
+    return runs
+
+
+def met(ok):
+    return "yes" if ok else "**no**"
+
+
+def parsing_rows(runs):
+    rows = []
+    for size in (1 << 20, 10 << 20):
+        for share, text in ((1, "every section has the prefix"), (12, "one section in twelve has it")):
+            suffix = f"/bytes:{size}/share:{share}"
+            ours = runs.get("ParseConfigText" + suffix)
+            theirs = runs.get("ini_parse_string" + suffix)
+            figure = f"Configuration parsing, {SIZES[size]}, {text}: MB/s ours / libinih (ratio)"
+            if not ours or not theirs or ours.error or theirs.error:
+                why = (ours and ours.error) or (theirs and theirs.error) or "not run"
+                rows.append((figure, f"not measured: {why}", "ratio ≥ 1", met(False)))
+                continue
+            ours_mb = ours.bytes_per_second / 1e6
+            theirs_mb = theirs.bytes_per_second / 1e6
+            ratio = ours_mb / theirs_mb
+            rows.append((figure, f"{ours_mb:.0f} / {theirs_mb:.0f} ({ratio:.2f})", "ratio ≥ 1",
+                         met(ratio >= 1)))
+    return rows
+
+
+def scaled_families(runs):
+    """Benchmarks named "family/N": the size-scaled ones, in the order they ran."""
+    families = {}
+    for name, measurement in runs.items():
+        family, _, size = name.rpartition("/")
+        if family and size.isdigit():
+            families.setdefault(family, {})[int(size)] = measurement
+    return families
+
+
+def scaled_rows(family, sizes, label, unit_bytes, time_goal):
+    rows = []
+    errors = [m.error for m in sizes.values() if m.error]
+    figure = f"{label}: ns/byte at " + ", ".join(
+        SIZES.get(s * unit_bytes, f"{s} MB") for s in sorted(sizes)) + " (max/min)"
+    if errors:
+        rows.append((figure, f"not measured: {errors[0]}", f"max/min ≤ {FLAT_GOAL:g}", met(False)))
+        return rows
+    per_byte = [sizes[s].ns_per_byte() for s in sorted(sizes)]
+    flat = max(per_byte) / min(per_byte)
+    rows.append((figure, ", ".join(f"{v:.3g}" for v in per_byte) + f" ({flat:.2f})",
+                 f"max/min ≤ {FLAT_GOAL:g}", met(flat <= FLAT_GOAL)))
+    if time_goal:
+        at_one = sizes.get((1 << 20) // unit_bytes)
+        if at_one is not None:
+            ms = at_one.cpu_ns / 1e6
+            rows.append((f"{label}: time at 1 MB", f"{ms:.3g} ms", f"< {ONE_MEGABYTE_GOAL:g} ms",
+                         met(ms < ONE_MEGABYTE_GOAL)))
+    return rows
+
+
+def native_rows(runs):
+    rows = parsing_rows(runs)
+    for family, sizes in scaled_families(runs).items():
+        lint = re.fullmatch(r"BM_Lint<(\w+)>", family)
+        if lint:
+            label = f"LintConfigText ({LINT_CASES.get(lint.group(1), lint.group(1))})"
+            rows += scaled_rows(family, sizes, label, 1 << 20, time_goal=False)
+        else:
+            rows += scaled_rows(family, sizes, family, 1, time_goal=True)
+    return rows
+
+
+def table(rows):
+    lines = ["| figure | value | goal | met |", "|---|---|---|---|"]
+    lines += [f"| {a} | {b} | {c} | {d} |" for a, b, c, d in rows]
+    return lines
+
+
+def wine_section(status, rows_path):
+    lines = ["## Windows, under Wine", ""]
+    rows = []
+    if status == "ok" and rows_path:
+        with open(rows_path, encoding="utf-8", errors="replace") as f:
+            rows = [line.rstrip() for line in f
+                    if line.startswith("|") and line.rstrip().endswith("|")
+                    and line.count("|") >= 5]
+        if not rows:
+            status = "bench/windows/wine-bench.sh printed no rows"
+    if status == "absent":
+        lines.append("Not measured: this tree has no `bench/windows/wine-bench.sh`.")
+        return lines, 0, 0
+    if rows:
+        lines += ["| figure | value | goal | met |", "|---|---|---|---|"] + rows
+        met_count = sum(1 for r in rows if r.strip("| ").split("|")[-1].strip().lower()
+                        .startswith("yes"))
+        return lines, met_count, len(rows)
+    lines.append(f"Not measured: {status}.")
+    return lines, 0, 1
+
+
+def main():
+    if len(sys.argv) < 4:
+        sys.exit(__doc__)
+    bench_json, build_dir, wine_status = sys.argv[1:4]
+    wine_rows = sys.argv[4] if len(sys.argv) > 4 else None
+    runs = load(bench_json)
+    rows = native_rows(runs)
+    native_met = sum(1 for r in rows if r[3] == "yes")
+    wine_lines, wine_met, wine_total = wine_section(wine_status, wine_rows)
+
+    out = ["# Performance", "",
+           "Reproduce with `sh scripts/bench` (as root on Debian 12: it installs what it needs, "
+           "builds the Release build in `build/bench-native`, runs `tandrel_bench` and, when "
+           "`bench/windows/wine-bench.sh` is there, the Windows figures under Wine, then writes "
+           "this file).", "",
+           "## Machine", ""]
+    out += [f"- {key}: {value}" for key, value in machine(build_dir)]
+    out += ["", "## Native (Linux, Release build)", "",
+            "Each case is the worst case of its algorithm (see `bench/*.cpp`); sizes are bytes of "
+            "the text searched: UTF-16 for the recognisers, the amounts and the selection of a "
+            "template (its HTML as long again, and counted), ANSI for `FindUnit`, templates and "
+            "the configuration. The context recognisers read four sources of that size each "
+            "(selection, HTML, both addresses) and count all four. Times are CPU time per call, "
+            "the best of three repetitions; ns/byte is that time over the bytes one call reads. "
+            "The parser and libinih store the same sections and values, and the benchmark "
+            "checks that they do before timing.", ""]
+    out += table(rows)
+    out += [""] + wine_lines
+    out += ["", f"Goals met: {native_met} of {len(rows)} native, "
+                f"{wine_met} of {wine_total} under Wine."]
+    print("\n".join(out))
+
+
+if __name__ == "__main__":
+    main()
