@@ -14,7 +14,7 @@ namespace tandrel {
 /// not set) as "/K" (leaveConsole) or "/C" and the command in quotes. Values from the page cannot
 /// end those quotes or chain another command: their quotes, & | < > ^ and line breaks become
 /// blanks, and so does any character the code page would write as one of them (a full-width
-/// quote, say). In the ANSI code page.
+/// quote, say); unencoded, their "%" and NULs do too. In the ANSI code page.
 std::string ConsoleCommandLine(const CLink& link, CPageContext& page);
 
 /// Starts the entry's command without waiting for it; when it cannot start, shows the system's

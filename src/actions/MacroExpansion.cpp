@@ -68,9 +68,12 @@ constexpr EncodingTable MakeEncodingTable(bool blank) {
 constexpr EncodingTable kEncoding = MakeEncodingTable(false);
 constexpr EncodingTable kEncodingForConsole = MakeEncodingTable(true);
 
+// A value put in as it is also loses its percent signs, since the interpreter replaces %NAME%
+// (and %CMDCMDLINE:~-1%, a quote) before it reads the quotes, and its NULs, which would end the
+// command line there and leave the quotes open.
 void BlankConsoleCharacters(std::u16string& text) {
     for (char16_t& c : text) {
-        if (EndsConsoleCommand(c))
+        if (EndsConsoleCommand(c) || c == u'%' || c == u'\0')
             c = u' ';
     }
 }

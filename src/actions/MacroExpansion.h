@@ -14,7 +14,8 @@ namespace tandrel {
 struct Substitution {
     bool urlEncode = false; ///< URL-encode every value ("!I" never is)
     /// Blank out, in the values taken from the page, the characters with which a command
-    /// interpreter ends a quoted command or chains another (" & | < > ^ and line breaks).
+    /// interpreter ends a quoted command or chains another (" & | < > ^ and line breaks), and in
+    /// values not URL-encoded also "%" and NUL.
     bool consoleSafe = false;
 };
 

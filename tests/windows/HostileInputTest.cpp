@@ -393,6 +393,7 @@ TEST_F(HostileCommand, PageValuesChainNothingInTheRealInterpreter) {
         u"chained.txt \xFF06 \xFF02",
         u"x\xFF06 echo chained\xFF1E"
         u"chained.txt",
+        WithNul(u"x", u"\" & echo chained>chained.txt"),
     };
     for (const char* keys : {"command=echo !S\nuseConsole=y\nURLEncoded=n\n",
                              "command=echo \"!S\"\nuseConsole=y\nleaveConsole=n\nURLEncoded=n\n"}) {
