@@ -11,9 +11,16 @@ namespace {
 
 constexpr std::size_t kChoiceBytes = 4;
 
+// The registry's value names end at a NUL: such a name would stand for another entry's.
+bool CanNameAChoice(std::string_view sectionName) {
+    return sectionName.find('\0') == std::string_view::npos;
+}
+
 } // namespace
 
 std::optional<bool> ReadRememberedChoice(std::string_view sectionName) {
+    if (!CanNameAChoice(sectionName))
+        return std::nullopt;
     std::unique_ptr<IRegKey> key = CurrentPlatform().registry->OpenKey(
         RegRoot::CurrentUser, kSelectionKeyPath, RegAccess::Read);
     if (!key)
@@ -25,6 +32,8 @@ std::optional<bool> ReadRememberedChoice(std::string_view sectionName) {
 }
 
 bool RememberChoice(std::string_view sectionName, bool selected) {
+    if (!CanNameAChoice(sectionName))
+        return false;
     std::unique_ptr<IRegKey> key =
         CurrentPlatform().registry->CreateKey(RegRoot::CurrentUser, kSelectionKeyPath);
     return key && key->SetDword(AnsiToWide(sectionName), selected ? 1 : 0);

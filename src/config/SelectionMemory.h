@@ -14,10 +14,12 @@ constexpr std::u16string_view kSelectionKeyPath = u"Software\\KVO\\Tandrel";
 /// may not be changed. The value is read as a number of up to 4 bytes whatever its type; a
 /// shorter one is taken zero-extended, little-endian, so a REG_SZ "1" (or "0": its byte is not
 /// zero either) reads as ticked and an empty value as unticked. The key is never created here.
+/// A section name holding a NUL has no choice: the registry would end its name there.
 std::optional<bool> ReadRememberedChoice(std::string_view sectionName);
 
 /// Stores the choice as a REG_DWORD 1 or 0 under the section name, creating the key when needed.
-/// False when it could not be stored; what was stored before then stays as it was.
+/// False when it could not be stored (or the name holds a NUL); what was stored before then stays
+/// as it was.
 bool RememberChoice(std::string_view sectionName, bool selected);
 
 } // namespace tandrel

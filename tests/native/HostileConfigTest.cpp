@@ -101,7 +101,9 @@ TEST_F(HostileConfig, NulBytesStayInNamesKeysAndValues) {
     Run("ISBN", u"0306406152");
     ASSERT_EQ(dialogs.siteListsShown.size(), 1u);
     EXPECT_EQ(Opened(), std::vector<std::u16string>{std::u16string(u"a\0b?q=0306406152", 16)});
-    EXPECT_EQ(ReadRememberedChoice(std::string_view("ISBN:A\0B", 8)), true);
+    EXPECT_EQ(ReadRememberedChoice(std::string_view("ISBN:A\0B", 8)), std::nullopt)
+        << "the registry would end the name at the NUL: the entry has no remembered choice";
+    EXPECT_FALSE(ReadRememberedChoice("ISBN:A")) << "nor takes that of another";
 
     CLinkList links;
     LoadLinks(links, "ISBN:", false);

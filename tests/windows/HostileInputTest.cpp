@@ -267,6 +267,24 @@ TEST_F(HostileInput, AChoicesKeyThatCannotBeOpenedGivesTheDefaultsAndLosesNothin
     EXPECT_TRUE(ui.messageBoxes.empty());
 }
 
+// The registry's value names end at a NUL, so a section named "ISBN:A", NUL, "B" would read and
+// overwrite the choice of "ISBN:A". It has no remembered choice of its own instead.
+TEST_F(HostileInput, ASectionNameWithANulTakesNoOtherEntrysChoice) {
+    static const char kText[] =
+        "[ISBN:A]\r\nurl=a\r\n[ISBN:A\0B]\r\nurl=b\r\ndefaultSelected=y\r\n";
+    WriteConfigFile(std::string(kText, sizeof kText - 1));
+    ASSERT_TRUE(RememberChoice("ISBN:A", false));
+    EXPECT_EQ(Ticks("ISBN:"), (std::vector<bool>{false, true})) << "the second by its default";
+    CLinkList links;
+    LoadLinks(links, "ISBN:", false);
+    ASSERT_EQ(links.size(), 2u);
+    links[0].SetSelected(true);
+    links[1].SetSelected(false);
+    EXPECT_FALSE(links.SaveSelections()) << "the second cannot be stored";
+    EXPECT_EQ(ReadRememberedChoice("ISBN:A"), true);
+    EXPECT_EQ(Ticks("ISBN:"), (std::vector<bool>{true, true}));
+}
+
 // Selections ----------------------------------------------------------------------------------
 
 TEST_F(HostileInput, SelectionsReadThroughThePageAreWhole) {
