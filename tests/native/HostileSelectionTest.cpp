@@ -195,5 +195,25 @@ TEST_F(HostileSelection, ExpansionOfTenMegabytesIsWhole) {
     EXPECT_EQ(line.size(), 2 * WordsThen(u"end").size() - 1);
 }
 
+TEST_F(HostileSelection, TenMegabytesReachTheMailAndTheOpenedAddressesWhole) {
+    const std::u16string& selection = WordsThen(u"end");
+    const std::u16string encoded = Repeated(u"word%20", (selection.size() - 3) / 5 * 7, u"end");
+    dialogs.siteListAnswers = {
+        {std::nullopt, {}, kIdOk}, {std::nullopt, {}, kIdOk}, {std::nullopt, {}, kIdOk}};
+    Run("EMAIL", selection);
+    Run("URL", selection);
+    Run("OTHER", selection);
+    std::vector<std::u16string> addresses;
+    for (const BrowserEvent& event : top->Log()->events) {
+        if (event.kind == BrowserEvent::kNavigate || event.kind == BrowserEvent::kOpen)
+            addresses.push_back(event.address);
+    }
+    ASSERT_EQ(addresses.size(), 3u);
+    EXPECT_TRUE(addresses[0] == u"mailto:" + encoded + u"?subject=");
+    EXPECT_TRUE(addresses[1] == u"w?q=" + encoded);
+    EXPECT_TRUE(addresses[2] == u"o?q=" + encoded) << "the confirmed text, collapsed";
+    EXPECT_TRUE(Messages().empty());
+}
+
 } // namespace
 } // namespace tandrel

@@ -268,21 +268,28 @@ TEST_F(HostileInput, AChoicesKeyThatCannotBeOpenedGivesTheDefaultsAndLosesNothin
 }
 
 // The registry's value names end at a NUL, so a section named "ISBN:A", NUL, "B" would read and
-// overwrite the choice of "ISBN:A". It has no remembered choice of its own instead.
-TEST_F(HostileInput, ASectionNameWithANulTakesNoOtherEntrysChoice) {
-    static const char kText[] =
-        "[ISBN:A]\r\nurl=a\r\n[ISBN:A\0B]\r\nurl=b\r\ndefaultSelected=y\r\n";
-    WriteConfigFile(std::string(kText, sizeof kText - 1));
-    ASSERT_TRUE(RememberChoice("ISBN:A", false));
-    EXPECT_EQ(Ticks("ISBN:"), (std::vector<bool>{false, true})) << "the second by its default";
-    CLinkList links;
-    LoadLinks(links, "ISBN:", false);
-    ASSERT_EQ(links.size(), 2u);
-    links[0].SetSelected(true);
-    links[1].SetSelected(false);
-    EXPECT_FALSE(links.SaveSelections()) << "the second cannot be stored";
-    EXPECT_EQ(ReadRememberedChoice("ISBN:A"), true);
-    EXPECT_EQ(Ticks("ISBN:"), (std::vector<bool>{true, true}));
+// overwrite the choice of "ISBN:A"; and they are at most 16383 characters long. Such a section
+// has no remembered choice of its own, and takes no other's.
+TEST_F(HostileInput, ASectionNameTheRegistryCannotHoldTakesNoOtherEntrysChoice) {
+    static const char kNul[] = "[ISBN:A]\r\nurl=a\r\n[ISBN:A\0B]\r\nurl=b\r\ndefaultSelected=y\r\n";
+    const std::string texts[] = {
+        std::string(kNul, sizeof kNul - 1),
+        "[ISBN:A]\r\nurl=a\r\n[ISBN:A" + std::string(20000, 'x') +
+            "]\r\nurl=b\r\ndefaultSelected=y\r\n",
+    };
+    for (const std::string& text : texts) {
+        WriteConfigFile(text);
+        ASSERT_TRUE(RememberChoice("ISBN:A", false));
+        EXPECT_EQ(Ticks("ISBN:"), (std::vector<bool>{false, true})) << "the second by its default";
+        CLinkList links;
+        LoadLinks(links, "ISBN:", false);
+        ASSERT_EQ(links.size(), 2u);
+        links[0].SetSelected(true);
+        links[1].SetSelected(false);
+        EXPECT_FALSE(links.SaveSelections()) << "the second cannot be stored";
+        EXPECT_EQ(ReadRememberedChoice("ISBN:A"), true);
+        EXPECT_EQ(Ticks("ISBN:"), (std::vector<bool>{true, true}));
+    }
 }
 
 // Selections ----------------------------------------------------------------------------------
