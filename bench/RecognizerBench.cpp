@@ -62,17 +62,37 @@ std::u16string ExchangesWorstCase(std::int64_t bytes) {
     return RepeatedWide(u"A:", bytes);
 }
 
-template <Finder find, std::u16string (*Make)(std::int64_t)>
-void BM_Finder(benchmark::State& state) {
-    const std::u16string text = Make(state.range(0));
-    if (find(text)) {
+// A finder on its worst case.
+struct FinderCase {
+    const char* name;
+    Finder find;
+    std::u16string (*make)(std::int64_t bytes);
+};
+
+const FinderCase kFinderCases[] = {
+    {"FindIsbn10 (wide-digit runs of ten, ones)", tandrel::FindIsbn10, IsbnWorstCase},
+    {"FindEan13 (ones)", tandrel::FindEan13, EanWorstCase},
+    {"FindUpc12 (wide-digit runs of twelve)", tandrel::FindUpc12, WideUpcWorstCase},
+    {"FindShortUpc (wide-digit runs of twelve)", tandrel::FindShortUpc, WideUpcWorstCase},
+    {"CompleteUpc11 (runs of twelve)", tandrel::CompleteUpc11, AsciiUpcWorstCase},
+};
+
+void RunFinder(benchmark::State& state, const FinderCase& finder) {
+    const std::u16string text = finder.make(state.range(0));
+    if (finder.find(text)) {
         state.SkipWithError("the worst case holds a code");
         return;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(find(text));
+        benchmark::DoNotOptimize(finder.find(text));
     SetBytesRead(state, BytesOf(text));
 }
+
+const bool kFindersRegistered = [] {
+    for (const FinderCase& finder : kFinderCases)
+        benchmark::RegisterBenchmark(finder.name, RunFinder, finder)->Apply(TextSizes);
+    return true;
+}();
 
 void RunStockSymbol(benchmark::State& state, const std::u16string& text) {
     for (auto _ : state)
@@ -135,21 +155,6 @@ void BM_StockSymbolFromContext(benchmark::State& state) {
     SetBytesRead(state, BytesOf(text));
 }
 
-BENCHMARK_TEMPLATE(BM_Finder, tandrel::FindIsbn10, IsbnWorstCase)
-    ->Name("FindIsbn10 (wide-digit runs of ten, ones)")
-    ->Apply(TextSizes);
-BENCHMARK_TEMPLATE(BM_Finder, tandrel::FindEan13, EanWorstCase)
-    ->Name("FindEan13 (ones)")
-    ->Apply(TextSizes);
-BENCHMARK_TEMPLATE(BM_Finder, tandrel::FindUpc12, WideUpcWorstCase)
-    ->Name("FindUpc12 (wide-digit runs of twelve)")
-    ->Apply(TextSizes);
-BENCHMARK_TEMPLATE(BM_Finder, tandrel::FindShortUpc, WideUpcWorstCase)
-    ->Name("FindShortUpc (wide-digit runs of twelve)")
-    ->Apply(TextSizes);
-BENCHMARK_TEMPLATE(BM_Finder, tandrel::CompleteUpc11, AsciiUpcWorstCase)
-    ->Name("CompleteUpc11 (runs of twelve)")
-    ->Apply(TextSizes);
 BENCHMARK(BM_FindStockSymbolExchanges)->Name("FindStockSymbol (A: repeated)")->Apply(TextSizes);
 BENCHMARK(BM_FindStockSymbolBracketedExchanges)
     ->Name("FindStockSymbol (AB:( repeated)")

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstddef>
-#include <iterator>
 
 namespace tandrel {
 
@@ -74,9 +74,17 @@ std::optional<std::u16string> ScanRuns(std::u16string_view text, bool isbnX, Acc
 bool IsWideDecimalDigit(char16_t ch) {
     if (ch < 0x80)
         return IsAsciiDigit(ch);
-    // The last block starting at or before ch is the only one that can hold it.
-    const char16_t* after = std::upper_bound(std::begin(kDigitZeros), std::end(kDigitZeros), ch);
-    return after != std::begin(kDigitZeros) && ch - *(after - 1) < 10;
+    // Every digit of the plane, one bit each: a character is looked up at once rather than
+    // searched for among the blocks, which the digit runs of long texts would do at every one.
+    static const std::bitset<0x10000> kDigits = [] {
+        std::bitset<0x10000> digits;
+        for (char16_t zero : kDigitZeros) {
+            for (char16_t offset = 0; offset < 10; ++offset)
+                digits[static_cast<std::size_t>(zero + offset)] = true;
+        }
+        return digits;
+    }();
+    return kDigits[ch];
 }
 
 bool IsWideLowercase(char16_t ch) {
