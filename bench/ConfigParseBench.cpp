@@ -4,9 +4,9 @@
 // with its values by lowered key (the same CSectionList, filled by libinih's handler). What
 // differs is left out of the texts, and the results are compared before timing:
 //   - libinih trims blanks around keys and values, takes ":" as well as "=", cuts values at an
-//     inline " ;", joins indented continuation lines and splits lines longer than 200 bytes; ours
-//     keeps every byte. The texts have no such blanks, ";" or long lines, and no ":" before the
-//     first "=" of a key line.
+//     inline " ;", reads an indented line after a key as another value of that key, and reads
+//     lines into a buffer of 200 bytes; ours keeps every byte of a key line. The texts have no
+//     such blanks, ";", indented or long lines, and no ":" before the first "=" of a key line.
 //   - libinih calls its handler once per key with the section's name, and never for a section
 //     without keys, so the handler compares each name with the last one to see a new section
 //     (two heads of one name in a row would be one section). The texts give every section keys
