@@ -14,11 +14,11 @@ session="Veltrane Tandrel Menu"
 help='file:///C|/Program Files/Veltrane Tandrel Menu'
 
 # entry | page | selection | answer | a line of the output that proves the action (grep -E). The
-# ping goes to a host that never resolves, so that it ends at once and sends nothing.
+# console is a program that ends at once (COMSPEC), so that no console waits for its user.
 while IFS='|' read -r menu url selection answer proof; do
     dir=$(shot_dir "$(printf '%s' "$menu" | tr -cd 'A-Za-z')")
     run "$menu" "$url" "$selection" --title 'A "quoted" & page' --answer "$answer" \
-        ${dir:+--screenshot "$dir"}
+        --env 'COMSPEC=C:\windows\system32\hostname.exe' ${dir:+--screenshot "$dir"}
     grep -qE -- "$proof" "$work/out" || fail "$menu: no line matching [$proof]"
 done <<EOF2
 => Veltrane Tandrel|https://www.example.org/|x|press:Help|^open top "$help/HelpIndex.htm" "NubrixHelp"
@@ -29,7 +29,7 @@ done <<EOF2
 =>Music|https://music.example/|Kind of Blue|press:OK|^open top "[^"]*allmusic[^"]*Kind(\+|%20)of(\+|%20)Blue
 =>Search|https://www.example.org/|a question|press:OK|^open top "https://www.google.com/[^"]*a(\+|%20)question
 =>Stock Symbol|https://news.example.org/|Acme Widgets Inc. (ACME)|press:OK|^open top "[^"]*ACME
-=>Other|https://www.example.invalid/page.html|x|toggle:Ping the host of this page;press:OK|^started ".*/K .*ping\.exe www\.example\.invalid
+=>Other|https://www.example.invalid/page.html|x|toggle:Ping the host of this page;press:OK|^started "C:.+system32.+hostname\.exe /K .+ping\.exe www\.example\.invalid
 =>Email|https://www.example.org/page.html|someone@example.com|toggle:Write to the selected email address;press:OK|^navigate top "mailto:someone%40example\.com\?subject=A%20%22quoted%22%20%26%20page"
 =>Translate|https://news.example.org/page.html|x|toggle:Into Dutch: Google Translate (USA);press:OK|^click top .*"_top"
 =>URL|https://www.example.org/page.html|x|press:OK|^open top "https://lookup.icann.org/en/lookup\?name=example\.org"

@@ -123,7 +123,7 @@ std::optional<BrowserOptions> ParseBrowserOptions(const std::vector<std::u16stri
             options.showWindow = true;
         } else if (option == u"--screen" || option == u"--selection-kind" ||
                    option == u"--answer" || option == u"--screenshot" ||
-                   option == u"--mapi-result" || textOptions.count(option)) {
+                   option == u"--mapi-result" || option == u"--env" || textOptions.count(option)) {
             if (i + 1 >= arguments.size()) {
                 error = "option " + WideToUtf8(option) + " needs a value";
                 return std::nullopt;
@@ -158,6 +158,13 @@ std::optional<BrowserOptions> ParseBrowserOptions(const std::vector<std::u16stri
                     return std::nullopt;
                 }
                 options.user.mapiResult = *result;
+            } else if (option == u"--env") {
+                std::size_t equals = value.find(u'=');
+                if (equals == 0 || equals == std::u16string::npos) {
+                    error = "--env wants NAME=VALUE, not " + WideToUtf8(value);
+                    return std::nullopt;
+                }
+                options.environment.emplace_back(value.substr(0, equals), value.substr(equals + 1));
             } else {
                 *textOptions.at(option) = value;
             }
@@ -196,6 +203,7 @@ const char* BrowserUsage() {
            "                     press:NAME (the button with that text, without \"&\")\n"
            "  --screenshot DIR   save each dialog and message box as DIR\\NN-Caption.png\n"
            "  --mapi-result N    what MAPISendMail returns (no mail program starts; default 2)\n"
+           "  --env NAME=VALUE   repeatable: set in the environment before the page runs\n"
            "output, as things happen: the page's calls (open, navigate, insert, click), and\n"
            "  dialog \"CAPTION\", control ID \"TEXT\", item \"LABEL\" ticked|unticked, closed ID,\n"
            "  message \"CAPTION\" \"TEXT\", started \"COMMAND LINE\",\n"

@@ -18,6 +18,9 @@ struct BrowserOptions {
     bool showWindow = false;                  ///< --show-window: show the browser window
     bool help = false;
     StandInUserSettings user; ///< --answer, --screenshot, --mapi-result
+    /// --env NAME=VALUE, repeatable: set in the process's environment before the page runs, so
+    /// that a test can make COMSPEC a console that ends at once.
+    std::vector<std::pair<std::u16string, std::u16string>> environment;
 };
 
 /// Reads the arguments after the program name. Options (each with one value unless marked):
@@ -42,6 +45,7 @@ struct BrowserOptions {
 ///   --screenshot DIR  a PNG of each dialog and message box before it is answered, named after
 ///                     its order and caption ("01-Caption.png").
 ///   --mapi-result N   what the product's MAPISendMail returns (default 2, MAPI_E_FAILURE).
+///   --env NAME=VALUE  repeatable; set in the environment before the page runs.
 std::optional<BrowserOptions> ParseBrowserOptions(const std::vector<std::u16string>& arguments,
                                                   std::string& error);
 

@@ -145,6 +145,9 @@ int RunBrowser(BrowserOptions& options) {
     HWND browserWindow =
         CreateBrowserWindow(options.page.top.title.value_or(u""), options.showWindow);
     CompletePage(options.page, options.screenGiven, browserWindow);
+    for (const auto& [name, value] : options.environment)
+        SetEnvironmentVariableW(reinterpret_cast<const wchar_t*>(name.c_str()),
+                                reinterpret_cast<const wchar_t*>(value.c_str()));
     StandInUser user(options.user, Print);
     HMODULE product = LoadWatchedProduct();
     {
