@@ -193,9 +193,10 @@ def wine_section(status, rows_path):
         return lines, 0, 0
     if rows:
         lines += ["| figure | value | goal | met |", "|---|---|---|---|"] + rows
-        met_count = sum(1 for r in rows if r.strip("| ").split("|")[-1].strip().lower()
-                        .startswith("yes"))
-        return lines, met_count, len(rows)
+        # A row without a goal ("n/a") counts neither way.
+        results = [r.strip().strip("|").split("|")[-1].strip().lower() for r in rows]
+        judged = [r for r in results if r not in ("n/a", "-", "")]
+        return lines, sum(1 for r in judged if r.startswith("yes")), len(judged)
     lines.append(f"Not measured: {status}.")
     return lines, 0, 1
 
