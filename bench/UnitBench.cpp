@@ -1,8 +1,8 @@
-// The unit lookup and the amount recognition on their worst cases. FindUnit walks the aliases
-// that share ever longer starts with the text, as written and lowered, so its worst case is a
-// table of near-aliases as long as the text: copies of the text's start, as written and lowered,
-// that differ only in their last byte, so that the walk reaches the end of the text both ways
-// and finds only "km". Recognition reads the selection once: letters before the amount and a
+// The unit lookup and the amount recognition on their worst cases. FindUnit follows the aliases
+// that start like the text, as written and lowered, so its worst case is a table of near-aliases:
+// some part from the text at each of its first 64 bytes (a search where they part), others follow
+// it for half and for all but the last of its length, so that both walks run to the end of the
+// text and find only "km". Recognition reads the selection once: letters before the amount and a
 // long unit text after it, or one long number. Sizes are bytes of text: ANSI for FindUnit,
 // UTF-16 for recognition.
 #include "BenchSupport.h"
