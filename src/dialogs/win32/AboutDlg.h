@@ -14,8 +14,16 @@ public:
 private:
     friend class CDialogImpl<CAboutDlg>;
 
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_DESTROY)
+            ReleaseLogo();
+        return CDialogImpl::HandleMessage(message, wParam, lParam);
+    }
+
     BOOL OnInitDialog();
     bool EndsDialog(int commandId);
+    /// Takes the logo from its control and deletes it, while the control still exists.
+    void ReleaseLogo();
 };
 
 } // namespace tandrel
