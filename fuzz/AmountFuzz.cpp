@@ -58,15 +58,12 @@ std::vector<std::pair<std::string, const CUnit*>> IndexOf(const CUnitTable& tabl
 
 RecognizedAmount SlowRecognize(std::u16string_view selection, const CUnitTable& table) {
     RecognizedAmount recognized{u"1", nullptr};
-    std::size_t start = 0;
-    while (start < selection.size() && !(selection[start] >= u'0' && selection[start] <= u'9'))
-        ++start;
-    if (start == selection.size())
+    std::size_t start = selection.find_first_of(u"0123456789");
+    if (start == std::u16string_view::npos)
         return recognized;
-    if (start > 0 && selection[start - 1] == u'.')
-        --start;
-    if (start > 0 && selection[start - 1] == u'-')
-        --start;
+    // The point and then the minus sign right before the first digit belong to the number.
+    for (char16_t mark : {u'.', u'-'})
+        start -= start > 0 && selection[start - 1] == mark ? 1 : 0;
     std::u16string_view from = selection.substr(start);
     std::optional<SlowNumber> number = SlowReadDecimal(NarrowForNumbers(from));
     if (!number)
@@ -197,15 +194,10 @@ const CCurrency* SlowFromDomain(std::u16string_view domain) {
 
 const CCurrency* SlowGuess(std::u16string_view domain, std::u16string_view text,
                            std::string_view defaultCode) {
-    if (!text.empty()) {
-        if (const CCurrency* byCode = SlowCodeScan(text))
-            return byCode;
-        if (const CCurrency* bySymbol = SlowSymbolScan(text))
-            return bySymbol;
-    }
-    if (const CCurrency* byDomain = SlowFromDomain(domain))
-        return byDomain;
-    return SlowFindCurrency(defaultCode);
+    const CCurrency* found = text.empty() ? nullptr : SlowCodeScan(text);
+    found = found || text.empty() ? found : SlowSymbolScan(text);
+    found = found ? found : SlowFromDomain(domain);
+    return found ? found : SlowFindCurrency(defaultCode);
 }
 
 std::u16string SlowCurrencyAmount(std::u16string_view text) {
@@ -236,17 +228,13 @@ std::u16string SlowCurrencyAmount(std::u16string_view text) {
         decimal = run[last];
     else if (points + commas == 1)
         decimal = run.size() == last + 4 ? 0 : run.size() == last + 3 ? run[last] : u'.';
+    // Up to a second decimal separator: the digits, and the decimal separator as a point.
+    if (decimal)
+        run = run.substr(0, run.find(decimal, run.find(decimal) + 1));
     std::u16string amount;
-    bool point = false;
     for (char16_t c : run) {
-        if (digit(c)) {
-            amount += c;
-        } else if (c == decimal) {
-            if (point)
-                break;
-            amount += u'.';
-            point = true;
-        }
+        if (digit(c) || c == decimal)
+            amount += c == decimal ? u'.' : c;
     }
     return amount;
 }
@@ -265,7 +253,7 @@ void CheckCurrencies(FuzzPage& fuzzPage, CMemoryPlatform& platform) {
                                   : nullptr;
     Require(page.GetToCurrency() == (locale ? locale : SlowFindCurrency("USD")),
             "the to currency: the locale's, else USD");
-    Require(CurrencyCode(page.GetToCurrency()) == SlowMacroValue('L', page),
+    Require(CurrencyCode(page.GetToCurrency()) == SlowCurrencyCode(page.GetToCurrency()),
             "a currency's code is its three letters");
 
     // The same searches on their own, with the host name taken whole as a domain.

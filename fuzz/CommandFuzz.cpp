@@ -58,10 +58,11 @@ std::string SlowCommandLine(const std::string& command, CPageContext& page, Flag
     std::u16string wide = SlowExpand(command, page, flags.urlEncoded, flags.useConsole);
     if (!flags.useConsole)
         return WideToAnsi(wide);
-    // A character the code page writes as a breaker is blanked like the breaker.
+    // A character the code page writes as a breaker (or, unencoded, "%") is blanked like it.
     for (char16_t& c : wide) {
         std::string ansi = WideToAnsi(std::u16string(1, c));
-        if (c >= 0x80 && ansi.size() == 1 && IsAnsiBreaker(ansi[0]))
+        if (c >= 0x80 && ansi.size() == 1 &&
+            (IsAnsiBreaker(ansi[0]) || (!flags.urlEncoded && ansi[0] == '%')))
             c = u' ';
     }
     std::string expanded = WideToAnsi(wide);
@@ -71,7 +72,9 @@ std::string SlowCommandLine(const std::string& command, CPageContext& page, Flag
 void CheckCommandLine(const std::vector<std::string>& templates, CPageContext& page,
                       CMemoryProcesses& processes) {
     std::vector<std::string> clean = templates;
-    clean[kCommand] = CleanTemplate(templates[kCommand], [](char c) { return !IsAnsiBreaker(c); });
+    clean[kCommand] = CleanTemplate(templates[kCommand], [](char c) {
+        return !IsAnsiBreaker(c) && !IsConsoleExpander(static_cast<unsigned char>(c));
+    });
     for (bool comspec : {false, true}) {
         std::string interpreter = comspec ? "C:\\Windows\\system32\\cmd.exe" : "COMMAND.COM";
         if (comspec)
@@ -90,9 +93,12 @@ void CheckCommandLine(const std::vector<std::string>& templates, CPageContext& p
             Require(line.compare(0, start.size(), start) == 0 && line.size() > start.size() &&
                         line.back() == '"',
                     "the console command stands in quotes after the switch");
-            for (std::size_t at = start.size(); at + 1 < line.size(); ++at)
-                Require(!IsAnsiBreaker(line[at]),
+            for (std::size_t at = start.size(); at + 1 < line.size(); ++at) {
+                Require(!IsAnsiBreaker(line[at]) && line[at] != '\0',
                         "no value ends the quoted command or chains another one");
+                Require(flags.urlEncoded || line[at] != '%',
+                        "no unencoded value names an environment variable");
+            }
         }
     }
 }

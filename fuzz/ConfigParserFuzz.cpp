@@ -1,6 +1,7 @@
 // Arbitrary bytes through the configuration reader and its checker. Not crashing is only the
 // start: every input must also keep the promises their headers make, so a reader that quietly
 // stores a key it should have dropped is caught as surely as one that reads out of bounds.
+#include "FuzzSupport.h"
 #include "ReferenceConfigParser.h"
 
 #include "common/DecimalNumber.h"
@@ -10,7 +11,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,17 +20,12 @@ namespace tandrel {
 
 namespace {
 
+using fuzz::AsciiUpper;
+using fuzz::Require;
+
 // The prefixes the reader is asked for besides ""; "isbn:" because a head matches its prefix in
 // any letter case.
 constexpr std::string_view kPrefixes[] = {"ISBN:", "UNIT:", "isbn:", "SYSTEM:"};
-
-// Names the broken promise before stopping, so a crash file is easy to understand.
-void Require(bool holds, const char* promise) {
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken invariant: %s\n", promise);
-    __builtin_trap();
-}
 
 bool HasAsciiCapital(std::string_view text) {
     return text.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string_view::npos;
@@ -38,15 +33,6 @@ bool HasAsciiCapital(std::string_view text) {
 
 bool HasLineEnd(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
-std::string AsciiUpper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
 }
 
 // Written here rather than borrowed from the code under test, so that both cannot share a slip.

@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tandrel::fuzz {
@@ -67,22 +68,22 @@ inline std::u16string RawUtf16(std::string_view bytes) {
     return text;
 }
 
-inline std::string AsciiUpper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+/// The text with the ASCII letters of one case (first..first + 25) moved to the other (to..).
+inline std::string Recased(std::string_view text, char first, char to) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= first && c <= first + 25)
+            c = static_cast<char>(c - first + to);
     }
-    return upper;
+    return out;
+}
+
+inline std::string AsciiUpper(std::string_view text) {
+    return Recased(text, 'a', 'A');
 }
 
 inline std::string AsciiLowered(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
+    return Recased(text, 'A', 'a');
 }
 
 // ---- the platform and the page
@@ -269,66 +270,112 @@ inline bool IsConsoleBreaker(char16_t c) {
     return std::u16string_view(u"\"&|<>^\r\n").find(c) != std::u16string_view::npos;
 }
 
-/// The value of one macro, straight from the macro table.
+/// What else a value put in unencoded must not bring: "%", with which the interpreter puts in an
+/// environment variable (or a piece of its own command line, a quote) before it reads the quotes,
+/// and NUL, which ends the command line with the quotes open.
+inline bool IsConsoleExpander(char16_t c) {
+    return c == u'%' || c == u'\0';
+}
+
+/// A currency's three letters; USD for none.
+inline std::u16string SlowCurrencyCode(const CCurrency* currency) {
+    std::string_view code = currency ? currency->code : "USD";
+    return std::u16string(code.begin(), code.end());
+}
+
+/// The value of one macro, straight from the macro table: the letters of each row, and its value.
 inline std::u16string SlowMacroValue(char macro, CPageContext& page) {
-    auto code = [](const CCurrency* currency) {
-        std::string_view text = currency ? currency->code : "USD";
-        return std::u16string(text.begin(), text.end());
+    using Value = std::u16string (*)(CPageContext&);
+    static const std::pair<std::string_view, Value> kRows[] = {
+        {"!",
+         [](CPageContext&) {
+             return std::u16string(u"!");
+         }},
+        {"-",
+         [](CPageContext& p) {
+             std::u16string text = p.GetSelection();
+             return text.substr(0, text.empty() ? 0 : text.size() - 1);
+         }},
+        {"Cc",
+         [](CPageContext&) {
+             return CreditText();
+         }},
+        {"D",
+         [](CPageContext& p) {
+             return p.GetTopDomain();
+         }},
+        {"d",
+         [](CPageContext& p) {
+             return p.GetFrameDomain();
+         }},
+        {"Ff",
+         [](CPageContext& p) {
+             return SlowCurrencyCode(p.GetFromCurrency());
+         }},
+        {"H",
+         [](CPageContext& p) {
+             return p.GetTopHostName();
+         }},
+        {"h",
+         [](CPageContext& p) {
+             return p.GetFrameHostName();
+         }},
+        {"Ii",
+         [](CPageContext&) {
+             return ModuleFolderUrl();
+         }},
+        {"Ll",
+         [](CPageContext& p) {
+             return SlowCurrencyCode(p.GetToCurrency());
+         }},
+        {"Oo",
+         [](CPageContext& p) {
+             return p.GetSelectionHtml();
+         }},
+        {"S",
+         [](CPageContext& p) {
+             return p.GetSelection();
+         }},
+        {"s",
+         [](CPageContext& p) {
+             return p.GetCollapsedSelection();
+         }},
+        {"T",
+         [](CPageContext& p) {
+             return p.GetTopTitle();
+         }},
+        {"t",
+         [](CPageContext& p) {
+             return p.GetFrameTitle();
+         }},
+        {"U",
+         [](CPageContext& p) {
+             return p.GetTopAddress();
+         }},
+        {"u",
+         [](CPageContext& p) {
+             return p.GetFrameAddress();
+         }},
+        {"W",
+         [](CPageContext& p) {
+             return p.GetTopName();
+         }},
+        {"w",
+         [](CPageContext& p) {
+             return p.GetFrameName();
+         }},
     };
-    std::u16string selection = page.GetSelection();
-    switch (macro) {
-    case '!':
-        return u"!";
-    case '-':
-        return selection.substr(0, selection.empty() ? 0 : selection.size() - 1);
-    case 'C':
-    case 'c':
-        return CreditText();
-    case 'D':
-        return page.GetTopDomain();
-    case 'd':
-        return page.GetFrameDomain();
-    case 'F':
-    case 'f':
-        return code(page.GetFromCurrency());
-    case 'H':
-        return page.GetTopHostName();
-    case 'h':
-        return page.GetFrameHostName();
-    case 'I':
-    case 'i':
-        return ModuleFolderUrl();
-    case 'L':
-    case 'l':
-        return code(page.GetToCurrency());
-    case 'O':
-    case 'o':
-        return page.GetSelectionHtml();
-    case 'S':
-        return selection;
-    case 's':
-        return page.GetCollapsedSelection();
-    case 'T':
-        return page.GetTopTitle();
-    case 't':
-        return page.GetFrameTitle();
-    case 'U':
-        return page.GetTopAddress();
-    case 'u':
-        return page.GetFrameAddress();
-    case 'W':
-        return page.GetTopName();
-    case 'w':
-        return page.GetFrameName();
-    default:
-        return {u'!', static_cast<char16_t>(static_cast<unsigned char>(macro))};
+    for (const auto& [letters, value] : kRows) {
+        if (letters.find(macro) != std::string_view::npos)
+            return value(page);
     }
+    return {u'!', static_cast<char16_t>(static_cast<unsigned char>(macro))};
 }
 
 /// A template expanded by its rules: "!" and a character is a macro, a backslash and a character
 /// an escape (unless either stands last); every other byte is the character of its code. Values
 /// are encoded when asked (the module folder never); console-safe blanks the breakers in what the
-/// page put in (not the folder, the credit text or "!!").
+/// page put in (not the folder, the credit text or "!!"), and "%" and NUL when not encoded.
 inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool encode,
                                  bool consoleSafe) {
     std::u16string out;
@@ -353,7 +400,7 @@ inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool
                 value = SlowUrlEncode(value);
             if (consoleSafe && fromPage) {
                 for (char16_t& v : value) {
-                    if (IsConsoleBreaker(v))
+                    if (IsConsoleBreaker(v) || (!encode && IsConsoleExpander(v)))
                         v = u' ';
                 }
             }

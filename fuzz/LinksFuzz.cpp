@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -62,9 +61,7 @@ CSectionList ExpectedSections(CMemoryPlatform& platform, std::string_view file,
 
 // ---- remembered choices
 
-// What is stored for a section, chosen by its name so that every kind of value turns up: none, a
-// DWORD 1 or 0, a REG_SZ "0" (its bytes are not zero: ticked), five bytes (too long: none).
-std::optional<bool> StoreChoice(IRegKey& key, const std::string& name) {
+std::optional<bool> StoreValue(IRegKey& key, const std::string& name) {
     std::u16string wide = AnsiToWide(name);
     switch (name.size() % 5) {
     case 1:
@@ -85,6 +82,14 @@ std::optional<bool> StoreChoice(IRegKey& key, const std::string& name) {
     }
 }
 
+// What is stored for a section, chosen by its name so that every kind of value turns up: none, a
+// DWORD 1 or 0, a REG_SZ "0" (its bytes are not zero: ticked), five bytes (too long: none). A name
+// holding a NUL has no choice, whatever is stored: the registry would end the name there.
+std::optional<bool> StoreChoice(IRegKey& key, const std::string& name) {
+    std::optional<bool> stored = StoreValue(key, name);
+    return name.find('\0') == std::string::npos ? stored : std::nullopt;
+}
+
 // ---- link entries
 
 bool FlagOf(const std::optional<std::string>& value, bool otherwise) {
@@ -97,49 +102,53 @@ bool FlagOf(const std::optional<std::string>& value, bool otherwise) {
     return otherwise;
 }
 
-// Every getter by the name of the field it reads.
-const std::map<std::string_view, std::function<std::string(const CLink&)>>& TextGetters() {
-    static const std::map<std::string_view, std::function<std::string(const CLink&)>> getters = {
-        {"shortDescription", &CLink::GetShortDescription},
-        {"longDescription", &CLink::GetLongDescription},
-        {"url", &CLink::GetUrl},
-        {"href", &CLink::GetHref},
-        {"command", &CLink::GetCommand},
-        {"MailTo", &CLink::GetMailTo},
-        {"MailCC", &CLink::GetMailCC},
-        {"MailBCC", &CLink::GetMailBCC},
-        {"MailSubject", &CLink::GetMailSubject},
-        {"MailBody", &CLink::GetMailBody},
-        {"windowName", &CLink::GetWindowName},
-        {"left", &CLink::GetLeft},
-        {"top", &CLink::GetTop},
-        {"width", &CLink::GetWidth},
-        {"height", &CLink::GetHeight},
-        {"sectionName", &CLink::GetSectionName},
-    };
-    return getters;
-}
+// Every getter with the name of the field it reads.
+struct Getter {
+    std::string_view field;
+    std::string (CLink::*text)() const;
+    bool (CLink::*flag)() const;
+};
 
-const std::map<std::string_view, std::function<bool(const CLink&)>>& FlagGetters() {
-    static const std::map<std::string_view, std::function<bool(const CLink&)>> getters = {
-        {"useConsole", &CLink::GetUseConsole},
-        {"leaveConsole", &CLink::GetLeaveConsole},
-        {"URLEncoded", &CLink::GetURLEncoded},
-        {"hasMail", &CLink::GetHasMail},
-        {"directories", &CLink::GetDirectories},
-        {"fullScreen", &CLink::GetFullScreen},
-        {"location", &CLink::GetLocation},
-        {"menuBar", &CLink::GetMenuBar},
-        {"resizable", &CLink::GetResizable},
-        {"scrollBars", &CLink::GetScrollBars},
-        {"status", &CLink::GetStatus},
-        {"titleBar", &CLink::GetTitleBar},
-        {"toolBar", &CLink::GetToolBar},
-        {"exclusive", &CLink::GetExclusive},
-        {"defaultSelected", &CLink::GetDefaultSelected},
-        {"selected", &CLink::GetSelected},
-    };
-    return getters;
+constexpr Getter kGetters[] = {
+    {"shortDescription", &CLink::GetShortDescription, nullptr},
+    {"longDescription", &CLink::GetLongDescription, nullptr},
+    {"url", &CLink::GetUrl, nullptr},
+    {"href", &CLink::GetHref, nullptr},
+    {"command", &CLink::GetCommand, nullptr},
+    {"MailTo", &CLink::GetMailTo, nullptr},
+    {"MailCC", &CLink::GetMailCC, nullptr},
+    {"MailBCC", &CLink::GetMailBCC, nullptr},
+    {"MailSubject", &CLink::GetMailSubject, nullptr},
+    {"MailBody", &CLink::GetMailBody, nullptr},
+    {"windowName", &CLink::GetWindowName, nullptr},
+    {"left", &CLink::GetLeft, nullptr},
+    {"top", &CLink::GetTop, nullptr},
+    {"width", &CLink::GetWidth, nullptr},
+    {"height", &CLink::GetHeight, nullptr},
+    {"sectionName", &CLink::GetSectionName, nullptr},
+    {"useConsole", nullptr, &CLink::GetUseConsole},
+    {"leaveConsole", nullptr, &CLink::GetLeaveConsole},
+    {"URLEncoded", nullptr, &CLink::GetURLEncoded},
+    {"hasMail", nullptr, &CLink::GetHasMail},
+    {"directories", nullptr, &CLink::GetDirectories},
+    {"fullScreen", nullptr, &CLink::GetFullScreen},
+    {"location", nullptr, &CLink::GetLocation},
+    {"menuBar", nullptr, &CLink::GetMenuBar},
+    {"resizable", nullptr, &CLink::GetResizable},
+    {"scrollBars", nullptr, &CLink::GetScrollBars},
+    {"status", nullptr, &CLink::GetStatus},
+    {"titleBar", nullptr, &CLink::GetTitleBar},
+    {"toolBar", nullptr, &CLink::GetToolBar},
+    {"exclusive", nullptr, &CLink::GetExclusive},
+    {"defaultSelected", nullptr, &CLink::GetDefaultSelected},
+    {"selected", nullptr, &CLink::GetSelected},
+};
+
+const Getter& GetterOf(std::string_view field) {
+    const Getter* getter = std::find_if(std::begin(kGetters), std::end(kGetters),
+                                        [&](const Getter& g) { return g.field == field; });
+    Require(getter != std::end(kGetters), "every field has its getter");
+    return *getter;
 }
 
 void CheckLink(const CLink& link, const CConfigSection& section,
@@ -154,7 +163,7 @@ void CheckLink(const CLink& link, const CConfigSection& section,
                                    : value && !value->empty()  ? *value
                                                                : std::string(field.textDefault);
             Require(link.GetText(field) == expected, "a text field: its value, else its default");
-            Require(TextGetters().at(field.name)(link) == expected, "a getter reads its field");
+            Require((link.*GetterOf(field.name).text)() == expected, "a getter reads its field");
             hasMail = hasMail || (field.mail && !expected.empty());
             continue;
         }
@@ -162,7 +171,7 @@ void CheckLink(const CLink& link, const CConfigSection& section,
             continue; // derived or set by the system: checked below
         bool expected = FlagOf(value, field.flagDefault);
         Require(link.GetFlag(field) == expected, "a flag: its value's first byte, else default");
-        Require(FlagGetters().at(field.name)(link) == expected, "a getter reads its flag");
+        Require((link.*GetterOf(field.name).flag)() == expected, "a getter reads its flag");
         if (field.name == "defaultSelected")
             defaultSelected = expected;
     }

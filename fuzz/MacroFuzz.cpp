@@ -34,10 +34,15 @@ void CheckExpansion(std::string_view text, CPageContext& page) {
         }
     }
 
-    std::string clean = CleanTemplate(text, [](char c) { return !IsConsoleBreaker(c); });
-    std::u16string safe = ExpandTemplate(clean, page, Substitution{false, true});
-    for (char16_t c : safe)
-        Require(!IsConsoleBreaker(c), "no value brings a quote, & | < > ^ or a line break");
+    std::string clean = CleanTemplate(text, [](char c) {
+        return !IsConsoleBreaker(static_cast<unsigned char>(c)) && !IsConsoleExpander(c);
+    });
+    for (char16_t c : ExpandTemplate(clean, page, Substitution{false, true}))
+        Require(!IsConsoleBreaker(c) && !IsConsoleExpander(c),
+                "no unencoded value brings a quote, & | < > ^, a line break, % or NUL");
+    for (char16_t c : ExpandTemplate(clean, page, Substitution{true, true}))
+        Require(!IsConsoleBreaker(c) && c != u'\0',
+                "no encoded value brings a quote, & | < > ^, a line break or NUL");
 }
 
 std::u16string SlowCollapse(std::u16string_view text) {

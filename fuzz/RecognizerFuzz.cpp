@@ -6,6 +6,8 @@
 
 #include "recognizers/Recognizers.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -145,31 +147,25 @@ Found SlowShortUpc(std::u16string_view text) {
     });
 }
 
-// From each start digit, collect thirteen digits up to a letter; restart at the second digit.
+// Each digit in turn starts thirteen: the digits after it up to a letter, anything else passed
+// over. The search ends with nothing once fewer than thirteen characters remain from the start,
+// or when the text ends before the thirteenth digit or a letter.
 Found SlowEan13(std::u16string_view text) {
-    std::size_t start = 0;
-    for (;;) {
-        while (start < text.size() && !Digit(text[start]))
-            ++start;
+    for (std::size_t start = 0; start < text.size(); ++start) {
+        if (!Digit(text[start]))
+            continue;
         if (text.size() - start < 13)
             return std::nullopt;
-        std::u16string digits(1, text[start]);
-        std::size_t second = std::u16string_view::npos;
-        for (std::size_t at = start + 1; digits.size() < 13; ++at) {
-            if (at == text.size())
-                return std::nullopt;
-            if (Letter(text[at]))
-                break;
-            if (Digit(text[at])) {
-                digits += text[at];
-                if (digits.size() == 2)
-                    second = at;
-            }
-        }
-        if (digits.size() == 13 && SlowEanCheck(digits))
-            return digits;
-        start = second != std::u16string_view::npos ? second : start + 1;
+        std::u16string_view rest = text.substr(start);
+        std::size_t letter = std::find_if(rest.begin(), rest.end(), Letter) - rest.begin();
+        std::u16string digits;
+        std::copy_if(rest.begin(), rest.begin() + letter, std::back_inserter(digits), Digit);
+        if (digits.size() < 13 && letter == rest.size())
+            return std::nullopt;
+        if (digits.size() >= 13 && SlowEanCheck(digits.substr(0, 13)))
+            return digits.substr(0, 13);
     }
+    return std::nullopt;
 }
 
 Found SlowEanToIsbn(std::u16string_view ean) {

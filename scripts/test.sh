@@ -1,6 +1,8 @@
 #!/bin/sh
 # Sets up, builds both builds and runs every test: the native unit tests and tool tests, then the
-# Windows tests under Wine. Ends with one line: "N passed, N failed".
+# Windows tests under Wine, then the native tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then each fuzz target over its seeds and a few seconds more. Ends
+# with one line: "N passed, N failed".
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 logs="$root/build/logs"
@@ -25,7 +27,10 @@ count_ctest() {
     failed=$((failed + bad))
 }
 
-for build in native windows; do
+# A sanitizer finding (a leak too) fails its test; undefined behaviour is reported with its stack.
+export UBSAN_OPTIONS=print_stacktrace=1
+
+for build in native windows sanitize; do
     echo "== Building ($build)"
     if ! sh "$root/scripts/build.sh" "$build" >"$logs/build-$build.log" 2>&1; then
         tail -n 40 "$logs/build-$build.log"
@@ -43,6 +48,20 @@ for build in native windows; do
     fi
     count_ctest "$logs/test-$build.log"
 done
+
+# One pass or failure per fuzz target.
+echo "== Fuzzing (each target over its seeds, then 3 seconds)"
+sh "$root/scripts/fuzz" --ci 3 >"$logs/fuzz.log" 2>&1
+grep -E '^FAIL ' "$logs/fuzz.log"
+fuzz_passed=$(grep -cE '^PASS ' "$logs/fuzz.log")
+fuzz_failed=$(grep -cE '^FAIL ' "$logs/fuzz.log")
+if [ $((fuzz_passed + fuzz_failed)) -eq 0 ]; then
+    tail -n 40 "$logs/fuzz.log"
+    echo "no fuzz target ran; see $logs/fuzz.log"
+    fuzz_failed=1
+fi
+passed=$((passed + fuzz_passed))
+failed=$((failed + fuzz_failed))
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -15,16 +15,16 @@ bool EndsConsoleCommand(char c) {
            c == '\n';
 }
 
-// The code page may write a character it has no byte for as an ASCII look-alike: the Windows
-// conversion's best fit makes a quote of U+FF02 and an ampersand of U+FF06. Such a character
-// (only a value brings one: a template's own text is bytes of the code page) is blanked like the
-// character it would become, so that it cannot end the quotes either.
-void BlankLookAlikes(std::u16string& command) {
+// The code page may write a character it has no byte for as an ASCII look-alike: a best-fit
+// conversion makes a quote of U+FF02 and a percent sign of U+FF05. Such a character (only a value
+// brings one: a template's own text is bytes of the code page) is blanked like the character it
+// would become, so that it cannot end the quotes or, unencoded, name a variable either.
+void BlankLookAlikes(std::u16string& command, bool encoded) {
     for (char16_t& c : command) {
         if (c < 0x80)
             continue;
         std::string ansi = WideToAnsi(std::u16string_view(&c, 1));
-        if (ansi.size() == 1 && EndsConsoleCommand(ansi[0]))
+        if (ansi.size() == 1 && (EndsConsoleCommand(ansi[0]) || (!encoded && ansi[0] == '%')))
             c = u' ';
     }
 }
@@ -36,7 +36,7 @@ std::string ConsoleCommandLine(const CLink& link, CPageContext& page) {
     std::u16string expanded =
         ExpandTemplate(link.GetCommand(), page, Substitution{link.GetURLEncoded(), console});
     if (console)
-        BlankLookAlikes(expanded);
+        BlankLookAlikes(expanded, link.GetURLEncoded());
     std::string command = WideToAnsi(expanded);
     if (!console)
         return command;

@@ -37,7 +37,8 @@ TEST(FuzzFindings, FullWidthBreakersInAValueStayInsideTheQuotes) {
     const std::pair<std::u16string_view, std::string_view> cases[] = {
         {u"a\uFF02 \uFF06 calc \uFF02b", "a    calc  b"},
         {u"\uFF5C\uFF1C\uFF1E\uFF3E", "    "},
-        {u"\uFF01\uFF05\uFF07\u4E2D\u00E9", "!%'?\xE9"}, // look-alikes of harmless characters
+        {u"\uFF05PATH\uFF05", " PATH "},          // unencoded, "%" names a variable
+        {u"\uFF01\uFF07\u4E2D\u00E9", "!'?\xE9"}, // look-alikes of harmless characters
         {u"\" & |\r\n", "       "},
     };
     for (const auto& [selection, written] : cases) {
