@@ -207,15 +207,11 @@ std::u16string SlowCurrencyAmount(std::u16string_view text) {
     auto separator = [](char16_t c) {
         return c == u'.' || c == u',';
     };
-    std::size_t start = 0;
-    while (start < text.size() && !digit(text[start]))
-        ++start;
-    if (start == text.size())
+    std::size_t start = text.find_first_of(u"0123456789");
+    if (start == std::u16string_view::npos)
         return u"1.00";
-    std::size_t end = start;
-    while (end < text.size() && (digit(text[end]) || separator(text[end])))
-        ++end;
-    std::u16string_view run = text.substr(start, end - start);
+    std::u16string_view run = text.substr(start);
+    run = run.substr(0, run.find_first_not_of(u"0123456789.,"));
     std::size_t points = 0, commas = 0, last = 0;
     for (std::size_t at = 0; at < run.size(); ++at) {
         if (separator(run[at])) {

@@ -1,8 +1,9 @@
-// Every recogniser against a slow reading of its rules written here: the finders restart from
-// every position or keep every digit of a run, the stock symbol recurses on copies. The code
-// under test scans once with bounded buffers; any input on which the two disagree is a fault.
+// Every recogniser against a slow reading of its rules: the finders restart from every position
+// or keep every digit of a run, the stock symbol recurses on copies (LiteralRecognizers.h). The
+// code under test scans once with bounded buffers; any input on which the two disagree is a fault.
 // The input is read twice: as UTF-8, and as raw UTF-16 code units.
 #include "FuzzSupport.h"
+#include "LiteralRecognizers.h"
 
 #include "recognizers/Recognizers.h"
 
@@ -20,15 +21,9 @@ using Found = std::optional<std::u16string>;
 
 // ---- character classes
 
-// The first digit of every block of ten decimal digits of the Basic Multilingual Plane.
-constexpr char16_t kZeros[] = {0x0030, 0x0660, 0x06F0, 0x07C0, 0x0966, 0x09E6, 0x0A66, 0x0AE6,
-                               0x0B66, 0x0BE6, 0x0C66, 0x0CE6, 0x0D66, 0x0DE6, 0x0E50, 0x0ED0,
-                               0x0F20, 0x1040, 0x1090, 0x17E0, 0x1810, 0x1946, 0x19D0, 0x1A80,
-                               0x1A90, 0x1B50, 0x1BB0, 0x1C40, 0x1C50, 0xA620, 0xA8D0, 0xA900,
-                               0xA9D0, 0xA9F0, 0xAA50, 0xABF0, 0xFF10};
-
+// A search of the digit table from its first block, against the lookup built from it.
 bool SlowWideDigit(char16_t c) {
-    for (char16_t zero : kZeros) {
+    for (char16_t zero : WideDigitBlockStarts()) {
         if (c >= zero && c < zero + 10)
             return true;
     }
@@ -45,10 +40,6 @@ bool Digit(char16_t c) {
 
 bool Letter(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-bool Upper(char16_t c) {
-    return c >= u'A' && c <= u'Z';
 }
 
 // ---- checks
@@ -196,46 +187,6 @@ Found SlowCompleteUpc(std::u16string_view text) {
     return std::nullopt;
 }
 
-// Step by step, recursing on a copy of the rest after an exchange's ":".
-std::u16string SlowStockSymbol(const std::u16string& input) {
-    std::u16string copy = input;
-    std::size_t open = copy.find(u'(');
-    if (open != std::u16string::npos) {
-        copy.erase(0, open + 1);
-        std::size_t close = copy.rfind(u')');
-        if (close != std::u16string::npos)
-            copy.erase(close);
-    }
-    if (copy.empty())
-        return input;
-    const std::size_t size = copy.size();
-    for (std::size_t position = 0;;) {
-        std::size_t p = position;
-        while (p < size && !Upper(copy[p]))
-            ++p;
-        if (p == size)
-            return u"";
-        std::size_t e = p;
-        while (e < size && (Upper(copy[e]) || copy[e] == u'.'))
-            ++e;
-        if (e < size && copy[e - 1] == u'.')
-            --e;
-        if (p == 0 || !SlowLowercase(copy[p - 1])) {
-            if (e == size)
-                return copy.substr(p);
-            if (!(copy[e] >= u'a' && copy[e] <= u'z') && copy[e] != u':')
-                return copy.substr(p, e - p);
-        }
-        if (e == size)
-            return input;
-        if (copy[e] == u':') {
-            std::u16string after = SlowStockSymbol(copy.substr(e));
-            return after.empty() ? copy.substr(p, e - p) : after;
-        }
-        position = e;
-    }
-}
-
 // ---- comparing
 
 void Same(const Found& fast, const Found& slow, const char* promise) {
@@ -269,7 +220,7 @@ void CheckText(const std::u16string& text) {
     if (ean)
         Same(EanToIsbn10(*ean), SlowEanToIsbn(*ean), "EanToIsbn10 of a found EAN-13");
     Same(CompleteUpc11(text), SlowCompleteUpc(text), "CompleteUpc11 completes the first 11");
-    Require(FindStockSymbol(text) == SlowStockSymbol(text),
+    Require(FindStockSymbol(text) == test::LiteralStockSymbol(text),
             "FindStockSymbol finds what the recursive reading finds");
 }
 

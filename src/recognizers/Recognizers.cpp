@@ -4,6 +4,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <iterator>
 
 namespace tandrel {
 
@@ -85,6 +86,10 @@ bool IsWideDecimalDigit(char16_t ch) {
         return digits;
     }();
     return kDigits[ch];
+}
+
+std::u16string_view WideDigitBlockStarts() {
+    return std::u16string_view(kDigitZeros, std::size(kDigitZeros));
 }
 
 bool IsWideLowercase(char16_t ch) {

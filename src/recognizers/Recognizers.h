@@ -15,6 +15,10 @@ namespace tandrel {
 /// every platform reads the same runs whatever its locale.
 bool IsWideDecimalDigit(char16_t ch);
 
+/// The first digit of each block of ten that IsWideDecimalDigit holds, in ascending order: the
+/// table it is built from.
+std::u16string_view WideDigitBlockStarts();
+
 /// True for the lowercase letters of Latin-1 (category Ll below U+0100): 'a'..'z', U+00B5 and
 /// U+00DF..U+00FF except U+00F7. Characters above U+00FF are never lowercase here.
 bool IsWideLowercase(char16_t ch);
