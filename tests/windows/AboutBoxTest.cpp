@@ -27,5 +27,39 @@ TEST(AboutBox, OpensWithOkFocusedAndEndsWithTheButtonPressed) {
     EXPECT_EQ(focusedControl, kAboutOk);
 }
 
+// GDI objects of this process: the system's count, or under Wine, whose count is a stub that
+// answers 0, every index of the GDI handle table that holds an object (Wine takes the index alone
+// for an object of this process).
+DWORD GdiObjects() {
+    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return count;
+    DWORD count = 0;
+    for (ULONG_PTR index = 1; index < 0x10000; ++index) {
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)))
+            ++count;
+    }
+    return count;
+}
+
+void CALLBACK PressEscape(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageW(GetActiveWindow(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+TEST(AboutBox, LeavesNoGdiObjectBehind) {
+    CWin32Dialogs dialogs(GetModuleHandleW(nullptr));
+    auto showAndClose = [&dialogs] {
+        SetTimer(nullptr, 0, 10, PressEscape);
+        return dialogs.ShowAboutBox();
+    };
+    ASSERT_EQ(showAndClose(), IDCANCEL); // what is made once per process is made now
+    const DWORD before = GdiObjects();
+    ASSERT_NE(before, 0u);
+    for (int box = 0; box < 3; ++box)
+        ASSERT_EQ(showAndClose(), IDCANCEL);
+    // The logo the box's static control loaded goes with the box.
+    EXPECT_EQ(GdiObjects(), before);
+}
+
 } // namespace
 } // namespace tandrel::test
