@@ -104,9 +104,23 @@ private:
     ScopedPlatform installed_;
 };
 
-/// The page fields an input gives after its first NUL byte, NUL-separated, in UTF-8, in this
-/// order; missing ones are empty. The last one is the locale's currency symbol; without it, asking
-/// the locale fails.
+/// A field's text: UTF-8, with the two bytes C0 80 for a NUL (as modified UTF-8 writes it), since a
+/// NUL byte separates the fields.
+inline std::u16string FieldText(std::string_view utf8) {
+    std::u16string text;
+    for (;;) {
+        std::size_t nul = utf8.find("\xC0\x80");
+        text += Utf8ToWide(utf8.substr(0, nul));
+        if (nul == std::string_view::npos)
+            return text;
+        text += u'\0';
+        utf8.remove_prefix(nul + 2);
+    }
+}
+
+/// The page fields an input gives after its first NUL byte, NUL-separated, in this order (each as
+/// FieldText); missing ones are empty. The last one is the locale's currency symbol; without it,
+/// asking the locale fails.
 enum PageField : std::size_t {
     kSelection,
     kSelectionHtml,
@@ -134,7 +148,7 @@ struct FuzzPage {
         bool localeGiven = field.size() > kLocaleSymbol;
         field.resize(std::max<std::size_t>(field.size(), kPageFieldCount));
         auto wide = [&](PageField which) {
-            return Utf8ToWide(field[which]);
+            return FieldText(field[which]);
         };
         frame->selection = SelectionText{wide(kSelection), wide(kSelectionHtml)};
         frame->href = wide(kFrameHref);
