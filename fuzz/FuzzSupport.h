@@ -297,93 +297,43 @@ inline std::u16string SlowCurrencyCode(const CCurrency* currency) {
     return std::u16string(code.begin(), code.end());
 }
 
-/// The value of one macro, straight from the macro table: the letters of each row, and its value.
+/// The value of one macro, straight from the macro table: the rows that read the page, then the
+/// others.
 inline std::u16string SlowMacroValue(char macro, CPageContext& page) {
-    using Value = std::u16string (*)(CPageContext&);
-    static const std::pair<std::string_view, Value> kRows[] = {
-        {"!",
-         [](CPageContext&) {
-             return std::u16string(u"!");
-         }},
-        {"-",
-         [](CPageContext& p) {
-             std::u16string text = p.GetSelection();
-             return text.substr(0, text.empty() ? 0 : text.size() - 1);
-         }},
-        {"Cc",
-         [](CPageContext&) {
-             return CreditText();
-         }},
-        {"D",
-         [](CPageContext& p) {
-             return p.GetTopDomain();
-         }},
-        {"d",
-         [](CPageContext& p) {
-             return p.GetFrameDomain();
-         }},
-        {"Ff",
-         [](CPageContext& p) {
-             return SlowCurrencyCode(p.GetFromCurrency());
-         }},
-        {"H",
-         [](CPageContext& p) {
-             return p.GetTopHostName();
-         }},
-        {"h",
-         [](CPageContext& p) {
-             return p.GetFrameHostName();
-         }},
-        {"Ii",
-         [](CPageContext&) {
-             return ModuleFolderUrl();
-         }},
-        {"Ll",
-         [](CPageContext& p) {
-             return SlowCurrencyCode(p.GetToCurrency());
-         }},
-        {"Oo",
-         [](CPageContext& p) {
-             return p.GetSelectionHtml();
-         }},
-        {"S",
-         [](CPageContext& p) {
-             return p.GetSelection();
-         }},
-        {"s",
-         [](CPageContext& p) {
-             return p.GetCollapsedSelection();
-         }},
-        {"T",
-         [](CPageContext& p) {
-             return p.GetTopTitle();
-         }},
-        {"t",
-         [](CPageContext& p) {
-             return p.GetFrameTitle();
-         }},
-        {"U",
-         [](CPageContext& p) {
-             return p.GetTopAddress();
-         }},
-        {"u",
-         [](CPageContext& p) {
-             return p.GetFrameAddress();
-         }},
-        {"W",
-         [](CPageContext& p) {
-             return p.GetTopName();
-         }},
-        {"w",
-         [](CPageContext& p) {
-             return p.GetFrameName();
-         }},
-    };
-    for (const auto& [letters, value] : kRows) {
+    using Read = std::u16string (CPageContext::*)() const;
+    static const std::pair<std::string_view, Read> kPageRows[] = {
+        {"D", &CPageContext::GetTopDomain},          {"d", &CPageContext::GetFrameDomain},
+        {"H", &CPageContext::GetTopHostName},        {"h", &CPageContext::GetFrameHostName},
+        {"Oo", &CPageContext::GetSelectionHtml},     {"S", &CPageContext::GetSelection},
+        {"s", &CPageContext::GetCollapsedSelection}, {"T", &CPageContext::GetTopTitle},
+        {"t", &CPageContext::GetFrameTitle},         {"U", &CPageContext::GetTopAddress},
+        {"u", &CPageContext::GetFrameAddress},       {"W", &CPageContext::GetTopName},
+        {"w", &CPageContext::GetFrameName}};
+    for (const auto& [letters, read] : kPageRows) {
         if (letters.find(macro) != std::string_view::npos)
-            return value(page);
+            return (page.*read)();
     }
-    return {u'!', static_cast<char16_t>(static_cast<unsigned char>(macro))};
+    std::u16string selection = page.GetSelection();
+    switch (macro) {
+    case '!':
+        return u"!";
+    case '-':
+        return selection.substr(0, selection.empty() ? 0 : selection.size() - 1);
+    case 'C':
+    case 'c':
+        return CreditText();
+    case 'F':
+    case 'f':
+        return SlowCurrencyCode(page.GetFromCurrency());
+    case 'I':
+    case 'i':
+        return ModuleFolderUrl();
+    case 'L':
+    case 'l':
+        return SlowCurrencyCode(page.GetToCurrency());
+    default:
+        return {u'!', static_cast<char16_t>(static_cast<unsigned char>(macro))};
+    }
 }
 
 /// A template expanded by its rules: "!" and a character is a macro, a backslash and a character
