@@ -350,6 +350,7 @@ TEST(PngImageTest, CheckSumsAndAPictureThatReadsBack) {
     EXPECT_EQ(check.width, 300u);
     EXPECT_EQ(check.height, 100u);
     EXPECT_EQ(ScreenshotName(3, u"A: \"b\"/c?. "), u"03-A bc.png");
+    EXPECT_EQ(ScreenshotName(12, u"T", 2), u"12-T-answer2.png");
 }
 
 TEST_F(StandInUserTest, ScreenshotOfTheDialogBeforeItIsAnswered) {

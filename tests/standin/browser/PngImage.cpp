@@ -134,7 +134,7 @@ std::optional<RgbImage> CaptureWindow(HWND window) {
     return image;
 }
 
-std::u16string ScreenshotName(int order, const std::u16string& caption) {
+std::u16string ScreenshotName(int order, const std::u16string& caption, int answer) {
     std::u16string name;
     for (char16_t c : caption) {
         if (c >= 0x20 && std::u16string_view(u"<>:\"/\\|?*").find(c) == std::u16string_view::npos)
@@ -146,7 +146,11 @@ std::u16string ScreenshotName(int order, const std::u16string& caption) {
     std::u16string number = order < 10 ? u"0" : u"";
     for (char c : std::to_string(order))
         number += static_cast<char16_t>(c);
-    return number + u"-" + name + u".png";
+    std::u16string after;
+    if (answer > 0)
+        for (char c : "-answer" + std::to_string(answer))
+            after += static_cast<char16_t>(c);
+    return number + u"-" + name + after + u".png";
 }
 
 bool WriteWholeFile(const std::u16string& path, const std::string& bytes) {

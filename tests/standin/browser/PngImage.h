@@ -29,8 +29,8 @@ std::string EncodePng(const RgbImage& image);
 std::optional<RgbImage> CaptureWindow(HWND window);
 
 /// A file name for the `order`th window (1-based) with this caption, "01-Caption.png", without
-/// the characters file names may not hold.
-std::u16string ScreenshotName(int order, const std::u16string& caption);
+/// the characters file names may not hold; with answer > 0, "01-Caption-answerN.png".
+std::u16string ScreenshotName(int order, const std::u16string& caption, int answer = 0);
 
 /// Writes the bytes to a new file (replacing one of the same name); false when it cannot.
 bool WriteWholeFile(const std::u16string& path, const std::string& bytes);

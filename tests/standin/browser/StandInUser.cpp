@@ -1,10 +1,13 @@
 #include "StandInUser.h"
 
 #include "ImportHooks.h"
+
 #include "PngImage.h"
 #include "StandInLog.h"
 #include "common/TextConversion.h"
+#include <algorithm>
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 
@@ -117,7 +120,13 @@ void CALLBACK TimerFired(HWND, UINT, UINT_PTR id, DWORD) {
         g_user->AnswerWaitingWindow();
 }
 
+void CALLBACK HeartbeatFired(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_user)
+        g_user->GiveLostTurnBack();
+}
+
 constexpr UINT kAnswerDelayMs = 20;
+constexpr UINT kHeartbeatMs = 500;
 constexpr int kEscapesBeforeForcing = 3;
 
 bool IsDialogClass(HWND window) {
@@ -134,9 +143,12 @@ StandInUser::StandInUser(StandInUserSettings settings, Printer print)
     hook_ = SetWindowsHookExW(WH_CBT, WatchWindows, nullptr, GetCurrentThreadId());
     if (!hook_)
         problems_.push_back("cannot watch the thread's windows");
+    heartbeat_ = SetTimer(nullptr, 0, kHeartbeatMs, HeartbeatFired);
 }
 
 StandInUser::~StandInUser() {
+    if (heartbeat_)
+        KillTimer(nullptr, heartbeat_);
     if (hook_)
         UnhookWindowsHookEx(hook_);
     if (g_user == this)
@@ -163,6 +175,23 @@ void StandInUser::Destroyed(HWND handle) {
 void StandInUser::Wait(HWND handle) {
     waiting_.push_back(handle);
     SetTimer(nullptr, 0, kAnswerDelayMs, TimerFired);
+}
+
+void StandInUser::GiveLostTurnBack() {
+    std::shared_ptr<Window> newest;
+    for (const auto& [handle, window] : windows_)
+        if (StillOpen(*window) && (!newest || window->order > newest->order))
+            newest = window;
+    if (!newest)
+        return;
+    bool hasTurn = newest->answering ||
+                   std::find(waiting_.begin(), waiting_.end(), newest->handle) != waiting_.end();
+    newest->idleBeats = hasTurn ? 0 : newest->idleBeats + 1;
+    if (newest->idleBeats < 2)
+        return;
+    newest->idleBeats = 0;
+    waiting_.push_back(newest->handle);
+    AnswerWaitingWindow();
 }
 
 void StandInUser::TakeNextAnswer(Window& window) {
@@ -198,6 +227,11 @@ void StandInUser::AnswerWaitingWindow() {
 }
 
 void StandInUser::Answer(Window& window) {
+    window.answering = true;
+    struct Done {
+        Window& window;
+        ~Done() { window.answering = false; }
+    } done{window};
     if (!window.answer) {
         Escape(window);
         return;
@@ -213,6 +247,8 @@ void StandInUser::Answer(Window& window) {
         if (i + 1 == answer.size() && !window.messageBox) {
             for (const std::string& line : DescribeControls(window.handle))
                 print_(line);
+            if (i > 0)
+                Screenshot(window, window.answerNumber);
         }
         std::string error;
         if (!CarryOut(window.handle, answer[i], error))
@@ -249,13 +285,13 @@ void StandInUser::Problem(const Window& window, const std::string& what) {
     problems_.push_back(QuoteForLog(WindowText(window.handle)) + ": " + what);
 }
 
-void StandInUser::Screenshot(const Window& window) {
+void StandInUser::Screenshot(const Window& window, int answer) {
     if (!screenshotFolder_)
         return;
     std::u16string path = *screenshotFolder_;
     if (!path.empty() && path.back() != u'\\' && path.back() != u'/')
         path += u'\\';
-    path += ScreenshotName(window.order, WindowText(window.handle));
+    path += ScreenshotName(window.order, WindowText(window.handle), answer);
     std::optional<RgbImage> image = CaptureWindow(window.handle);
     if (!image || !WriteWholeFile(path, EncodePng(*image)))
         Problem(window, "cannot save a picture as " + WideToUtf8(path));

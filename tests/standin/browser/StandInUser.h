@@ -24,7 +24,9 @@ struct StandInUserSettings {
     /// One answer per dialog or message box needing one, in that order; when none is left,
     /// Escape closes whatever opens.
     std::vector<DialogAnswer> answers;
-    std::optional<std::u16string> screenshotFolder; ///< a PNG of each window before it is answered
+    /// A PNG of each window as it opens ("NN-Caption.png"), and of a dialog just before the
+    /// last action of an answer of several ("NN-Caption-answerN.png").
+    std::optional<std::u16string> screenshotFolder;
     unsigned long mapiResult = MAPI_E_FAILURE; ///< what a watched module's MAPISendMail returns
 };
 
@@ -54,6 +56,9 @@ public:
     void Activated(HWND window);
     void Destroyed(HWND window);
     void AnswerWaitingWindow();
+    /// A heartbeat: the newest open window that is neither waiting for its turn nor being
+    /// answered has lost its turn (its timer never fired); after two beats it gets it back.
+    void GiveLostTurnBack();
     int ShowingMessageBox(const std::u16string& caption, const std::u16string& text,
                           const std::function<int()>& show);
     void EndingDialog(HWND dialog, INT_PTR result);
@@ -69,14 +74,18 @@ private:
         int answerNumber = 0;
         bool announced = false;
         bool ended = false;
+        bool answering = false; ///< an answer of this window is being carried out
         int escapes = 0;
+        int idleBeats = 0; ///< heartbeats in a row that found it open and without a turn
     };
 
     void Wait(HWND window);
     void TakeNextAnswer(Window& window);
     void Answer(Window& window);
     void Escape(Window& window);
-    void Screenshot(const Window& window);
+    /// The window as it is now: as it opened, or with answer > 0 just before that answer's last
+    /// action (when it has more than one).
+    void Screenshot(const Window& window, int answer = 0);
     bool StillOpen(const Window& window) const;
     void Problem(const Window& window, const std::string& what);
 
@@ -86,6 +95,7 @@ private:
     std::optional<std::u16string> screenshotFolder_;
     unsigned long mapiResult_;
     HHOOK hook_ = nullptr;
+    UINT_PTR heartbeat_ = 0;
     std::map<HWND, std::shared_ptr<Window>> windows_;
     std::vector<HWND> waiting_; ///< the last one is the innermost modal window
     int opened_ = 0;
