@@ -29,7 +29,7 @@ done <<EOF2
 =>Music|https://music.example/|Kind of Blue|press:OK|^open top "[^"]*allmusic[^"]*Kind(\+|%20)of(\+|%20)Blue
 =>Search|https://www.example.org/|a question|press:OK|^open top "https://www.google.com/[^"]*a(\+|%20)question
 =>Stock Symbol|https://news.example.org/|Acme Widgets Inc. (ACME)|press:OK|^open top "[^"]*ACME
-=>Other|https://www.example.invalid/page.html|x|toggle:Ping the host of this page;press:OK|^started "C:.+system32.+hostname\.exe /K .+ping\.exe www\.example\.invalid
+=>Other|https://www.example.invalid/page.html|www.example.org|toggle:Ping the host of this page;press:OK|^started "C:.+system32.+hostname\.exe /K .+ping\.exe www\.example\.invalid
 =>Email|https://www.example.org/page.html|someone@example.com|toggle:Write to the selected email address;press:OK|^navigate top "mailto:someone%40example\.com\?subject=A%20%22quoted%22%20%26%20page"
 =>Translate|https://news.example.org/page.html|x|toggle:Into Dutch: Google Translate (USA);press:OK|^click top .*"_top"
 =>URL|https://www.example.org/page.html|x|press:OK|^open top "https://lookup.icann.org/en/lookup\?name=example\.org"
