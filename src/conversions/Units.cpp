@@ -26,6 +26,10 @@ bool IsZeroOrNan(double value) {
     return value == 0.0 || std::isnan(value);
 }
 
+bool IsAsciiCapital(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
 bool IsBlankOnly(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -99,6 +103,7 @@ double CUnit::FromReference(double reference) const {
 void CUnitTable::Load(const CSectionList& sections) {
     categories_.clear();
     aliases_.clear();
+    aliasBytes_.clear();
     sortedAliases_.clear();
     longestAlias_ = 0;
     for (const CConfigSection& section : sections) {
@@ -116,7 +121,18 @@ void CUnitTable::Load(const CSectionList& sections) {
                         invert);
         }
     }
-    sortedAliases_.assign(aliases_.begin(), aliases_.end());
+    std::size_t bytes = 0;
+    for (const auto& [alias, unit] : aliases_)
+        bytes += alias.size();
+    aliasBytes_.reserve(bytes);
+    for (const auto& [alias, unit] : aliases_)
+        aliasBytes_.insert(aliasBytes_.end(), alias.begin(), alias.end());
+    sortedAliases_.reserve(aliases_.size());
+    const char* next = aliasBytes_.data();
+    for (const auto& [alias, unit] : aliases_) {
+        sortedAliases_.emplace_back(std::string_view(next, alias.size()), unit);
+        next += alias.size();
+    }
 }
 
 void CUnitTable::AddLine(CUnitCategory& category, std::string_view line, double scale,
@@ -144,7 +160,7 @@ void CUnitTable::AddAlias(std::string_view alias, const CUnit* unit) {
     longestAlias_ = std::max(longestAlias_, alias.size());
 }
 
-CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
+CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text, bool lowerText) const {
     // The aliases that start with the text's first `length` bytes are one block of the index,
     // those equal to them first (a start sorts before its extensions; of equal aliases the first
     // added comes first). Every alias of the block shares the bytes its first and last aliases
@@ -154,6 +170,10 @@ CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
     // byte at which aliases part, the logarithm of their number, however long the text behind
     // the amount is and however alike the aliases are.
     using Alias = std::pair<std::string_view, const CUnit*>;
+    auto byteOfText = [text, lowerText](std::size_t at) {
+        char c = text[at];
+        return lowerText && IsAsciiCapital(c) ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     Match longest;
     auto lo = sortedAliases_.begin();
     auto hi = sortedAliases_.end();
@@ -173,7 +193,8 @@ CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
         std::string_view last = (hi - 1)->first;
         std::size_t common = length;
         std::size_t bound = std::min({first.size(), last.size(), text.size()});
-        while (common < bound && first[common] == last[common] && first[common] == text[common])
+        while (common < bound && first[common] == last[common] &&
+               first[common] == byteOfText(common))
             ++common;
         if (common > length) {
             length = common;
@@ -183,7 +204,7 @@ CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
         auto byteAt = [length](const Alias& alias) {
             return static_cast<unsigned char>(alias.first[length]);
         };
-        const unsigned char byte = static_cast<unsigned char>(text[length]);
+        const unsigned char byte = static_cast<unsigned char>(byteOfText(length));
         lo = PartitionPointFrom(lo, hi, [&](const Alias& alias) { return byteAt(alias) < byte; });
         hi = PartitionPointFrom(lo, hi, [&](const Alias& alias) { return byteAt(alias) == byte; });
         ++length;
@@ -194,10 +215,12 @@ CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text) const {
 const CUnit* CUnitTable::FindUnit(std::string_view text) const {
     // The longest start of the text that is an alias as written or lowered; at equal lengths the
     // alias as written wins.
-    std::string lowered = AsciiLower(text.substr(0, std::min(text.size(), longestAlias_)));
-    Match asWritten = LongestAliasAtStart(text);
-    Match asLowered =
-        lowered == text.substr(0, lowered.size()) ? Match{} : LongestAliasAtStart(lowered);
+    // Lowering changes nothing in a start without capitals; no alias is longer than longestAlias_.
+    std::string_view start = text.substr(0, std::min(text.size(), longestAlias_));
+    Match asWritten = LongestAliasAtStart(text, false);
+    Match asLowered = std::any_of(start.begin(), start.end(), IsAsciiCapital)
+                          ? LongestAliasAtStart(start, true)
+                          : Match{};
     return asWritten.length >= asLowered.length ? asWritten.unit : asLowered.unit;
 }
 

@@ -113,13 +113,17 @@ private:
         std::size_t length = 0;
         const CUnit* unit = nullptr;
     };
-    /// The longest alias that text starts with, exactly as written.
-    Match LongestAliasAtStart(std::string_view text) const;
+    /// The longest alias that text starts with, exactly as written or, with lowerText, with its
+    /// ASCII capitals lowered.
+    Match LongestAliasAtStart(std::string_view text, bool lowerText) const;
 
     CategoryMap categories_;
     AliasIndex aliases_;
-    /// The index in its order, as views of its keys (which stay where they are when the table
-    /// moves), so that the lookup can search it by one byte at a time.
+    /// The aliases in index order, one after the other, so that the lookup finds neighbours of
+    /// the index side by side in memory (a vector: its bytes stay where they are when it moves).
+    std::vector<char> aliasBytes_;
+    /// The index in its order, as views of aliasBytes_, so that the lookup can search it by one
+    /// byte at a time.
     std::vector<std::pair<std::string_view, const CUnit*>> sortedAliases_;
     std::size_t longestAlias_ = 0;
 };
