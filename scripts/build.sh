@@ -1,6 +1,8 @@
 #!/bin/sh
-# build.sh native|windows|sanitize: configures and builds one of the builds under build/; sanitize
-# is the native build with AddressSanitizer and UndefinedBehaviorSanitizer (clang).
+# build.sh native|windows|windows32|sanitize: configures and builds one of the builds under build/.
+# windows32 is the 32-bit cross build; windows, the 64-bit one, also makes the installer when the
+# 32-bit build is there (it carries both DLLs). sanitize is the native build with AddressSanitizer
+# and UndefinedBehaviorSanitizer (clang).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -10,9 +12,20 @@ native)
     cmake --build "$root/build/native" -j "$jobs"
     ;;
 windows)
+    build32="$root/build/windows32"
+    dll32="" standin32=""
+    if [ -f "$build32/src/nubrix.dll" ] && [ -f "$build32/tests/standin/standin.exe" ]; then
+        dll32="$build32/src/nubrix.dll" standin32="$build32/tests/standin/standin.exe"
+    fi
     cmake -S "$root" -B "$root/build/windows" \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+        -DTANDREL_DLL32="$dll32" -DTANDREL_STANDIN32="$standin32" >/dev/null
     cmake --build "$root/build/windows" -j "$jobs"
+    ;;
+windows32)
+    cmake -S "$root" -B "$root/build/windows32" \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
+    cmake --build "$root/build/windows32" -j "$jobs"
     ;;
 sanitize)
     cmake -S "$root" -B "$root/build/sanitize" -DTANDREL_SANITIZE=ON \
@@ -20,7 +33,7 @@ sanitize)
     cmake --build "$root/build/sanitize" -j "$jobs"
     ;;
 *)
-    echo "usage: build.sh native|windows|sanitize" >&2
+    echo "usage: build.sh native|windows|windows32|sanitize" >&2
     exit 2
     ;;
 esac

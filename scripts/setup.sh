@@ -1,10 +1,12 @@
 #!/bin/sh
-# Installs every Debian package the two builds and the tests need. Quick when all are there.
+# Installs every Debian package the builds and the tests need. Quick when all are there.
 set -eu
 
+# The 32-bit cross build's tests run under Wine's 32-bit loader, a package of the i386 architecture.
 packages="cmake make g++ googletest libbenchmark-dev clang-format
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-    wine wine64 wine64-tools fonts-wine xvfb xauth x11-apps imagemagick
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686 nsis
+    wine wine64 wine64-tools wine32:i386 fonts-wine xvfb xauth x11-apps imagemagick
     clang-14 libclang-rt-14-dev libinih-dev"
 
 missing=""
@@ -17,6 +19,9 @@ done
 if [ -n "$missing" ]; then
     echo "Installing:$missing"
     export DEBIAN_FRONTEND=noninteractive
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        dpkg --add-architecture i386
+    fi
     apt-get update -qq
     # shellcheck disable=SC2086
     apt-get install -y -qq $missing >/dev/null

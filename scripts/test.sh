@@ -1,8 +1,9 @@
 #!/bin/sh
-# Sets up, builds both builds and runs every test: the native unit tests and tool tests, then the
-# Windows tests under Wine, then the native tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then each fuzz target over its seeds and a few seconds more. Ends
-# with one line: "N passed, N failed".
+# Sets up, builds every build and runs every test: the native unit tests and tool tests; the
+# Windows tests under Wine for the 32-bit and then the 64-bit cross build (which also makes and
+# tests the installer carrying both DLLs); the native tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; each fuzz target over its seeds and a few seconds more. Ends with
+# one line: "N passed, N failed".
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 logs="$root/build/logs"
@@ -30,7 +31,7 @@ count_ctest() {
 # A sanitizer finding (a leak too) fails its test; undefined behaviour is reported with its stack.
 export UBSAN_OPTIONS=print_stacktrace=1
 
-for build in native windows sanitize; do
+for build in native windows32 windows sanitize; do
     echo "== Building ($build)"
     if ! sh "$root/scripts/build.sh" "$build" >"$logs/build-$build.log" 2>&1; then
         tail -n 40 "$logs/build-$build.log"
@@ -40,7 +41,7 @@ for build in native windows sanitize; do
     fi
     echo "== Testing ($build)"
     parallel=2
-    [ "$build" = windows ] && parallel=1
+    case "$build" in windows*) parallel=1 ;; esac
     (cd "$root/build/$build" && ctest --output-on-failure -j "$parallel") >"$logs/test-$build.log" 2>&1
     if ! grep -q ' 0 tests failed out of' "$logs/test-$build.log"; then
         sed -n '/The following tests FAILED/,$p' "$logs/test-$build.log"

@@ -31,11 +31,11 @@ setup)
     echo ":$(tr -d '\n' <"$prefix/.display.tmp")" >"$prefix/.display"
     rm -f "$prefix/.display.tmp"
     export DISPLAY="$(cat "$prefix/.display")"
-    "$WINE" wineboot -i >/dev/null 2>&1
+    "$WINE64" wineboot -i >/dev/null 2>&1
     wineserver -w
     # Window frames without a window manager, and the fonts dialogs are drawn with.
-    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     fonts=/usr/share/wine/fonts
     for font in tahoma.ttf tahomabd.ttf marlett.ttf; do
         [ -f "$fonts/$font" ] && cp "$fonts/$font" "$prefix/drive_c/windows/Fonts/" || true

@@ -7,6 +7,7 @@
 #include "lint/LintValues.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <optional>
 
@@ -70,13 +71,14 @@ private:
     };
 
     std::size_t Hash(std::string_view name) const {
-        std::size_t hash = 14695981039346656037ull; // FNV-1a
+        // 64-bit FNV-1a whatever the word size, folded into a size_t.
+        std::uint64_t hash = 14695981039346656037ull;
         for (char c : name) {
             if (ignoreCase_ && c >= 'A' && c <= 'Z')
                 c = static_cast<char>(c - 'A' + 'a');
             hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         }
-        return hash ^ (hash >> 29);
+        return static_cast<std::size_t>(hash ^ (hash >> 29));
     }
 
     bool Same(std::string_view a, std::string_view b) const {

@@ -4,16 +4,24 @@
 #include "common/win32/ComPtr.h"
 #include "common/win32/Handles.h"
 
-#include "nubrix_h.h"
-
 namespace tandrel {
 
-HRESULT RegisterModuleTypeLibrary() {
-    std::wstring path = ModuleFileName(ModuleHandle());
+namespace {
+
+// The type library stored in the module.
+HRESULT LoadModuleTypeLibrary(std::wstring& path, ComPtr<ITypeLib>& library) {
+    path = ModuleFileName(ModuleHandle());
     if (path.empty())
         return HRESULT_FROM_WIN32(GetLastError());
+    return LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.Out());
+}
+
+} // namespace
+
+HRESULT RegisterModuleTypeLibrary() {
+    std::wstring path;
     ComPtr<ITypeLib> library;
-    HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.Out());
+    HRESULT hr = LoadModuleTypeLibrary(path, library);
     if (FAILED(hr))
         return hr;
     return RegisterTypeLib(library.Get(), path.data(), nullptr);
@@ -29,7 +37,21 @@ HRESULT UnregisterModuleTypeLibrary() {
                                  : nullptr;
     if (!unregister)
         return S_OK;
-    return unregister(LIBID_NUBRIXLib, 1, 0, 1033, SYS_WIN64);
+    // The registration is filed under the library's own identity and platform (win32 for the
+    // 32-bit module, win64 for the 64-bit one): remove what registering it wrote.
+    std::wstring path;
+    ComPtr<ITypeLib> library;
+    HRESULT hr = LoadModuleTypeLibrary(path, library);
+    if (FAILED(hr))
+        return hr;
+    TLIBATTR* attributes = nullptr;
+    hr = library->GetLibAttr(&attributes);
+    if (FAILED(hr))
+        return hr;
+    const TLIBATTR identity = *attributes;
+    library->ReleaseTLibAttr(attributes);
+    return unregister(identity.guid, identity.wMajorVerNum, identity.wMinorVerNum, identity.lcid,
+                      identity.syskind);
 }
 
 } // namespace tandrel

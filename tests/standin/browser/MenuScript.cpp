@@ -96,12 +96,12 @@ std::optional<std::u16string> ReadMenuEntry(std::u16string_view menuText) {
 
 namespace {
 
-// The default value of a key of HKEY_CLASSES_ROOT in the 64-bit view, environment strings
-// expanded.
+// The default value of a key of HKEY_CLASSES_ROOT, environment strings expanded. The key is read
+// in this process's own view, as a browser of its word size finds its in-process servers: a 32-bit
+// browser on 64-bit Windows sees the classes that 32-bit registration wrote.
 std::optional<std::u16string> ClassesRootValue(const std::u16string& key) {
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, Wide(key), 0, KEY_READ | KEY_WOW64_64KEY, &opened) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, Wide(key), 0, KEY_READ, &opened) != ERROR_SUCCESS)
         return std::nullopt;
     DWORD size = 0;
     // REG_SZ here takes REG_EXPAND_SZ too, expanded.
