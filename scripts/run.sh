@@ -85,6 +85,6 @@ rm -rf "$shots" && mkdir -p "$shots"
 run_wine "$build/tests/standin/standin.exe" --menu "$menu" --url "$url" --selection "$selection" \
     --title "Physics books" --screen 1024x768 --screenshot "$(wine_path "$shots")" "$@" |
     grep -v "^read " | sed "s/^/    /"
-echo "(Above: the dialog as it opened, its controls again just before the answer's last action, how"
-echo " it closed, and each address opened; a picture of every dialog is in $shots.)"
+echo "(Above: the dialog as it opened, its controls again if the answer changed them before its last"
+echo " action, how it closed, and each address opened; a picture of every dialog is in $shots.)"
 echo "== Done. The help pages open from file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm"

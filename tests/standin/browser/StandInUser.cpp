@@ -216,8 +216,7 @@ void StandInUser::AnswerWaitingWindow() {
             window->announced = true;
             if (!window->messageBox) {
                 print_("dialog " + QuoteForLog(WindowText(handle)));
-                for (const std::string& line : DescribeControls(handle))
-                    print_(line);
+                PrintControlsIfChanged(*window);
             }
             Screenshot(*window);
         }
@@ -245,8 +244,7 @@ void StandInUser::Answer(Window& window) {
             break;
         }
         if (i + 1 == answer.size() && !window.messageBox) {
-            for (const std::string& line : DescribeControls(window.handle))
-                print_(line);
+            PrintControlsIfChanged(window);
             if (i > 0)
                 Screenshot(window, window.answerNumber);
         }
@@ -259,6 +257,15 @@ void StandInUser::Answer(Window& window) {
         TakeNextAnswer(window);
         Wait(window.handle);
     }
+}
+
+void StandInUser::PrintControlsIfChanged(Window& window) {
+    std::vector<std::string> lines = DescribeControls(window.handle);
+    if (lines == window.controlsPrinted)
+        return;
+    for (const std::string& line : lines)
+        print_(line);
+    window.controlsPrinted = std::move(lines);
 }
 
 void StandInUser::Escape(Window& window) {

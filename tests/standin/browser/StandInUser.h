@@ -77,12 +77,15 @@ private:
         bool answering = false; ///< an answer of this window is being carried out
         int escapes = 0;
         int idleBeats = 0; ///< heartbeats in a row that found it open and without a turn
+        std::vector<std::string> controlsPrinted; ///< the control lines as last printed
     };
 
     void Wait(HWND window);
     void TakeNextAnswer(Window& window);
     void Answer(Window& window);
     void Escape(Window& window);
+    /// Prints the window's control lines unless they are the ones printed last for it.
+    void PrintControlsIfChanged(Window& window);
     /// The window as it is now: as it opened, or with answer > 0 just before that answer's last
     /// action (when it has more than one).
     void Screenshot(const Window& window, int answer = 0);
