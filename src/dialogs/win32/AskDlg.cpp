@@ -15,41 +15,12 @@ template <int TemplateId> BOOL CAskDlg<TemplateId>::OnInitDialog() {
     // The edit box and the texts work in the ANSI code page, as the dialog reads them back.
     if (request_.text)
         SetDlgItemTextA(dialog, IDC_TEXT, WideToAnsi(*request_.text).c_str());
-    siteList_.Init(dialog);
+    this->siteList_.Init(dialog);
     if (request_.captionId)
         SetDlgItemTextA(dialog, IDC_TEXT_GROUP, LoadText(request_.captionId).c_str());
     if (request_.labelId)
         SetDlgItemTextA(dialog, IDC_LIST_LABEL, LoadText(request_.labelId).c_str());
     return TRUE;
-}
-
-template <int TemplateId> BOOL CAskDlg<TemplateId>::OnCommand(int id) {
-    switch (id) {
-    case IDOK:
-        OnOk();
-        return TRUE;
-    case IDCANCEL:
-    case IDC_HELP_BUTTON:
-        this->End(id);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
-template <int TemplateId> BOOL CAskDlg<TemplateId>::OnNotify(const NMHDR& header) {
-    if (header.idFrom != IDC_SITE_LIST)
-        return FALSE;
-    switch (header.code) {
-    case LVN_ITEMCHANGED:
-        siteList_.OnItemChanged(this->Window(), reinterpret_cast<const NMLISTVIEW&>(header));
-        return TRUE;
-    case NM_DBLCLK:
-        siteList_.OnDoubleClick(this->Window());
-        return TRUE;
-    default:
-        return FALSE;
-    }
 }
 
 template <int TemplateId> void CAskDlg<TemplateId>::OnOk() {
@@ -59,7 +30,7 @@ template <int TemplateId> void CAskDlg<TemplateId>::OnOk() {
         if (GetDlgItemTextA(this->Window(), IDC_TEXT, typed, kEditBoxBytes) > 0)
             text = AnsiToWide(typed);
     }
-    OkOutcome outcome = CheckOk(request_, model_, text);
+    OkOutcome outcome = CheckOk(request_, this->model_, text);
     if (outcome.accepted) {
         if (request_.text)
             request_.text = text;
