@@ -1,16 +1,5 @@
-# Cross build for 64-bit Windows with the Debian mingw-w64 tool chain. The posix thread model
-# gives the standard library's threads and mutexes (GoogleTest needs them); everything is linked
-# statically, so the programs and the DLL still need only system DLLs.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 64-bit Windows with the Debian mingw-w64 tool chain. Everything is linked
+# statically, so the programs and the DLL need only system DLLs.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
