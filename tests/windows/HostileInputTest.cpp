@@ -5,6 +5,7 @@
 // the ANSI code page cannot represent; and page values run through the real command interpreter.
 #include "HostileInputs.h"
 #include "InProcessPlatform.h"
+#include "KeyPermissions.h"
 #include "ReferenceConfigParser.h"
 #include "StandInPage.h"
 #include "WindowsTestSupport.h"
@@ -20,8 +21,6 @@
 #include "config/LinkList.h"
 #include "config/SelectionMemory.h"
 #include "page/win32/HtmlWindow.h"
-
-#include <sddl.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -155,44 +154,6 @@ TEST_F(HostileInput, ALockedConfigurationFileGivesTheStoredDefaultAndLosesNoChoi
 
 // Remembered choices --------------------------------------------------------------------------
 
-// Takes every access to the key away for the length of the object, and gives it back after.
-class KeyWithoutAccess {
-public:
-    explicit KeyWithoutAccess(const wchar_t* path) : path_(path) {
-        UniqueRegKey key;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path_, 0, READ_CONTROL | WRITE_DAC, key.Out()) !=
-            ERROR_SUCCESS)
-            return;
-        DWORD size = 0;
-        RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size);
-        original_.resize(size);
-        if (RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, original_.data(), &size) !=
-            ERROR_SUCCESS)
-            return;
-        PSECURITY_DESCRIPTOR none = nullptr;
-        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P", SDDL_REVISION_1, &none,
-                                                                  nullptr))
-            return;
-        UniqueLocalMemory owned(none);
-        applied_ = RegSetKeySecurity(
-                       key.Get(), DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                       none) == ERROR_SUCCESS;
-    }
-    ~KeyWithoutAccess() {
-        UniqueRegKey key;
-        // The owner may always change the permissions of its own key.
-        if (applied_ &&
-            RegOpenKeyExW(HKEY_CURRENT_USER, path_, 0, WRITE_DAC, key.Out()) == ERROR_SUCCESS)
-            RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, original_.data());
-    }
-    bool Applied() const { return applied_; }
-
-private:
-    const wchar_t* path_;
-    std::vector<BYTE> original_;
-    bool applied_ = false;
-};
-
 void StoreValue(const wchar_t* name, DWORD type, const std::string& data) {
     UniqueRegKey key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kChoicesKey, 0, nullptr, 0, KEY_ALL_ACCESS,
@@ -247,7 +208,7 @@ TEST_F(HostileInput, AChoicesKeyThatCannotBeOpenedGivesTheDefaultsAndLosesNothin
     StoreValue(L"ISBN:A", REG_DWORD, std::string(4, '\0'));
     StoreValue(L"BOOK:Other", REG_DWORD, std::string("\1\0\0\0", 4));
     {
-        KeyWithoutAccess denied(kChoicesKey);
+        KeyPermissions denied(kChoicesKey, L"D:P");
         ASSERT_TRUE(denied.Applied());
         UniqueRegKey probe;
         ASSERT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, kChoicesKey, 0, KEY_QUERY_VALUE, probe.Out()),

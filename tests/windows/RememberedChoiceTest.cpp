@@ -1,13 +1,12 @@
 // Remembered choices in the real registry, and the configuration read from the module's
 // resources and from the file beside the module.
 #include "InProcessPlatform.h"
+#include "KeyPermissions.h"
 
 #include "common/win32/Handles.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigPath.h"
 #include "config/LinkList.h"
-
-#include <sddl.h>
 
 #include <filesystem>
 #include <fstream>
@@ -78,44 +77,6 @@ TEST_F(RememberedChoice, NamesDifferingInCaseShareOneChoice) {
     EXPECT_FALSE(ticks["ISBN:AmazonCom"]) << "the stored default ticks it, the saved choice wins";
 }
 
-// Makes the choices key readable but not writable for everyone, as the user's key looks from a
-// browser tab that runs at low integrity, and gives it back its own access afterwards.
-class ReadOnlyKey {
-public:
-    explicit ReadOnlyKey(const wchar_t* path) : path_(path) {
-        UniqueRegKey key;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path_, 0, READ_CONTROL | WRITE_DAC, key.Out()) !=
-            ERROR_SUCCESS)
-            return;
-        DWORD size = 0;
-        RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size);
-        original_.resize(size);
-        if (RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, original_.data(), &size) !=
-            ERROR_SUCCESS)
-            return;
-        PSECURITY_DESCRIPTOR readOnly = nullptr;
-        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
-                L"D:P(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly, nullptr))
-            return;
-        UniqueLocalMemory owned(readOnly);
-        applied_ = RegSetKeySecurity(
-                       key.Get(), DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                       readOnly) == ERROR_SUCCESS;
-    }
-    ~ReadOnlyKey() {
-        UniqueRegKey key;
-        if (applied_ &&
-            RegOpenKeyExW(HKEY_CURRENT_USER, path_, 0, WRITE_DAC, key.Out()) == ERROR_SUCCESS)
-            RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, original_.data());
-    }
-    bool Applied() const { return applied_; }
-
-private:
-    const wchar_t* path_;
-    std::vector<BYTE> original_;
-    bool applied_ = false;
-};
-
 TEST_F(RememberedChoice, AKeyThatMayOnlyBeReadStillGivesItsChoicesAndKeepsThem) {
     {
         UniqueRegKey key;
@@ -126,7 +87,9 @@ TEST_F(RememberedChoice, AKeyThatMayOnlyBeReadStillGivesItsChoicesAndKeepsThem) 
         RegSetValueExW(key.Get(), L"ISBN:AmazonCom", 0, REG_DWORD,
                        reinterpret_cast<const BYTE*>(&unticked), sizeof unticked);
     }
-    ReadOnlyKey readOnly(kChoicesKey);
+    // Readable but not writable for everyone, as the user's key looks from a browser tab that
+    // runs at low integrity.
+    KeyPermissions readOnly(kChoicesKey, L"D:P(A;;KR;;;WD)");
     ASSERT_TRUE(readOnly.Applied());
     UniqueRegKey probe;
     ASSERT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, kChoicesKey, 0, KEY_SET_VALUE, probe.Out()),
