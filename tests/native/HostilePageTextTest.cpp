@@ -3,6 +3,7 @@
 // command line every value stays inside the quotes and chains nothing; in a mailto address every
 // value stays encoded, so only the template's own "?" and "&" separate its fields; Simple MAPI
 // gets each value whole in its own field.
+#include "LinkFromKeys.h"
 #include "TestPlatform.h"
 
 #include "actions/ConsoleCommand.h"
@@ -16,14 +17,6 @@
 
 namespace tandrel {
 namespace {
-
-CLink LinkOf(std::string_view keys) {
-    CSectionList sections;
-    ParseConfigText(sections, "[OTHER:Entry]\n" + std::string(keys), "OTHER:");
-    CLink link;
-    link.LoadFromSection(sections[0]);
-    return link;
-}
 
 const std::u16string kTitle = u"Tom \"&\" Jerry\r\n& calc | x > y < z ^ 100%";
 const std::u16string kAddress = u"https://x.example/?a=1&b=\"2\"&c=%PATH%\n";
@@ -68,7 +61,7 @@ TEST_F(HostilePageText, ConsoleCommandsKeepEveryValueInsideTheirQuotes) {
          cmd + "/C \"tool.exe \"Frame  title   more\"\""},
     };
     for (const auto& c : cases) {
-        std::string line = ConsoleCommandLine(LinkOf(c.keys), page);
+        std::string line = ConsoleCommandLine(test::LinkFromKeys(c.keys), page);
         EXPECT_EQ(line, c.line) << c.keys;
         // What the interpreter reads between the outer quotes: the template's own quotes at most,
         // and nothing that chains, redirects, expands or ends the line.
@@ -87,13 +80,13 @@ TEST_F(HostilePageText, ConsoleCommandsKeepEveryValueInsideTheirQuotes) {
 
 TEST_F(HostilePageText, ACommandWithoutTheInterpreterGetsTheValuesAsTheyAre) {
     // No interpreter reads this line: the program gets the text, and a NUL ends what it can get.
-    EXPECT_EQ(ConsoleCommandLine(LinkOf("command=tool.exe !S\nURLEncoded=n"), page),
+    EXPECT_EQ(ConsoleCommandLine(test::LinkFromKeys("command=tool.exe !S\nURLEncoded=n"), page),
               "tool.exe " + std::string("x\" & del *.* & \"\0y", 18));
 }
 
 TEST_F(HostilePageText, MailtoAddressesKeepTheValuesEncoded) {
-    std::u16string address =
-        MailtoAddress(LinkOf("MailTo=!s\nMailCC=!u\nMailSubject=!T\nMailBody=!U\\n!t"), page);
+    std::u16string address = MailtoAddress(
+        test::LinkFromKeys("MailTo=!s\nMailCC=!u\nMailSubject=!T\nMailBody=!U\\n!t"), page);
     EXPECT_EQ(
         address,
         u"mailto:x%22%20%26%20del%20*.*%20%26%20%22%00y"
@@ -108,8 +101,8 @@ TEST_F(HostilePageText, MailtoAddressesKeepTheValuesEncoded) {
 }
 
 TEST_F(HostilePageText, SimpleMapiGetsEachValueWholeInItsField) {
-    MapiMail mail =
-        MapiMessageOf(LinkOf("MailTo=!s\nMailCC=!U\nMailSubject=!T\nMailBody=!U\\n!t"), page);
+    MapiMail mail = MapiMessageOf(
+        test::LinkFromKeys("MailTo=!s\nMailCC=!U\nMailSubject=!T\nMailBody=!U\\n!t"), page);
     EXPECT_EQ(mail.subject, "Tom \"&\" Jerry\r\n& calc | x > y < z ^ 100%");
     EXPECT_EQ(mail.noteText, "https://x.example/?a=1&b=\"2\"&c=%PATH%\n\r\nFrame\r\ntitle & more");
     ASSERT_EQ(mail.recipients.size(), 2u);

@@ -1,5 +1,6 @@
 // What an entry does: the window it opens and its features, the link it follows, the program it
 // starts, the mail it composes, and the order in which the runner does all of it.
+#include "LinkFromKeys.h"
 #include "TestPlatform.h"
 
 #include "actions/ConsoleCommand.h"
@@ -18,14 +19,6 @@
 
 namespace tandrel {
 namespace {
-
-CLink LinkOf(std::string_view keys) {
-    CSectionList sections;
-    ParseConfigText(sections, "[OTHER:Entry]\n" + std::string(keys), "OTHER:");
-    CLink link;
-    link.LoadFromSection(sections[0]);
-    return link;
-}
 
 class LinkActions : public ::testing::Test {
 protected:
@@ -73,7 +66,7 @@ TEST_F(LinkActions, FeaturesListEveryFlagAndTheGivenDimensions) {
              u"resizable=1,scrollbars=1,status=1,titlebar=1,toolbar=1,top=0,width=960"},
     };
     for (const auto& [keys, features] : cases)
-        EXPECT_EQ(BuildWindowFeatures(LinkOf(keys), page, 0), features) << keys;
+        EXPECT_EQ(BuildWindowFeatures(test::LinkFromKeys(keys), page, 0), features) << keys;
 }
 
 TEST_F(LinkActions, WindowsWithoutDimensionsCascadeAndWrap) {
@@ -113,7 +106,7 @@ TEST(FeatureDimension, ReadsPixelsAndPercentagesFromEitherEdge) {
 }
 
 TEST_F(LinkActions, OpensTheUrlInItsNamedWindowAndBringsItToTheFront) {
-    OpenInWindow(LinkOf("url=https://books.example/?q=!S\nwindowName=books"), page, 0);
+    OpenInWindow(test::LinkFromKeys("url=https://books.example/?q=!S\nwindowName=books"), page, 0);
     ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
     EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://books.example/?q=a%20b");
     EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].name, u"books");
@@ -133,7 +126,7 @@ TEST_F(LinkActions, AnUnencodedUrlOpensAsSelectedButNeverAsAScript) {
         Select(std::u16string(selection));
         Events().clear();
         scope.platform.ui.beeps.clear();
-        OpenInWindow(LinkOf("url=!S\nURLEncoded=no"), page, 0);
+        OpenInWindow(test::LinkFromKeys("url=!S\nURLEncoded=no"), page, 0);
         EXPECT_EQ(EventsOf(BrowserEvent::kOpen).size(), opens ? 1u : 0u);
         EXPECT_EQ(scope.platform.ui.beeps.size(), opens ? 0u : 1u);
         if (opens) {
@@ -141,7 +134,7 @@ TEST_F(LinkActions, AnUnencodedUrlOpensAsSelectedButNeverAsAScript) {
         }
     }
     Select(u"javascript:alert(1)");
-    OpenInWindow(LinkOf("url=!S"), page, 0);
+    OpenInWindow(test::LinkFromKeys("url=!S"), page, 0);
     EXPECT_EQ(EventsOf(BrowserEvent::kOpen).back().address, u"javascript%3Aalert(1)")
         << "encoded, it is harmless and opens";
 }
@@ -160,9 +153,9 @@ TEST_F(LinkActions, TheStoredGoToEntryOpensTheSelectedAddressAsItIs) {
 }
 
 TEST_F(LinkActions, EachHrefRunWritesAndClicksItsOwnAnchor) {
-    CLink link = LinkOf("href=javascript:go('x')\nwindowName=_top");
+    CLink link = test::LinkFromKeys("href=javascript:go('x')\nwindowName=_top");
     FollowAnchor(link, page);
-    FollowAnchor(LinkOf("href=second.html\nwindowName=frameless"), page);
+    FollowAnchor(test::LinkFromKeys("href=second.html\nwindowName=frameless"), page);
     auto inserts = EventsOf(BrowserEvent::kInsert);
     ASSERT_EQ(inserts.size(), 2u);
     EXPECT_EQ(inserts[0].markup,
@@ -202,17 +195,18 @@ TEST_F(LinkActions, CommandLinesQuoteTheCommandAndKeepPageTextInside) {
     };
     for (const auto& c : cases) {
         Select(std::u16string(c.selection));
-        EXPECT_EQ(ConsoleCommandLine(LinkOf(c.keys), page), c.line) << c.keys;
+        EXPECT_EQ(ConsoleCommandLine(test::LinkFromKeys(c.keys), page), c.line) << c.keys;
     }
     scope.platform.processes.environment.clear();
-    EXPECT_EQ(ConsoleCommandLine(LinkOf("command=x\nuseConsole=y"), page), "COMMAND.COM /C \"x\"");
+    EXPECT_EQ(ConsoleCommandLine(test::LinkFromKeys("command=x\nuseConsole=y"), page),
+              "COMMAND.COM /C \"x\"");
 }
 
 TEST_F(LinkActions, AProgramThatCannotStartShowsTheSystemsText) {
     scope.platform.processes.startError = 2;
-    RunConsoleCommand(LinkOf("command=missing.exe"), page);
+    RunConsoleCommand(test::LinkFromKeys("command=missing.exe"), page);
     scope.platform.processes.startError = 1234;
-    RunConsoleCommand(LinkOf("command=other.exe"), page);
+    RunConsoleCommand(test::LinkFromKeys("command=other.exe"), page);
     auto& boxes = scope.platform.ui.messageBoxes;
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text, "The system cannot find the file specified.\r\n");
@@ -232,24 +226,24 @@ TEST_F(LinkActions, MailtoAddressesEncodeValuesButNotTheTemplates) {
         {"MailTo=x\nMailCC=c\nMailBCC=b\nMailBody=y", u"mailto:x?cc=c&bcc=b&body=y"},
     };
     for (const auto& [keys, address] : cases)
-        EXPECT_EQ(MailtoAddress(LinkOf(keys), page), address) << keys;
+        EXPECT_EQ(MailtoAddress(test::LinkFromKeys(keys), page), address) << keys;
 }
 
 TEST_F(LinkActions, SimpleMapiGetsPlainValuesAndTheRecipientsThatAreThere) {
     Select(u"someone@example.com");
-    MapiMail mail =
-        MapiMessageOf(LinkOf("MailTo=!s\nMailBCC=!T\nMailSubject=!T\nMailBody=a\\nb"), page);
+    MapiMail mail = MapiMessageOf(
+        test::LinkFromKeys("MailTo=!s\nMailBCC=!T\nMailSubject=!T\nMailBody=a\\nb"), page);
     EXPECT_EQ(mail.subject, std::optional<std::string>(""))
         << "an empty expansion is still a subject";
     EXPECT_EQ(mail.noteText, std::optional<std::string>("a\r\nb"));
     ASSERT_EQ(mail.recipients.size(), 1u) << "an empty BCC is left out";
     EXPECT_EQ(mail.recipients[0].recipientClass, MapiMail::kTo);
     EXPECT_EQ(mail.recipients[0].address, "someone@example.com");
-    EXPECT_FALSE(MapiMessageOf(LinkOf("MailTo=x"), page).subject);
+    EXPECT_FALSE(MapiMessageOf(test::LinkFromKeys("MailTo=x"), page).subject);
 }
 
 TEST_F(LinkActions, MailFallsBackToMapiThenToAMessage) {
-    CLink link = LinkOf("MailTo=x");
+    CLink link = test::LinkFromKeys("MailTo=x");
     SendMail(link, page);
     EXPECT_EQ(EventsOf(BrowserEvent::kNavigate).size(), 1u);
     top->navigateResult = kFail;
@@ -272,7 +266,7 @@ TEST_F(LinkActions, TheRunnerCountsChosenEntriesAndKeepsTheStepOrder) {
     const char* entries[] = {"url=one", "url=skipped", "command=cmd.exe\nhref=h\nurl=never",
                              "url=two\nMailTo=m", "url=skipped too"};
     for (const char* keys : entries)
-        list.Append(LinkOf(keys));
+        list.Append(test::LinkFromKeys(keys));
     list[1].SetSelected(false);
     list[4].SetSelected(false);
     for (int i : {0, 2, 3})

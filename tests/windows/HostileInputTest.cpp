@@ -6,6 +6,7 @@
 #include "HostileInputs.h"
 #include "InProcessPlatform.h"
 #include "KeyPermissions.h"
+#include "LinkFromKeys.h"
 #include "ReferenceConfigParser.h"
 #include "StandInPage.h"
 #include "WindowsTestSupport.h"
@@ -383,10 +384,7 @@ TEST_F(HostileCommand, PageValuesChainNothingInTheRealInterpreter) {
     };
     for (const char* keys : {"command=echo !S\nuseConsole=y\nURLEncoded=n\n",
                              "command=echo \"!S\"\nuseConsole=y\nleaveConsole=n\nURLEncoded=n\n"}) {
-        CSectionList sections;
-        ParseConfigText(sections, "[OTHER:Echo]\n" + std::string(keys), "OTHER:");
-        CLink link;
-        link.LoadFromSection(sections[0]);
+        CLink link = LinkFromKeys(keys, "Echo");
         for (const std::u16string& value : values) {
             StandInPage page(PageSelecting(value));
             CPageContext context;
