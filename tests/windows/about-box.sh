@@ -6,20 +6,10 @@ set -eu
 . "$(dirname "$0")/wine-env.sh"
 dll=$1
 standin=$2
-folder="$WINEPREFIX/drive_c/Program Files/Veltrane Tandrel About"
-installed='C:\Program Files\Veltrane Tandrel About\nubrix.dll'
-work=$(mktemp -d)
-mkdir -p "$folder"
-cp "$dll" "$folder/nubrix.dll"
-cleanup() {
-    "$WINE" regsvr32 /u /s "$installed" >/dev/null 2>&1 || true
-    rm -rf "$work" "$folder"
-}
-trap cleanup EXIT
-"$WINE" regsvr32 /s "$installed"
-failures=0
+session="Veltrane Tandrel About"
+. "$(dirname "$0")/standin-session.sh"
 
-# The box as the stand-in prints it: caption and controls, then again before the answer is given.
+# The box as the stand-in prints it: caption and controls.
 box='dialog "Veltrane Tandrel"
 control 1 "&OK"
 control -1 ""
@@ -31,7 +21,7 @@ control -1 "Go To URL"
 control 215 "Ho&me Page"'
 help_window='"NubrixHelp" "channelmode=0,directories=1,fullscreen=0,height=819,left=768,location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1,toolbar=1,top=0,width=512" replace=0'
 home='"https://tandrel.veltrane.com/" "_blank" "channelmode=0,directories=1,fullscreen=0,height=768,left=0,location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1,toolbar=1,top=0,width=960" replace=0'
-folder_url='file:///C|/Program Files/Veltrane Tandrel About'
+folder_url="file:///C|/Program Files/$session"
 
 # check BUTTON CLOSED-ID OPENED-LINE: answers the box with the button and compares the events.
 check() {
@@ -42,9 +32,7 @@ check() {
         >"$work/out" 2>"$work/err" </dev/null || rc=$?
     grep -v '^read ' "$work/out" | grep -v '^front ' >"$work/events" || true
     if [ "$rc" -ne 0 ] || ! diff "$work/expected" "$work/events"; then
-        echo "FAIL: $1 (exit $rc)"
-        cat "$work/err"
-        failures=$((failures + 1))
+        fail "$1 (exit $rc): $(cat "$work/err")"
     fi
 }
 
@@ -53,8 +41,4 @@ check Customization 10 "\"$folder_url/HelpCustomize.htm\" $help_window"
 check "Home Page" 215 "$home"
 check OK 1 ""
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "about box: all checks passed"
+finish "about box"
