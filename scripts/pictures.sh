@@ -43,7 +43,8 @@ done
 
 echo "== The messages"
 session="Veltrane Tandrel Pictures"
-. "$root/tests/windows/standin-session.sh"
+windows_scripts="$root/tests/windows"
+. "$windows_scripts/standin-session.sh"
 # The session's own clean-up (the DLL unregistered), then this script's.
 trap 'cleanup; rm -rf "$shots"; sh "$root/tests/windows/wine-prefix.sh" cleanup "$prefix"' EXIT
 shoot() {

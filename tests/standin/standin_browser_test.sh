@@ -6,6 +6,7 @@
 # the mail sent, in order with the page's calls. Runs in the Wine test prefix.
 set -eu
 . "$(dirname "$0")/../windows/wine-env.sh"
+. "$(dirname "$0")/../windows/checks.sh"
 exe=$1
 probe=$2
 key='HKCU\Software\Microsoft\Internet Explorer\MenuExt\=>StandInTest'
@@ -24,12 +25,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # run_standin EXPECTED-EXIT-CODE ARGS...: output in $work/out and $work/err (files, not pipes:
 # Wine's helper processes may hold a pipe open long after the program ended).
@@ -139,9 +134,4 @@ run_standin 4 --menu "=>StandInTest"
 "$WINE" reg delete "$key" /f >/dev/null 2>&1
 run_standin 3 --menu "=>StandInTest"
 run_standin 2 --no-such-option
-
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "standin.exe: all checks passed"
+finish standin.exe

@@ -17,11 +17,7 @@ menu='HKCU\Software\Microsoft\Internet Explorer\MenuExt'
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltrane Tandrel'
 work=$(mktemp -d)
 trap 'rm -rf "$work" "$folder"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/checks.sh"
 # query KEY [reg options...]: the key's values, or nothing when it is missing.
 query() {
     key=$1
@@ -73,9 +69,4 @@ done
 [ -z "$(query "$clsid" /reg:64)" ] || fail "the 64-bit class registration is still there"
 [ -z "$(query "$clsid" /reg:32)" ] || fail "the 32-bit class registration is still there"
 [ -z "$(query "$uninstall" /reg:64)" ] || fail "the uninstaller is still listed"
-
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "installer: all checks passed"
+finish installer

@@ -1,10 +1,12 @@
 # Sourced by the end-to-end scripts after wine-env.sh, with $dll, $standin and $session (a
-# folder name of its own under Program Files) set: installs and registers the DLL there for
-# the script's lifetime, with no remembered ticks, and gives the helpers below.
+# folder name of its own under Program Files) set, and $windows_scripts when the script is not
+# in tests/windows itself: installs and registers the DLL there for the script's lifetime, with
+# no remembered ticks, and gives the helpers below and those of checks.sh.
 folder="$WINEPREFIX/drive_c/Program Files/$session"
 installed="C:\\Program Files\\$session\\nubrix.dll"
 choices='HKCU\Software\KVO\Tandrel'
 work=$(mktemp -d)
+. "${windows_scripts:-$(dirname "$0")}/checks.sh"
 mkdir -p "$folder"
 cp "$dll" "$folder/nubrix.dll"
 cleanup() {
@@ -15,11 +17,6 @@ cleanup() {
 trap cleanup EXIT
 "$WINE" regsvr32 /s "$installed"
 "$WINE" reg delete "$choices" /f >/dev/null 2>&1 || true
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # run MENU URL SELECTION [standin options...]: the menu entry on a page; output in $work/out.
 run() {
@@ -41,12 +38,4 @@ shot_dir() {
     [ -n "${shots:-}" ] || return 0
     mkdir -p "$shots/$1"
     wine_path "$shots/$1"
-}
-# finish NAME: the script's verdict.
-finish() {
-    if [ "$failures" -ne 0 ]; then
-        echo "$failures check(s) failed"
-        exit 1
-    fi
-    echo "$1: all checks passed"
 }
