@@ -4,8 +4,9 @@
 A blue tile with a white menu card whose middle entry is picked, and the mouse pointer that
 picked it. Usage: draw_logo.py OUT.bmp
 """
-import struct
 import sys
+
+from bmp import write_palette_bmp
 
 SIZE = 75
 SAMPLES = 4  # per side, for smooth edges
@@ -94,15 +95,8 @@ def palette_for(pixels):
 def write_bmp(path, pixels):
     palette, index = palette_for(pixels)
     stride = (SIZE + 3) & ~3
-    rows = b"".join(
-        bytes(index[c] for c in row) + b"\0" * (stride - SIZE) for row in reversed(pixels))
-    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
-    offset = 14 + 40 + len(colours)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(rows), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 8, 0, len(rows), 2835, 2835, 256, 0)
-    with open(path, "wb") as out:
-        out.write(header + info + colours + rows)
-
+    rows = [bytes(index[c] for c in row) + b"\0" * (stride - SIZE) for row in reversed(pixels)]
+    write_palette_bmp(path, SIZE, SIZE, 8, palette, rows)
 
 if __name__ == "__main__":
     write_bmp(sys.argv[1], render())

@@ -4,8 +4,9 @@ the standard 16-colour palette, three 11 by 11 images side by side: not ticked (
 frame, light-grey diagonal cross), ticked (the same frame, a red tick) and a plain light-grey
 square. Black is the mask colour, so no pixel is black. Usage: draw_ticks.py OUT.bmp
 """
-import struct
 import sys
+
+from bmp import write_palette_bmp
 
 PALETTE = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
            (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
@@ -39,13 +40,7 @@ def write_bmp(path):
         row += [0] * (-len(row) % 2)
         packed = bytes((row[i] << 4) | row[i + 1] for i in range(0, len(row), 2))
         rows.append(packed + b"\0" * (-len(packed) % 4))
-    data = b"".join(rows)
-    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
-    offset = 14 + 40 + len(colours)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, SIDE, 1, 4, 0, len(data), 2835, 2835, 16, 0)
-    with open(path, "wb") as out:
-        out.write(header + info + colours + data)
+    write_palette_bmp(path, width, SIDE, 4, PALETTE, rows)
 
 
 if __name__ == "__main__":
