@@ -7,7 +7,7 @@ packages="cmake make g++ googletest libbenchmark-dev clang-format
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686 nsis
     wine wine64 wine64-tools wine32:i386 fonts-wine xvfb xauth x11-apps imagemagick
-    clang-14 libclang-rt-14-dev libinih-dev"
+    clang-14 libclang-rt-14-dev libinih-dev locales"
 
 missing=""
 for package in $packages; do
@@ -25,4 +25,10 @@ if [ -n "$missing" ]; then
     apt-get update -qq
     # shellcheck disable=SC2086
     apt-get install -y -qq $missing >/dev/null
+fi
+
+# A locale with a decimal comma, so that the test that number reading ignores the process locale
+# runs rather than skips.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
