@@ -1,5 +1,6 @@
 // Every recogniser against a slow reading of its rules: the finders restart from every position
-// or keep every digit of a run, the stock symbol recurses on copies (LiteralRecognizers.h). The
+// or keep every digit and piece of a run, the stock symbol recurses on copies
+// (LiteralRecognizers.h). The
 // code under test scans once with bounded buffers; any input on which the two disagree is a fault.
 // The input is read twice: as UTF-8, and as raw UTF-16 code units.
 #include "FuzzSupport.h"
@@ -85,59 +86,6 @@ bool SlowUpcCheck(std::u16string_view code) {
 
 // ---- finders
 
-// The run scan as the rules tell it, every counted character kept: digits join the run, spaces
-// and hyphens are passed over, an "x" after exactly nine digits is the tenth when asked for, and
-// any other character (or the end) hands the run to accept and starts a new one.
-template <typename Accept> Found SlowRuns(std::u16string_view text, bool isbnX, Accept accept) {
-    std::u16string run;
-    for (std::size_t at = 0; at <= text.size(); ++at) {
-        if (at < text.size()) {
-            char16_t c = text[at];
-            if (SlowWideDigit(c)) {
-                run += c;
-                continue;
-            }
-            if (isbnX && (c == u'x' || c == u'X') && run.size() == 9) {
-                run += u'X';
-                continue;
-            }
-            if (c == u' ' || c == u'-')
-                continue;
-        }
-        if (Found found = accept(run))
-            return found;
-        run.clear();
-    }
-    return std::nullopt;
-}
-
-Found SlowIsbn10(std::u16string_view text) {
-    return SlowRuns(text, true, [](const std::u16string& run) -> Found {
-        if (run.size() == 10 && SlowIsbnCheck(run))
-            return run;
-        return std::nullopt;
-    });
-}
-
-Found SlowUpc12(std::u16string_view text) {
-    return SlowRuns(text, false, [](const std::u16string& run) -> Found {
-        if (run.size() == 12 && SlowUpcCheck(run))
-            return run;
-        return std::nullopt;
-    });
-}
-
-Found SlowShortUpc(std::u16string_view text) {
-    return SlowRuns(text, false, [](const std::u16string& run) -> Found {
-        if (run.size() < 10 || run.size() > 12)
-            return std::nullopt;
-        std::u16string padded = std::u16string(12 - run.size(), u'0') + run;
-        if (SlowUpcCheck(padded))
-            return padded;
-        return std::nullopt;
-    });
-}
-
 // Each digit in turn starts thirteen: the digits after it up to a letter, anything else passed
 // over. The search ends with nothing once fewer than thirteen characters remain from the start,
 // or when the text ends before the thirteenth digit or a letter.
@@ -212,9 +160,12 @@ void CheckText(const std::u16string& text) {
         Require(IsWideLowercase(c) == SlowLowercase(c), "IsWideLowercase keeps its range");
     }
     CheckCodeChecks(text);
-    Same(FindIsbn10(text), SlowIsbn10(text), "FindIsbn10 finds what the run rules find");
-    Same(FindUpc12(text), SlowUpc12(text), "FindUpc12 finds what the run rules find");
-    Same(FindShortUpc(text), SlowShortUpc(text), "FindShortUpc finds what the run rules find");
+    Same(FindIsbn10(text), test::LiteralIsbn10(text, SlowIsbnCheck),
+         "FindIsbn10 finds what the run rules find");
+    Same(FindUpc12(text), test::LiteralUpc12(text, SlowUpcCheck),
+         "FindUpc12 finds what the run rules find");
+    Same(FindShortUpc(text), test::LiteralShortUpc(text, SlowUpcCheck),
+         "FindShortUpc finds what the run rules find");
     Found ean = FindEan13(text);
     Same(ean, SlowEan13(text), "FindEan13 finds what restarting from every digit finds");
     if (ean)

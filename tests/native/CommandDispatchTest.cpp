@@ -1,13 +1,16 @@
+#include "CommandFixture.h"
 #include "TestPlatform.h"
 
 #include "com/CommandDispatch.h"
 #include "config/ConfigLoader.h"
+#include "dialogs/AboutBox.h"
+#include "page/MemoryBrowser.h"
 #include "page/PageContext.h"
 
-#include "page/MemoryBrowser.h"
-#include <set>
-
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
 
 namespace tandrel {
 namespace {
@@ -108,6 +111,45 @@ TEST(CommandTable, PrefixesAreTheLinkCategoriesAndHelpEntriesAreStoredSystemLink
         names.insert(section.GetName());
     for (const CommandRow& row : CommandTable())
         EXPECT_TRUE(names.count(std::string(row.helpEntry))) << row.keyword;
+}
+
+class CommandHelp : public test::CommandFixture {
+protected:
+    CommandHelp() : CommandFixture(std::nullopt) {}
+};
+
+// Every dialog's Help button (the about box's for CONFIG) opens the command's own page from the
+// module's folder in the shared help window, and nothing else.
+TEST_F(CommandHelp, EachCommandsHelpOpensItsOwnPage) {
+    const std::map<std::string_view, std::u16string_view> pages = {
+        {"CONFIG", u"HelpIndex.htm"},  {"BOOK", u"HelpBook.htm"},
+        {"CONVERT", u"HelpUnits.htm"}, {"CURRENCY", u"HelpCurrency.htm"},
+        {"EMAIL", u"HelpEmail.htm"},   {"ISBN", u"HelpISBN.htm"},
+        {"MOVIE", u"HelpMovie.htm"},   {"MUSIC", u"HelpMusic.htm"},
+        {"OTHER", u"HelpOther.htm"},   {"SEARCH", u"HelpSearch.htm"},
+        {"STOCK", u"HelpStock.htm"},   {"TRANSLATE", u"HelpTranslate.htm"},
+        {"UPC", u"HelpUPC.htm"},       {"URL", u"HelpURL.htm"}};
+    ASSERT_EQ(pages.size(), CommandTable().size());
+    for (const CommandRow& row : CommandTable()) {
+        dialogs.aboutAnswers.push_back(kAboutHelp);
+        dialogs.siteListAnswers.push_back({std::nullopt, {}, IDC_HELP_BUTTON});
+        dialogs.currencyAnswers.push_back({std::nullopt, {}, {}, {}, IDC_HELP_BUTTON});
+        dialogs.convertAnswers.push_back({{}, {}, {}, {}, IDC_HELP_BUTTON});
+        top->Log()->events.clear();
+        Run(row.keyword, u"5 km");
+        auto page = pages.find(row.keyword);
+        ASSERT_NE(page, pages.end()) << row.keyword;
+        std::vector<BrowserEvent> opened;
+        for (const BrowserEvent& event : top->Log()->events)
+            if (event.kind == BrowserEvent::kOpen)
+                opened.push_back(event);
+        ASSERT_EQ(opened.size(), 1u) << row.keyword;
+        EXPECT_EQ(opened[0].address,
+                  u"file:///C|/Program Files/Veltrane Tandrel/" + std::u16string(page->second))
+            << row.keyword;
+        EXPECT_EQ(opened[0].name, u"NubrixHelp") << row.keyword;
+    }
+    EXPECT_TRUE(Messages().empty());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "actions/ConsoleCommand.h"
 #include "actions/Mail.h"
 #include "actions/OpenLinks.h"
+#include "config/ConfigLoader.h"
 #include "config/ConfigParser.h"
 #include "config/LinkList.h"
 #include "dialogs/AboutBox.h"
@@ -261,10 +262,31 @@ TEST_F(LinkActions, MailFallsBackToMapiThenToAMessage) {
     EXPECT_EQ(scope.platform.ui.messageBoxes[0].style, kMbIconExclamation);
 }
 
+// Program starts noted with the number of page events made before each, so that the page's log
+// and the starts read as one ordered log.
+class NotedProcesses : public CMemoryProcesses {
+public:
+    explicit NotedProcesses(const BrowserLog& page) : page_(page) {}
+    ProcessStart StartProcess(std::string_view commandLine) override {
+        starts.emplace_back(page_.events.size(), std::string(commandLine));
+        return CMemoryProcesses::StartProcess(commandLine);
+    }
+    std::vector<std::pair<std::size_t, std::string>> starts;
+
+private:
+    const BrowserLog& page_;
+};
+
 TEST_F(LinkActions, TheRunnerCountsChosenEntriesAndKeepsTheStepOrder) {
+    NotedProcesses processes(*top->Log());
+    Platform view = scope.platform.View();
+    view.processes = &processes;
+    ScopedPlatform installed(view);
+
     CLinkList list;
-    const char* entries[] = {"url=one", "url=skipped", "command=cmd.exe\nhref=h\nurl=never",
-                             "url=two\nMailTo=m", "url=skipped too"};
+    // Each entry's keys are written in the reverse of the order its steps run in.
+    const char* entries[] = {"url=one", "url=skipped", "url=never\nhref=h\ncommand=first.exe",
+                             "MailTo=m\nurl=two\ncommand=second.exe", "url=skipped too"};
     for (const char* keys : entries)
         list.Append(test::LinkFromKeys(keys));
     list[1].SetSelected(false);
@@ -272,23 +294,36 @@ TEST_F(LinkActions, TheRunnerCountsChosenEntriesAndKeepsTheStepOrder) {
     for (int i : {0, 2, 3})
         list[i].SetSelected(true);
     RunChosenEntries(list, page);
-    std::vector<std::u16string> trace;
-    for (const BrowserEvent& event : Events()) {
+
+    std::vector<std::u16string> log;
+    auto start = processes.starts.begin();
+    for (std::size_t i = 0; i <= Events().size(); ++i) {
+        for (; start != processes.starts.end() && start->first == i; ++start)
+            log.push_back(u"start " + std::u16string(start->second.begin(), start->second.end()));
+        if (i == Events().size())
+            break;
+        const BrowserEvent& event = Events()[i];
         if (event.kind == BrowserEvent::kOpen)
-            trace.push_back(u"open " + event.address + u" " +
-                            event.features.substr(event.features.find(u",left=")));
-        else if (event.kind != BrowserEvent::kFront)
-            trace.push_back(event.kind == BrowserEvent::kNavigate ? u"mail" : u"anchor");
+            log.push_back(u"open " + event.address + u" " +
+                          event.features.substr(event.features.find(u",left=")));
+        else if (event.kind == BrowserEvent::kInsert)
+            log.push_back(u"insert");
+        else if (event.kind == BrowserEvent::kClick)
+            log.push_back(u"click " + event.address);
+        else if (event.kind == BrowserEvent::kNavigate)
+            log.push_back(u"mail " + event.address);
     }
     const std::u16string expected[] = {
         u"open one ,left=0,location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1,"
         u"toolbar=1,top=0,width=960",
-        u"anchor", u"anchor",
+        u"start first.exe",
+        u"insert",
+        u"click h",
+        u"start second.exe",
         u"open two ,left=42,location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1,"
         u"toolbar=1,top=46,width=960",
-        u"mail"};
-    EXPECT_EQ(trace, std::vector<std::u16string>(std::begin(expected), std::end(expected)));
-    EXPECT_EQ(scope.platform.processes.started, std::vector<std::string>{"cmd.exe"});
+        u"mail mailto:m"};
+    EXPECT_EQ(log, std::vector<std::u16string>(std::begin(expected), std::end(expected)));
 }
 
 TEST_F(LinkActions, SystemEntriesRunByExactNameInTheSharedHelpWindow) {
@@ -300,6 +335,21 @@ TEST_F(LinkActions, SystemEntriesRunByExactNameInTheSharedHelpWindow) {
     EXPECT_EQ(open.address, u"file:///C|/Program Files/Veltrane Tandrel/HelpBook.htm");
     EXPECT_EQ(open.name, u"NubrixHelp");
     EXPECT_NE(open.features.find(u"height=819,left=768,"), std::u16string::npos);
+}
+
+TEST_F(LinkActions, SystemEntriesOfOneNameAllRunInFileOrder) {
+    scope.platform.module.SetResource("FILE", kSystemLinksTextId,
+                                      "[SYSTEM:Twice]\r\nurl=first\r\n"
+                                      "[SYSTEM:Other]\r\nurl=other\r\n"
+                                      "[SYSTEM:twice]\r\nurl=miscased\r\n"
+                                      "[SYSTEM:Twice]\r\nurl=second\r\n");
+    RunSystemEntry(page, "SYSTEM:Twice");
+    const std::vector<BrowserEvent> opened = EventsOf(BrowserEvent::kOpen);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].address, u"first");
+    EXPECT_EQ(opened[1].address, u"second");
+    EXPECT_NE(opened[1].features.find(u",left=21,"), std::u16string::npos)
+        << "the second is the second window of the run";
 }
 
 TEST_F(LinkActions, TheAboutBoxOpensThePageOfItsButtonAfterItClosed) {

@@ -57,6 +57,24 @@ TEST_F(LookupCommands, EachCommandPreparesItsText) {
     EXPECT_EQ(dialogs.siteListsShown.back().labelId, ids::kLookupAtOneOrMore);
 }
 
+// Digits in the page's address (a video's number, a time stamp) make a valid UPC-A often; the
+// keyword searches look for the words selected unless the selection itself holds a code.
+TEST_F(LookupCommands, KeywordSearchesTakeACodeFromTheSelectionOnly) {
+    top->href = u"https://video.example/watch/12345678901?t=1700000000";
+    for (std::string_view keyword : {"BOOK", "MOVIE", "MUSIC", "OTHER", "SEARCH"}) {
+        Run(keyword, u" The  Hobbit\r\n");
+        Run(keyword, u"UPC 0 36000 29145 2");
+        Run(keyword, u"pack of 03600029145");
+        ASSERT_EQ(dialogs.siteListsShown.size(), 3u) << keyword;
+        EXPECT_EQ(dialogs.siteListsShown[0].text, u"The Hobbit") << keyword;
+        EXPECT_EQ(dialogs.siteListsShown[1].text, u"036000291452") << keyword;
+        EXPECT_EQ(dialogs.siteListsShown[2].text, u"036000291452") << keyword;
+        dialogs.siteListsShown.clear();
+    }
+    Run("UPC", u"The Hobbit");
+    EXPECT_EQ(dialogs.siteListsShown.back().text, u"001700000000") << "the UPC command reads all";
+}
+
 TEST_F(LookupCommands, OkSavesEveryTickTakesTheTextAndOpensTheTickedSites) {
     dialogs.siteListAnswers = {{u"0-8044-2957-x", {u"Shop B"}, kIdOk}};
     Run("ISBN", u"nothing");
