@@ -8,8 +8,6 @@
 
 #include "recognizers/Recognizers.h"
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,10 +35,6 @@ bool SlowLowercase(char16_t c) {
 
 bool Digit(char16_t c) {
     return c >= u'0' && c <= u'9';
-}
-
-bool Letter(char16_t c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
 // ---- checks
@@ -84,28 +78,7 @@ bool SlowUpcCheck(std::u16string_view code) {
     return code.size() == 12 && AllDigits(code) && Weighted(code, {3, 1}) % 10 == 0;
 }
 
-// ---- finders
-
-// Each digit in turn starts thirteen: the digits after it up to a letter, anything else passed
-// over. The search ends with nothing once fewer than thirteen characters remain from the start,
-// or when the text ends before the thirteenth digit or a letter.
-Found SlowEan13(std::u16string_view text) {
-    for (std::size_t start = 0; start < text.size(); ++start) {
-        if (!Digit(text[start]))
-            continue;
-        if (text.size() - start < 13)
-            return std::nullopt;
-        std::u16string_view rest = text.substr(start);
-        std::size_t letter = std::find_if(rest.begin(), rest.end(), Letter) - rest.begin();
-        std::u16string digits;
-        std::copy_if(rest.begin(), rest.begin() + letter, std::back_inserter(digits), Digit);
-        if (digits.size() < 13 && letter == rest.size())
-            return std::nullopt;
-        if (digits.size() >= 13 && SlowEanCheck(digits.substr(0, 13)))
-            return digits.substr(0, 13);
-    }
-    return std::nullopt;
-}
+// ---- finders (the run scans and the EAN-13 search are in LiteralRecognizers.h)
 
 Found SlowEanToIsbn(std::u16string_view ean) {
     if (!SlowEanCheck(ean) || ean.substr(0, 3) != u"978")
@@ -167,7 +140,8 @@ void CheckText(const std::u16string& text) {
     Same(FindShortUpc(text), test::LiteralShortUpc(text, SlowUpcCheck),
          "FindShortUpc finds what the run rules find");
     Found ean = FindEan13(text);
-    Same(ean, SlowEan13(text), "FindEan13 finds what restarting from every digit finds");
+    Same(ean, test::LiteralEan13(text, SlowEanCheck),
+         "FindEan13 finds what restarting from every digit finds");
     if (ean)
         Same(EanToIsbn10(*ean), SlowEanToIsbn(*ean), "EanToIsbn10 of a found EAN-13");
     Same(CompleteUpc11(text), SlowCompleteUpc(text), "CompleteUpc11 completes the first 11");

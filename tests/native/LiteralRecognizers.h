@@ -80,6 +80,44 @@ inline std::optional<std::u16string> LiteralShortUpc(std::u16string_view text,
         });
 }
 
+// The EAN-13 search exactly as its rule reads: from each start, collect up to thirteen digits of
+// a letter-free group, and restart from the second digit collected.
+inline std::optional<std::u16string> LiteralEan13(std::u16string_view text,
+                                                  CodeCheck check = IsValidEan13) {
+    auto digit = [](char16_t ch) {
+        return ch >= u'0' && ch <= u'9';
+    };
+    auto letter = [](char16_t ch) {
+        return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
+    };
+    const std::size_t n = text.size();
+    std::size_t start = 0;
+    for (;;) {
+        if (start >= n)
+            return std::nullopt;
+        while (start < n && !digit(text[start]))
+            ++start;
+        if (n - start < 13)
+            return std::nullopt;
+        std::u16string digits(1, text[start]);
+        std::size_t second = std::u16string::npos;
+        for (std::size_t i = start + 1; digits.size() < 13; ++i) {
+            if (i == n)
+                return std::nullopt;
+            if (letter(text[i]))
+                break;
+            if (digit(text[i])) {
+                digits += text[i];
+                if (digits.size() == 2)
+                    second = i;
+            }
+        }
+        if (digits.size() == 13 && check(digits))
+            return digits;
+        start = second != std::u16string::npos ? second : start + 1;
+    }
+}
+
 // The stock-symbol search exactly as its rule reads, recursing on a copy at an exchange's ":".
 inline std::u16string LiteralStockSymbol(std::u16string_view text) {
     std::u16string copy(text);

@@ -27,43 +27,7 @@ std::string ShowFound(const Found& found) {
     return found ? "[" + Show(*found) + "]" : "none";
 }
 
-// The EAN-13 search exactly as its rule reads: from each start, collect up to thirteen digits of
-// a letter-free group, and restart from the second digit collected.
-Found LiteralEan13(std::u16string_view text) {
-    auto digit = [](char16_t ch) {
-        return ch >= u'0' && ch <= u'9';
-    };
-    auto letter = [](char16_t ch) {
-        return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
-    };
-    const std::size_t n = text.size();
-    std::size_t start = 0;
-    for (;;) {
-        if (start >= n)
-            return std::nullopt;
-        while (start < n && !digit(text[start]))
-            ++start;
-        if (n - start < 13)
-            return std::nullopt;
-        std::u16string digits(1, text[start]);
-        std::size_t second = std::u16string::npos;
-        for (std::size_t i = start + 1; digits.size() < 13; ++i) {
-            if (i == n)
-                return std::nullopt;
-            if (letter(text[i]))
-                break;
-            if (digit(text[i])) {
-                digits += text[i];
-                if (digits.size() == 2)
-                    second = i;
-            }
-        }
-        if (digits.size() == 13 && IsValidEan13(digits))
-            return digits;
-        start = second != std::u16string::npos ? second : start + 1;
-    }
-}
-
+using test::LiteralEan13;
 using test::LiteralStockSymbol;
 
 std::u16string RandomText(std::mt19937& random, std::u16string_view common,
