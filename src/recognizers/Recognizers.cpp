@@ -52,7 +52,8 @@ bool MayBeOtherCodeInGroups(std::size_t count) {
 }
 
 // The digits of a run, or of one piece of it, as the scan collects them: the first N stored,
-// all counted.
+// all counted. Only the first count of the buffer are ever read, so a new run or piece just
+// starts counting again.
 template <std::size_t N> struct Digits {
     std::array<char16_t, N> buffer{};
     std::size_t count = 0;
@@ -78,14 +79,14 @@ std::optional<std::u16string> ScanRuns(std::u16string_view text, bool isbnX, Acc
     auto endPiece = [&] {
         if (!firstPiece)
             firstPiece = accept(piece.buffer, piece.count);
-        piece = Digits<N>();
+        piece.count = 0;
     };
     auto endRun = [&]() -> std::optional<std::u16string> {
         endPiece();
         std::optional<std::u16string> found = accept(run.buffer, run.count);
         if (!found && run.count > N && !MayBeOtherCodeInGroups(run.count))
             found = std::move(firstPiece);
-        run = Digits<N>();
+        run.count = 0;
         firstPiece.reset();
         return found;
     };
