@@ -185,6 +185,10 @@ const LintCase kValueCases[] = {
     {"macro in href",
      "[TRANSLATE:A]\nhref=https://t.example/?u=!U\n",
      {{2, {"\"!U\" reaches the page as written"}}}},
+    {"charset the reader does not know",
+     "[BOOK:A]\nurl=a\nURLCharset=utf8\n[BOOK:B]\nurl=b\nurlcharset=UTF-8\n[BOOK:C]\nurl="
+     "c\nURLCharset=\n",
+     {{3, {"\"utf8\" of URLCharset names no charset", "write windows-1252 or utf-8"}}}},
 };
 
 TEST(ConfigLint, ReportsTextAndLineFaults) {

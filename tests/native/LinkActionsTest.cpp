@@ -6,6 +6,7 @@
 #include "actions/ConsoleCommand.h"
 #include "actions/Mail.h"
 #include "actions/OpenLinks.h"
+#include "common/TextConversion.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigParser.h"
 #include "config/LinkList.h"
@@ -114,26 +115,58 @@ TEST_F(LinkActions, OpensTheUrlInItsNamedWindowAndBringsItToTheFront) {
     EXPECT_EQ(EventsOf(BrowserEvent::kFront).size(), 1u);
 }
 
-// The url way honours URLEncoded=no, but never opens a script the selection put there.
-TEST_F(LinkActions, AnUnencodedUrlOpensAsSelectedButNeverAsAScript) {
+// An entry's charset governs every address and command line it encodes values into.
+TEST_F(LinkActions, EveryEncodedValueOfAnEntryIsInItsCharset) {
+    Select(u"\u6771\u4EAC \u00E9");
+    const char* utf8 = "URLCharset=utf-8\n";
+    OpenInWindow(test::LinkFromKeys(std::string("url=https://x.example/?q=!S\n") + utf8), page, 0);
+    OpenInWindow(test::LinkFromKeys("url=https://x.example/?q=!S"), page, 1);
+    ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 2u);
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address,
+              u"https://x.example/?q=%E6%9D%B1%E4%BA%AC%20%C3%A9");
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[1].address, u"https://x.example/?q=%20%20%20%E9");
+    EXPECT_EQ(MailtoAddress(test::LinkFromKeys(std::string("MailSubject=!S\n") + utf8), page),
+              u"mailto:?subject=%E6%9D%B1%E4%BA%AC%20%C3%A9");
+    EXPECT_EQ(
+        ConsoleCommandLine(test::LinkFromKeys(std::string("command=look.cmd !S\n") + utf8), page),
+        "look.cmd #E6#9D#B1#E4#BA#AC#20#C3#A9");
+}
+
+// The url way honours URLEncoded=no, but an address the page put together opens only on the web.
+TEST_F(LinkActions, AnUnencodedUrlFromThePageOpensOnlyOnTheWeb) {
     const std::pair<std::u16string_view, bool> cases[] = {{u"https://example.org/a b", true},
+                                                          {u" \x01\t HTTP://x", true},
+                                                          {u"ht\ntps://x", true},
+                                                          {u"FtP://x", true},
                                                           {u"javascript:alert(1)", false},
-                                                          {u" \t JavaScript:alert(1)", false},
                                                           {u"java\nscript:x", false},
-                                                          {u"VBScript:x", false},
                                                           {u"DATA:text/html,x", false},
-                                                          {u"javascriptx:", true}};
+                                                          {u"javascriptx:", false},
+                                                          {u"file:///C:/Windows/x.exe", false},
+                                                          {u"about:blank", false},
+                                                          {u"res://ieframe.dll/x", false},
+                                                          {u"mk:@MSITStore:x.chm", false},
+                                                          {u"ms-settings:", false},
+                                                          {u"\\\\host\\share", false},
+                                                          {u"http s://x", false},
+                                                          {u"https", false},
+                                                          {u"", false}};
     for (const auto& [selection, opens] : cases) {
         Select(std::u16string(selection));
         Events().clear();
         scope.platform.ui.beeps.clear();
         OpenInWindow(test::LinkFromKeys("url=!S\nURLEncoded=no"), page, 0);
-        EXPECT_EQ(EventsOf(BrowserEvent::kOpen).size(), opens ? 1u : 0u);
+        ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), opens ? 1u : 0u) << WideToUtf8(selection);
         EXPECT_EQ(scope.platform.ui.beeps.size(), opens ? 0u : 1u);
         if (opens) {
             EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, selection);
         }
     }
+    // What the author wrote whole is the author's choice.
+    Events().clear();
+    OpenInWindow(test::LinkFromKeys("url=file:///C|/Tools/x.htm!!\\s\nURLEncoded=no"), page, 0);
+    ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"file:///C|/Tools/x.htm! ");
     Select(u"javascript:alert(1)");
     OpenInWindow(test::LinkFromKeys("url=!S"), page, 0);
     EXPECT_EQ(EventsOf(BrowserEvent::kOpen).back().address, u"javascript%3Aalert(1)")
@@ -186,7 +219,7 @@ TEST_F(LinkActions, CommandLinesQuoteTheCommandAndKeepPageTextInside) {
         {u"a b", "command=ping.exe !H\nuseConsole=y\nleaveConsole=y",
          "C:\\Windows\\system32\\cmd.exe /K \"ping.exe www.example.com\""},
         {u"a b", "command=tool.exe !S > out.txt\nuseConsole=y",
-         "C:\\Windows\\system32\\cmd.exe /C \"tool.exe a%20b > out.txt\""},
+         "C:\\Windows\\system32\\cmd.exe /C \"tool.exe a#20b > out.txt\""},
         {u"a b", "command=tool.exe !S", "tool.exe a%20b"},
         {u"x\" & calc & \"", "command=echo !S\nuseConsole=y\nURLEncoded=n",
          "C:\\Windows\\system32\\cmd.exe /C \"echo x    calc    \""},

@@ -63,7 +63,7 @@ expect "features, third cascaded window" "channelmode=0,directories=1,fullscreen
 expect_status "features, unknown option" 2 "$tool" features --wide
 expect "run" "$(printf 'command\tC:\\cmd.exe /K "ping.exe www.example.org"\nopen\thttps://e.example/\t_blank\tchannelmode=0,directories=1,fullscreen=0,height=360,left=21,%s,toolbar=1,top=23,width=480' "$flags")" \
     "$(COMSPEC='C:\cmd.exe' "$tool" run --url http://www.example.org/ --selection https://e.example/ OTHER:Ping OTHER:GoTo)"
-expect "run, a script address" "$(printf 'refused\tan address that would run a script is not opened: javascript:x')" \
+expect "run, a script address" "$(printf 'refused\tan address of the page off the web is not opened: javascript:x')" \
     "$("$tool" run --selection javascript:x OTHER:GoTo)"
 expect_status "run, no such section" 2 "$tool" run OTHER:Nothing
 expect_status "run, nothing to run" 2 "$tool" run

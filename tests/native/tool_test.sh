@@ -54,7 +54,7 @@ fields() {
     # $1 short, $2 long, $3 url, $4 MailTo, $5 hasMail, $6 exclusive, $7 defaultSelected,
     # $8 section, $9 selected
     printf 'shortDescription=%s\nlongDescription=%s\nurl=%s\nhref=\ncommand=\n' "$1" "$2" "$3"
-    printf 'useConsole=0\nleaveConsole=0\nURLEncoded=1\nhasMail=%s\nMailTo=%s\n' "$5" "$4"
+    printf 'useConsole=0\nleaveConsole=0\nURLEncoded=1\nURLCharset=windows-1252\nhasMail=%s\nMailTo=%s\n' "$5" "$4"
     printf 'MailCC=\nMailBCC=\nMailSubject=\nMailBody=\nwindowName=_blank\n'
     printf 'left=\ntop=\nwidth=\nheight=\ndirectories=1\nfullScreen=0\nlocation=1\nmenuBar=1\n'
     printf 'resizable=1\nscrollBars=1\nstatus=1\ntitleBar=1\ntoolBar=1\nexclusive=%s\n' "$6"

@@ -105,7 +105,7 @@ void PrintActions(std::ostream& out, const CLink& link, CPageContext& page, Tool
     }
     if (context.platform->ui.beeps.size() > beepsBefore) {
         out << "refused\t"
-            << (link.GetHref().empty() ? "an address that would run a script is not opened: " +
+            << (link.GetHref().empty() ? "an address of the page off the web is not opened: " +
                                              Utf8(ExpandTemplate(link.GetUrl(), page, false))
                                        : std::string("the page took no link"))
             << "\n";
