@@ -2,7 +2,8 @@
 // table), the number of the amount box, the unit lookup, the currency guesses of the page and the
 // amount the Currency command reads. Each is compared with a slow reading of its rules written
 // here: numbers by their grammar and the C library, units by probing every alias at every length,
-// currencies by searching the text for every row of the tables in turn.
+// currencies by searching the text for every row of the tables in turn and judging each place
+// found by the letters beside it.
 //
 // The input is a page (FuzzSupport.h): the selection, then after NUL bytes the other fields; the
 // frame's host name gives the domain, the last field the locale's currency symbol.

@@ -164,6 +164,11 @@ TEST(Currency, CodesAndLetterSymbolsCountOnlyAsWordsOfTheirOwn) {
         {u"com", u"100 \u0631\u064A\u0627\u0644", "IRR"},
         {u"com", u"5 \u0394\u03C1\u03C7", "GRD"},
         {u"com", u"5 \u0394\u03C1\u03C7\u03B1", "USD"},
+        {u"com", u"\u0661\u0660\u0660\u0631\u064A\u0627\u0644", "IRR"}, // Arabic-Indic digits
+        {u"com", u"\u0627\u0644\u0631\u064A\u0627\u0644 100", "USD"},   // with its article
+        {u"com", u"100 \u0564\u0580.", "AMD"},
+        {u"com", u"100 \u0561\u0564\u0580.", "USD"},
+        {u"com", u"5\u00D7EUR", "EUR"}, // a sign beside Latin letters
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CodeOf(GuessCurrency(c.domain, c.text, "USD")), c.expected)
