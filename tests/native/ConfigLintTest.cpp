@@ -100,6 +100,10 @@ const LintCase kSectionCases[] = {
     {"two unit sections of one name",
      "[UNIT:Minute]\ncategory=time\nten+0=minutes\n[UNIT:Minute]\ncategory=angle\nten+0=arc\n",
      {{4, {"separate sets of units"}}}},
+    {"unit sections whose names differ only in letter case",
+     "[UNIT:Minute]\ncategory=time\nten+0=minutes\n[UNIT:minute]\ncategory=angle\nten+0=arc\n"
+     "[Unit:Minute]\ncategory=angle\nten+0=arc2\n",
+     {}},
     {"link that does nothing",
      "[BOOK:A]\nshortDescription=A\nurl=\nMailTo=\n",
      {{1, {"entry \"BOOK:A\" has no url, href, command or mail key with a value"}}}},

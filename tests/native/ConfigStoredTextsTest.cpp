@@ -50,8 +50,8 @@ TEST(StoredDefault, HasTheEntriesAndDefaultTicksOfEveryCategory) {
 
 TEST(StoredDefault, HoldsLinksAndUnitsAndNothingElse) {
     test::MemoryPlatformScope scope;
-    EXPECT_EQ(CountSections(kDefaultLinksTextId, ""), 153u);
-    EXPECT_EQ(CountSections(kDefaultLinksTextId, "UNIT:"), 60u);
+    EXPECT_EQ(CountSections(kDefaultLinksTextId, ""), 154u);
+    EXPECT_EQ(CountSections(kDefaultLinksTextId, "UNIT:"), 61u);
     EXPECT_EQ(CountSections(kDefaultLinksTextId, "SYSTEM:"), 0u);
 
     CSectionList units;

@@ -184,7 +184,7 @@ TEST(Units, ConvertAndRefuseZeroDivisors) {
     EXPECT_EQ(ConversionResult(5, km, miles), "5 kilometres = 3.10686 miles");
     EXPECT_EQ(ConversionResult(212, Unit(table, "Farenheit"), Unit(table, "Celsius")),
               "212 Farenheit = 100 Celsius");
-    EXPECT_EQ(ConversionResult(30, mpg, litres), "30 miles per gallon (UK) = 9.41604 litres/100Km");
+    EXPECT_EQ(ConversionResult(30, mpg, litres), "30 miles per gallon (UK) = 9.41603 litres/100Km");
     EXPECT_EQ(ConversionResult(0, mpg, litres), "Cannot calculate answer (Division by zero)");
     EXPECT_EQ(ConversionResult(0, litres, mpg), "Cannot calculate answer (Division by zero)");
     EXPECT_THROW(mpg.ToReference(std::nan("")), std::range_error);
@@ -205,6 +205,11 @@ TEST(UnitRecognition, FindsAmountAndUnit) {
         {u"12 (miles)", u"12", "miles"},
         {u"12 (miles", u"12", "miles"},
         {u"12 (m) km", u"12", "metres"},
+        // The text inside the brackets is taken as it stands: a blank after "(" hides the unit,
+        // one before ")" follows the longest alias.
+        {u"12 ( miles)", u"12", "none"},
+        {u"12 (\tkm)", u"12", "none"},
+        {u"12 (miles )", u"12", "miles"},
         {u"5\u00A0km", u"5", "none"},
         {u"-40 F", u"-40", "Farenheit"},
         {u"x-.5 m", u"-0.5", "metres"},

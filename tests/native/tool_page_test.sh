@@ -99,6 +99,11 @@ expect "convert" "$(printf '5\tkilometres\tdistance')" "$("$tool" convert --sele
 expect "convert, no unit" "$(printf '1\t\t')" "$("$tool" convert --selection "1,234 km")"
 expect "convert, degree sign" "$(printf '20\tCelsius\ttemperature')" "$("$tool" convert --selection "20 °C")"
 expect "convert to miles" "5 kilometres = 3.10686 miles" "$("$tool" convert --selection 5km miles)"
+expect "convert, zero up to rounding" "32 Farenheit = 0 Celsius" "$("$tool" convert --selection "32 F" Celsius)"
+expect "convert, metric horsepower" "100 horsepower (metric) = 98.632 horsepower" \
+    "$("$tool" convert --selection "100 PS" horsepower)"
+expect "convert, tonne" "2 metric ton = 2000 kilograms" "$("$tool" convert --selection "2 tonne" kilograms)"
+expect "convert, cubic feet" "1 cubic feet = 28.3168 litres" "$("$tool" convert --selection "1 cu. ft." litres)"
 expect "convert, zero divisor" "Cannot calculate answer (Division by zero)" \
     "$("$tool" convert --selection "0 mpg" litres/100Km)"
 expect_status "convert to another category" 2 "$tool" convert --selection 5km Celsius

@@ -124,6 +124,13 @@ printf '[UNIT:Temp\r category=temperature\r ten+0=\260C, C\r Gr\366\337e=1\r' >"
 } >"$tmp/lint-units"
 check "lint of unit sections" 1 "$tmp/lint-units" "$tool" lint "$tmp/units.ini"
 
+# Unit sections whose names differ only in letter case are separate sets of units, and no
+# finding; an exact repeat of a name is reported once, on the repeat.
+printf '[UNIT:Minute]\ncategory=time\nten+0=minutes\n[unit:minute]\ncategory=angle\nten+0=arc\n' >"$tmp/minutes.ini"
+printf '[UNIT:minute]\ncategory=angle\nten+0=arc2\n[UNIT:Minute]\ncategory=angle\nten+0=arc3\n' >>"$tmp/minutes.ini"
+printf '%s:10: section "UNIT:Minute" is also headed on line 1: both are read as separate sets of units (the name after "UNIT:" plays no part)\n' "$tmp/minutes.ini" >"$tmp/lint-minutes"
+check "lint of unit sections of one name" 1 "$tmp/lint-minutes" "$tool" lint "$tmp/minutes.ini"
+
 printf '# fine\r\n[ISBN:Fine]\r\nurl=https://fine.example/?q=!S\r\nexclusive=yes\r\n' >"$tmp/fine.ini"
 check "lint of a clean file" 0 "$tmp/nothing" "$tool" lint "$tmp/fine.ini"
 check "lint of an empty file" 0 "$tmp/nothing" "$tool" lint "$tmp/empty.ini"
