@@ -242,15 +242,24 @@ TEST_F(Registration, UnregisteringAfterPagesWereDeletedStillRemovesTheKeys) {
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
 }
 
-// Keys an administrator wrote that the user may only read: removing the class is refused, and
-// regsvr32 hears so instead of success with the class still pointing at the module.
+// A key below the class that the user may not even read (an administrator's): removing the class
+// is refused, and regsvr32 hears so instead of success with the class still pointing at the
+// module.
 TEST_F(Registration, UnregisteringReportsAClassKeyItMayNotRemove) {
+    const std::wstring guarded = kClassKey + L"\\Guarded";
     {
-        KeyPermissions readOnly(kClassKey.c_str(), L"D:P(A;;KR;;;WD)", HKEY_CLASSES_ROOT);
-        ASSERT_TRUE(readOnly.Applied());
+        UniqueRegKey deeper;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, (guarded + L"\\Deeper").c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, deeper.Out(), nullptr),
+                  ERROR_SUCCESS);
+    }
+    {
+        KeyPermissions none(guarded.c_str(), L"D:P", HKEY_CLASSES_ROOT);
+        ASSERT_TRUE(none.Applied());
         EXPECT_NE(RunRegsvr32(kInstalledDll, true), 0u);
         EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
-        // The menu half went as far as it could.
+        // The rest went as far as it could.
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey + L"\\InprocServer32"));
         EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kMenuExt).empty());
     }
     EXPECT_EQ(RunRegsvr32(kInstalledDll, true), 0u);
