@@ -14,14 +14,14 @@ set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_C_COMPILER_LAUNCHER})
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 # The core throws (the unit table, for one); emscripten ignores exceptions unless told otherwise,
-# on every object and at the link.
+# on every object and at the link (CMake passes these flags to the link too).
 set(CMAKE_C_FLAGS_INIT "-fwasm-exceptions")
 set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions")
-# A Release build optimises as the native build does, without the debugging information that
-# makes the modules many times larger and slower for node to load.
-set(CMAKE_C_FLAGS_RELEASE_INIT "-O2 -DNDEBUG")
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O2 -DNDEBUG")
+# A Release build optimises as the native build does (-O2, where CMake's default is -O3), without
+# the debugging information that makes the modules many times larger and slower for node to load.
+# The flags also reach the link, where emscripten optimises the module.
+set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of a Release build")
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of a Release build")
 
 # node with its fetch() off: otherwise the loader fetches the .wasm file by its path and fails.
 set(CMAKE_CROSSCOMPILING_EMULATOR "node;--no-experimental-fetch" CACHE STRING
