@@ -86,14 +86,6 @@ TEST(CommandDispatch, ScopedCommandsReplaceAndRestoreTheActiveTable) {
     EXPECT_EQ(ActiveCommands().size(), 14u);
 }
 
-// The checker and every listing command rely on these being the link categories of the
-// configuration. (That each help entry opens a page is EachCommandsHelpOpensItsOwnPage.)
-TEST(CommandTable, PrefixesAreTheLinkCategories) {
-    EXPECT_EQ(LinkPrefixes(), (std::vector<std::string_view>{
-                                  "BOOK:", "CURRENCY:", "EMAIL:", "ISBN:", "MOVIE:", "MUSIC:",
-                                  "OTHER:", "SEARCH:", "STOCK:", "TRANSLATE:", "UPC:", "URL:"}));
-}
-
 class CommandHelp : public test::CommandFixture {
 protected:
     CommandHelp() : CommandFixture(std::nullopt) {}
