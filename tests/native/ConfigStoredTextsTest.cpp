@@ -1,12 +1,12 @@
 // The texts the module carries: the default link configuration and the system entries.
 #include "TestPlatform.h"
 
-#include "common/TextConversion.h"
 #include "config/ConfigLoader.h"
-#include "config/ConfigParser.h"
 #include "config/LinkList.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace tandrel {
 namespace {
@@ -15,69 +15,6 @@ std::string_view StoredText(int id) {
     std::optional<std::string_view> text =
         CurrentPlatform().module->FindModuleResource(kStoredTextType, id);
     return text.value_or(std::string_view());
-}
-
-std::size_t CountSections(int id, std::string_view prefix) {
-    CSectionList list;
-    ParseConfigText(list, StoredText(id), prefix);
-    return list.size();
-}
-
-TEST(StoredDefault, HasTheEntriesAndDefaultTicksOfEveryCategory) {
-    test::MemoryPlatformScope scope;
-    struct Category {
-        const char* prefix;
-        std::size_t entries;
-        std::size_t ticked;
-    } categories[] = {
-        {"BOOK:", 10, 4},  {"CURRENCY:", 2, 1},   {"EMAIL:", 3, 0}, {"ISBN:", 6, 2},
-        {"MOVIE:", 10, 1}, {"MUSIC:", 9, 1},      {"OTHER:", 3, 0}, {"SEARCH:", 8, 1},
-        {"STOCK:", 9, 2},  {"TRANSLATE:", 19, 0}, {"UPC:", 5, 0},   {"URL:", 9, 1},
-    };
-    std::size_t links = 0;
-    for (const Category& category : categories) {
-        CLinkList list;
-        LoadLinks(list, category.prefix, false);
-        std::size_t ticked = 0;
-        for (const CLink& link : list)
-            ticked += link.GetSelected() ? 1 : 0;
-        EXPECT_EQ(list.size(), category.entries) << category.prefix;
-        EXPECT_EQ(ticked, category.ticked) << category.prefix;
-        links += list.size();
-    }
-    EXPECT_EQ(links, 93u);
-}
-
-TEST(StoredDefault, HoldsLinksAndUnitsAndNothingElse) {
-    test::MemoryPlatformScope scope;
-    EXPECT_EQ(CountSections(kDefaultLinksTextId, ""), 154u);
-    EXPECT_EQ(CountSections(kDefaultLinksTextId, "UNIT:"), 61u);
-    EXPECT_EQ(CountSections(kDefaultLinksTextId, "SYSTEM:"), 0u);
-
-    CSectionList units;
-    ParseConfigText(units, StoredText(kDefaultLinksTextId), "UNIT:");
-    std::size_t capitalised = 0;
-    bool simpleYear = false;
-    for (const CConfigSection& unit : units) {
-        capitalised += unit.GetName().compare(0, 5, "Unit:") == 0 ? 1 : 0;
-        simpleYear = simpleYear || unit.GetName() == "UNIT:SimpleYear";
-    }
-    EXPECT_EQ(capitalised, 3u) << "three unit heads are written \"Unit:\"";
-    EXPECT_TRUE(simpleYear) << "the head without its bracket still names its section";
-}
-
-TEST(StoredDefault, RepeatsTwoBookNames) {
-    test::MemoryPlatformScope scope;
-    CLinkList books;
-    LoadLinks(books, "BOOK:", false);
-    std::size_t alibris = 0;
-    std::size_t bn = 0;
-    for (const CLink& link : books) {
-        alibris += link.GetSectionName() == "BOOK:AlibrisCom" ? 1 : 0;
-        bn += link.GetSectionName() == "BOOK:BnCom1" ? 1 : 0;
-    }
-    EXPECT_EQ(alibris, 2u);
-    EXPECT_EQ(bn, 2u);
 }
 
 TEST(StoredDefault, ActionsThatAreNoSiteSearches) {
