@@ -42,14 +42,6 @@ TEST(ConfigSection, EmptyAndAbsentValues) {
     EXPECT_EQ(section.GetDouble("absent", -1), -1);
 }
 
-TEST(ConfigSection, BlankAroundEqualsIsPartOfTheKey) {
-    CSectionList list;
-    ParseConfigText(list, "[ISBN:X]\nurl = a", "ISBN:");
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].GetString("url", "default"), "default");
-    EXPECT_EQ(list[0].GetString("url ", "default"), " a");
-}
-
 TEST(ConfigSection, GetBoolDecidesByTheFirstByte) {
     const char* const kTrue[] = {"Yes", "yes", "y", "Y", "1", "true", "T", "t", "10", "yonder"};
     const char* const kFalse[] = {"No", "no", "n", "N", "0", "false", "F", "f", "01", "nope"};

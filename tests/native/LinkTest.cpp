@@ -98,12 +98,13 @@ TEST_F(LinkTest, EveryKeySetsItsField) {
 
 TEST_F(LinkTest, EmptyOrUnknownValuesKeepTheDefaults) {
     CLink link = Load("[ISBN:X]\nwindowName=\nURLEncoded=\nexclusive=on\ndirectories= no\n"
-                      "fullScreen=x\nshortDescription=\n");
+                      "fullScreen=x\nshortDescription=\nurl = a\n");
     EXPECT_EQ(link.GetWindowName(), "_blank") << "an empty value never clears a default";
     EXPECT_TRUE(link.GetURLEncoded());
     EXPECT_FALSE(link.GetExclusive()) << "\"on\" is no flag value";
     EXPECT_TRUE(link.GetDirectories()) << "a blank before \"no\"";
     EXPECT_FALSE(link.GetFullScreen());
+    EXPECT_EQ(link.GetUrl(), "") << "a blank before \"=\" is part of the key, \"url \"";
 }
 
 TEST_F(LinkTest, KeysOfFieldsWithoutKeysSetNothing) {
