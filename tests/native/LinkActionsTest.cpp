@@ -180,10 +180,10 @@ TEST_F(LinkActions, TheStoredGoToEntryOpensTheSelectedAddressAsItIs) {
         return link.GetSectionName() == "OTHER:GoTo";
     });
     ASSERT_NE(goTo, other.end());
-    Select(u"https://example.org/a?b=c");
+    Select(u"https://example.org/a?b=c  d");
     OpenInWindow(*goTo, page, 0);
     ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
-    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://example.org/a?b=c");
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://example.org/a?b=c  d");
 }
 
 TEST_F(LinkActions, EachHrefRunWritesAndClicksItsOwnAnchor) {
