@@ -88,12 +88,13 @@ TEST(CommandDispatch, ScopedCommandsReplaceAndRestoreTheActiveTable) {
 
 class CommandHelp : public test::CommandFixture {
 protected:
-    CommandHelp() : CommandFixture(std::nullopt) {}
+    CommandHelp() : CommandFixture(std::nullopt) { top->screen = ScreenSize{1280, 1024}; }
 };
 
 // Every dialog's Help button (the about box's for CONFIG) opens the command's own page from the
-// module's folder in the shared help window, and nothing else. The keywords are those the menu's
-// script pages pass, so the table must hold exactly these.
+// module's folder in the shared help window, on the right 40% of the screen and 80% high, and
+// nothing else. The keywords are those the menu's script pages pass, so the table must hold
+// exactly these.
 TEST_F(CommandHelp, EachCommandsHelpOpensItsOwnPage) {
     const std::map<std::string_view, std::u16string_view> pages = {
         {"CONFIG", u"HelpIndex.htm"},  {"BOOK", u"HelpBook.htm"},
@@ -120,6 +121,9 @@ TEST_F(CommandHelp, EachCommandsHelpOpensItsOwnPage) {
                   u"file:///C|/Program Files/Veltrane Tandrel/" + std::u16string(page))
             << keyword;
         EXPECT_EQ(opened[0].name, u"NubrixHelp") << keyword;
+        const std::u16string& features = opened[0].features;
+        EXPECT_NE(features.find(u",height=819,left=768,"), std::u16string::npos) << keyword;
+        EXPECT_NE(features.find(u",top=0,width=512"), std::u16string::npos) << keyword;
     }
     EXPECT_TRUE(Messages().empty());
 }

@@ -393,11 +393,12 @@ TEST_F(LinkActions, TheAboutBoxOpensThePageOfItsButtonAfterItClosed) {
         RunConfigCommand(page);
     std::vector<std::u16string> opened;
     for (const BrowserEvent& event : EventsOf(BrowserEvent::kOpen))
-        opened.push_back(event.address);
-    EXPECT_EQ(opened, (std::vector<std::u16string>{
-                          u"file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm",
-                          u"file:///C|/Program Files/Veltrane Tandrel/HelpCustomize.htm",
-                          u"https://tandrel.veltrane.com/"}));
+        opened.push_back(event.address + u" in " + event.name);
+    EXPECT_EQ(opened,
+              (std::vector<std::u16string>{
+                  u"file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm in NubrixHelp",
+                  u"file:///C|/Program Files/Veltrane Tandrel/HelpCustomize.htm in NubrixHelp",
+                  u"https://tandrel.veltrane.com/ in _blank"}));
 }
 
 } // namespace
