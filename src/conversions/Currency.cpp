@@ -193,9 +193,9 @@ const CCurrency* CurrencyFromLanguageTag(std::u16string_view tag) {
     std::size_t start = tag.find_first_of(u"-_");
     while (start != std::u16string_view::npos) {
         std::size_t end = tag.find_first_of(u"-_", start + 1);
-        std::u16string_view subtag = tag.substr(start + 1, end == std::u16string_view::npos
-                                                               ? std::u16string_view::npos
-                                                               : end - start - 1);
+        std::u16string_view subtag =
+            tag.substr(start + 1, end == std::u16string_view::npos ? std::u16string_view::npos
+                                                                   : end - start - 1);
         if (subtag.size() == 1)
             return nullptr;
         auto isLetter = [](char16_t c) {

@@ -10,7 +10,8 @@ const DialogTemplate* FindDialogTemplate(int templateId) {
     using namespace ids;
     // As nubrix.rc lays them out: OK, Cancel and Help under every site list.
     static const std::vector<TemplateButton> kSiteListButtons = {
-        {kIdOk, kButtonOk, true}, {kIdCancel, kButtonCancel, false},
+        {kIdOk, kButtonOk, true},
+        {kIdCancel, kButtonCancel, false},
         {IDC_HELP_BUTTON, kButtonHelp, false}};
     static const std::vector<DialogTemplate> kTemplates = {
         {IDD_ABOUT,
@@ -44,7 +45,9 @@ const DialogTemplate* FindDialogTemplate(int templateId) {
          "siteList",
          {{"label", kAskEmailLabel}, {"column", kSiteColumn}},
          kSiteListButtons},
-        {IDD_ASK_URL, "siteList", {{"label", kAskUrlLabel}, {"column", kSiteColumn}},
+        {IDD_ASK_URL,
+         "siteList",
+         {{"label", kAskUrlLabel}, {"column", kSiteColumn}},
          kSiteListButtons},
         {IDD_ASK_CURRENCY,
          "currency",

@@ -21,8 +21,7 @@ namespace {
 class CInstalledSession {
 public:
     CInstalledSession(CWebSession& session, IDialogHost& dialogs)
-        : platform_(session.View()), dialogs_(dialogs),
-          watcher_([&session](const CLink& link) {
+        : platform_(session.View()), dialogs_(dialogs), watcher_([&session](const CLink& link) {
               WebEvent event(WebEvent::kEntry);
               event.entry = std::make_shared<const CLink>(link);
               session.Record(std::move(event));

@@ -146,8 +146,8 @@ void CWebDialogs::Refuse(const OkOutcome& outcome) {
 
 int CWebDialogs::ShowAboutBox() {
     if (finishing_)
-        return Answer({kIdOk, kIdCancel, IDC_ABOUT_HELP, IDC_ABOUT_CUSTOMIZATION,
-                       IDC_ABOUT_HOME_PAGE});
+        return Answer(
+            {kIdOk, kIdCancel, IDC_ABOUT_HELP, IDC_ABOUT_CUSTOMIZATION, IDC_ABOUT_HOME_PAGE});
     if (!shown_)
         shown_ = DescribeTemplate(IDD_ABOUT);
     return kIdCancel;

@@ -27,9 +27,9 @@ void ExpectObject(const Json& request) {
 
 const Json* Member(const Json& object, const char* key, std::string_view where) {
     if (!object.is_object())
-        throw RequestError{"invalid", (where.empty() ? std::string("the request")
-                                                     : std::string(where)) +
-                                          " must be an object"};
+        throw RequestError{"invalid",
+                           (where.empty() ? std::string("the request") : std::string(where)) +
+                               " must be an object"};
     auto found = object.find(key);
     return found == object.end() || found->is_null() ? nullptr : &*found;
 }
@@ -68,9 +68,9 @@ std::optional<long long> NumberMember(const Json& object, const char* key, std::
         return std::nullopt;
     if (!value->is_number_integer() || value->get<long long>() < min ||
         value->get<long long>() > max)
-        Refuse(where, key,
-               ("a whole number from " + std::to_string(min) + " to " + std::to_string(max))
-                   .c_str());
+        Refuse(
+            where, key,
+            ("a whole number from " + std::to_string(min) + " to " + std::to_string(max)).c_str());
     return value->get<long long>();
 }
 

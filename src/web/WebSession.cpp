@@ -48,7 +48,8 @@ void AddFeatures(const std::u16string& features, Json& action) {
     std::size_t start = 0;
     while (start <= features.size()) {
         std::size_t end = features.find(u',', start);
-        std::u16string item = features.substr(start, end == std::u16string::npos ? end : end - start);
+        std::u16string item =
+            features.substr(start, end == std::u16string::npos ? end : end - start);
         std::size_t equals = item.find(u'=');
         if (equals != std::u16string::npos) {
             std::string name = WideToUtf8(item.substr(0, equals));
@@ -101,8 +102,8 @@ Json MailFields(const MapiMail& mail, Json action) {
 // ---------------------------------------------------------------------------------------------
 // The recording platform
 
-int CWebUserInterface::ShowMessageBox(WindowHandle, std::string_view text,
-                                      std::string_view caption, std::uint32_t style) {
+int CWebUserInterface::ShowMessageBox(WindowHandle, std::string_view text, std::string_view caption,
+                                      std::uint32_t style) {
     if ((style & kButtonsMask) != kMbOk) {
         std::optional<int> reply = session_.NextReply();
         if (!reply)
@@ -180,8 +181,8 @@ void CWebSession::BuildPage(const Json* page) {
         auto height = NumberMember(*screen, "height", "page.screen", 0, kLargestScreen);
         if (!width || !height)
             throw RequestError{"invalid", "page.screen needs a width and a height"};
-        top_->screen = ScreenSize{static_cast<std::int32_t>(*width),
-                                  static_cast<std::int32_t>(*height)};
+        top_->screen =
+            ScreenSize{static_cast<std::int32_t>(*width), static_cast<std::int32_t>(*height)};
     }
     frame_ = top_;
     if (const Json* frame = Member(fields, "frame", "page")) {

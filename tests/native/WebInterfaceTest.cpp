@@ -102,10 +102,9 @@ TEST(WebInterface, DialogsCarryTheTemplatesTextsAndTheEntries) {
     Json isbn = Call(tandrel_prepare, Request("ISBN", "0306406152")).at("dialog");
     EXPECT_EQ(isbn.at("texts").at("label"),
               "At one or more of the following sites\n(Double-click sites to select them)");
-    EXPECT_EQ(isbn.at("buttons"),
-              Json::parse(R"([{"id":1,"text":"OK","default":true},)"
-                          R"({"id":2,"text":"Cancel","default":false},)"
-                          R"({"id":9,"text":"&Help","default":false}])"));
+    EXPECT_EQ(isbn.at("buttons"), Json::parse(R"([{"id":1,"text":"OK","default":true},)"
+                                              R"({"id":2,"text":"Cancel","default":false},)"
+                                              R"({"id":9,"text":"&Help","default":false}])"));
     const Json& first = isbn.at("entries").at(0);
     EXPECT_EQ(first.at("section"), "ISBN:AmazonCom");
     EXPECT_EQ(first.at("ticked"), true);
@@ -132,19 +131,31 @@ TEST(WebInterface, EveryCommandFinishesWithTheUsersAnswer) {
         const char* field;    ///< ... one of its fields
         const char* contains; ///< ... and a part of that field
     } cases[] = {
-        {"CONFIG", "", {{"button", 9}}, "open", "address", "chrome-extension://abc/help/HelpIndex.htm"},
+        {"CONFIG",
+         "",
+         {{"button", 9}},
+         "open",
+         "address",
+         "chrome-extension://abc/help/HelpIndex.htm"},
         {"CONFIG", "", {{"button", 10}}, "open", "address", "/help/HelpCustomize.htm"},
         {"BOOK", "The Hobbit", {{"button", 1}}, "open", "address", "k=The%20Hobbit"},
         {"CONVERT", "5 km", {{"button", 9}}, "open", "address", "/help/HelpUnits.htm"},
-        {"CURRENCY", "£50", {{"button", 1}, {"from", "GBP"}, {"to", "EUR"}}, "open", "address",
+        {"CURRENCY",
+         "£50",
+         {{"button", 1}, {"from", "GBP"}, {"to", "EUR"}},
+         "open",
+         "address",
          "GBP"},
         {"EMAIL", "x", {{"button", 1}}, "mail", "mailto", "mailto:?subject=An%20item"},
         {"ISBN", "ISBN 0-306-40615-2", {{"button", 1}}, "open", "address", "0306406152"},
-        {"ISBN", "x", {{"button", 1}, {"text", "0-8044-2957-X"}}, "open", "address",
-         "080442957X"},
+        {"ISBN", "x", {{"button", 1}, {"text", "0-8044-2957-X"}}, "open", "address", "080442957X"},
         {"MOVIE", "Alien", {{"button", 1}}, "open", "address", "Alien"},
         {"MUSIC", "Abbey Road", {{"button", 9}}, "open", "address", "/help/HelpMusic.htm"},
-        {"OTHER", "x", {{"button", 1}, {"ticked", {false, true, false}}}, "command", "commandLine",
+        {"OTHER",
+         "x",
+         {{"button", 1}, {"ticked", {false, true, false}}},
+         "command",
+         "commandLine",
          "ping.exe shop.example.co.uk"},
         {"SEARCH", "two words", {{"button", 1}}, "open", "address", "two"},
         {"STOCK", "(ACME)", {{"button", 1}}, "open", "address", "/quote/ACME/"},
@@ -175,9 +186,10 @@ TEST(WebInterface, ActionsSayEverythingTheExtensionNeeds) {
     EXPECT_EQ(open.at("chrome").at("toolbar"), true);
     EXPECT_EQ(open.at("chrome").at("fullscreen"), false);
 
-    Json command = Finished(Request("OTHER", "x"), {{"button", 1}, {"ticked", {false, true, false}}})
-                       .at("actions")
-                       .at(0);
+    Json command =
+        Finished(Request("OTHER", "x"), {{"button", 1}, {"ticked", {false, true, false}}})
+            .at("actions")
+            .at(0);
     EXPECT_EQ(command.at("entry"), "OTHER:Ping");
     EXPECT_EQ(command.at("keys").at("command"), "ping.exe !H");
     EXPECT_EQ(command.at("keys").at("useConsole"), true);
@@ -253,8 +265,9 @@ TEST(WebInterface, TicksGoRound) {
     EXPECT_EQ(dialog.at("entries").at(1).at("ticked"), true);
 
     Json outcome = Finished(
-        request, {{"button", 1}, {"ticked", {true, false, true, false, false, false, false, false,
-                                             false, false}}});
+        request,
+        {{"button", 1},
+         {"ticked", {true, false, true, false, false, false, false, false, false, false}}});
     const Json& ticks = outcome.at("ticks");
     EXPECT_EQ(ticks.at("MOVIE:ImdbCom"), true);
     EXPECT_EQ(ticks.at("MOVIE:RottenTomatoesCom"), false);
@@ -312,11 +325,17 @@ TEST(WebInterface, ConvertDialogAndCalculate) {
         Json value;
     } cases[] = {
         {{{"category", "distance"}, {"amount", " 5 "}, {"from", "kilometres"}, {"to", "miles"}},
-         "calculated", "result", "5 kilometres = 3.10686 miles"},
+         "calculated",
+         "result",
+         "5 kilometres = 3.10686 miles"},
         {{{"category", "distance"}, {"amount", "lots"}, {"from", "kilometres"}, {"to", "miles"}},
-         "notANumber", "message", nullptr},
+         "notANumber",
+         "message",
+         nullptr},
         {{{"category", "distance"}, {"amount", "5"}, {"from", "kilometres"}, {"to", "litres"}},
-         "noUnit", "sound", "exclamation"},
+         "noUnit",
+         "sound",
+         "exclamation"},
     };
     for (const auto& c : cases) {
         Json answer = Call(tandrel_calculate, c.request);
@@ -340,7 +359,8 @@ TEST(WebInterface, CallsWithoutAPage) {
     std::string stored = Call(tandrel_default_config, Json::object()).at("config");
     EXPECT_NE(stored.find("[ISBN:AmazonCom]"), std::string::npos);
     Json lint = Call(tandrel_lint, {{"config", stored}});
-    EXPECT_EQ(lint.at("findings").size(), LintConfigText(WideToWindows1252(Utf8ToWide(stored))).size());
+    EXPECT_EQ(lint.at("findings").size(),
+              LintConfigText(WideToWindows1252(Utf8ToWide(stored))).size());
 
     Json findings =
         Call(tandrel_lint, {{"config", "[ISBN:A]\nurl=x\nshortDescripton=A\n"}}).at("findings");
@@ -410,9 +430,9 @@ TEST(CurrencyFromLanguageTag, ReadsTheRegion) {
         std::u16string_view tag;
         const char* code; ///< null: none
     } cases[] = {
-        {u"de-CH", "CHF"},     {u"en-GB", "GBP"},      {u"fr_ca", "CAD"}, {u"zh-Hant-TW", "TWD"},
-        {u"de", nullptr},    {u"", nullptr},    {u"en-x-us", nullptr},
-        {u"es-419", nullptr},  {u"en-US-u-cu-eur", "USD"},
+        {u"de-CH", "CHF"},      {u"en-GB", "GBP"},    {u"fr_ca", "CAD"},
+        {u"zh-Hant-TW", "TWD"}, {u"de", nullptr},     {u"", nullptr},
+        {u"en-x-us", nullptr},  {u"es-419", nullptr}, {u"en-US-u-cu-eur", "USD"},
     };
     for (const auto& c : cases) {
         const CCurrency* currency = CurrencyFromLanguageTag(c.tag);
