@@ -257,6 +257,22 @@ TEST(WebInterface, TranslatingAnIntranetPageAsksFirst) {
         << "a worker that lost the reply asks again";
 }
 
+// The command comes from the frame: its host decides the question, its address takes the link,
+// while the top window's host is what !H puts in.
+TEST(WebInterface, AFrameIsTheWindowTheCommandCameFrom) {
+    Json request = Request("TRANSLATE", "x", "https://www.example.org/");
+    request["page"]["frame"] = {{"url", "http://wiki/Frame"}};
+    EXPECT_EQ(Call(tandrel_prepare, request).at("kind"), "question");
+    request["page"]["frame"] = {{"url", "https://docs.example.net/frame"}};
+    Json follow = Finished(request, {{"button", 1}}).at("actions").at(0);
+    EXPECT_EQ(follow.at("frame"), "https://docs.example.net/frame");
+
+    request["keyword"] = "OTHER";
+    Json command =
+        Finished(request, {{"button", 1}, {"ticked", {false, true, false}}}).at("actions").at(0);
+    EXPECT_EQ(command.at("commandLine"), "COMMAND.COM /K \"ping.exe www.example.org\"");
+}
+
 TEST(WebInterface, TicksGoRound) {
     Json request = Request("MOVIE", "Alien");
     request["ticks"] = {{"MOVIE:RottenTomatoesCom", true}, {"MOVIE:ImdbCom", false}};
