@@ -82,7 +82,8 @@ private:
 };
 
 /// A module with a settable path, resources and string table. Starts with the resources and
-/// strings built into this program (BuiltInResources.h).
+/// strings built into this program (BuiltInResources.h), read in place until set or removed, so
+/// that making one costs next to nothing (the extension's interface makes one per call).
 class CMemoryModule : public IModule {
 public:
     CMemoryModule();
@@ -104,8 +105,9 @@ public:
 private:
     std::u16string path_;
     std::optional<std::u16string> folderAddress_;
-    std::map<std::pair<std::string, int>, std::string> resources_;
-    std::map<int, std::string> strings_;
+    /// Resources set (or, none, removed) since construction; the others are the built-in ones.
+    std::map<std::pair<std::string, int>, std::optional<std::string>> resources_;
+    std::map<int, std::string> strings_; ///< texts set since construction
 };
 
 /// A user interface that records message boxes, beeps and foreground requests.

@@ -27,13 +27,14 @@ Json Answer(const char* request, Call call) {
             throw RequestError{"oversized", "a request may hold at most " +
                                                 std::to_string(TANDREL_MAX_REQUEST_BYTES) +
                                                 " bytes"};
-        return call(Json::parse(request, request + size));
+        // Read without exceptions: the module is built without the JSON library's (they cost
+        // much of its size), so no call may rely on one.
+        Json parsed = Json::parse(request, request + size, nullptr, false);
+        if (parsed.is_discarded())
+            throw RequestError{"malformed", "the request is not JSON text in UTF-8"};
+        return call(parsed);
     } catch (const RequestError& error) {
         return ErrorAnswer(error);
-    } catch (const Json::parse_error& error) {
-        return ErrorAnswer({"malformed", error.what()});
-    } catch (const Json::exception& error) {
-        return ErrorAnswer({"invalid", error.what()});
     }
 }
 
