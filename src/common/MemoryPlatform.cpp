@@ -111,7 +111,9 @@ std::unique_ptr<IRegKey> CMemoryRegistry::CreateKey(RegRoot root, std::u16string
 
 bool CMemoryRegistry::DeleteKey(RegRoot root, std::u16string_view path) {
     KeyId id = Id(root, path);
-    if (HasSubKeys(id))
+    if (!FindKey(id))
+        return true;
+    if (HasSubKeys(id) || IsProtected(id))
         return false;
     keys_.erase(id);
     return true;
@@ -120,12 +122,26 @@ bool CMemoryRegistry::DeleteKey(RegRoot root, std::u16string_view path) {
 bool CMemoryRegistry::DeleteTree(RegRoot root, std::u16string_view path) {
     KeyId id = Id(root, path);
     std::u16string below = id.second + u"\\";
-    for (auto it = keys_.begin(); it != keys_.end();) {
-        bool inTree = it->first.first == root &&
-                      (it->first.second == id.second || StartsWith(it->first.second, below));
-        it = inTree ? keys_.erase(it) : std::next(it);
+    auto inTree = [&](const KeyId& key) {
+        return key.first == root && (key.second == id.second || StartsWith(key.second, below));
+    };
+    // A key that may not be deleted stays, and so do the keys above it up to the tree's root; the
+    // rest goes.
+    std::set<KeyId> staying;
+    for (const auto& entry : keys_) {
+        if (!inTree(entry.first) || !IsProtected(entry.first))
+            continue;
+        std::u16string kept = entry.first.second;
+        for (;;) {
+            staying.insert({root, kept});
+            if (kept.size() <= id.second.size())
+                break;
+            kept.resize(kept.rfind(u'\\'));
+        }
     }
-    return true;
+    for (auto it = keys_.begin(); it != keys_.end();)
+        it = inTree(it->first) && !staying.count(it->first) ? keys_.erase(it) : std::next(it);
+    return staying.empty();
 }
 
 bool CMemoryRegistry::HasKey(RegRoot root, std::u16string_view path) const {
@@ -155,6 +171,8 @@ bool CMemoryRegistry::HasSubKeys(const KeyId& id) const {
 }
 
 bool CMemoryRegistry::EraseKey(const KeyId& id) {
+    if (IsProtected(id))
+        return false;
     keys_.erase(id);
     return true;
 }

@@ -13,7 +13,8 @@
 namespace tandrel {
 
 /// Registry held in memory. Key paths and value names compare without regard to ASCII case. A
-/// key opened for reading only refuses every change, as the platform's would.
+/// key opened for reading only refuses every change, as the platform's would, and a key denied
+/// to the user or made read-only cannot be deleted either.
 class CMemoryRegistry : public IRegistry {
 public:
     struct Value {
@@ -52,6 +53,7 @@ public:
 
 private:
     static KeyId Id(RegRoot root, std::u16string_view path) { return {root, Lowered(path)}; }
+    bool IsProtected(const KeyId& id) const { return denied_.count(id) || readOnly_.count(id); }
     std::map<KeyId, Key> keys_;
     std::set<KeyId> denied_;
     std::set<KeyId> readOnly_;

@@ -141,6 +141,47 @@ TEST_F(Install, ClassRemovalKeepsCLSIDAndKeysOfOthers) {
                                            u"CLSID\\{00000000-0000-0000-0000-000000000001}"));
 }
 
+// Removal goes as far as it may and says whether the class is gone: keys gone already and keys
+// that hold someone else's are no failure; keys the user may not delete are.
+TEST_F(Install, ClassRemovalReportsKeysItMayNotDelete) {
+    const struct {
+        const char16_t* protectedKey;
+        bool removed;
+    } cases[] = {
+        {nullptr, true},
+        {u"CLSID\\{A5B270CF-803F-4CC9-A9E9-F319C4629370}", false},
+        {u"CLSID\\{A5B270CF-803F-4CC9-A9E9-F319C4629370}\\InprocServer32", false},
+        {u"KVO.ATandrel.1\\CLSID", false},
+        {u"KVO.ATandrel", true}, // its keys go; it may hold someone else's
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.protectedKey ? WideToUtf8(c.protectedKey) : "none");
+        test::MemoryPlatformScope fresh;
+        fresh.platform.module.SetModulePath(kFolder + u"nubrix.dll");
+        ASSERT_EQ(RegisterClassKeys(), kOk);
+        if (c.protectedKey)
+            fresh.platform.registry.DenyWrites(RegRoot::ClassesRoot, c.protectedKey);
+        EXPECT_EQ(UnregisterClassKeys() == kOk, c.removed);
+        EXPECT_EQ(fresh.platform.registry.HasKey(RegRoot::ClassesRoot, kClassKey),
+                  !c.removed && c.protectedKey[0] == u'C');
+        EXPECT_FALSE(fresh.platform.registry.HasKey(RegRoot::ClassesRoot, u"KVO.ATandrel\\CurVer"));
+    }
+    EXPECT_EQ(UnregisterClassKeys(), kOk) << "nothing left to remove";
+}
+
+// A user's own install writes the user's keys; taking it away leaves the shared pages.
+TEST_F(Install, AUsersOwnInstallLeavesThePagesOfOthers) {
+    RegisterUserMenus(true);
+    EXPECT_EQ(SubKeyCount(kMenuExt), CommandTable().size());
+    EXPECT_EQ(SubKeyCount(kExtensions), CommandTable().size());
+    std::size_t pages = platform().files.Files().size();
+    EXPECT_EQ(pages, CommandTable().size());
+    RegisterUserMenus(false);
+    EXPECT_EQ(SubKeyCount(kMenuExt), 0u);
+    EXPECT_EQ(SubKeyCount(kExtensions), 0u);
+    EXPECT_EQ(platform().files.Files().size(), pages);
+}
+
 TEST_F(Install, ModuleFolderKeepsItsTrailingBackslash) {
     EXPECT_EQ(ModuleFolder(), kFolder);
     platform().module.SetModulePath(u"nubrix.dll");

@@ -124,7 +124,7 @@ TEST_F(RememberedChoice, AValueLongerThanFourBytesIsIgnored) {
 TEST_F(RememberedChoice, StoredDefaultComesFromTheModuleResources) {
     CSectionList all;
     LoadSections(all, "", false);
-    EXPECT_EQ(all.size(), 153u);
+    EXPECT_EQ(all.size(), 154u);
     CSectionList system;
     LoadSections(system, "SYSTEM:", true);
     EXPECT_EQ(system.size(), 16u);
