@@ -272,6 +272,8 @@ std::u16string UrlEncode(std::u16string_view text, UrlCharset charset) {
 }
 
 std::u16string ModuleFolderUrl() {
+    if (std::optional<std::u16string> address = CurrentPlatform().module->ModuleFolderAddress())
+        return *address;
     std::u16string path = CurrentPlatform().module->ModulePath();
     for (char16_t& c : path) {
         if (c == u'\\')

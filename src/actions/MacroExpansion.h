@@ -51,7 +51,8 @@ std::u16string ExpandMacro(char macro, CPageContext& page);
 std::u16string UrlEncode(std::u16string_view text, UrlCharset charset = UrlCharset::Windows1252);
 
 /// The folder of the module as a file address, with "/" for "\" and "|" for ":", ending in "/":
-/// file:///C|/Program Files/Veltrane Tandrel/.
+/// file:///C|/Program Files/Veltrane Tandrel/; or the module's folder address, when the platform
+/// serves its pages from another one (IModule::ModuleFolderAddress).
 std::u16string ModuleFolderUrl();
 
 /// The product name, a blank and the product's page as host and path (the stored "SYSTEM:Home"

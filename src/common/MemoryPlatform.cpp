@@ -235,18 +235,20 @@ bool CMemoryFileSystem::WriteDenied(std::u16string_view path) const {
 // ---------------------------------------------------------------------------------------------
 // CMemoryModule
 
-CMemoryModule::CMemoryModule() : path_(u"C:\\Program Files\\Veltrane Tandrel\\nubrix.dll") {
-    for (const BuiltInResource& resource : BuiltInResources())
-        resources_[{resource.type, resource.id}] = std::string(resource.bytes);
-    for (const BuiltInString& entry : BuiltInStrings())
-        strings_[entry.id] = entry.text;
-}
+CMemoryModule::CMemoryModule() : path_(u"C:\\Program Files\\Veltrane Tandrel\\nubrix.dll") {}
 
 std::optional<std::string_view> CMemoryModule::FindModuleResource(std::string_view type, int id) {
     auto it = resources_.find({std::string(type), id});
-    if (it == resources_.end())
-        return std::nullopt;
-    return std::string_view(it->second);
+    if (it != resources_.end()) {
+        if (!it->second)
+            return std::nullopt;
+        return std::string_view(*it->second);
+    }
+    for (const BuiltInResource& resource : BuiltInResources()) {
+        if (resource.id == id && resource.type == type)
+            return resource.bytes;
+    }
+    return std::nullopt;
 }
 
 void CMemoryModule::SetResource(std::string type, int id, std::string bytes) {
@@ -254,12 +256,21 @@ void CMemoryModule::SetResource(std::string type, int id, std::string bytes) {
 }
 
 void CMemoryModule::RemoveResource(const std::string& type, int id) {
-    resources_.erase({type, id});
+    resources_[{type, id}] = std::nullopt;
 }
 
 std::string CMemoryModule::LoadStringText(int id) {
     auto it = strings_.find(id);
-    return it == strings_.end() ? std::string() : it->second;
+    if (it != strings_.end())
+        return it->second;
+    static const std::map<int, const char*> builtIn = [] {
+        std::map<int, const char*> texts;
+        for (const BuiltInString& entry : BuiltInStrings())
+            texts.emplace(entry.id, entry.text);
+        return texts;
+    }();
+    auto text = builtIn.find(id);
+    return text == builtIn.end() ? std::string() : std::string(text->second);
 }
 
 // ---------------------------------------------------------------------------------------------

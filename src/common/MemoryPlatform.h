@@ -84,7 +84,8 @@ private:
 };
 
 /// A module with a settable path, resources and string table. Starts with the resources and
-/// strings built into this program (BuiltInResources.h).
+/// strings built into this program (BuiltInResources.h), read in place until set or removed, so
+/// that making one costs next to nothing (the extension's interface makes one per call).
 class CMemoryModule : public IModule {
 public:
     CMemoryModule();
@@ -92,16 +93,23 @@ public:
     std::u16string ModulePath() override { return path_; }
     std::optional<std::string_view> FindModuleResource(std::string_view type, int id) override;
     std::string LoadStringText(int id) override;
+    std::optional<std::u16string> ModuleFolderAddress() override { return folderAddress_; }
 
     void SetModulePath(std::u16string path) { path_ = std::move(path); }
+    /// Serves the module's pages from another address (none: from the module's folder).
+    void SetFolderAddress(std::optional<std::u16string> address) {
+        folderAddress_ = std::move(address);
+    }
     void SetResource(std::string type, int id, std::string bytes);
     void RemoveResource(const std::string& type, int id);
     void SetString(int id, std::string text) { strings_[id] = std::move(text); }
 
 private:
     std::u16string path_;
-    std::map<std::pair<std::string, int>, std::string> resources_;
-    std::map<int, std::string> strings_;
+    std::optional<std::u16string> folderAddress_;
+    /// Resources set (or, none, removed) since construction; the others are the built-in ones.
+    std::map<std::pair<std::string, int>, std::optional<std::string>> resources_;
+    std::map<int, std::string> strings_; ///< texts set since construction
 };
 
 /// A user interface that records message boxes, beeps and foreground requests.

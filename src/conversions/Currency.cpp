@@ -130,13 +130,20 @@ const CCurrency* FindCurrency(std::string_view code) {
     return row != CurrenciesEnd() && row->code == code ? row : nullptr;
 }
 
-const CCurrency* CurrencyFromDomain(std::u16string_view domain) {
-    const std::string ansi = WideToAnsi(domain);
+namespace {
+
+const CCurrency* CurrencyOfDomain(std::string_view ansi) {
     const CurrencyDomain* end = kCurrencyDomains + kCurrencyDomainCount;
     const CurrencyDomain* row = std::lower_bound(
-        kCurrencyDomains, end, std::string_view(ansi),
+        kCurrencyDomains, end, ansi,
         [](const CurrencyDomain& entry, std::string_view text) { return entry.domain < text; });
     return row != end && row->domain == ansi ? FindCurrency(row->code) : nullptr;
+}
+
+} // namespace
+
+const CCurrency* CurrencyFromDomain(std::u16string_view domain) {
+    return CurrencyOfDomain(WideToAnsi(domain));
 }
 
 // Every three capital letters that are a code of the list, with the first row of that code.
@@ -178,6 +185,31 @@ const CCurrency* CurrencyFromText(std::u16string_view text) {
     if (const CCurrency* byCode = FindCurrencyCodeIn(text))
         return byCode;
     return FindCurrencySymbolIn(text);
+}
+
+const CCurrency* CurrencyFromLanguageTag(std::u16string_view tag) {
+    // Subtags are separated by "-" (or "_", as some platforms write them); the language comes
+    // first, a region of two letters may follow a script, and a singleton starts the extensions.
+    std::size_t start = tag.find_first_of(u"-_");
+    while (start != std::u16string_view::npos) {
+        std::size_t end = tag.find_first_of(u"-_", start + 1);
+        std::u16string_view subtag =
+            tag.substr(start + 1, end == std::u16string_view::npos ? std::u16string_view::npos
+                                                                   : end - start - 1);
+        if (subtag.size() == 1)
+            return nullptr;
+        auto isLetter = [](char16_t c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        };
+        if (subtag.size() == 2 && isLetter(subtag[0]) && isLetter(subtag[1])) {
+            std::string region;
+            for (char16_t c : subtag)
+                region += static_cast<char>(c <= u'Z' ? c - u'A' + u'a' : c);
+            return CurrencyOfDomain(region);
+        }
+        start = end;
+    }
+    return nullptr;
 }
 
 const CCurrency* GuessCurrency(std::u16string_view domain, std::u16string_view text,

@@ -25,6 +25,12 @@ const CCurrency* FindCurrency(std::string_view code);
 /// hold (case-sensitive: "CA" finds nothing) or whose code is not in the list.
 const CCurrency* CurrencyFromDomain(std::u16string_view domain);
 
+/// The currency of the region a language tag names ("de-CH" gives CHF, "zh-Hant-TW" TWD): its
+/// first subtag of two letters after the language, in any letter case, read as a top-level
+/// domain (CurrencyFromDomain); null for a tag without such a region or a region the table does
+/// not hold. Private-use and extension parts ("-x-...", "-u-...") are not read.
+const CCurrency* CurrencyFromLanguageTag(std::u16string_view tag);
+
 /// The code scan: the first row of the list, in list order, whose code occurs in text in the same
 /// letter case where it is not part of a longer run of letters ("USD 5", "USD100" and "100USD"
 /// name USD; "CALL" names no ALL). A letter next to it carries the run on when it is of the same
