@@ -7,7 +7,7 @@ packages="cmake make g++ googletest libbenchmark-dev clang-format
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686 nsis
     wine wine64 wine64-tools wine32:i386 fonts-wine xvfb xauth x11-apps imagemagick
-    clang-14 libclang-rt-14-dev libinih-dev locales nlohmann-json3-dev"
+    clang-14 libclang-rt-14-dev libinih-dev locales nlohmann-json3-dev emscripten"
 
 missing=""
 for package in $packages; do
