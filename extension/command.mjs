@@ -1,0 +1,57 @@
+// A menu command from the click to its dialog: the page read, the request made of it with the
+// user's configuration and ticks, the core's prepare, and the dialog window opened on a state
+// kept outside the worker. A command that shows no dialog is carried out at once.
+
+import { carryOut } from './actions.mjs';
+import { loadCore, loadMenu } from './core.mjs';
+import { openDialogWindow, windowKind } from './dialogs.mjs';
+import { readPage } from './page.mjs';
+import { loadConfig, loadOpenIn, loadTicks } from './settings.mjs';
+import { newDialogId, saveState } from './state.mjs';
+
+/**
+ * The request of a command on a page, as prepare and finish take it.
+ * @param {string} keyword
+ * @param {object} page
+ */
+export async function commandRequest(keyword, page) {
+    const [config, { ticks }] = await Promise.all([loadConfig(), loadTicks()]);
+    return {
+        keyword,
+        page,
+        config,
+        ticks,
+        locale: navigator.language,
+        moduleFolderUrl: chrome.runtime.getURL('help/'),
+    };
+}
+
+/**
+ * Runs the menu command of a click.
+ * @param {string} keyword the menu item's id
+ * @param {chrome.contextMenus.OnClickData} info
+ * @param {chrome.tabs.Tab} tab
+ */
+export async function runMenuCommand(keyword, info, tab) {
+    const [core, menu, read] = await Promise.all([loadCore(), loadMenu(), readPage(tab, info)]);
+    const request = await commandRequest(keyword, read.page);
+    const answer = core.prepare(request);
+    if (answer.error) {
+        console.error('Veltrane Tandrel:', answer.error.message);
+        return;
+    }
+    const origin = { tabId: tab.id ?? -1, frameId: info.frameId ?? 0, windowId: tab.windowId };
+    const notice = read.readable ? null : menu.messages.pageUnreadable;
+    if (answer.kind === 'outcome') {
+        const shown = await carryOut(answer.actions, origin, {
+            openIn: await loadOpenIn(),
+            noHost: menu.messages.noHost,
+        });
+        answer.messages = [...answer.messages, ...shown];
+        if (!notice && answer.messages.length === 0)
+            return;
+    }
+    const id = newDialogId();
+    await saveState(id, { request, answer, origin, notice });
+    await openDialogWindow(id, windowKind(answer), origin.windowId);
+}
