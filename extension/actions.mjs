@@ -84,7 +84,12 @@ async function openNew(action, origin, preferences) {
         if (!action.chrome.location && !action.chrome.toolbar)
             create.type = 'popup';
     }
-    const window = await chrome.windows.create(create);
+    const window = await chrome.windows.create(create).catch(() => {
+        // A place the screen does not show: the browser places the window.
+        delete create.left;
+        delete create.top;
+        return chrome.windows.create(create);
+    });
     return { tabId: window?.tabs?.[0]?.id ?? -1, windowId: window?.id ?? -1 };
 }
 

@@ -27,7 +27,14 @@ export async function openDialogWindow(id, kind, overWindowId) {
     } catch {
         // The window has gone: the browser places the dialog.
     }
-    return chrome.windows.create(create);
+    try {
+        return await chrome.windows.create(create);
+    } catch {
+        // A place the screen does not show (the browser says so): the browser places it.
+        delete create.left;
+        delete create.top;
+        return chrome.windows.create(create);
+    }
 }
 
 /**

@@ -17,5 +17,5 @@ chrome.runtime.onStartup.addListener(() => {
 
 chrome.contextMenus.onClicked.addListener((info, tab) => {
     if (tab && typeof info.menuItemId === 'string')
-        runMenuCommand(info.menuItemId, info, tab);
+        runMenuCommand(info.menuItemId, info, tab).catch((error) => console.error('Veltrane Tandrel:', error));
 });
