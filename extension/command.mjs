@@ -4,7 +4,7 @@
 
 import { carryOut } from './actions.mjs';
 import { loadCore, loadMenu } from './core.mjs';
-import { openDialogWindow, windowKind } from './dialogs.mjs';
+import { openDialogWindow, sizeDialogWindow, windowKind } from './dialogs.mjs';
 import { readPage } from './page.mjs';
 import { loadConfig, loadOpenIn, loadTicks } from './settings.mjs';
 import { newDialogId, saveState } from './state.mjs';
@@ -27,31 +27,48 @@ export async function commandRequest(keyword, page) {
 }
 
 /**
- * Runs the menu command of a click.
+ * Runs the menu command of a click. The dialog's window opens while the page is read and the
+ * command prepared, since opening a window takes the browser longest.
  * @param {string} keyword the menu item's id
  * @param {chrome.contextMenus.OnClickData} info
  * @param {chrome.tabs.Tab} tab
  */
 export async function runMenuCommand(keyword, info, tab) {
-    const [core, menu, read] = await Promise.all([loadCore(), loadMenu(), readPage(tab, info)]);
-    const request = await commandRequest(keyword, read.page);
-    const answer = core.prepare(request);
-    if (answer.error) {
-        console.error('Veltrane Tandrel:', answer.error.message);
-        return;
-    }
-    const origin = { tabId: tab.id ?? -1, frameId: info.frameId ?? 0, windowId: tab.windowId };
-    const notice = read.readable ? null : menu.messages.pageUnreadable;
-    if (answer.kind === 'outcome') {
-        const shown = await carryOut(answer.actions, origin, {
-            openIn: await loadOpenIn(),
-            noHost: menu.messages.noHost,
-        });
-        answer.messages = [...answer.messages, ...shown];
-        if (!notice && answer.messages.length === 0)
-            return;
-    }
     const id = newDialogId();
-    await saveState(id, { request, answer, origin, notice });
-    await openDialogWindow(id, windowKind(answer), origin.windowId);
+    const origin = { tabId: tab.id ?? -1, frameId: info.frameId ?? 0, windowId: tab.windowId };
+    const opening = openDialogWindow(id, 'siteList', origin.windowId);
+    try {
+        const [core, menu, read] = await Promise.all([loadCore(), loadMenu(), readPage(tab, info)]);
+        const request = await commandRequest(keyword, read.page);
+        const answer = core.prepare(request);
+        if (answer.error)
+            throw new Error(answer.error.message);
+        const notice = read.readable ? null : menu.messages.pageUnreadable;
+        if (answer.kind === 'outcome') {
+            const shown = await carryOut(answer.actions, origin, {
+                openIn: await loadOpenIn(),
+                noHost: menu.messages.noHost,
+            });
+            answer.messages = [...answer.messages, ...shown];
+            if (!notice && answer.messages.length === 0) {
+                await closeWindow(opening);
+                return;
+            }
+        }
+        const kind = windowKind(answer);
+        await Promise.all([
+            saveState(id, { request, answer, origin, notice }),
+            kind === 'siteList' ? null : opening.then((window) => sizeDialogWindow(window?.id, kind)),
+        ]);
+    } catch (error) {
+        await closeWindow(opening);
+        throw error;
+    }
+}
+
+/** @param {Promise<chrome.windows.Window | undefined>} opening a dialog window not needed */
+async function closeWindow(opening) {
+    const window = await opening.catch(() => undefined);
+    if (window?.id !== undefined)
+        await chrome.windows.remove(window.id).catch(() => {});
 }

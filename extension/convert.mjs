@@ -1,7 +1,7 @@
 // The conversion dialog: the amount and its category, the units to convert from and to, and
 // Calculate (the default button), which shows the result and keeps the dialog open.
 
-import { loadCore } from './core.mjs';
+import { loadCore } from './lazy-core.mjs';
 import { element, label, lines, showMessage } from './ui.mjs';
 
 const CALCULATE = 207;

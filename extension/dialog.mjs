@@ -5,11 +5,11 @@
 import { aboutView } from './about.mjs';
 import { carryOut } from './actions.mjs';
 import { convertView } from './convert.mjs';
-import { loadCore, loadMenu } from './core.mjs';
 import { currencyView } from './currency.mjs';
+import { loadCore, loadMenu } from './lazy-core.mjs';
 import { lookupView } from './lookup.mjs';
 import { loadOpenIn, saveTicks } from './settings.mjs';
-import { dropState, loadState, saveState } from './state.mjs';
+import { dropState, saveState, waitForState } from './state.mjs';
 import { applyLabelKeys, button, element, messageBody, showMessage } from './ui.mjs';
 
 /**
@@ -19,6 +19,8 @@ import { applyLabelKeys, button, element, messageBody, showMessage } from './ui.
  */
 
 const CANCEL = 2;
+/** How long a new dialog waits for the worker to prepare its command. */
+const PREPARE_TIMEOUT_MS = 60_000;
 const id = new URLSearchParams(location.search).get('id') ?? '';
 const main = /** @type {HTMLElement} */ (document.querySelector('main'));
 let busy = false;
@@ -178,7 +180,7 @@ function show(state) {
         showMessagesAndClose([...(state.notice ? [state.notice] : []), ...state.answer.messages]);
 }
 
-const state = await loadState(id);
+const state = await waitForState(id, PREPARE_TIMEOUT_MS);
 if (state)
     show(state);
 else

@@ -10,6 +10,7 @@ const SIZES = {
 };
 
 /**
+ * Opens the window of a dialog (its page waits for the state saved under the id).
  * @param {string} id the dialog's state id
  * @param {keyof typeof SIZES} kind
  * @param {number} overWindowId the browser window to centre on
@@ -35,6 +36,17 @@ export async function openDialogWindow(id, kind, overWindowId) {
         delete create.top;
         return chrome.windows.create(create);
     }
+}
+
+/**
+ * Gives an open dialog window the size its answer needs.
+ * @param {number | undefined} windowId
+ * @param {keyof typeof SIZES} kind
+ */
+export async function sizeDialogWindow(windowId, kind) {
+    const size = SIZES[kind] ?? SIZES.message;
+    if (windowId !== undefined)
+        await chrome.windows.update(windowId, size).catch(() => {});
 }
 
 /**

@@ -52,16 +52,18 @@ export function newDialogId() {
  * @param {DialogState} state
  */
 export async function saveState(id, state) {
-    const size = JSON.stringify(state).length;
-    if (size < SESSION_LIMIT) {
+    const key = 'dialog:' + id;
+    if (JSON.stringify(state).length < SESSION_LIMIT) {
         try {
-            await chrome.storage.session.set({ ['dialog:' + id]: state });
+            await chrome.storage.session.set({ [key]: state });
             return;
         } catch {
             // Other dialogs fill the session storage: the database takes this one.
         }
     }
     await inDatabase('readwrite', (store) => store.put(state, id));
+    // The session storage says where it is, so that a dialog waiting for it hears of it.
+    await chrome.storage.session.set({ [key]: { inDatabase: true } });
 }
 
 /**
@@ -72,7 +74,37 @@ export async function saveState(id, state) {
 export async function loadState(id) {
     const key = 'dialog:' + id;
     const { [key]: state } = await chrome.storage.session.get(key);
-    return state ?? (await inDatabase('readonly', (store) => store.get(id))) ?? null;
+    if (state?.inDatabase)
+        return (await inDatabase('readonly', (store) => store.get(id))) ?? null;
+    return state ?? null;
+}
+
+/**
+ * A dialog's state once the worker has saved it: the dialog window opens while the command is
+ * still being prepared.
+ * @param {string} id
+ * @param {number} timeoutMs how long to wait for a state that never comes (the worker stopped)
+ * @returns {Promise<DialogState | null>}
+ */
+export function waitForState(id, timeoutMs) {
+    const key = 'dialog:' + id;
+    return new Promise((resolve) => {
+        const done = (/** @type {DialogState | null} */ state) => {
+            chrome.storage.session.onChanged.removeListener(listener);
+            clearTimeout(timer);
+            resolve(state);
+        };
+        const listener = (/** @type {Record<string, chrome.storage.StorageChange>} */ changes) => {
+            if (changes[key]?.newValue)
+                loadState(id).then(done);
+        };
+        const timer = setTimeout(() => done(null), timeoutMs);
+        chrome.storage.session.onChanged.addListener(listener);
+        loadState(id).then((state) => {
+            if (state)
+                done(state);
+        });
+    });
 }
 
 /** @param {string} id a dialog that has finished */
