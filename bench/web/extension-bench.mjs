@@ -94,7 +94,7 @@ const ms = (/** @type {number} */ value) => `${Math.round(value)} ms`;
 const row = (/** @type {string} */ name, /** @type {number[]} */ values, /** @type {number | null} */ goal) => {
     const median = percentile(values, 0.5);
     const p90 = percentile(values, 0.9);
-    const met = goal === null ? '' : (p90 <= goal || median <= goal) ? (median <= goal ? 'met' : 'not met') : 'not met';
+    const met = goal === null ? '' : median <= goal ? 'met' : 'not met';
     return `| ${name} | ${ms(median)} | ${ms(p90)} | ${goal === null ? '-' : ms(goal)} | ${met} |`;
 };
 console.log(`## The extension in headless Chromium

@@ -39,6 +39,8 @@ async function cancel(dialog) {
 try {
     for (const [keyword, path, name] of [
         ['ISBN', '/book', 'isbn'], ['UPC', '/upc', 'upc'], ['BOOK', '/title', 'book'],
+        ['MOVIE', '/title', 'movie'], ['MUSIC', '/title', 'music'], ['SEARCH', '/title', 'search'],
+        ['OTHER', '/host', 'other'],
         ['STOCK', '/stock', 'stocksymbol'], ['TRANSLATE', '/article', 'translate'],
         ['EMAIL', '/mail', 'email'], ['URL', '/book', 'url'], ['CURRENCY', '/price', 'currency'],
         ['CONFIG', '/book', 'veltranetandrel'],
@@ -60,8 +62,8 @@ try {
     await dialog.getByRole('button', { name: 'OK', exact: true }).click();
     await dialog.getByRole('alertdialog').waitFor();
     await dialog.setViewportSize({ width: 460, height: 420 });
-    await dialog.screenshot({ path: join(folder, 'web-message-isbn.png') });
-    console.log('web-message-isbn.png');
+    await dialog.screenshot({ path: join(folder, 'web-message-isbn-invalid.png') });
+    console.log('web-message-isbn-invalid.png');
     await dialog.getByRole('alertdialog').getByRole('button').click();
     await cancel(dialog);
 
