@@ -19,6 +19,8 @@ const pages = {
     '/script': { title: 'Script', text: 'javascript:alert(document.cookie)' },
     '/file': { title: 'File', text: 'file:///etc/passwd' },
     '/landing': { title: 'Landed' },
+    '/framed': { title: 'The top page', raw: '<!DOCTYPE html><title>The top page</title><p>Top</p><iframe src="/inner" width="600" height="200"></iframe>' },
+    '/inner': { title: 'The frame', text: 'ISBN 0-306-40615-2' },
     '/large': { title: 'Large', raw: `<!DOCTYPE html><title>Large</title><p id="selection">${'word '.repeat(TEN_MB / 5)}ISBN 0-306-40615-2</p>` },
 };
 
@@ -180,6 +182,38 @@ describe('the options page', () => {
         await landed;
         const request = browser.server.requests.find((entry) => entry.path === '/landing?from=anchor');
         assert.equal(request?.referer, `${browser.server.origin}/book`);
+        await browser.worker.evaluate(() => chrome.storage.local.remove('config'));
+        await browser.closeOthers();
+    });
+});
+
+describe('a page with frames', () => {
+    it('reads the selection of the frame clicked in, and follows the anchor there', async () => {
+        const config = `[ISBN:Framed]\nshortDescription=Framed\nhref=${browser.server.origin}/landing?from=frame\nwindowName=_self\n`;
+        await browser.worker.evaluate((text) => chrome.storage.local.set({ config: text }), config);
+        const page = await browser.context.newPage();
+        await page.goto(browser.server.origin + '/framed');
+        const inner = /** @type {import('playwright-core').Frame} */ (page.frame({ url: /\/inner$/ }));
+        await inner.waitForLoadState();
+        await inner.evaluate(() => {
+            const range = document.createRange();
+            range.selectNodeContents(/** @type {Node} */ (document.getElementById('selection')));
+            getSelection()?.removeAllRanges();
+            getSelection()?.addRange(range);
+        });
+        const frameId = await browser.worker.evaluate(async (url) => {
+            const tab = (await chrome.tabs.query({})).find((candidate) => candidate.url === url);
+            const found = await chrome.scripting.executeScript({ target: { tabId: tab?.id ?? -1, allFrames: true }, func: () => location.pathname });
+            return found.find((frame) => frame.result === '/inner')?.frameId;
+        }, page.url());
+        const dialog = await browser.dialog('ISBN', page, { frameId, frameUrl: inner.url() });
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
+        const landed = inner.waitForURL(/\/landing\?from=frame$/, { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await landed;
+        assert.equal(page.url(), `${browser.server.origin}/framed`);
+        const request = browser.server.requests.find((entry) => entry.path === '/landing?from=frame');
+        assert.equal(request?.referer, `${browser.server.origin}/inner`);
         await browser.worker.evaluate(() => chrome.storage.local.remove('config'));
         await browser.closeOthers();
     });
