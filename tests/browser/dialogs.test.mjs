@@ -172,6 +172,31 @@ describe('the options page', () => {
         await browser.closeOthers();
     });
 
+    it('opens the addresses of entries that do not place their windows in tabs when the user chose so', async () => {
+        const id = new URL(browser.worker.url()).host;
+        const options = await browser.context.newPage();
+        await options.goto(`chrome-extension://${id}/options.html`);
+        await options.waitForSelector('html[data-ready]', { timeout: WAIT_MS });
+        await options.getByRole('radio', { name: 'a new tab' }).check();
+        const deadline = Date.now() + WAIT_MS;
+        while (Date.now() < deadline && await browser.worker.evaluate(async () => (await chrome.storage.sync.get('openIn')).openIn) !== 'tab')
+            await new Promise((done) => setTimeout(done, 50));
+        const page = await browser.open('/book');
+        const dialog = await browser.dialog('ISBN', page);
+        const before = await tabIds(browser.worker);
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await openedAddresses(browser.worker, before, 2);
+        const windows = await browser.worker.evaluate(async (url) => {
+            const tabs = await chrome.tabs.query({});
+            const origin = tabs.find((tab) => tab.url === url);
+            return tabs.filter((tab) => (tab.pendingUrl || tab.url || '').includes('0306406152')).map((tab) => tab.windowId === origin?.windowId);
+        }, page.url());
+        assert.deepEqual(windows, [true, true]);
+        await options.getByRole('radio', { name: 'a new window' }).check();
+        await options.close();
+        await browser.closeOthers();
+    });
+
     it('follows an anchor of an entry with the page as its referrer', async () => {
         const config = `[TRANSLATE:Mine]\nshortDescription=Mine\nhref=${browser.server.origin}/landing?from=anchor\nwindowName=_top\n`;
         await browser.worker.evaluate((text) => chrome.storage.local.set({ config: text }), config);
