@@ -5,7 +5,8 @@
 
 import { loadMenu } from './core.mjs';
 
-const CONTEXTS = /** @type {chrome.contextMenus.ContextType[]} */ (['page', 'selection', 'link']);
+/** @type {[`${chrome.contextMenus.ContextType}`, ...`${chrome.contextMenus.ContextType}`[]]} */
+const CONTEXTS = ['page', 'selection', 'link'];
 
 /** Makes the menu anew (on install, update and browser start). */
 export async function createMenu() {

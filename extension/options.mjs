@@ -71,7 +71,7 @@ const buttons = element('div', { className: 'buttons' }, [
     action(texts.import, () => fileInput.click()),
     action(texts.export, () => {
         const bytes = encodeWindows1252(editor.value.replace(/\n/g, '\r\n'));
-        const link = element('a', { href: URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' })), download: 'nubrix.ini' });
+        const link = element('a', { href: URL.createObjectURL(new Blob([/** @type {Uint8Array<ArrayBuffer>} */ (bytes)], { type: 'application/octet-stream' })), download: 'nubrix.ini' });
         link.click();
         setTimeout(() => URL.revokeObjectURL(link.href), 60_000);
     }),

@@ -32,7 +32,7 @@ export async function saveConfig(text) {
 export async function loadTicks() {
     const { [LOCAL_TICKS]: local } = await chrome.storage.local.get(LOCAL_TICKS);
     if (local && typeof local === 'object')
-        return { ticks: local, local: true };
+        return { ticks: /** @type {Record<string, boolean>} */ (local), local: true };
     /** @type {Record<string, boolean>} */
     const ticks = {};
     let synced = {};

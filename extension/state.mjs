@@ -73,6 +73,7 @@ export async function saveState(id, state) {
  */
 export async function loadState(id) {
     const key = 'dialog:' + id;
+    /** @type {any} */
     const { [key]: state } = await chrome.storage.session.get(key);
     if (state?.inDatabase)
         return (await inDatabase('readonly', (store) => store.get(id))) ?? null;

@@ -12,7 +12,7 @@ export function decodeWindows1252(bytes) {
     return decoder.decode(bytes);
 }
 
-/** @param {string} text @returns {Uint8Array} */
+/** @param {string} text @returns {Uint8Array<ArrayBuffer>} */
 export function encodeWindows1252(text) {
     if (!bytesOf) {
         bytesOf = new Map();

@@ -62,7 +62,7 @@ echo "== Testing the extension in headless Chromium (tests/browser)"
 started=$(date +%s)
 if [ -f "$root/build/wasm/extension/manifest.json" ]; then
     (cd "$root/tests/browser" && node --test --test-reporter=tap \
-        entries.test.mjs dialogs.test.mjs hostile.test.mjs) >"$logs/test-browser.log" 2>&1
+        types.test.mjs entries.test.mjs dialogs.test.mjs hostile.test.mjs) >"$logs/test-browser.log" 2>&1
     browser_passed=$(sed -n 's/^# pass \([0-9]*\)$/\1/p' "$logs/test-browser.log" | tail -n 1)
     browser_failed=$(sed -n 's/^# fail \([0-9]*\)$/\1/p' "$logs/test-browser.log" | tail -n 1)
     if [ -z "$browser_passed" ] || [ -z "$browser_failed" ]; then
