@@ -43,7 +43,8 @@ const char* tandrel_lint(const char* request);
 /* The stored default link configuration text. */
 const char* tandrel_default_config(const char* request);
 /* The menu commands: keywords, menu and status texts, entry prefixes and help entries; with the
- * extension's own texts (its options page) and messages (no host program, a page it cannot read). */
+ * extension's own texts (its options page) and messages (no host program, a page it cannot read).
+ */
 const char* tandrel_menu(const char* request);
 /* What the named entries, ticked, would do on a page: the actions, as "tandrel run" lists them. */
 const char* tandrel_run(const char* request);

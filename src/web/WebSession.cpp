@@ -1,8 +1,8 @@
 #include "web/WebSession.h"
 
+#include "actions/OpenLinks.h"
 #include "common/BuiltInResources.h"
 #include "common/Messages.h"
-#include "actions/OpenLinks.h"
 #include "common/TextConversion.h"
 #include "config/ConfigPath.h"
 #include "config/SelectionMemory.h"
@@ -72,7 +72,8 @@ void AddFeatures(const std::u16string& features, Json& action) {
 bool GivesPlacement(const CLink* link) {
     if (!link)
         return false;
-    for (const std::string& value : {link->GetWidth(), link->GetHeight(), link->GetLeft(), link->GetTop()})
+    for (const std::string& value :
+         {link->GetWidth(), link->GetHeight(), link->GetLeft(), link->GetTop()})
         if (!FeatureDimension(u",", value, 1).empty())
             return true;
     return false;
