@@ -172,6 +172,29 @@ describe('the options page', () => {
         await browser.closeOthers();
     });
 
+    it('imports and exports nubrix.ini as Windows-1252 bytes with CRLF line ends', async () => {
+        const id = new URL(browser.worker.url()).host;
+        const options = await browser.context.newPage();
+        await options.goto(`chrome-extension://${id}/options.html`);
+        await options.waitForSelector('html[data-ready]', { timeout: WAIT_MS });
+        // "Caf\xe9 \x80" in Windows-1252: an e with an acute accent and the euro sign.
+        const bytes = Buffer.from('[BOOK:Cafe]\r\nshortDescription=Caf\xe9 \x80\r\nurl=https://cafe.example/?q=!S\r\n', 'latin1');
+        await options.locator('input[type=file]').setInputFiles({ name: 'nubrix.ini', mimeType: 'text/plain', buffer: bytes });
+        const editor = options.getByRole('textbox', { name: 'Link configuration (nubrix.ini)' });
+        await options.waitForFunction(() => /** @type {HTMLTextAreaElement} */ (document.getElementById('config')).value.startsWith('[BOOK:Cafe]'), null, { timeout: WAIT_MS });
+        assert.equal(await editor.inputValue(), '[BOOK:Cafe]\nshortDescription=Caf\u00e9 \u20ac\nurl=https://cafe.example/?q=!S\n');
+        const downloading = options.waitForEvent('download', { timeout: WAIT_MS });
+        await options.getByRole('button', { name: 'Export nubrix.ini' }).click();
+        const download = await downloading;
+        assert.equal(download.suggestedFilename(), 'nubrix.ini');
+        const stream = await download.createReadStream();
+        const chunks = [];
+        for await (const chunk of stream)
+            chunks.push(chunk);
+        assert.deepEqual(Buffer.concat(chunks), bytes);
+        await options.close();
+    });
+
     it('opens the addresses of entries that do not place their windows in tabs when the user chose so', async () => {
         const id = new URL(browser.worker.url()).host;
         const options = await browser.context.newPage();
