@@ -106,6 +106,29 @@ describe('the other entries', () => {
         await browser.closeOthers();
     });
 
+    for (const [reply, outcome] of [['Yes', 'the dialog'], ['No', 'nothing']]) {
+        it(`TRANSLATE on a host without a dot asks first; ${reply} gives ${outcome}`, async () => {
+            const page = await browser.context.newPage();
+            await page.goto(browser.server.origin.replace('127.0.0.1', 'intranet') + '/article');
+            const dialog = await browser.dialog('TRANSLATE', page);
+            const question = dialog.getByRole('alertdialog');
+            await question.waitFor({ timeout: WAIT_MS });
+            assert.match(await question.innerText(), /Translation is only available if the URL you are browsing is on the Internet/);
+            if (reply === 'No') {
+                const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+                await question.getByRole('button', { name: 'No' }).click();
+                await closed;
+            } else {
+                await question.getByRole('button', { name: 'Yes' }).click();
+                await dialog.getByRole('checkbox').first().waitFor({ timeout: WAIT_MS });
+                const navigated = page.waitForRequest((request) => request.url().startsWith('https://translate.google.com/'), { timeout: WAIT_MS });
+                await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+                assert.match((await navigated).url(), /&u=http%3A%2F%2Fintranet%3A\d+%2Farticle$/);
+            }
+            await browser.closeOthers();
+        });
+    }
+
     it('EMAIL sends the page to its mailto address', async () => {
         const page = await browser.open('/mail');
         const dialog = await browser.dialog('EMAIL', page);

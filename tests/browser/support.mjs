@@ -63,7 +63,7 @@ export async function testExtension() {
     await cp(builtExtension, folder, { recursive: true });
     const manifestPath = join(folder, 'manifest.json');
     const manifest = JSON.parse(await readFile(manifestPath, 'utf8'));
-    manifest.host_permissions = ['http://127.0.0.1/*'];
+    manifest.host_permissions = ['http://127.0.0.1/*', 'http://intranet/*'];
     manifest.permissions = [...manifest.permissions, 'tabs'];
     await writeFile(manifestPath, JSON.stringify(manifest, null, 2));
     return folder;
@@ -84,7 +84,8 @@ export async function launch(extension, profile, options = {}) {
         args: [
             '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
             '--disable-background-networking', '--disable-component-update', '--disable-sync',
-            '--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1',
+            // "intranet" is a host without a dot, served here too.
+            '--host-resolver-rules=MAP intranet 127.0.0.1, MAP * ~NOTFOUND, EXCLUDE 127.0.0.1',
             '--window-size=1280,900',
             `--disable-extensions-except=${extension}`, `--load-extension=${extension}`,
         ],
