@@ -3,6 +3,8 @@
 // instantiation in a new extension page; the first click after the browser starts. Prints a
 // Markdown section for docs/performance.md.
 // Usage: TANDREL_EXTENSION=build/bench-wasm/extension node extension-bench.mjs [CLICKS]
+import { cpus, loadavg } from 'node:os';
+
 import { nextDialog, session } from '../../tests/browser/support.mjs';
 
 const clicks = Number(process.argv[2] ?? 60);
@@ -102,7 +104,7 @@ console.log(`## The extension in headless Chromium
 \`bench/web/extension-bench.mjs\`: Debian's Chromium ${process.env.TANDREL_CHROMIUM_VERSION ?? ''}, headless, with
 the extension of the Release WebAssembly build; ${clicks} clicks of "=>ISBN" on a page served on 127.0.0.1
 in one browser (after one warm-up click), each answered with OK (two sites ticked). The goals are
-for the median.
+for the median. Measured on ${cpus().length} cores with a load average of ${loadavg()[0].toFixed(1)} at the end.
 
 | Figure | Median | p90 | Goal | |
 |---|---|---|---|---|

@@ -220,8 +220,8 @@ export async function session(pages) {
             await worker.evaluate(async (urls) => {
                 const tabs = await chrome.tabs.query({});
                 const others = tabs.filter((tab) => !urls.includes(tab.url ?? '')).map((tab) => tab.id ?? -1);
-                if (others.length)
-                    await chrome.tabs.remove(others);
+                // A dialog may be closing by itself meanwhile.
+                await Promise.all(others.map((id) => chrome.tabs.remove(id).catch(() => {})));
             }, keepUrls);
         },
         /** Stops the worker as the idle browser does; the session's worker is gone after it. */
