@@ -13,9 +13,11 @@ import { newDialogId, saveState } from './state.mjs';
  * The request of a command on a page, as prepare and finish take it.
  * @param {string} keyword
  * @param {object} page
+ * @param {Promise<[string | null, {ticks: Record<string, boolean>}]>} settings the user's
+ *   configuration and ticks, being read
  */
-export async function commandRequest(keyword, page) {
-    const [config, { ticks }] = await Promise.all([loadConfig(), loadTicks()]);
+export async function commandRequest(keyword, page, settings) {
+    const [config, { ticks }] = await settings;
     return {
         keyword,
         page,
@@ -37,9 +39,10 @@ export async function runMenuCommand(keyword, info, tab) {
     const id = newDialogId();
     const origin = { tabId: tab.id ?? -1, frameId: info.frameId ?? 0, windowId: tab.windowId };
     const opening = openDialogWindow(id, 'siteList', origin.windowId);
+    const settings = Promise.all([loadConfig(), loadTicks()]);
     try {
         const [core, menu, read] = await Promise.all([loadCore(), loadMenu(), readPage(tab, info)]);
-        const request = await commandRequest(keyword, read.page);
+        const request = await commandRequest(keyword, read.page, settings);
         const answer = core.prepare(request);
         if (answer.error)
             throw new Error(answer.error.message);
