@@ -25,9 +25,9 @@ function action(text, press) {
 }
 
 const editor = element('textarea', { id: 'config', spellcheck: false, 'aria-describedby': 'findings' });
-const findings = element('ol', { id: 'findings', className: 'findings', 'aria-live': 'polite' });
+const findings = element('ul', { id: 'findings', className: 'findings', 'aria-live': 'polite' });
 const findingsHeading = element('h2', { id: 'findings-heading' }, [texts.findings]);
-const status = element('p', { role: 'status', className: 'status' });
+const status = element('p', { role: 'status', className: 'saved' });
 
 /** Shows the checker's findings for the text in the editor. */
 function check() {
