@@ -8,8 +8,20 @@ import { loadMenu } from './core.mjs';
 /** @type {[`${chrome.contextMenus.ContextType}`, ...`${chrome.contextMenus.ContextType}`[]]} */
 const CONTEXTS = ['page', 'selection', 'link'];
 
-/** Makes the menu anew (on install, update and browser start). */
-export async function createMenu() {
+/** The menu being made, if any: each making waits for the one before it. */
+let making = Promise.resolve();
+
+/**
+ * Makes the menu anew (on install, update and browser start). The browser may report an install
+ * and a start together; two makings at once would interleave their removals and items, so each
+ * one starts only when the one before it has ended.
+ */
+export function createMenu() {
+    making = making.then(makeMenu, makeMenu);
+    return making;
+}
+
+async function makeMenu() {
     const { commands } = await loadMenu();
     await chrome.contextMenus.removeAll();
     for (const command of commands) {

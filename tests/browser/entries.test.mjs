@@ -37,10 +37,17 @@ describe('the menu', () => {
         const items = await browser.worker.evaluate(async () => {
             /** @type {chrome.contextMenus.CreateProperties[]} */
             const made = [];
+            // The menu made when the extension loaded may still be under way: what counts is
+            // what follows the last removal.
             const create = chrome.contextMenus.create;
+            const removeAll = chrome.contextMenus.removeAll;
             chrome.contextMenus.create = (properties, done) => {
                 made.push(properties);
                 return create(properties, done);
+            };
+            chrome.contextMenus.removeAll = (...args) => {
+                made.length = 0;
+                return removeAll(...args);
             };
             try {
                 chrome.runtime.onInstalled.dispatch({ reason: 'update' });
@@ -49,6 +56,7 @@ describe('the menu', () => {
                     await new Promise((resolve) => setTimeout(resolve, 20));
             } finally {
                 chrome.contextMenus.create = create;
+                chrome.contextMenus.removeAll = removeAll;
             }
             return made;
         });
