@@ -1,7 +1,9 @@
 # The browser extension, assembled in the WebAssembly build: build/wasm/extension/ (load it
-# unpacked) and build/wasm/tandrel-extension.zip. Its files are the repository's extension/ as
-# they are, the core's module and helper beside them, the help pages in help/ and the logo as a
-# PNG (the about page's picture and the extension's icon).
+# unpacked), build/wasm/tandrel-extension.zip and the same archive as tandrel-extension.xpi for
+# Firefox (unsigned: a temporary add-on, or a Firefox that takes unsigned ones); one manifest
+# serves both browsers. Its files are the repository's extension/ as they are, the core's module
+# and helper beside them, the help pages in help/ and the logo as a PNG (the about page's picture
+# and the extension's icon).
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(extension_dir ${CMAKE_BINARY_DIR}/extension)
@@ -38,4 +40,11 @@ add_custom_command(
     DEPENDS ${extension_stamp}
     COMMENT "Packing tandrel-extension.zip"
     VERBATIM)
-add_custom_target(extension ALL DEPENDS ${extension_zip})
+set(extension_xpi ${CMAKE_BINARY_DIR}/tandrel-extension.xpi)
+add_custom_command(
+    OUTPUT ${extension_xpi}
+    COMMAND ${CMAKE_COMMAND} -E copy ${extension_zip} ${extension_xpi}
+    DEPENDS ${extension_zip}
+    COMMENT "Packing tandrel-extension.xpi"
+    VERBATIM)
+add_custom_target(extension ALL DEPENDS ${extension_zip} ${extension_xpi})
