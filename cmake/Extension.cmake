@@ -2,8 +2,8 @@
 # unpacked), build/wasm/tandrel-extension.zip and the same archive as tandrel-extension.xpi for
 # Firefox (unsigned: a temporary add-on, or a Firefox that takes unsigned ones); one manifest
 # serves both browsers. Its files are the repository's extension/ as they are, the core's module
-# and helper beside them, the help pages in help/ and the logo as a PNG (the about page's picture
-# and the extension's icon).
+# and helper beside them, the help pages in help/, the logo as a PNG (the about page's picture)
+# and the extension's icons, the logo scaled to the sizes the manifest gives.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(extension_dir ${CMAKE_BINARY_DIR}/extension)
@@ -24,6 +24,10 @@ add_custom_command(
             ${extension_dir}
     COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/bmp_to_png.py
             ${PROJECT_SOURCE_DIR}/src/resources/logo.bmp ${extension_dir}/logo.png
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/bmp_to_png.py
+            ${PROJECT_SOURCE_DIR}/src/resources/logo.bmp ${extension_dir}/icon-48.png 48
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/bmp_to_png.py
+            ${PROJECT_SOURCE_DIR}/src/resources/logo.bmp ${extension_dir}/icon-128.png 128
     COMMAND ${CMAKE_COMMAND} -E touch ${extension_stamp}
     DEPENDS ${extension_sources} ${extension_help} tandrel_core_module
             ${PROJECT_SOURCE_DIR}/src/web/tandrel-core-api.mjs

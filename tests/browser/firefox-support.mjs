@@ -49,6 +49,7 @@ export async function launch(extension, profile) {
         executablePath: process.env.TANDREL_FIREFOX ?? '/usr/bin/firefox-esr',
         headless: true,
         userDataDir: profile,
+        protocolTimeout: 2 * WAIT_MS,
         extraPrefsFirefox: {
             // Every host but the test's own goes to a port that refuses at once.
             'network.proxy.type': 1,
@@ -95,17 +96,26 @@ export async function askHook(page, request) {
  * @param {Record<string, {title?: string, text?: string, body?: string, raw?: string}>} pages
  */
 export async function session(pages) {
-    const server = await servePages(pages);
+    const server = await servePages({ ...pages, '/control': { title: 'The test' } });
     const extension = await testExtension();
     const profile = await newProfile();
     const browser = await launch(extension, profile);
+    /** Opens a served page in a tab of its own, once the relay is in it. @param {string} path */
+    const openTab = async (path) => {
+        const page = await browser.newPage();
+        await page.goto(server.origin + path);
+        await page.waitForSelector('html[data-tandrel-relay]', { timeout: WAIT_MS });
+        return page;
+    };
+    // The tab through which the test talks to the hook, which a page that navigates cannot be.
+    const control = await openTab('/control');
+    /** @param {object} request */
+    const ask = (request) => askHook(control, request);
     const self = {
         server, browser,
-        /** Opens a served page in a tab, with its paragraph selected, once the relay is in it. @param {string} path */
+        /** Opens a served page in a tab, with its paragraph selected. @param {string} path */
         async open(path) {
-            const page = await browser.newPage();
-            await page.goto(server.origin + path);
-            await page.waitForSelector('html[data-tandrel-relay]', { timeout: WAIT_MS });
+            const page = await openTab(path);
             await page.evaluate(() => {
                 const range = document.createRange();
                 range.selectNodeContents(/** @type {HTMLElement} */ (document.getElementById('selection')));
@@ -115,8 +125,8 @@ export async function session(pages) {
             });
             return page;
         },
-        /** The menu items as the extension made them. @param {import('puppeteer-core').Page} page */
-        menu: (page) => askHook(page, { op: 'menu' }),
+        /** The menu items as the extension made them. */
+        menu: () => ask({ op: 'menu' }),
         /**
          * Clicks an entry on the page, as the browser calls the extension's menu listener, and
          * gives its dialog as the page shows it.
@@ -126,18 +136,18 @@ export async function session(pages) {
             const listeners = await askHook(page, { op: 'click', keyword, info });
             if (listeners !== 1)
                 throw new Error(`the extension has ${listeners} menu listeners`);
-            return askHook(page, { op: 'nextDialog', timeoutMs: WAIT_MS });
+            return ask({ op: 'nextDialog', timeoutMs: WAIT_MS });
         },
         /**
          * Answers a dialog and gives the addresses of the tabs that then open (count of them).
-         * @param {import('puppeteer-core').Page} page @param {object} answer @param {number} count
+         * @param {object} answer @param {number} count
          */
-        async answerAndRead(page, answer, count) {
-            const before = new Set((await askHook(page, { op: 'tabs' })).map((/** @type {any} */ tab) => tab.id));
-            await askHook(page, { op: 'answer', ...answer });
+        async answerAndRead(answer, count) {
+            const before = new Set((await ask({ op: 'tabs' })).map((/** @type {any} */ tab) => tab.id));
+            await ask({ op: 'answer', ...answer });
             const deadline = Date.now() + WAIT_MS;
             for (;;) {
-                const tabs = await askHook(page, { op: 'tabs' });
+                const tabs = await ask({ op: 'tabs' });
                 const addresses = tabs.filter((/** @type {any} */ tab) => !before.has(tab.id) && !tab.url.includes('/dialog.html'))
                     .map((/** @type {any} */ tab) => tab.url);
                 if ((addresses.length >= count && addresses.every((/** @type {string} */ url) => url !== 'about:blank')) || Date.now() > deadline)
@@ -145,11 +155,11 @@ export async function session(pages) {
                 await new Promise((done) => setTimeout(done, 50));
             }
         },
-        /** Closes every tab but the page given. @param {import('puppeteer-core').Page} keep */
-        async closeOthers(keep) {
-            const tabs = await askHook(keep, { op: 'tabs' });
-            const ids = tabs.filter((/** @type {any} */ tab) => tab.url !== keep.url()).map((/** @type {any} */ tab) => tab.id);
-            await askHook(keep, { op: 'closeTabs', ids });
+        /** Closes every tab but the test's own. */
+        async closeOthers() {
+            const tabs = await ask({ op: 'tabs' });
+            const ids = tabs.filter((/** @type {any} */ tab) => tab.url !== control.url()).map((/** @type {any} */ tab) => tab.id);
+            await ask({ op: 'closeTabs', ids });
         },
         async close() {
             await browser.close();

@@ -23,12 +23,11 @@ after(async () => {
 
 describe('Firefox', () => {
     it('makes the fourteen entries in the DLL order and texts, each named by its keyword', async () => {
-        const page = await firefox.open('/book');
         const deadline = Date.now() + WAIT_MS;
-        let items = await firefox.menu(page);
+        let items = await firefox.menu();
         while (items.length < 14 && Date.now() < deadline) {
             await new Promise((done) => setTimeout(done, 50));
-            items = await firefox.menu(page);
+            items = await firefox.menu();
         }
         assert.deepEqual(items.map((/** @type {any} */ item) => [item.id, item.title]), [
             ['CONFIG', '=> Veltrane Tandrel'], ['BOOK', '=>Book'], ['CONVERT', '=>Convert'],
@@ -36,20 +35,47 @@ describe('Firefox', () => {
             ['MUSIC', '=>Music'], ['OTHER', '=>Other'], ['SEARCH', '=>Search'], ['STOCK', '=>Stock Symbol'],
             ['TRANSLATE', '=>Translate'], ['UPC', '=>UPC'], ['URL', '=>URL'],
         ]);
-        await page.close();
     });
 
     it('=>ISBN: the dialog shows the number read from the page, and OK opens the ticked bookshops', async () => {
         const page = await firefox.open('/book');
         const dialog = await firefox.dialog('ISBN', page);
-        console.log(JSON.stringify(dialog));
+        assert.equal(dialog.title, 'Veltrane Tandrel');
+        assert.equal(dialog.prompt, 'Look for the book ISBN');
         assert.equal(dialog.text, '0306406152');
-        const addresses = await firefox.answerAndRead(page, { url: dialog.url, press: 'OK' }, 2);
+        assert.deepEqual(dialog.buttons, ['OK', 'Cancel', 'Help']);
+        assert.deepEqual(ticked(dialog), ['Amazon.com (USA)', 'AbeBooks (Canada)']);
+        const addresses = await firefox.answerAndRead({ url: dialog.url, press: 'OK' }, 2);
         assert.deepEqual(addresses.sort(), [
             'https://www.abebooks.com/servlet/SearchResults?isbn=0306406152',
             'https://www.amazon.com/s?k=0306406152&i=stripbooks',
         ]);
-        await firefox.closeOthers(page);
-        await page.close();
+        await firefox.closeOthers();
+    });
+
+    it('=>ISBN: the ticks and text given are the ones used, and the next dialog shows the ticks', async () => {
+        const page = await firefox.open('/book');
+        const dialog = await firefox.dialog('ISBN', page);
+        const ticks = { 'Amazon.com (USA)': false, 'AbeBooks (Canada)': false, 'Open Library (USA)': true };
+        const addresses = await firefox.answerAndRead({ url: dialog.url, text: '0-19-852663-6', ticks, press: 'OK' }, 1);
+        assert.deepEqual(addresses, ['https://openlibrary.org/isbn/0198526636']);
+        const again = await firefox.dialog('ISBN', page);
+        assert.deepEqual(ticked(again), ['Open Library (USA)']);
+        await firefox.answerAndRead({ url: again.url, press: 'Cancel' }, 0);
+        await firefox.closeOthers();
+    });
+
+    it('=>Translate follows an anchor in the page: the page goes to the translation of itself', async () => {
+        const page = await firefox.open('/article');
+        const dialog = await firefox.dialog('TRANSLATE', page);
+        const navigated = page.waitForRequest((request) => request.url().startsWith('https://translate.google.com/'), { timeout: WAIT_MS });
+        await firefox.answerAndRead({ url: dialog.url, ticks: { [dialog.ticks[0].label]: true }, press: 'OK' }, 0);
+        assert.match((await navigated).url(), /&u=http%3A%2F%2F127\.0\.0\.1%3A\d+%2Farticle$/);
+        await firefox.closeOthers();
     });
 });
+
+/** The labels of the ticked entries of a dialog. @param {any} dialog */
+function ticked(dialog) {
+    return dialog.ticks.filter((/** @type {any} */ tick) => tick.ticked).map((/** @type {any} */ tick) => tick.label);
+}
