@@ -30,7 +30,8 @@ export async function testExtension() {
     await copyFile(join(here, 'relay.js'), join(folder, 'test-relay.js'));
     const manifestPath = join(folder, 'manifest.json');
     const manifest = JSON.parse(await readFile(manifestPath, 'utf8'));
-    manifest.background.scripts = ['test-hook.mjs', ...manifest.background.scripts];
+    // Without background scripts of its own, the package has no menu in Firefox: the tests say so.
+    manifest.background = { ...manifest.background, scripts: ['test-hook.mjs', ...(manifest.background?.scripts ?? [])] };
     manifest.host_permissions = ['http://127.0.0.1/*'];
     manifest.permissions = [...manifest.permissions, 'tabs'];
     manifest.content_scripts = [{ matches: ['http://127.0.0.1/*'], js: ['test-relay.js'] }];
@@ -97,9 +98,6 @@ export async function askHook(page, request) {
  */
 export async function session(pages) {
     const server = await servePages({ ...pages, '/control': { title: 'The test' } });
-    const extension = await testExtension();
-    const profile = await newProfile();
-    const browser = await launch(extension, profile);
     /** Opens a served page in a tab of its own, once the relay is in it. @param {string} path */
     const openTab = async (path) => {
         const page = await browser.newPage();
@@ -107,8 +105,24 @@ export async function session(pages) {
         await page.waitForSelector('html[data-tandrel-relay]', { timeout: WAIT_MS });
         return page;
     };
-    // The tab through which the test talks to the hook, which a page that navigates cannot be.
-    const control = await openTab('/control');
+    let extension = '';
+    let profile = '';
+    /** @type {import('puppeteer-core').Browser} */
+    let browser;
+    /** @type {import('puppeteer-core').Page} */
+    let control;
+    try {
+        extension = await testExtension();
+        profile = await newProfile();
+        browser = await launch(extension, profile);
+        // The tab through which the test talks to the hook, which a page that navigates cannot be.
+        control = await openTab('/control');
+    } catch (error) {
+        await browser?.close();
+        await server.close();
+        await removeAll(...[extension, profile].filter(Boolean));
+        throw error;
+    }
     /** @param {object} request */
     const ask = (request) => askHook(control, request);
     const self = {
