@@ -24,7 +24,8 @@ function insertAndClick(markup) {
     const body = document.body;
     if (!body)
         return false;
-    // Parsed apart from the page, where nothing in it runs until it is clicked.
+    // Parsed as a document of its own, inert until clicked: add-on review refuses markup from a
+    // variable set through innerHTML.
     const anchor = new DOMParser().parseFromString(markup, 'text/html').body.firstElementChild;
     if (!anchor)
         return false;
