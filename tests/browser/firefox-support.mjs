@@ -43,9 +43,12 @@ export async function testExtension() {
  * Headless Firefox with the extension installed.
  * @param {string} extension its folder
  * @param {string} profile
+ * @param {string} home the home folder Firefox sees: it reads native messaging hosts from its
+ *   .mozilla/native-messaging-hosts/, so that the user's own hosts play no part
  */
-export async function launch(extension, profile) {
+export async function launch(extension, profile, home) {
     const browser = await puppeteer.launch({
+        env: { ...process.env, HOME: home },
         browser: 'firefox',
         executablePath: process.env.TANDREL_FIREFOX ?? '/usr/bin/firefox-esr',
         headless: true,
@@ -107,6 +110,7 @@ export async function session(pages) {
     };
     let extension = '';
     let profile = '';
+    let home = '';
     /** @type {import('puppeteer-core').Browser} */
     let browser;
     /** @type {import('puppeteer-core').Page} */
@@ -114,19 +118,20 @@ export async function session(pages) {
     try {
         extension = await testExtension();
         profile = await newProfile();
-        browser = await launch(extension, profile);
+        home = await mkdtemp(join(tmpdir(), 'tandrel-home-'));
+        browser = await launch(extension, profile, home);
         // The tab through which the test talks to the hook, which a page that navigates cannot be.
         control = await openTab('/control');
     } catch (error) {
         await browser?.close();
         await server.close();
-        await removeAll(...[extension, profile].filter(Boolean));
+        await removeAll(...[extension, profile, home].filter(Boolean));
         throw error;
     }
     /** @param {object} request */
     const ask = (request) => askHook(control, request);
     const self = {
-        server, browser,
+        server, browser, home,
         /** Opens a served page in a tab, with its paragraph selected. @param {string} path */
         async open(path) {
             const page = await openTab(path);
@@ -152,6 +157,8 @@ export async function session(pages) {
                 throw new Error(`the extension has ${listeners} menu listeners`);
             return ask({ op: 'nextDialog', timeoutMs: WAIT_MS });
         },
+        /** A dialog page as it shows now; null once it has closed. @param {string} url */
+        describe: (url) => ask({ op: 'describe', url }),
         /**
          * Answers a dialog and gives the addresses of the tabs that then open (count of them).
          * @param {object} answer @param {number} count
@@ -178,7 +185,7 @@ export async function session(pages) {
         async close() {
             await browser.close();
             await server.close();
-            await removeAll(extension, profile);
+            await removeAll(extension, profile, home);
         },
     };
     return self;

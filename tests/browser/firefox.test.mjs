@@ -1,7 +1,8 @@
 // The same extension in Firefox: the built package (tandrel-extension.xpi) installed in Debian's
 // headless firefox-esr, where its background script runs as an event page. The menu it makes,
 // "=>ISBN" from the menu listener to the dialog page, its answer and the windows opened at their
-// addresses, the ticks remembered in Firefox's storage.sync, and an anchor followed in the page.
+// addresses, the ticks remembered in Firefox's storage.sync, an anchor followed in the page, and
+// a console entry without the native host.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 
@@ -15,6 +16,7 @@ before(async () => {
     firefox = await session({
         '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
         '/article': { title: 'An article', text: 'Ein Satz auf Deutsch.' },
+        '/host': { title: 'A host', text: 'ping me' },
     });
 });
 after(async () => {
@@ -71,6 +73,26 @@ describe('Firefox', () => {
         const navigated = page.waitForRequest((request) => request.url().startsWith('https://translate.google.com/'), { timeout: WAIT_MS });
         await firefox.answerAndRead({ url: dialog.url, ticks: { [dialog.ticks[0].label]: true }, press: 'OK' }, 0);
         assert.match((await navigated).url(), /&u=http%3A%2F%2F127\.0\.0\.1%3A\d+%2Farticle$/);
+        await firefox.closeOthers();
+    });
+
+    it('=>Other: a console entry without the native host says how to install it', async () => {
+        const page = await firefox.open('/host');
+        const dialog = await firefox.dialog('OTHER', page);
+        const ticks = Object.fromEntries(dialog.ticks.map((/** @type {any} */ tick) => [tick.label, tick.label === 'Ping the host of this page']));
+        await firefox.answerAndRead({ url: dialog.url, ticks, press: 'OK' }, 0);
+        const deadline = Date.now() + WAIT_MS;
+        let shown = await firefox.describe(dialog.url);
+        while (shown && !shown.shown.includes('tandrel-host') && Date.now() < deadline) {
+            await new Promise((done) => setTimeout(done, 50));
+            shown = await firefox.describe(dialog.url);
+        }
+        assert.match(shown?.shown ?? 'the dialog closed', /tandrel-host/);
+        assert.deepEqual(shown.buttons, ['OK']);
+        await firefox.answerAndRead({ url: dialog.url, press: 'OK' }, 0);
+        while (await firefox.describe(dialog.url) && Date.now() < deadline)
+            await new Promise((done) => setTimeout(done, 50));
+        assert.equal(await firefox.describe(dialog.url), null);
         await firefox.closeOthers();
     });
 });

@@ -52,6 +52,7 @@ function describe(view) {
             label: labelOf(box), ticked: /** @type {HTMLInputElement} */ (box).checked,
         })),
         buttons: [...document.querySelectorAll('button')].map((button) => (button.textContent ?? '').trim()),
+        shown: /** @type {HTMLElement} */ (document.querySelector('main')).innerText,
     };
 }
 
@@ -123,6 +124,10 @@ async function handle(request, sender) {
         return menuItems;
     case 'nextDialog':
         return nextDialog(request.timeoutMs);
+    case 'describe': {
+        const view = dialogViews().find((candidate) => candidate.location.href === request.url);
+        return view ? describe(view) : null;
+    }
     case 'answer':
         return answerDialog(request);
     case 'tabs':
