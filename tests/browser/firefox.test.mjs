@@ -37,6 +37,8 @@ describe('Firefox', () => {
             ['MUSIC', '=>Music'], ['OTHER', '=>Other'], ['SEARCH', '=>Search'], ['STOCK', '=>Stock Symbol'],
             ['TRANSLATE', '=>Translate'], ['UPC', '=>UPC'], ['URL', '=>URL'],
         ]);
+        for (const item of items)
+            assert.deepEqual(item.contexts, ['page', 'selection', 'link']);
     });
 
     it('=>ISBN: the dialog shows the number read from the page, and OK opens the ticked bookshops', async () => {

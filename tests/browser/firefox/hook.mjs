@@ -20,7 +20,9 @@ onClicked.addListener = function (listener) {
 };
 const create = chrome.contextMenus.create;
 chrome.contextMenus.create = function (properties, ...rest) {
-    menuItems.push(properties);
+    // A copy of its own: the items share one array of contexts, and Firefox's messages carry an
+    // object met twice only the first time.
+    menuItems.push(JSON.parse(JSON.stringify(properties)));
     return create.call(this, properties, ...rest);
 };
 const removeAll = chrome.contextMenus.removeAll;
