@@ -219,7 +219,7 @@ MODULE_OPTIONS_TRIED = [
     "code is compiled at `-O2` and linked as bitcode, so the link's level changes little but "
     "binaryen's passes).",
     "- The calls' code compiled at `-O3`: +3 KB gzipped, no faster.",
-    "- The JSON glue (`src/web`) compiled at `-Oz`: −13 KB gzipped (166 KB), but `prepare` 50 % "
+    "- The JSON glue (`src/web`) compiled at `-Oz`: −13 KB gzipped (162 KB), but `prepare` 50 % "
     "slower (the answers are built and written by the JSON library), which would put the ratio "
     "near 3.",
     "- `-mbulk-memory -mnontrapping-fptoint -msign-ext` on every object and the link: the same "
