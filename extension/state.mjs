@@ -98,7 +98,7 @@ export function waitForState(id, timeoutMs) {
         const listener = (/** @type {Record<string, chrome.storage.StorageChange>} */ changes) => {
             // The change carries the state itself: reading it again would cost the dialog a
             // round trip to the browser.
-            const saved = changes[key]?.newValue;
+            const saved = /** @type {any} */ (changes[key]?.newValue);
             if (saved)
                 (saved.inDatabase ? loadState(id) : Promise.resolve(saved)).then(done);
         };
