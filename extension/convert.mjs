@@ -1,7 +1,7 @@
 // The conversion dialog: the amount and its category, the units to convert from and to, and
 // Calculate (the default button), which shows the result and keeps the dialog open.
 
-import { loadCore } from './lazy-core.mjs';
+import { loadCore, withCore } from './lazy-core.mjs';
 import { element, label, lines, showMessage } from './ui.mjs';
 
 const CALCULATE = 207;
@@ -40,11 +40,14 @@ export function convertView(dialog, request) {
     const from = fill('from', unitsOf(dialog.category), dialog.from);
     const to = fill('to', unitsOf(dialog.category), dialog.to);
     const result = element('output', { id: 'result', className: 'result', 'aria-live': 'polite' });
-    // A category chosen starts both unit lists at their first unit, as the dialog does.
+    // A category chosen fills both unit lists where the core's rule (the DLL's) starts them.
     category.addEventListener('change', () => {
-        const units = unitsOf(category.value);
-        refill(from, units, units[0] ?? null);
-        refill(to, units, units[0] ?? null);
+        const chosen = category.value;
+        withCore((core) => {
+            const answer = core.units({ config: request.config, category: chosen });
+            refill(from, answer.units, answer.from);
+            refill(to, answer.units, answer.to);
+        });
     });
     const calculate = async () => {
         const core = await loadCore();

@@ -30,17 +30,16 @@ export async function saveConfig(text) {
  * @returns {Promise<{ticks: Record<string, boolean>, local: boolean}>}
  */
 export async function loadTicks() {
-    const { [LOCAL_TICKS]: local } = await chrome.storage.local.get(LOCAL_TICKS);
+    // Both read at once: a menu click waits for them before its dialog shows.
+    const [{ [LOCAL_TICKS]: local }, synced] = await Promise.all([
+        chrome.storage.local.get(LOCAL_TICKS),
+        // Sync unavailable: no ticks remembered there.
+        chrome.storage.sync.get(null).catch(() => ({})),
+    ]);
     if (local && typeof local === 'object')
         return { ticks: /** @type {Record<string, boolean>} */ (local), local: true };
     /** @type {Record<string, boolean>} */
     const ticks = {};
-    let synced = {};
-    try {
-        synced = await chrome.storage.sync.get(null);
-    } catch {
-        // Sync unavailable: no ticks remembered there.
-    }
     for (const [key, value] of Object.entries(synced)) {
         if (isSection(key) && typeof value === 'boolean')
             ticks[key] = value;

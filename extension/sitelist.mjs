@@ -2,22 +2,8 @@
 // labelled by its short description, ticked by a click on the box, Space or a double-click on the
 // entry; the status line shows the description of the entry in focus.
 
+import { withCore } from './lazy-core.mjs';
 import { element, lines } from './ui.mjs';
-
-/**
- * The list's rule for exclusive entries, as the core documents it for its dialogs: after the
- * entry clicked has flipped, every other ticked entry loses its tick when it or the entry
- * clicked is exclusive.
- * @param {boolean[]} ticks
- * @param {Array<{exclusive: boolean}>} entries
- * @param {number} clicked
- */
-export function applyExclusive(ticks, entries, clicked) {
-    for (let entry = 0; entry < ticks.length; entry++) {
-        if (entry !== clicked && ticks[entry] && (entries[entry].exclusive || entries[clicked].exclusive))
-            ticks[entry] = false;
-    }
-}
 
 /**
  * The list with its label and status line.
@@ -32,14 +18,25 @@ export function siteList(dialog) {
         'aria-describedby': 'status',
     }));
     const status = element('p', { id: 'status', className: 'status', role: 'status' });
+    const group = element('div', { className: 'list', role: 'group', 'aria-labelledby': 'list-label' });
+    // The ticks as the core last gave them; a box flips itself at once, and the core's rule for
+    // exclusive entries (the DLL's) then sets every box. The list is busy until it has.
+    /** @type {boolean[]} */
+    let ticks = entries.map((entry) => entry.ticked);
+    let pending = 0;
     const show = (/** @type {number} */ index) => {
         status.textContent = entries[index]?.status ?? '';
     };
     const flipped = (/** @type {number} */ index) => {
-        const ticks = boxes.map((box) => box.checked);
-        applyExclusive(ticks, entries, index);
-        boxes.forEach((box, entry) => { box.checked = ticks[entry]; });
         show(index);
+        pending++;
+        group.setAttribute('aria-busy', 'true');
+        withCore((core) => {
+            ticks = core.tick({ entries, ticked: ticks, clicked: index }).ticked;
+            boxes.forEach((box, entry) => { box.checked = ticks[entry]; });
+            if (--pending === 0)
+                group.removeAttribute('aria-busy');
+        });
     };
     const rows = entries.map((entry, index) => {
         const box = boxes[index];
@@ -58,14 +55,15 @@ export function siteList(dialog) {
         });
         return row;
     });
+    group.append(
+        element('div', { className: 'column', 'aria-hidden': 'true' }, [dialog.texts.column ?? '']),
+        element('ul', {}, rows),
+    );
     const first = entries.findIndex((entry) => entry.ticked);
     show(first >= 0 ? first : 0);
     const view = element('div', { className: 'site-list' }, [
         element('p', { id: 'list-label', className: 'list-label' }, lines(dialog.texts.label ?? '')),
-        element('div', { className: 'list', role: 'group', 'aria-labelledby': 'list-label' }, [
-            element('div', { className: 'column', 'aria-hidden': 'true' }, [dialog.texts.column ?? '']),
-            element('ul', {}, rows),
-        ]),
+        group,
         status,
     ]);
     return {

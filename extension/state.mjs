@@ -96,8 +96,11 @@ export function waitForState(id, timeoutMs) {
             resolve(state);
         };
         const listener = (/** @type {Record<string, chrome.storage.StorageChange>} */ changes) => {
-            if (changes[key]?.newValue)
-                loadState(id).then(done);
+            // The change carries the state itself: reading it again would cost the dialog a
+            // round trip to the browser.
+            const saved = /** @type {any} */ (changes[key]?.newValue);
+            if (saved)
+                (saved.inDatabase ? loadState(id) : Promise.resolve(saved)).then(done);
         };
         const timer = setTimeout(() => done(null), timeoutMs);
         chrome.storage.session.onChanged.addListener(listener);

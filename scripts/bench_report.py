@@ -208,6 +208,38 @@ CALL_RATIO_GOAL = 2.0     # WebAssembly time over native time, for prepare and f
 RATIO_CALLS = ("prepare", "finish")
 
 
+# What building the module otherwise did to its size and speed (the same objects relinked, or
+# the calls' code compiled again, then bench/web/bench-core.mjs), so that the next attempt starts
+# from these figures rather than again from the start.
+MODULE_OPTIONS_TRIED = [
+    "Options tried on the module (December 2026, on a loaded 2-core machine; gzipped sizes of "
+    ".wasm + .mjs, times of `prepare` under node):",
+    "",
+    "- Linked at `-O2` instead of `-Oz`: +16 KB raw, the same gzipped, no faster (the calls' "
+    "code is compiled at `-O2` and linked as bitcode, so the link's level changes little but "
+    "binaryen's passes).",
+    "- The calls' code compiled at `-O3`: +3 KB gzipped, no faster.",
+    "- The JSON glue (`src/web`) compiled at `-Oz`: −13 KB gzipped (162 KB), but `prepare` 50 % "
+    "slower (the answers are built and written by the JSON library), which would put the ratio "
+    "near 3.",
+    "- `-mbulk-memory -mnontrapping-fptoint -msign-ext` on every object and the link: the same "
+    "size and speed.",
+    "- `-sMALLOC=emmalloc`: −3 KB gzipped, as fast: kept.",
+    "- `-sFILESYSTEM=0`, `-flto`, a short `-sEXPORTED_RUNTIME_METHODS` list and no debugging "
+    "information were already in place; the module holds no iostream or locale code; "
+    "`--closure 1` was not tried: Debian's `closure-compiler` is of 2013, older than the ES "
+    "module glue it would minify, and the glue is 4 KB of the gzipped total.",
+    "",
+    "Where the size is: 400 KB of code (148 KB gzipped), a third of it the JSON library's "
+    "parser, serializer and the answers built with it; 70 KB of data (25 KB gzipped: the stored "
+    "texts and tables). Reaching 150 KB means writing the answers without the JSON library's "
+    "object model, not another option. Where the time is (a profile of `prepare` under node, "
+    "`--profiling-funcs`): a quarter in reading the stored configuration again on each call, as "
+    "natively; a tenth in `malloc` and `free`; the JSON writing; the JavaScript side of the call "
+    "(making the request text and reading the answer) about 5 %.",
+]
+
+
 def wasm_section(status, json_path, runs):
     """The module's size, its instantiation and each interface call against the same call
     natively (WebCall/<call> of tandrel_bench)."""
@@ -221,7 +253,8 @@ def wasm_section(status, json_path, runs):
     with open(json_path, encoding="utf-8") as f:
         module = json.load(f)
     lines += ["`tandrel-core.wasm` and `tandrel-core.mjs` of the Release build (the calls' code at "
-              "`-O2`, the checker and the stored texts at `-Oz`, linked as one), "
+              "`-O2`, the checker and the stored texts at `-Oz`, linked as one with emscripten's "
+              "small allocator, `-sMALLOC=emmalloc`), "
               f"run by node {module.get('node', '')} through `tandrel-core-api.mjs` as the extension "
               "calls it (the request made JSON text and the answer read back included); the native "
               "time is `tandrel_bench`'s WebCall of the same request (`bench/web/requests.json`, on "
@@ -246,6 +279,7 @@ def wasm_section(status, json_path, runs):
         rows.append((figure, f"{native.cpu_ns / 1e3:.1f} / {wasm_ns / 1e3:.1f} ({ratio:.2f})", goal,
                      met(ratio <= CALL_RATIO_GOAL) if name in RATIO_CALLS else "n/a"))
     lines += table(rows)
+    lines += [""] + MODULE_OPTIONS_TRIED
     judged = [r for r in rows if r[3] != "n/a"]
     return lines, sum(1 for r in judged if r[3] == "yes"), len(judged)
 

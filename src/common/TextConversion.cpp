@@ -140,6 +140,18 @@ std::u16string Windows1252ToWide(std::string_view text) {
     return out;
 }
 
+std::string Windows1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char byte : text) {
+        if (static_cast<unsigned char>(byte) < 0x80)
+            out += byte;
+        else
+            AppendUtf8(out, Windows1252Char(static_cast<unsigned char>(byte)));
+    }
+    return out;
+}
+
 std::string WideToWindows1252(std::u16string_view text, char unmappable) {
     std::string out;
     out.reserve(text.size());

@@ -21,6 +21,10 @@ std::string WideToUtf8(std::u16string_view text);
 /// Windows-1252 to UTF-16, byte for character (the five unassigned bytes map to U+0081 etc.).
 std::u16string Windows1252ToWide(std::string_view text);
 
+/// Windows-1252 to UTF-8, as WideToUtf8(Windows1252ToWide(text)) gives it, in one pass: the
+/// browser extension's answers write every configuration text this way.
+std::string Windows1252ToUtf8(std::string_view text);
+
 /// UTF-16 to Windows-1252; characters it cannot hold become unmappable ("?" unless told).
 std::string WideToWindows1252(std::u16string_view text, char unmappable = '?');
 

@@ -7,8 +7,24 @@
 
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 namespace tandrel {
+
+/// A list's ticks with which of its entries are exclusive: all the tick rules look at, so that a
+/// list kept elsewhere (the browser extension's dialogs) follows the same rules.
+struct SiteTicks {
+    std::vector<bool> ticked;
+    std::vector<bool> exclusive; ///< one flag for each tick
+};
+
+/// Walks the entries in order; the anchor (or else the first ticked entry) stays ticked, and
+/// every other ticked entry is unticked when it or the anchor is exclusive.
+void KeepExclusiveAlone(SiteTicks& ticks, std::optional<std::size_t> anchor);
+
+/// A double-click on the entry: its tick flips, then exclusive entries are kept alone with it
+/// as the anchor (whether it is now ticked or not).
+void DoubleClickTick(SiteTicks& ticks, std::size_t entry);
 
 class CSiteListModel {
 public:
@@ -19,12 +35,10 @@ public:
     /// ones; when none is, the first entry is ticked (an empty list stays empty).
     void Init();
 
-    /// A double-click on the entry: its tick flips, then exclusive entries are kept alone with it
-    /// as the anchor (whether it is now ticked or not).
+    /// DoubleClickTick on the list's entries.
     void DoubleClick(std::size_t entry);
 
-    /// Walks the entries in order; the anchor (or else the first ticked entry) stays ticked, and
-    /// every other ticked entry is unticked when it or the anchor is exclusive.
+    /// KeepExclusiveAlone on the list's entries.
     void EnforceExclusive(std::optional<std::size_t> anchor);
 
     /// Whether any entry is ticked (OK needs one).
@@ -38,6 +52,9 @@ public:
     const CLink& Entry(std::size_t entry) const { return links_[entry]; }
 
 private:
+    SiteTicks Ticks() const;
+    void SetTicks(const SiteTicks& ticks);
+
     CLinkList& links_;
 };
 

@@ -77,6 +77,14 @@ const char* tandrel_calculate(const char* request) {
     return Serve(request, tandrel::web::CalculateCall);
 }
 
+const char* tandrel_tick(const char* request) {
+    return Serve(request, tandrel::web::Tick);
+}
+
+const char* tandrel_units(const char* request) {
+    return Serve(request, tandrel::web::Units);
+}
+
 const char* tandrel_currencies(const char* request) {
     return Serve(request, tandrel::web::Currencies);
 }

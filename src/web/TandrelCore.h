@@ -36,6 +36,12 @@ const char* tandrel_prepare(const char* request);
 const char* tandrel_finish(const char* request);
 /* The conversion dialog's Calculate: the result text, or why there is none. */
 const char* tandrel_calculate(const char* request);
+/* A site list's double-click: the ticks after the entry clicked flipped, with exclusive entries
+ * kept alone as the DLL's lists keep them. */
+const char* tandrel_tick(const char* request);
+/* The conversion dialog's category chosen: its units in list order and the units both lists start
+ * at. */
+const char* tandrel_units(const char* request);
 /* The currency dialog's list of currencies, in the order it shows them. */
 const char* tandrel_currencies(const char* request);
 /* The configuration checker: its findings for a configuration text, with line numbers. */

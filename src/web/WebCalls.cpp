@@ -6,6 +6,7 @@
 #include "common/TextConversion.h"
 #include "config/ConfigLoader.h"
 #include "dialogs/ConvertCommand.h"
+#include "dialogs/SiteList.h"
 #include "lint/ConfigLint.h"
 #include "resources/StringIds.h"
 #include "runner/EntryRunner.h"
@@ -167,6 +168,53 @@ Json CalculateCall(const Json& request) {
     return {{"outcome", "calculated"},
             {"amount", AnsiText(calculation.amountText)},
             {"result", AnsiText(calculation.resultText)}};
+}
+
+Json Tick(const Json& request) {
+    const Json* entries = Member(request, "entries", "");
+    if (!entries || !entries->is_array())
+        throw RequestError{"invalid", "entries must be the dialog's entries"};
+    const Json* ticked = Member(request, "ticked", "");
+    if (!ticked || !ticked->is_array() || ticked->size() != entries->size())
+        throw RequestError{"invalid", "ticked must hold one boolean for each of the " +
+                                          std::to_string(entries->size()) + " entries"};
+    SiteTicks ticks;
+    for (std::size_t entry = 0; entry < entries->size(); ++entry) {
+        const Json& tick = (*ticked)[entry];
+        if (!tick.is_boolean())
+            throw RequestError{"invalid", "ticked must be an array of booleans"};
+        ticks.ticked.push_back(tick.get<bool>());
+        ticks.exclusive.push_back(
+            FlagMember((*entries)[entry], "exclusive", "entries[]").value_or(false));
+    }
+    std::optional<long long> clicked =
+        NumberMember(request, "clicked", "", 0, static_cast<long long>(entries->size()) - 1);
+    if (!clicked)
+        throw RequestError{"invalid", "clicked must be the index of an entry"};
+    DoubleClickTick(ticks, static_cast<std::size_t>(*clicked));
+    Json answer = Json::array();
+    for (bool tick : ticks.ticked)
+        answer.push_back(tick);
+    return {{"ticked", answer}};
+}
+
+Json Units(const Json& request) {
+    CWebSession session(request);
+    ScopedPlatform platform(session.View());
+    CUnitTable units = LoadUnitTable();
+    ConvertChoice choice =
+        ChoiceOfCategory(CategoryNamed(units, ConfigMember(request, "category", "").value_or("")));
+    Json names = Json::array();
+    if (choice.category)
+        for (const CUnit* unit : ListedUnits(*choice.category))
+            names.push_back(AnsiText(unit->GetName()));
+    auto name = [](const auto* item) {
+        return item ? AnsiText(item->GetName()) : Json();
+    };
+    return {{"category", name(choice.category)},
+            {"units", names},
+            {"from", name(choice.from)},
+            {"to", name(choice.to)}};
 }
 
 Json Currencies(const Json& request) {

@@ -16,6 +16,12 @@ Json Finish(const Json& request);
 /// The conversion dialog's Calculate: {"outcome": "calculated", "amount", "result"},
 /// {"outcome": "notANumber", "message"} or {"outcome": "noUnit", "sound"}.
 Json CalculateCall(const Json& request);
+/// A site list's double-click, as the DLL's lists take it: {"ticked"} after the request's
+/// "clicked" entry flipped among its "ticked" with the "entries"' exclusive flags.
+Json Tick(const Json& request);
+/// The conversion dialog's category chosen: {"category", "units", "from", "to"}, the units
+/// listed in the order the dialog shows them and the ones both lists start at.
+Json Units(const Json& request);
 /// {"currencies": [{"code", "text"}]}
 Json Currencies(const Json& request);
 /// {"findings": [{"line", "message"}]} for the request's "config" text.

@@ -79,7 +79,7 @@ Json Text(std::u16string_view text) {
 }
 
 Json AnsiText(std::string_view text) {
-    return WideToUtf8(Windows1252ToWide(text));
+    return Windows1252ToUtf8(text);
 }
 
 std::string Dump(const Json& answer) {

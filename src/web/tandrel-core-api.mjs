@@ -12,6 +12,8 @@ const CALLS = {
     prepare: 'prepare',
     finish: 'finish',
     calculate: 'calculate',
+    tick: 'tick',
+    units: 'units',
     currencies: 'currencies',
     lint: 'lint',
     defaultConfig: 'default_config',

@@ -77,10 +77,13 @@ describe('the site-list dialog', () => {
         assert.equal(await url.isChecked(), true);
         await address.focus();
         await dialog.keyboard.press('Space');
+        // The core sets the ticks by its rule for exclusive entries as soon as it is loaded.
+        await dialog.waitForSelector('[aria-busy]', { state: 'detached', timeout: WAIT_MS });
         assert.equal(await address.isChecked(), true);
         assert.equal(await url.isChecked(), false);
         assert.equal(await dialog.getByRole('status').innerText(), 'Write to the selected email address');
         await dialog.getByText('Email the selected text as a quotation').dblclick();
+        await dialog.waitForSelector('[aria-busy]', { state: 'detached', timeout: WAIT_MS });
         assert.deepEqual(await dialog.getByRole('checkbox').evaluateAll((boxes) => boxes.map((box) => /** @type {HTMLInputElement} */ (box).checked)), [false, false, true]);
         const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
         await dialog.getByRole('button', { name: 'Cancel' }).click();

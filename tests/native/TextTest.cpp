@@ -21,6 +21,9 @@ TEST(Windows1252, RoundTripsEveryByte) {
     EXPECT_EQ(wide[0xB0], u'\u00B0');
     EXPECT_EQ(wide[0xFF], u'\u00FF');
     EXPECT_EQ(WideToWindows1252(wide), all);
+    // The one-pass conversion to UTF-8 writes each byte as the way through UTF-16 does.
+    EXPECT_EQ(Windows1252ToUtf8(all), WideToUtf8(wide));
+    EXPECT_EQ(Windows1252ToUtf8("\x80 \x9F \xFF"), "\u20AC \u0178 \u00FF");
 }
 
 TEST(Windows1252, UnmappableCharactersBecomeQuestionMarks) {

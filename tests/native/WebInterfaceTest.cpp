@@ -375,6 +375,89 @@ TEST(WebInterface, ConvertDialogAndCalculate) {
     }
 }
 
+TEST(WebInterface, TickFollowsTheListsRuleForExclusiveEntries) {
+    // Ticks before the double-click and exclusive flags, one character an entry.
+    const struct {
+        const char* ticked;
+        const char* exclusive;
+        int clicked;
+        const char* after;
+    } cases[] = {
+        {"110", "000", 2, "111"},    // ordinary entries tick together
+        {"110", "000", 0, "010"},    // a ticked one unticks
+        {"100", "000", 0, "000"},    // ... even the last one
+        {"110", "001", 2, "001"},    // an exclusive one ticked unticks every other
+        {"001", "001", 0, "100"},    // an ordinary one ticked unticks the exclusive one
+        {"010", "010", 1, "000"},    // unticking an exclusive one brings nothing back
+        {"101", "100", 0, "000"},    // the one clicked rules even as it unticks
+        {"0100", "0001", 3, "0001"}, // the exclusive one is the last
+    };
+    for (const auto& c : cases) {
+        Json entries = Json::array(), ticked = Json::array();
+        for (std::size_t entry = 0; c.ticked[entry]; ++entry) {
+            entries.push_back({{"section", "OTHER:E" + std::to_string(entry)},
+                               {"exclusive", c.exclusive[entry] == '1'}});
+            ticked.push_back(c.ticked[entry] == '1');
+        }
+        Json answer =
+            Call(tandrel_tick, {{"entries", entries}, {"ticked", ticked}, {"clicked", c.clicked}});
+        std::string after;
+        for (const Json& tick : answer.at("ticked"))
+            after += tick.get<bool>() ? '1' : '0';
+        EXPECT_EQ(after, c.after) << c.ticked << " " << c.exclusive << " " << c.clicked << answer;
+    }
+
+    // The dialog's own entries, as prepare gives them: Ping is OTHER's exclusive entry.
+    Json dialog = Call(tandrel_prepare, Request("OTHER", "www.example.org")).at("dialog");
+    Json entries = dialog.at("entries");
+    std::size_t ping = 0;
+    while (ping < entries.size() && entries.at(ping).at("section") != "OTHER:Ping")
+        ++ping;
+    ASSERT_LT(ping, entries.size());
+    ASSERT_TRUE(entries.at(ping).at("exclusive").get<bool>());
+    Json all = Json::array();
+    for (std::size_t entry = 0; entry < entries.size(); ++entry)
+        all.push_back(entry != ping);
+    Json answer = Call(tandrel_tick, {{"entries", entries}, {"ticked", all}, {"clicked", ping}});
+    for (std::size_t entry = 0; entry < entries.size(); ++entry)
+        EXPECT_EQ(answer.at("ticked").at(entry).get<bool>(), entry == ping) << answer;
+}
+
+TEST(WebInterface, UnitsOfACategoryStartAtTheFirst) {
+    // Each category as prepare lists it, with both lists at its first unit.
+    Json categories =
+        Call(tandrel_prepare, Request("CONVERT", "5 km")).at("dialog").at("categories");
+    ASSERT_GT(categories.size(), 1u);
+    for (const Json& category : categories) {
+        Json answer = Call(tandrel_units, {{"category", category.at("name")}});
+        EXPECT_EQ(answer.at("category"), category.at("name"));
+        EXPECT_EQ(answer.at("units"), category.at("units"));
+        EXPECT_EQ(answer.at("from"), category.at("units").at(0));
+        EXPECT_EQ(answer.at("to"), category.at("units").at(0));
+    }
+
+    const struct {
+        const char* config; // null: the stored default
+        const char* category;
+        Json answer;
+    } cases[] = {
+        {nullptr,
+         "no such category",
+         {{"category", nullptr}, {"units", Json::array()}, {"from", nullptr}, {"to", nullptr}}},
+        // The list shows the units sorted without regard to case, whatever the order written.
+        {"[UNIT:Z]\ncategory=speed\na=1\nten+0=zebras\n"
+         "[UNIT:A]\ncategory=speed\na=2\nten+0=Apes\n",
+         "speed",
+         {{"category", "speed"}, {"units", {"Apes", "zebras"}}, {"from", "Apes"}, {"to", "Apes"}}},
+    };
+    for (const auto& c : cases) {
+        Json request{{"category", c.category}};
+        if (c.config)
+            request["config"] = c.config;
+        EXPECT_EQ(Call(tandrel_units, request), c.answer) << c.category;
+    }
+}
+
 TEST(WebInterface, CallsWithoutAPage) {
     Json menu = Call(tandrel_menu, Json::object());
     ASSERT_EQ(menu.at("commands").size(), 14u);
@@ -444,6 +527,12 @@ TEST(WebInterface, RefusesMalformedRequestsWithAnAnswer) {
         {tandrel_finish, R"({"keyword":"ISBN","answer":{"button":1,"ticked":[true]}})", "invalid"},
         {tandrel_run, R"({"entries":["ISBN:Nowhere"]})", "invalid"},
         {tandrel_lint, R"({})", "invalid"},
+        {tandrel_tick, R"({"entries":[{}],"ticked":[true]})", "invalid"},
+        {tandrel_tick, R"({"entries":[{}],"ticked":[true],"clicked":1})", "invalid"},
+        {tandrel_tick, R"({"entries":[{},{}],"ticked":[true],"clicked":0})", "invalid"},
+        {tandrel_tick, R"({"entries":[{}],"ticked":[1],"clicked":0})", "invalid"},
+        {tandrel_tick, R"({"entries":[{"exclusive":"y"}],"ticked":[true],"clicked":0})", "invalid"},
+        {tandrel_units, R"({"category":5})", "invalid"},
         {tandrel_prepare, std::string(TANDREL_MAX_REQUEST_BYTES + 1, ' '), "oversized"},
     };
     for (const auto& c : cases) {

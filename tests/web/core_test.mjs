@@ -53,6 +53,26 @@ const checks = {
         const answer = core.calculate({ category: 'distance', amount: '5', from: 'kilometres', to: 'miles' });
         assert.equal(answer.result, '5 kilometres = 3.10686 miles');
     },
+    'tick keeps exclusive entries alone, as the lists of the DLL do'() {
+        const entries = [{ exclusive: false }, { exclusive: false }, { exclusive: true }];
+        const cases = [
+            { ticked: [true, true, false], clicked: 2, after: [false, false, true] },
+            { ticked: [false, false, true], clicked: 0, after: [true, false, false] },
+            { ticked: [true, false, false], clicked: 1, after: [true, true, false] },
+            { ticked: [true, true, false], clicked: 0, after: [false, true, false] },
+        ];
+        for (const { ticked, clicked, after } of cases)
+            assert.deepEqual(core.tick({ entries, ticked, clicked }).ticked, after, JSON.stringify({ ticked, clicked }));
+        assert.equal(core.tick({ entries, ticked: [true], clicked: 0 }).error.code, 'invalid');
+    },
+    'units of a category start at the first'() {
+        const { categories } = core.prepare({ keyword: 'CONVERT', page: { selection: '5 km' } }).dialog;
+        for (const category of categories) {
+            assert.deepEqual(core.units({ category: category.name }),
+                { category: category.name, units: category.units, from: category.units[0], to: category.units[0] });
+        }
+        assert.deepEqual(core.units({ category: 'none such' }), { category: null, units: [], from: null, to: null });
+    },
     'the calls without a page answer'() {
         assert.equal(core.menu().commands.length, 14);
         assert.equal(core.currencies().currencies.length, 176);

@@ -11,15 +11,15 @@ namespace tandrel {
 
 namespace {
 
-// Empties list and adds the category's units (none without a category), choosing the item of
-// unit when it is among them and item 0 otherwise.
-void FillUnitList(HWND list, const CUnitCategory* category, const CUnit* unit) {
+// Empties list and adds the category's units (none without a category), choosing chosen; the
+// item 0 when chosen is not among them.
+void FillUnitList(HWND list, const CUnitCategory* category, const CUnit* chosen) {
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     if (!category)
         return;
     for (const CUnit& each : category->Units()) {
         LRESULT item = AddComboItem(list, each.GetName(), &each);
-        if (item >= 0 && &each == unit)
+        if (item >= 0 && &each == chosen)
             SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
     }
     ChooseFirstIfNone(list);
@@ -31,21 +31,22 @@ BOOL CAskConvertDlg::OnInitDialog() {
     WriteEditBox(Window(), IDC_TEXT, request_.amount);
     HWND categories = Control(IDC_CATEGORY);
     SendMessageA(categories, CB_RESETCONTENT, 0, 0);
-    const CUnitCategory* chosen = request_.unit ? &request_.unit->GetCategory() : nullptr;
+    // What the lists start at is the core's rule, which the browser extension's dialog follows
+    // too.
+    ConvertChoice choice = InitialConvertChoice(request_);
     for (const auto& [name, category] : request_.units.Categories()) {
         LRESULT item = AddComboItem(categories, category.GetName(), &category);
-        if (item >= 0 && &category == chosen)
+        if (item >= 0 && &category == choice.category)
             SendMessageA(categories, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
     }
     ChooseFirstIfNone(categories);
-    FillUnitLists(request_.unit);
+    ShowChoice(choice);
     return TRUE;
 }
 
-void CAskConvertDlg::FillUnitLists(const CUnit* unit) {
-    const auto* category = ChosenComboItem<CUnitCategory>(Control(IDC_CATEGORY));
-    FillUnitList(Control(IDC_FROM_UNIT), category, unit);
-    FillUnitList(Control(IDC_TO_UNIT), category, nullptr);
+void CAskConvertDlg::ShowChoice(const ConvertChoice& choice) {
+    FillUnitList(Control(IDC_FROM_UNIT), choice.category, choice.from);
+    FillUnitList(Control(IDC_TO_UNIT), choice.category, choice.to);
 }
 
 void CAskConvertDlg::OnCalculate() {

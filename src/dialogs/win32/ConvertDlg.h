@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialogs/ConvertCommand.h"
+#include "dialogs/win32/ComboBox.h"
 #include "dialogs/win32/ModalDialog.h"
 #include "resources/ResourceIds.h"
 
@@ -24,7 +25,7 @@ private:
         }
         if (message == WM_COMMAND && LOWORD(wParam) == IDC_CATEGORY &&
             HIWORD(wParam) == CBN_SELCHANGE) {
-            FillUnitLists(nullptr);
+            ShowChoice(ChoiceOfCategory(ChosenComboItem<CUnitCategory>(Control(IDC_CATEGORY))));
             return TRUE;
         }
         return CDialogImpl::HandleMessage(message, wParam, lParam);
@@ -34,8 +35,8 @@ private:
     bool EndsDialog(int commandId) {
         return commandId == IDOK || commandId == IDCANCEL || commandId == IDC_HELP_BUTTON;
     }
-    /// Both unit lists with the units of the chosen category, from with unit chosen if given.
-    void FillUnitLists(const CUnit* unit);
+    /// Both unit lists with the units of the choice's category, each at the choice's unit.
+    void ShowChoice(const ConvertChoice& choice);
     void OnCalculate();
 
     const ConvertRequest& request_;
