@@ -87,7 +87,8 @@ TEST_F(LinkActions, ACommandStartsItsProgramAndAFailingOneShowsTheSystemsText) {
     RunConsoleCommand(Entries("[OTHER:Echo]\ncommand=cmd.exe /C echo started>\"" + path +
                               "\"\nURLEncoded=n\n")[0],
                       context);
-    for (int wait = 0; wait < 100 && GetFileAttributesW(marker.c_str()) == INVALID_FILE_ATTRIBUTES;
+    // The program runs on its own: a minute at most, for a busy machine.
+    for (int wait = 0; wait < 600 && GetFileAttributesW(marker.c_str()) == INVALID_FILE_ATTRIBUTES;
          ++wait)
         Sleep(100);
     EXPECT_NE(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES);
