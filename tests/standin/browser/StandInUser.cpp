@@ -224,8 +224,9 @@ void StandInUser::AnswerWaitingWindow() {
         if (!IsShown(handle)) {
             if (GetTickCount() - window->waitStarted >= showWaitMs_) {
                 GiveUp(*window);
-                continue;
+                return;
             }
+            // Looked at again later, still the innermost window.
             waiting_.push_back(handle);
             SetTimer(nullptr, 0, kShowPollMs, TimerFired);
             return;

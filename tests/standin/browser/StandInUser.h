@@ -39,11 +39,11 @@ struct StandInUserSettings {
 ///   dialog "CAPTION"           a dialog opened, followed by its controls (see DescribeControls),
 ///                              which are described again before the last action of an answer
 ///   closed ID                  the dialog ended with EndDialog(ID), or the message box returned ID
-/// A window is answered only when it is shown: visible and enabled. It is closed once destroyed
-/// or ended; a message box, which ends inside the system, ends when it hides after it was shown.
 ///   message "CAPTION" "TEXT"   a message box opens
 ///   started "COMMAND LINE"     CreateProcessA (the real call follows)
 ///   mapi to="" cc="" bcc="" subject="" body=""   MAPISendMail (see DescribeMail)
+/// A window is answered only when it is shown: visible and enabled. It is closed once destroyed
+/// or ended; a message box, which ends inside the system, ends when it hides after it was shown.
 class StandInUser {
 public:
     using Printer = std::function<void(const std::string& line)>;

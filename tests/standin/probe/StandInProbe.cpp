@@ -87,7 +87,8 @@ void Accept(HWND dialog, ProbeDialogOutcome* outcome) {
     EndDialog(dialog, IDOK);
 }
 
-// How ProbeLateDialog wants the next dialog: busy until a tick count, then enabled or not.
+// How ProbeLateDialog wants the next dialog: busy for a while after WM_INITDIALOG, then enabled
+// or not.
 struct LateStart {
     DWORD busyMs = 0;
     bool enabled = true;
