@@ -9,6 +9,7 @@ sh "$root/scripts/setup.sh" || exit 1
 . "$root/scripts/ctest-runs.sh"
 
 busy=""
+tests=""
 stop_load() {
     for pid in $busy; do
         kill "$pid" 2>/dev/null || true
@@ -16,9 +17,16 @@ stop_load() {
     done
     busy=""
 }
-trap stop_load EXIT
-trap 'stop_load; exit 130' INT
-trap 'stop_load; exit 143' TERM HUP
+# The test run, in a process group of its own (ctest and the Wine programs under it), and the
+# busy processes.
+stop_all() {
+    [ -z "$tests" ] || kill -s TERM -- "-$tests" 2>/dev/null || true
+    tests=""
+    stop_load
+}
+trap stop_all EXIT
+trap 'stop_all; exit 130' INT
+trap 'stop_all; exit 143' TERM HUP
 
 build_one windows32 && build_one windows || exit 1
 
@@ -30,9 +38,24 @@ for _ in $(seq "$cores"); do
 done
 echo "== Loading $cores cores (busy processes$busy)"
 
+# The script waits for the tests rather than running them itself, so that it takes a signal at
+# once.
 load_started=$(date +%s)
-test_one windows32
-test_one windows
+counts="$logs/under-load.counts"
+rm -f "$counts"
+setsid sh -c 'root=$1
+    . "$root/scripts/ctest-runs.sh"
+    test_one windows32
+    test_one windows
+    echo "$passed $failed" >"$2"' sh "$root" "$counts" &
+tests=$!
+wait "$tests" || true
+tests=""
 stop_load
+if [ -s "$counts" ]; then
+    read -r passed failed <"$counts"
+else
+    failed=$((failed + 1))
+fi
 echo "$passed passed, $failed failed in $(($(date +%s) - load_started)) s under load"
 [ "$failed" -eq 0 ]
