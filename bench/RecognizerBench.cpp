@@ -1,7 +1,8 @@
 // The recognisers on selections built to be the worst case of each: digit runs that never pass a
 // check, written in the digits of other scripts (each one a table search) where that is slower,
-// exchange prefixes repeated, long capital runs. Every search is one pass, so the time per byte
-// stays flat from 1 KB to 10 MB. Sizes are bytes of UTF-16 text (two per character).
+// one endless run whose every piece between blanks is checked, exchange prefixes repeated, long
+// capital runs. Every search is one pass, so the time per byte stays flat from 1 KB to 10 MB.
+// Sizes are bytes of UTF-16 text (two per character).
 #include "BenchSupport.h"
 #include "recognizers/Recognizers.h"
 
@@ -24,6 +25,17 @@ constexpr std::u16string_view kWideUpcRun =
 // Twelve ASCII digits that fail the UPC-A check: a candidate for the full and the short finder,
 // and never eleven alone for the completing one.
 constexpr std::u16string_view kAsciiUpcRun = u"036000291453,";
+
+// One run that never ends, of ten-digit pieces between spaces that fail the ISBN-10 check: the
+// run is longer than any code, so every piece is checked as a blank ends it.
+std::u16string IsbnPiecesWorstCase(std::int64_t bytes) {
+    return RepeatedWide(u"0306406153 ", bytes);
+}
+
+// The same with twelve-digit pieces that fail the UPC-A check, for the full and the short finder.
+std::u16string UpcPiecesWorstCase(std::int64_t bytes) {
+    return RepeatedWide(u"036000291453 ", bytes);
+}
 
 // Runs of ten wide digits, then one run of ones: it never ends at ten, and every one of its
 // digits starts thirteen that fail the EAN-13 check (1+3+1+... = 25).
@@ -75,6 +87,9 @@ const FinderCase kFinderCases[] = {
     {"FindUpc12 (wide-digit runs of twelve)", tandrel::FindUpc12, WideUpcWorstCase},
     {"FindShortUpc (wide-digit runs of twelve)", tandrel::FindShortUpc, WideUpcWorstCase},
     {"CompleteUpc11 (runs of twelve)", tandrel::CompleteUpc11, AsciiUpcWorstCase},
+    {"FindIsbn10 (one run of ten-digit pieces)", tandrel::FindIsbn10, IsbnPiecesWorstCase},
+    {"FindUpc12 (one run of twelve-digit pieces)", tandrel::FindUpc12, UpcPiecesWorstCase},
+    {"FindShortUpc (one run of twelve-digit pieces)", tandrel::FindShortUpc, UpcPiecesWorstCase},
 };
 
 void RunFinder(benchmark::State& state, const FinderCase& finder) {

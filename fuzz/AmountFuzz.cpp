@@ -2,7 +2,8 @@
 // table), the number of the amount box, the unit lookup, the currency guesses of the page and the
 // amount the Currency command reads. Each is compared with a slow reading of its rules written
 // here: numbers by their grammar and the C library, units by probing every alias at every length,
-// currencies by searching the text for every row of the tables in turn.
+// currencies by searching the text for every row of the tables in turn and judging each place
+// found by the letters beside it.
 //
 // The input is a page (FuzzSupport.h): the selection, then after NUL bytes the other fields; the
 // frame's host name gives the domain, the last field the locale's currency symbol.
@@ -10,10 +11,12 @@
 
 #include "common/NumberFormat.h"
 #include "conversions/CurrencyTables.h"
+#include "conversions/Letters.h"
 #include "conversions/UnitRecognition.h"
 #include "conversions/Units.h"
 
 #include <cstdio>
+#include <limits>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -87,28 +90,33 @@ RecognizedAmount SlowRecognize(std::u16string_view selection, const CUnitTable& 
     return recognized;
 }
 
-// Converting by the rules: through the reference unit, a zero or NaN divisor refused.
+// Converting by the rules: through the reference unit, a zero or NaN divisor refused, and a
+// difference from the target's offset within 16 units of rounding of the terms' sizes taken as 0.
 std::optional<double> SlowConvert(double value, const CUnit& from, const CUnit& to) {
     auto refused = [](double divisor) {
         return divisor == 0 || std::isnan(divisor);
     };
-    double reference;
+    double term;
     if (!from.GetInvert()) {
-        reference = value * from.GetScale() + from.GetOffset();
+        term = value * from.GetScale();
     } else {
         if (refused(value))
             return std::nullopt;
-        reference = from.GetScale() / value + from.GetOffset();
+        term = from.GetScale() / value;
     }
+    double difference = term + from.GetOffset() - to.GetOffset();
+    double terms = std::fabs(term) + std::fabs(from.GetOffset()) + std::fabs(to.GetOffset());
+    if (std::isfinite(terms) &&
+        std::fabs(difference) <= 16 * std::numeric_limits<double>::epsilon() * terms)
+        difference = 0;
     if (!to.GetInvert()) {
         if (refused(to.GetScale()))
             return std::nullopt;
-        return (reference - to.GetOffset()) / to.GetScale();
+        return difference == 0 ? 0.0 : difference / to.GetScale();
     }
-    double divisor = reference - to.GetOffset();
-    if (refused(divisor))
+    if (refused(difference))
         return std::nullopt;
-    return to.GetScale() / divisor;
+    return to.GetScale() / difference;
 }
 
 void CheckUnits(std::u16string_view selection, const CUnitTable& table) {
@@ -162,9 +170,40 @@ const CCurrency* SlowFindCurrency(std::string_view code) {
     return nullptr;
 }
 
+// Whether the letter text[at] carries on a word that ends right before it: the character before
+// it, or the letter that the combining marks before it sit on, is of the same alphabet.
+bool CarriesOnAWordBefore(std::u16string_view text, std::size_t at) {
+    LetterScript script = ScriptOf(text[at]);
+    std::size_t before = at;
+    while (before > 0 && ScriptOf(text[before - 1]) == LetterScript::Mark)
+        --before;
+    return script != LetterScript::None && before > 0 && ScriptOf(text[before - 1]) == script;
+}
+
+// Whether the letter text[at] is carried on by the character after it: a letter of its alphabet
+// or a combining mark.
+bool CarriedOnAfter(std::u16string_view text, std::size_t at) {
+    LetterScript script = ScriptOf(text[at]);
+    if (script == LetterScript::None || at + 1 >= text.size())
+        return false;
+    LetterScript next = ScriptOf(text[at + 1]);
+    return next == script || next == LetterScript::Mark;
+}
+
+// Whether needle occurs somewhere in text with neither its first nor its last letter part of a
+// longer word.
+bool OccursAsWord(std::u16string_view text, std::u16string_view needle) {
+    for (std::size_t at = text.find(needle); at != std::u16string_view::npos;
+         at = text.find(needle, at + 1)) {
+        if (!CarriesOnAWordBefore(text, at) && !CarriedOnAfter(text, at + needle.size() - 1))
+            return true;
+    }
+    return false;
+}
+
 const CCurrency* SlowCodeScan(std::u16string_view text) {
     for (const CCurrency* row = CurrenciesBegin(); row != CurrenciesEnd(); ++row) {
-        if (text.find(std::u16string(row->code.begin(), row->code.end())) != std::u16string::npos)
+        if (OccursAsWord(text, std::u16string(row->code.begin(), row->code.end())))
             return row;
     }
     return nullptr;
@@ -172,7 +211,7 @@ const CCurrency* SlowCodeScan(std::u16string_view text) {
 
 const CCurrency* SlowSymbolScan(std::u16string_view text) {
     for (const CurrencySymbol& symbol : kCurrencySymbols) {
-        if (text.find(symbol.symbol) == std::u16string::npos)
+        if (!OccursAsWord(text, symbol.symbol))
             continue;
         std::set<const CCurrency*> named;
         for (std::string_view code : Split(symbol.codes, ','))

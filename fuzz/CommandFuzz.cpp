@@ -53,19 +53,59 @@ bool IsAnsiBreaker(char c) {
     return std::string_view("\"&|<>^\r\n").find(c) != std::string_view::npos;
 }
 
+// Whether the system runs the line through the interpreter: its program (quoted, or the line up
+// to any blank), lowered, without trailing dots and blanks and a "::$data" stream, names a batch
+// file, cmd or the file COMSPEC names.
+bool SlowNamesInterpreter(std::u16string line, const std::string& interpreter) {
+    for (char16_t& c : line)
+        c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+    std::u16string comspec(interpreter.begin(), interpreter.end());
+    for (char16_t& c : comspec)
+        c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+    comspec = comspec.substr(comspec.find_last_of(u"\\/") + 1);
+    auto names = [&](std::u16string path) {
+        while (!path.empty() && (path.back() == u'.' || path.back() == u' '))
+            path.pop_back();
+        if (path.size() >= 7 && path.substr(path.size() - 7) == u"::$data")
+            path.resize(path.size() - 7);
+        std::u16string file = path.substr(path.find_last_of(u"\\/") + 1);
+        auto ends = [&](std::u16string_view end) {
+            return file.size() >= end.size() && file.substr(file.size() - end.size()) == end;
+        };
+        return ends(u".bat") || ends(u".cmd") || file == u"cmd" || file == u"cmd.exe" ||
+               (interpreter != "COMMAND.COM" && file == comspec);
+    };
+    std::size_t start = line.find_first_not_of(u" \t");
+    if (start == std::u16string::npos)
+        return false;
+    line = line.substr(start);
+    if (line[0] == u'"')
+        return names(line.substr(1, line.find(u'"', 1) - 1));
+    for (std::size_t end = 1; end <= line.size(); ++end) {
+        if ((end == line.size() || line[end] == u' ' || line[end] == u'\t') &&
+            names(line.substr(0, end)))
+            return true;
+    }
+    return false;
+}
+
 std::string SlowCommandLine(const std::string& command, CPageContext& page, Flags flags,
                             const std::string& interpreter) {
-    std::u16string wide = SlowExpand(command, page, flags.urlEncoded, flags.useConsole);
-    if (!flags.useConsole)
-        return WideToAnsi(wide);
-    // A character the code page writes as a breaker (or, unencoded, "%") is blanked like it.
+    std::u16string wide = SlowExpand(command, page, flags.urlEncoded, false);
+    bool interpreted = flags.useConsole || SlowNamesInterpreter(wide, interpreter);
+    if (interpreted)
+        wide = SlowExpand(command, page, flags.urlEncoded, true);
+    // A character the code page writes as a breaker (or, unencoded, "%" or "!") is blanked like
+    // it.
     for (char16_t& c : wide) {
         std::string ansi = WideToAnsi(std::u16string(1, c));
-        if (c >= 0x80 && ansi.size() == 1 &&
-            (IsAnsiBreaker(ansi[0]) || (!flags.urlEncoded && ansi[0] == '%')))
+        if (interpreted && c >= 0x80 && ansi.size() == 1 &&
+            (IsAnsiBreaker(ansi[0]) || (!flags.urlEncoded && (ansi[0] == '%' || ansi[0] == '!'))))
             c = u' ';
     }
     std::string expanded = WideToAnsi(wide);
+    if (!flags.useConsole)
+        return expanded;
     return interpreter + (flags.leaveConsole ? " /K \"" : " /C \"") + expanded + "\"";
 }
 
@@ -96,7 +136,7 @@ void CheckCommandLine(const std::vector<std::string>& templates, CPageContext& p
             for (std::size_t at = start.size(); at + 1 < line.size(); ++at) {
                 Require(!IsAnsiBreaker(line[at]) && line[at] != '\0',
                         "no value ends the quoted command or chains another one");
-                Require(flags.urlEncoded || line[at] != '%',
+                Require(flags.urlEncoded || (line[at] != '%' && line[at] != '!'),
                         "no unencoded value names an environment variable");
             }
         }

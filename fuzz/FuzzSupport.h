@@ -258,21 +258,66 @@ inline const CUnit* SlowFindUnit(const std::vector<std::pair<std::string, const 
 
 // ---- templates
 
-/// URL-encoding by its rules: unreserved characters stay, others up to U+00FF become "%XX" with
-/// capital digits, everything above "%20".
-inline std::u16string SlowUrlEncode(std::u16string_view text) {
+/// The bytes a character stands for, by the charset's rules: UTF-8's one to four (a lone
+/// surrogate U+FFFD's, a pair one character); Windows-1252's one, the byte whose character it is
+/// (the five bytes the code page leaves unassigned stand for the control characters of their own
+/// code), a blank for a character no byte stands for (a pair one blank).
+inline std::string SlowCharsetBytes(std::u16string_view text, bool utf8) {
+    // The characters of Windows-1252's bytes 0x80 to 0x9F.
+    constexpr std::u16string_view kHigh =
+        u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D"
+        u"\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A"
+        u"\u0153\u009D\u017E\u0178";
+    auto characterOfByte = [&](unsigned byte) -> char32_t {
+        return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
+    };
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        char32_t c = text[at];
+        bool high = c >= 0xD800 && c < 0xDC00;
+        if (high && at + 1 < text.size() && text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++at] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = utf8 ? 0xFFFD : 0x10000;
+        if (!utf8) {
+            char byte = ' ';
+            for (unsigned candidate = 0; candidate < 256; ++candidate) {
+                if (characterOfByte(candidate) == c)
+                    byte = static_cast<char>(candidate);
+            }
+            out += byte;
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+            constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+            for (int k = 0; k < length; ++k) {
+                int shift = 6 * (length - 1 - k);
+                unsigned bits = (c >> shift) & (k == 0 ? 0x3F >> (length - 1) : 0x3F);
+                out += static_cast<char>((k == 0 ? kLead[length] : 0x80) | bits);
+            }
+        }
+    }
+    return out;
+}
+
+/// URL-encoding by its rules: unreserved characters stay, every other byte of the charset
+/// becomes "%XX" with capital digits; for an interpreter's line, "#XX", with "!" encoded too.
+inline std::u16string SlowUrlEncode(std::u16string_view text, bool utf8 = false,
+                                    bool forInterpreter = false) {
     std::u16string out;
-    for (char16_t c : text) {
-        bool unreserved = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
-                          (c >= u'0' && c <= u'9') ||
-                          std::u16string_view(u"!'()*-._~").find(c) != std::u16string_view::npos;
-        if (c > 0xFF) {
-            out += u"%20";
-        } else if (unreserved) {
+    for (char byte : SlowCharsetBytes(text, utf8)) {
+        unsigned char c = static_cast<unsigned char>(byte);
+        bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                          (c >= '0' && c <= '9') ||
+                          std::string_view(forInterpreter ? "'()*-._~" : "!'()*-._~").find(byte) !=
+                              std::string_view::npos;
+        if (unreserved) {
             out += c;
         } else {
             char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned>(c));
+            std::snprintf(hex, sizeof hex, "%c%02X", forInterpreter ? '#' : '%',
+                          static_cast<unsigned>(c));
             out += std::u16string(hex, hex + 3);
         }
     }
@@ -284,11 +329,11 @@ inline bool IsConsoleBreaker(char16_t c) {
     return std::u16string_view(u"\"&|<>^\r\n").find(c) != std::u16string_view::npos;
 }
 
-/// What else a value put in unencoded must not bring: "%", with which the interpreter puts in an
-/// environment variable (or a piece of its own command line, a quote) before it reads the quotes,
-/// and NUL, which ends the command line with the quotes open.
+/// What else a value put in unencoded must not bring: "%" and "!", with which the interpreter
+/// puts in an environment variable (or a piece of its own command line, a quote) before it reads
+/// the quotes, and NUL, which ends the command line with the quotes open.
 inline bool IsConsoleExpander(char16_t c) {
-    return c == u'%' || c == u'\0';
+    return c == u'%' || c == u'!' || c == u'\0';
 }
 
 /// A currency's three letters; USD for none.
@@ -338,10 +383,11 @@ inline std::u16string SlowMacroValue(char macro, CPageContext& page) {
 
 /// A template expanded by its rules: "!" and a character is a macro, a backslash and a character
 /// an escape (unless either stands last); every other byte is the character of its code. Values
-/// are encoded when asked (the module folder never); console-safe blanks the breakers in what the
-/// page put in (not the folder, the credit text or "!!"), and "%" and NUL when not encoded.
+/// are encoded when asked (the module folder never), in UTF-8 or Windows-1252; console-safe
+/// encodes what the page put in (not the folder, the credit text or "!!") for an interpreter's
+/// line, and blanks the breakers in it, and "%", "!" and NUL when not encoded.
 inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool encode,
-                                 bool consoleSafe) {
+                                 bool consoleSafe, bool utf8 = false) {
     std::u16string out;
     for (std::size_t at = 0; at < text.size(); ++at) {
         char c = text[at];
@@ -361,7 +407,7 @@ inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool
             }
             bool folder = c == '!' && (next == 'I' || next == 'i');
             if (encode && !folder)
-                value = SlowUrlEncode(value);
+                value = SlowUrlEncode(value, utf8, consoleSafe && fromPage);
             if (consoleSafe && fromPage) {
                 for (char16_t& v : value) {
                     if (IsConsoleBreaker(v) || (!encode && IsConsoleExpander(v)))
@@ -379,14 +425,16 @@ inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool
 /// The template with every byte of its own text for which keep() is false replaced by "_", and so
 /// is the character of an escape whose value keep() refuses ("\n" counts as a line break) and the
 /// letter of the module folder's macro (a file address the template puts in as it is, "|" and
-/// all). Other macros stay. What such a template adds around its values, keep() allows.
+/// all), and of "!!" when keep() refuses "!". Other macros stay. What such a template adds around
+/// its values, keep() allows.
 template <typename Keep> std::string CleanTemplate(std::string_view text, Keep keep) {
     std::string clean(text);
     for (std::size_t at = 0; at < clean.size(); ++at) {
         char c = clean[at];
         if (c == '!' && at + 1 < clean.size()) {
             ++at;
-            if (clean[at] == 'I' || clean[at] == 'i')
+            // "!!" gives a "!" of the template's own.
+            if (clean[at] == 'I' || clean[at] == 'i' || (clean[at] == '!' && !keep('!')))
                 clean[at] = '_';
         } else if (c == '\\' && at + 1 < clean.size()) {
             ++at;

@@ -18,9 +18,12 @@ namespace {
 void CheckExpansion(std::string_view text, CPageContext& page) {
     for (bool encode : {false, true}) {
         for (bool consoleSafe : {false, true}) {
-            Require(ExpandTemplate(text, page, Substitution{encode, consoleSafe}) ==
-                        SlowExpand(text, page, encode, consoleSafe),
-                    "a template expands by the macro and escape tables");
+            for (bool utf8 : {false, true}) {
+                UrlCharset charset = utf8 ? UrlCharset::Utf8 : UrlCharset::Windows1252;
+                Require(ExpandTemplate(text, page, Substitution{encode, consoleSafe, charset}) ==
+                            SlowExpand(text, page, encode, consoleSafe, utf8),
+                        "a template expands by the macro and escape tables");
+            }
         }
         Require(ExpandTemplate(text, page, encode) == SlowExpand(text, page, encode, false),
                 "the encode flag alone is a plain substitution");
@@ -80,6 +83,9 @@ void CheckPage(CPageContext& page) {
             "the collapsed selection is its words joined by one blank");
     Require(UrlEncode(page.GetSelection()) == SlowUrlEncode(page.GetSelection()),
             "UrlEncode keeps its rules");
+    Require(UrlEncode(page.GetSelection(), UrlCharset::Utf8) ==
+                SlowUrlEncode(page.GetSelection(), true),
+            "UrlEncode keeps its rules in UTF-8");
     CheckDomain(page.GetTopHostName(), page.GetTopDomain());
     CheckDomain(page.GetFrameHostName(), page.GetFrameDomain());
     Require(DomainOfHost(page.GetTopHostName()) == page.GetTopDomain(), "the top's domain");

@@ -1,5 +1,6 @@
 // Every recogniser against a slow reading of its rules: the finders restart from every position
-// or keep every digit of a run, the stock symbol recurses on copies (LiteralRecognizers.h). The
+// or keep every digit and piece of a run, the stock symbol recurses on copies
+// (LiteralRecognizers.h). The
 // code under test scans once with bounded buffers; any input on which the two disagree is a fault.
 // The input is read twice: as UTF-8, and as raw UTF-16 code units.
 #include "FuzzSupport.h"
@@ -7,8 +8,6 @@
 
 #include "recognizers/Recognizers.h"
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,10 +35,6 @@ bool SlowLowercase(char16_t c) {
 
 bool Digit(char16_t c) {
     return c >= u'0' && c <= u'9';
-}
-
-bool Letter(char16_t c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
 // ---- checks
@@ -83,81 +78,7 @@ bool SlowUpcCheck(std::u16string_view code) {
     return code.size() == 12 && AllDigits(code) && Weighted(code, {3, 1}) % 10 == 0;
 }
 
-// ---- finders
-
-// The run scan as the rules tell it, every counted character kept: digits join the run, spaces
-// and hyphens are passed over, an "x" after exactly nine digits is the tenth when asked for, and
-// any other character (or the end) hands the run to accept and starts a new one.
-template <typename Accept> Found SlowRuns(std::u16string_view text, bool isbnX, Accept accept) {
-    std::u16string run;
-    for (std::size_t at = 0; at <= text.size(); ++at) {
-        if (at < text.size()) {
-            char16_t c = text[at];
-            if (SlowWideDigit(c)) {
-                run += c;
-                continue;
-            }
-            if (isbnX && (c == u'x' || c == u'X') && run.size() == 9) {
-                run += u'X';
-                continue;
-            }
-            if (c == u' ' || c == u'-')
-                continue;
-        }
-        if (Found found = accept(run))
-            return found;
-        run.clear();
-    }
-    return std::nullopt;
-}
-
-Found SlowIsbn10(std::u16string_view text) {
-    return SlowRuns(text, true, [](const std::u16string& run) -> Found {
-        if (run.size() == 10 && SlowIsbnCheck(run))
-            return run;
-        return std::nullopt;
-    });
-}
-
-Found SlowUpc12(std::u16string_view text) {
-    return SlowRuns(text, false, [](const std::u16string& run) -> Found {
-        if (run.size() == 12 && SlowUpcCheck(run))
-            return run;
-        return std::nullopt;
-    });
-}
-
-Found SlowShortUpc(std::u16string_view text) {
-    return SlowRuns(text, false, [](const std::u16string& run) -> Found {
-        if (run.size() < 10 || run.size() > 12)
-            return std::nullopt;
-        std::u16string padded = std::u16string(12 - run.size(), u'0') + run;
-        if (SlowUpcCheck(padded))
-            return padded;
-        return std::nullopt;
-    });
-}
-
-// Each digit in turn starts thirteen: the digits after it up to a letter, anything else passed
-// over. The search ends with nothing once fewer than thirteen characters remain from the start,
-// or when the text ends before the thirteenth digit or a letter.
-Found SlowEan13(std::u16string_view text) {
-    for (std::size_t start = 0; start < text.size(); ++start) {
-        if (!Digit(text[start]))
-            continue;
-        if (text.size() - start < 13)
-            return std::nullopt;
-        std::u16string_view rest = text.substr(start);
-        std::size_t letter = std::find_if(rest.begin(), rest.end(), Letter) - rest.begin();
-        std::u16string digits;
-        std::copy_if(rest.begin(), rest.begin() + letter, std::back_inserter(digits), Digit);
-        if (digits.size() < 13 && letter == rest.size())
-            return std::nullopt;
-        if (digits.size() >= 13 && SlowEanCheck(digits.substr(0, 13)))
-            return digits.substr(0, 13);
-    }
-    return std::nullopt;
-}
+// ---- finders (the run scans and the EAN-13 search are in LiteralRecognizers.h)
 
 Found SlowEanToIsbn(std::u16string_view ean) {
     if (!SlowEanCheck(ean) || ean.substr(0, 3) != u"978")
@@ -212,11 +133,15 @@ void CheckText(const std::u16string& text) {
         Require(IsWideLowercase(c) == SlowLowercase(c), "IsWideLowercase keeps its range");
     }
     CheckCodeChecks(text);
-    Same(FindIsbn10(text), SlowIsbn10(text), "FindIsbn10 finds what the run rules find");
-    Same(FindUpc12(text), SlowUpc12(text), "FindUpc12 finds what the run rules find");
-    Same(FindShortUpc(text), SlowShortUpc(text), "FindShortUpc finds what the run rules find");
+    Same(FindIsbn10(text), test::LiteralIsbn10(text, SlowIsbnCheck),
+         "FindIsbn10 finds what the run rules find");
+    Same(FindUpc12(text), test::LiteralUpc12(text, SlowUpcCheck),
+         "FindUpc12 finds what the run rules find");
+    Same(FindShortUpc(text), test::LiteralShortUpc(text, SlowUpcCheck),
+         "FindShortUpc finds what the run rules find");
     Found ean = FindEan13(text);
-    Same(ean, SlowEan13(text), "FindEan13 finds what restarting from every digit finds");
+    Same(ean, test::LiteralEan13(text, SlowEanCheck),
+         "FindEan13 finds what restarting from every digit finds");
     if (ean)
         Same(EanToIsbn10(*ean), SlowEanToIsbn(*ean), "EanToIsbn10 of a found EAN-13");
     Same(CompleteUpc11(text), SlowCompleteUpc(text), "CompleteUpc11 completes the first 11");

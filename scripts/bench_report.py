@@ -2,9 +2,11 @@
 """Turns tandrel_bench's JSON output (and the Windows rows measured under Wine, when there are
 any) into docs/performance.md: one table of every figure, its goal and whether it is met.
 
-Usage: bench_report.py BENCH_JSON BUILD_DIR WINE_STATUS [WINE_ROWS]
+Usage: bench_report.py BENCH_JSON BUILD_DIR WINE_STATUS [WINE_ROWS [WASM_STATUS WASM_JSON]]
   WINE_STATUS: "ok" (WINE_ROWS holds the rows), "absent" (no bench/windows/wine-bench.sh) or a
   sentence telling why the Windows figures were not measured.
+  WASM_STATUS: "ok" (WASM_JSON holds what bench/web/bench-core.mjs printed), "absent" (no
+  WebAssembly build in this tree) or a sentence telling why the module was not measured.
 Writes the document to stdout.
 """
 
@@ -201,21 +203,72 @@ def wine_section(status, rows_path):
     return lines, 0, 1
 
 
+MODULE_GZIP_GOAL_KB = 150
+CALL_RATIO_GOAL = 2.0     # WebAssembly time over native time, for prepare and finish
+RATIO_CALLS = ("prepare", "finish")
+
+
+def wasm_section(status, json_path, runs):
+    """The module's size, its instantiation and each interface call against the same call
+    natively (WebCall/<call> of tandrel_bench)."""
+    lines = ["## WebAssembly module (node)", ""]
+    if status == "absent":
+        lines.append("Not measured: this tree has no WebAssembly build (`cmake/emscripten.cmake`).")
+        return lines, 0, 0
+    if status != "ok":
+        lines.append(f"Not measured: {status}.")
+        return lines, 0, 1
+    with open(json_path, encoding="utf-8") as f:
+        module = json.load(f)
+    lines += ["`tandrel-core.wasm` and `tandrel-core.mjs` of the Release build (the calls' code at "
+              "`-O2`, the checker and the stored texts at `-Oz`, linked as one), "
+              f"run by node {module.get('node', '')} through `tandrel-core-api.mjs` as the extension "
+              "calls it (the request made JSON text and the answer read back included); the native "
+              "time is `tandrel_bench`'s WebCall of the same request (`bench/web/requests.json`, on "
+              "the stored default configuration). Times are the best of three rounds.", ""]
+    rows = []
+    raw_kb = (module["wasmBytes"] + module["glueBytes"]) / 1024
+    gzip_kb = module["gzipBytes"] / 1024
+    rows.append(("Module size, .wasm + .mjs: raw (gzipped)", f"{raw_kb:.0f} KB ({gzip_kb:.0f} KB)",
+                 f"≤ {MODULE_GZIP_GOAL_KB} KB gzipped", met(gzip_kb <= MODULE_GZIP_GOAL_KB)))
+    rows.append(("Module instantiation under node (median of 15)",
+                 f"{module['instantiateMs']:.1f} ms", "n/a", "n/a"))
+    for name, wasm_ns in module["callNs"].items():
+        native = runs.get("WebCall/" + name)
+        figure = f"Interface call `{name}`: µs native / WebAssembly (ratio)"
+        goal = f"ratio ≤ {CALL_RATIO_GOAL:g}" if name in RATIO_CALLS else "n/a"
+        if not native or native.error or not native.cpu_ns:
+            why = (native and native.error) or "not run"
+            rows.append((figure, f"not measured natively: {why}", goal,
+                         met(False) if name in RATIO_CALLS else "n/a"))
+            continue
+        ratio = wasm_ns / native.cpu_ns
+        rows.append((figure, f"{native.cpu_ns / 1e3:.1f} / {wasm_ns / 1e3:.1f} ({ratio:.2f})", goal,
+                     met(ratio <= CALL_RATIO_GOAL) if name in RATIO_CALLS else "n/a"))
+    lines += table(rows)
+    judged = [r for r in rows if r[3] != "n/a"]
+    return lines, sum(1 for r in judged if r[3] == "yes"), len(judged)
+
+
 def main():
     if len(sys.argv) < 4:
         sys.exit(__doc__)
     bench_json, build_dir, wine_status = sys.argv[1:4]
     wine_rows = sys.argv[4] if len(sys.argv) > 4 else None
+    wasm_status = sys.argv[5] if len(sys.argv) > 5 else "absent"
+    wasm_json = sys.argv[6] if len(sys.argv) > 6 else None
     runs = load(bench_json)
     rows = native_rows(runs)
     native_met = sum(1 for r in rows if r[3] == "yes")
     wine_lines, wine_met, wine_total = wine_section(wine_status, wine_rows)
+    wasm_lines, wasm_met, wasm_total = wasm_section(wasm_status, wasm_json, runs)
 
     out = ["# Performance", "",
            "Reproduce with `sh scripts/bench` (as root on Debian 12: it installs what it needs, "
            "builds the Release build in `build/bench-native`, runs `tandrel_bench` and, when "
-           "`bench/windows/wine-bench.sh` is there, the Windows figures under Wine, then writes "
-           "this file).", "",
+           "`bench/windows/wine-bench.sh` is there, the Windows figures under Wine, and when the "
+           "tree has the WebAssembly build, the module's figures under node (`build/bench-wasm`), "
+           "then writes this file).", "",
            "## Machine", ""]
     out += [f"- {key}: {value}" for key, value in machine(build_dir)]
     out += ["", "## Native (Linux, Release build)", "",
@@ -229,8 +282,10 @@ def main():
             "checks that they do before timing.", ""]
     out += table(rows)
     out += [""] + wine_lines
+    out += [""] + wasm_lines
     out += ["", f"Goals met: {native_met} of {len(rows)} native, "
-                f"{wine_met} of {wine_total} under Wine."]
+                f"{wine_met} of {wine_total} under Wine, "
+                f"{wasm_met} of {wasm_total} of the WebAssembly module."]
     print("\n".join(out))
 
 

@@ -1,7 +1,9 @@
 #!/bin/sh
-# Sets up, builds every build and runs every test: the native unit tests and tool tests; the
-# Windows tests under Wine for the 32-bit and then the 64-bit cross build (which also makes and
-# tests the installer carrying both DLLs); the native tests again under AddressSanitizer and
+# Sets up, builds every build and runs every test: the native unit tests and tool tests; the same
+# tests in the WebAssembly build under node, with its check that it reads and writes numbers as
+# the native build does, and the browser extension it assembles, end to end in headless Chromium;
+# the Windows tests under Wine for the 32-bit and then the 64-bit cross build (which also makes
+# and tests the installer carrying both DLLs); the native tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer; each fuzz target over its seeds and a few seconds more. Ends with
 # one line: "N passed, N failed".
 set -u
@@ -13,9 +15,33 @@ sh "$root/scripts/setup.sh" || exit 1
 # A sanitizer finding (a leak too) fails its test; undefined behaviour is reported with its stack.
 export UBSAN_OPTIONS=print_stacktrace=1
 
-for build in native windows32 windows sanitize; do
+for build in native wasm windows32 windows sanitize; do
     build_one "$build" && test_one "$build"
 done
+
+# The browser extension end to end in headless Chromium (tests/browser, node's test runner), on
+# the extension the WebAssembly build assembled; each test counts.
+echo "== Testing the extension in headless Chromium (tests/browser)"
+started=$(date +%s)
+if [ -f "$root/build/wasm/extension/manifest.json" ]; then
+    (cd "$root/tests/browser" && node --test --test-reporter=tap \
+        types.test.mjs entries.test.mjs dialogs.test.mjs hostile.test.mjs) >"$logs/test-browser.log" 2>&1
+    browser_passed=$(sed -n 's/^# pass \([0-9]*\)$/\1/p' "$logs/test-browser.log" | tail -n 1)
+    browser_failed=$(sed -n 's/^# fail \([0-9]*\)$/\1/p' "$logs/test-browser.log" | tail -n 1)
+    if [ -z "$browser_passed" ] || [ -z "$browser_failed" ]; then
+        tail -n 40 "$logs/test-browser.log"
+        browser_passed=0 browser_failed=1
+    elif [ "$browser_failed" -ne 0 ]; then
+        grep -E '^ *not ok ' "$logs/test-browser.log"
+        echo "(full output: $logs/test-browser.log)"
+    fi
+else
+    echo "no extension was built (build/wasm/extension); see $logs/build-wasm.log"
+    browser_passed=0 browser_failed=1
+fi
+echo "   $browser_passed passed, $browser_failed failed, in $(($(date +%s) - started)) s"
+passed=$((passed + browser_passed))
+failed=$((failed + browser_failed))
 
 # One pass or failure per fuzz target.
 echo "== Fuzzing (each target over its seeds, then 3 seconds)"

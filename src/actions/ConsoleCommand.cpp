@@ -6,6 +6,8 @@
 #include "common/TextConversion.h"
 #include "resources/StringIds.h"
 
+#include <algorithm>
+
 namespace tandrel {
 
 namespace {
@@ -24,19 +26,93 @@ void BlankLookAlikes(std::u16string& command, bool encoded) {
         if (c < 0x80)
             continue;
         std::string ansi = WideToAnsi(std::u16string_view(&c, 1));
-        if (ansi.size() == 1 && (EndsConsoleCommand(ansi[0]) || (!encoded && ansi[0] == '%')))
+        if (ansi.size() == 1 &&
+            (EndsConsoleCommand(ansi[0]) || (!encoded && (ansi[0] == '%' || ansi[0] == '!'))))
             c = u' ';
     }
 }
 
+std::u16string AsciiLowered(std::u16string_view text) {
+    std::u16string lowered(text);
+    for (char16_t& c : lowered) {
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+    }
+    return lowered;
+}
+
+bool EndsWith(std::u16string_view text, std::u16string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// Whether a program's path (lowered, without the dots and blanks the system drops from the end
+// of a file name) names a batch program or the interpreter itself; the file name starts at
+// fileStart. The system takes a file's unnamed data stream for the file.
+bool IsInterpreterProgram(std::u16string_view path, std::size_t fileStart,
+                          std::u16string_view interpreter) {
+    constexpr std::u16string_view kDataStream = u"::$data";
+    if (EndsWith(path, kDataStream))
+        path.remove_suffix(kDataStream.size());
+    std::u16string_view file = path.substr(std::min(fileStart, path.size()));
+    return EndsWith(file, u".bat") || EndsWith(file, u".cmd") || file == u"cmd" ||
+           file == u"cmd.exe" || (!interpreter.empty() && file == interpreter);
+}
+
+// The file name of the interpreter COMSPEC names, lowered; empty when it is not set.
+std::u16string InterpreterFile() {
+    std::optional<std::string> comspec =
+        CurrentPlatform().processes->EnvironmentVariable("COMSPEC");
+    if (!comspec)
+        return {};
+    std::u16string path = AsciiLowered(AnsiToWide(*comspec));
+    std::size_t slash = path.find_last_of(u"\\/");
+    return slash == std::u16string::npos ? path : path.substr(slash + 1);
+}
+
 } // namespace
+
+bool NamesInterpreterProgram(std::u16string_view line) {
+    std::u16string interpreter = InterpreterFile();
+    std::u16string lowered = AsciiLowered(line);
+    std::u16string_view text = lowered;
+    std::size_t start = text.find_first_not_of(u" \t");
+    if (start == std::u16string_view::npos)
+        return false;
+    text.remove_prefix(start);
+    bool quoted = text.front() == u'"';
+    if (quoted)
+        text = text.substr(1, text.find(u'"', 1) - 1);
+    // Unquoted, the system tries the line up to each blank in turn as the program's path, so
+    // each of them may be the program that runs. One walk keeps, for the path ending here, where
+    // it ends without its trailing dots and blanks and where its file name starts.
+    std::size_t solidEnd = 0;
+    std::size_t fileStart = 0;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+        bool pathEnd = at == text.size() || (!quoted && (text[at] == u' ' || text[at] == u'\t'));
+        if (pathEnd && IsInterpreterProgram(text.substr(0, solidEnd), fileStart, interpreter))
+            return true;
+        if (at == text.size())
+            break;
+        if (text[at] != u'.' && text[at] != u' ')
+            solidEnd = at + 1;
+        if (text[at] == u'\\' || text[at] == u'/')
+            fileStart = at + 1;
+    }
+    return false;
+}
 
 std::string ConsoleCommandLine(const CLink& link, CPageContext& page) {
     bool console = link.GetUseConsole();
-    std::u16string expanded =
-        ExpandTemplate(link.GetCommand(), page, Substitution{link.GetURLEncoded(), console});
-    if (console)
-        BlankLookAlikes(expanded, link.GetURLEncoded());
+    bool encoded = link.GetURLEncoded();
+    Substitution substitution{encoded, false, link.GetURLCharset()};
+    std::u16string expanded = ExpandTemplate(link.GetCommand(), page, substitution);
+    // The interpreter reads the line when it runs the command in a console, and when the line
+    // names a batch program or the interpreter itself: then no value may expand or chain.
+    if (console || NamesInterpreterProgram(expanded)) {
+        substitution.consoleSafe = true;
+        expanded = ExpandTemplate(link.GetCommand(), page, substitution);
+        BlankLookAlikes(expanded, encoded);
+    }
     std::string command = WideToAnsi(expanded);
     if (!console)
         return command;

@@ -11,11 +11,19 @@ namespace tandrel {
 
 /// The command line for the entry: the expanded command (URL-encoded unless URLEncoded=no),
 /// alone, or with useConsole handed to the interpreter named by COMSPEC ("COMMAND.COM" when it is
-/// not set) as "/K" (leaveConsole) or "/C" and the command in quotes. Values from the page cannot
-/// end those quotes or chain another command: their quotes, & | < > ^ and line breaks become
-/// blanks, and so does any character the code page would write as one of them (a full-width
-/// quote, say); unencoded, their "%" and NULs do too. In the ANSI code page.
+/// not set) as "/K" (leaveConsole) or "/C" and the command in quotes. Wherever the interpreter
+/// reads the line (useConsole, or a line that NamesInterpreterProgram), values from the page can
+/// neither end those quotes, chain another command nor put in a variable: their quotes,
+/// & | < > ^ and line breaks become blanks, and so does any character the code page would write
+/// as one of them (a full-width quote, say); unencoded, their "%", "!" and NULs do too; encoded,
+/// they are written with "#" in place of "%" and with "!" encoded. In the ANSI code page.
 std::string ConsoleCommandLine(const CLink& link, CPageContext& page);
+
+/// Whether the system hands a command line to the interpreter to run: when its program, quoted
+/// or, unquoted, the line up to any blank, names a ".bat" or ".cmd" file, "cmd", "cmd.exe" or
+/// the file COMSPEC names, in any letter case and with any dots and blanks after it. Linear in
+/// the line.
+bool NamesInterpreterProgram(std::u16string_view line);
 
 /// Starts the entry's command without waiting for it; when it cannot start, shows the system's
 /// text for the error in a message box owned by the desktop window.

@@ -33,73 +33,65 @@ constexpr bool EndsConsoleCommand(char16_t c) {
            c == u'\r' || c == u'\n';
 }
 
+// The characters with which a command interpreter puts in a variable: "%NAME%", and "!NAME!"
+// where the user has turned delayed expansion on. Both are replaced before the interpreter reads
+// any quote, so no quoting protects a value from them.
+constexpr bool ExpandsInConsole(char16_t c) {
+    return c == u'%' || c == u'!';
+}
+
 constexpr bool IsUnreserved(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
            kUnreservedMarks.find(c) != std::u16string_view::npos;
 }
 
-// What URL-encoding writes for one character: the character or "%" and two digits.
-struct EncodedCharacter {
-    std::array<char16_t, 3> text;
-    std::size_t length;
-};
-
-// The encoding of every character up to U+00FF, and last that of every character above ("%20"),
-// optionally with the characters that end a console command blanked in what it writes. Looked
-// up, so that encoding a text takes no branch on what its characters are.
-using EncodingTable = std::array<EncodedCharacter, 257>;
-
-constexpr EncodingTable MakeEncodingTable(bool blank) {
-    auto safe = [blank](char16_t c) {
-        return blank && EndsConsoleCommand(c) ? u' ' : c;
-    };
-    EncodingTable table{};
-    for (char16_t c = 0; c <= 256; ++c) {
-        if (c == 256)
-            table[c] = {{safe(u'%'), safe(u'2'), safe(u'0')}, 3};
-        else if (IsUnreserved(c))
-            table[c] = {{safe(c), u'\0', u'\0'}, 1};
-        else
-            table[c] = {{safe(u'%'), safe(kHexDigits[c >> 4]), safe(kHexDigits[c & 0xF])}, 3};
-    }
-    return table;
+// The escape URL-encoding writes before the two hexadecimal digits of a byte. In a line a
+// command interpreter reads it is "#" rather than "%", and "!" is escaped too: what a value then
+// brings is letters, digits, "#" and ' ( ) * - . _ ~, none of which the interpreter expands,
+// chains with or ends a command at, whatever the template around it.
+char16_t EscapeFor(bool forInterpreter) {
+    return forInterpreter ? u'#' : u'%';
 }
 
-constexpr EncodingTable kEncoding = MakeEncodingTable(false);
-constexpr EncodingTable kEncodingForConsole = MakeEncodingTable(true);
-
-// A value put in as it is also loses its percent signs, since the interpreter replaces %NAME%
-// (and %CMDCMDLINE:~-1%, a quote) before it reads the quotes, and its NULs, which would end the
-// command line there and leave the quotes open.
-void BlankConsoleCharacters(std::u16string& text) {
-    for (char16_t& c : text) {
-        if (EndsConsoleCommand(c) || c == u'%' || c == u'\0')
-            c = u' ';
-    }
+// The bytes a value stands for in the charset. Windows-1252 writes a character it lacks as a
+// blank, so that an address never carries a stray "?" in its place.
+std::string CharsetBytes(std::u16string_view text, UrlCharset charset) {
+    return charset == UrlCharset::Utf8 ? WideToUtf8(text) : WideToWindows1252(text, ' ');
 }
 
-// The text URL-encoded and, when blank is set, with the characters that end a console command
-// blanked in what the encoding wrote. Measured first and written in place, so that it is
-// allocated once.
-std::u16string UrlEncoded(std::u16string_view text, bool blank) {
-    const EncodingTable& table = blank ? kEncodingForConsole : kEncoding;
-    auto encodingOf = [&table](char16_t c) -> const EncodedCharacter& {
-        return table[c <= 0xFF ? c : 256];
+// The text URL-encoded, for an interpreter's line when forInterpreter is set: unreserved
+// characters as they are, every other byte of the text in the charset as the escape and two
+// capital hexadecimal digits. Measured first and then written, so that it is allocated once.
+std::u16string UrlEncoded(std::u16string_view text, bool forInterpreter, UrlCharset charset) {
+    std::string bytes = CharsetBytes(text, charset);
+    auto kept = [forInterpreter](unsigned char byte) {
+        return IsUnreserved(byte) && !(forInterpreter && ExpandsInConsole(byte));
     };
     std::size_t length = 0;
-    for (char16_t c : text)
-        length += encodingOf(c).length;
-    // Each character writes all three units of its entry and moves on by its length, so the
-    // last one may write two units past the end.
-    std::u16string encoded(length + 2, u'\0');
-    char16_t* out = encoded.data();
-    for (char16_t c : text) {
-        const EncodedCharacter& encoding = encodingOf(c);
-        std::memcpy(out, encoding.text.data(), sizeof encoding.text);
-        out += encoding.length;
+    for (unsigned char byte : bytes)
+        length += kept(byte) ? 1 : 3;
+    std::u16string encoded;
+    encoded.reserve(length);
+    char16_t escape = EscapeFor(forInterpreter);
+    for (unsigned char byte : bytes) {
+        if (kept(byte)) {
+            encoded += static_cast<char16_t>(byte);
+        } else {
+            encoded += escape;
+            encoded += kHexDigits[byte >> 4];
+            encoded += kHexDigits[byte & 0xF];
+        }
     }
-    encoded.resize(length);
     return encoded;
+}
+
+// A value put in as it is loses the characters that end the command or expand a variable, and
+// its NULs, which would end the command line there and leave the quotes open.
+void BlankConsoleCharacters(std::u16string& text) {
+    for (char16_t& c : text) {
+        if (EndsConsoleCommand(c) || ExpandsInConsole(c) || c == u'\0')
+            c = u' ';
+    }
 }
 
 // Values that come from the page (not the module's folder or the product's own text).
@@ -172,7 +164,7 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
             bool folder = macro == 'I' || macro == 'i';
             bool blank = substitution.consoleSafe && IsPageValue(macro);
             if (substitution.urlEncode && !folder)
-                text = UrlEncoded(text, blank);
+                text = UrlEncoded(text, blank, substitution.charset);
             else if (blank)
                 BlankConsoleCharacters(text);
             texts.push_back(std::move(text));
@@ -184,7 +176,8 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
         std::uint16_t& slot = escapeSlots[static_cast<unsigned char>(escape)];
         if (slot == 0) {
             std::u16string text = EscapeValue(escape);
-            texts.push_back(substitution.urlEncode ? UrlEncoded(text, false) : std::move(text));
+            texts.push_back(substitution.urlEncode ? UrlEncoded(text, false, substitution.charset)
+                                                   : std::move(text));
             slot = static_cast<std::uint16_t>(texts.size());
         }
         return texts[slot - 1u];
@@ -211,6 +204,17 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
     result.reserve(length);
     forEachPart([&](std::u16string_view part) { result += part; });
     return result;
+}
+
+bool TakesPageValues(std::string_view templateText) {
+    for (std::size_t at = 0; at + 1 < templateText.size(); ++at) {
+        char byte = templateText[at];
+        if (byte == '!' && IsPageValue(templateText[at + 1]))
+            return true;
+        if (byte == '!' || byte == '\\')
+            ++at;
+    }
+    return false;
 }
 
 std::u16string ExpandMacro(char macro, CPageContext& page) {
@@ -263,11 +267,13 @@ std::u16string ExpandMacro(char macro, CPageContext& page) {
     }
 }
 
-std::u16string UrlEncode(std::u16string_view text) {
-    return UrlEncoded(text, false);
+std::u16string UrlEncode(std::u16string_view text, UrlCharset charset) {
+    return UrlEncoded(text, false, charset);
 }
 
 std::u16string ModuleFolderUrl() {
+    if (std::optional<std::u16string> address = CurrentPlatform().module->ModuleFolderAddress())
+        return *address;
     std::u16string path = CurrentPlatform().module->ModulePath();
     for (char16_t& c : path) {
         if (c == u'\\')

@@ -3,6 +3,7 @@
 // unchanged; what they put in can be URL-encoded for the query part of an address.
 #pragma once
 
+#include "config/Link.h"
 #include "page/PageContext.h"
 
 #include <string>
@@ -13,10 +14,12 @@ namespace tandrel {
 /// How the values put into a template are written.
 struct Substitution {
     bool urlEncode = false; ///< URL-encode every value ("!I" never is)
-    /// Blank out, in the values taken from the page, the characters with which a command
-    /// interpreter ends a quoted command or chains another (" & | < > ^ and line breaks), and in
-    /// values not URL-encoded also "%" and NUL.
+    /// For a line a command interpreter reads: in the values taken from the page, blank out the
+    /// characters with which it ends a quoted command or chains another (" & | < > ^ and line
+    /// breaks) and, in values not URL-encoded, those with which it puts in a variable ("%" and
+    /// "!") and NUL; URL-encode with "#" in place of "%", and "!" encoded too.
     bool consoleSafe = false;
+    UrlCharset charset = UrlCharset::Windows1252; ///< the bytes URL-encoding writes
 };
 
 /// The template (configuration bytes, each widened code for code) with every macro and escape
@@ -32,18 +35,24 @@ inline std::u16string ExpandTemplate(std::string_view templateText, CPageContext
     return ExpandTemplate(templateText, page, Substitution{encode, false});
 }
 
+/// Whether the template puts in a value of the page: a macro other than "!!", the credit text
+/// and the module folder.
+bool TakesPageValues(std::string_view templateText);
+
 /// The value of one macro letter ("!" followed by macro): the selection, the page's addresses,
 /// host names, domains, titles and names, the currencies, the credit text, the module folder. A
 /// letter without a macro gives "!" and the letter.
 std::u16string ExpandMacro(char macro, CPageContext& page);
 
-/// text for a URL's query: ASCII letters, digits and ! ' ( ) * - . _ ~ stay; other characters up
-/// to U+00FF become "%" and two capital hexadecimal digits (one byte, Latin-1); characters above
-/// U+00FF become "%20".
-std::u16string UrlEncode(std::u16string_view text);
+/// text for a URL's query: ASCII letters, digits and ! ' ( ) * - . _ ~ stay; every other
+/// character becomes "%" and two capital hexadecimal digits for each of its bytes in the charset:
+/// in Windows-1252 one byte (a character the code page lacks as a blank, "%20"), in UTF-8 one to
+/// four.
+std::u16string UrlEncode(std::u16string_view text, UrlCharset charset = UrlCharset::Windows1252);
 
 /// The folder of the module as a file address, with "/" for "\" and "|" for ":", ending in "/":
-/// file:///C|/Program Files/Veltrane Tandrel/.
+/// file:///C|/Program Files/Veltrane Tandrel/; or the module's folder address, when the platform
+/// serves its pages from another one (IModule::ModuleFolderAddress).
 std::u16string ModuleFolderUrl();
 
 /// The product name, a blank and the product's page as host and path (the stored "SYSTEM:Home"

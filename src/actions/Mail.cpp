@@ -15,9 +15,10 @@ constexpr std::uint32_t kMapiUserAbort = 1;
 } // namespace
 
 std::u16string MailtoAddress(const CLink& link, CPageContext& page) {
+    Substitution encoded{true, false, link.GetURLCharset()};
     std::u16string address = u"mailto:";
     if (!link.GetMailTo().empty())
-        address += ExpandTemplate(link.GetMailTo(), page, true);
+        address += ExpandTemplate(link.GetMailTo(), page, encoded);
     const std::pair<std::u16string_view, std::string> query[] = {
         {u"cc=", link.GetMailCC()},
         {u"bcc=", link.GetMailBCC()},
@@ -29,7 +30,7 @@ std::u16string MailtoAddress(const CLink& link, CPageContext& page) {
             continue;
         address += first ? u"?" : u"&";
         address += key;
-        address += ExpandTemplate(templateText, page, true);
+        address += ExpandTemplate(templateText, page, encoded);
         first = false;
     }
     return address;

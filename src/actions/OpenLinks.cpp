@@ -1,12 +1,12 @@
 #include "actions/OpenLinks.h"
 
 #include "actions/MacroExpansion.h"
+#include "common/CharConv.h"
 #include "common/DecimalNumber.h"
 #include "common/Platform.h"
 #include "common/TextConversion.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::size_t kMarkupBufferBytes = 1024;
 constexpr std::string_view kAnchorText = "TRANSLATE";
-constexpr std::u16string_view kScriptSchemes[] = {u"javascript:", u"vbscript:", u"data:"};
+constexpr std::u16string_view kWebSchemes[] = {u"http:", u"https:", u"ftp:"};
 
 std::u16string Flag(std::u16string_view name, bool value) {
     return std::u16string(name) + (value ? u"1" : u"0");
@@ -37,9 +37,7 @@ double AsSinglePrecision(std::string_view text, const LeadingDecimal& read) {
     if (!number.empty() && (number.front() == '+' || number.front() == '-'))
         number.remove_prefix(1);
     float value = 0;
-    std::from_chars_result result = std::from_chars(number.data(), number.data() + number.size(),
-                                                    value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range)
+    if (ReadDecimal(number, value) == std::errc::result_out_of_range)
         value = std::fabs(read.value) > 1 ? std::numeric_limits<float>::infinity() : 0.0f;
     return std::signbit(read.value) ? -static_cast<double>(value) : value;
 }
@@ -85,9 +83,11 @@ std::u16string FreeAnchorId(IBrowserWindow& frame) {
 
 void OpenInWindow(const CLink& link, CPageContext& page, int index) {
     bool encode = link.GetURLEncoded();
-    std::u16string address = ExpandTemplate(link.GetUrl(), page, encode);
-    // A selection put in unencoded could otherwise run as a script in the page's browser.
-    if (!encode && IsScriptAddress(address)) {
+    std::u16string address =
+        ExpandTemplate(link.GetUrl(), page, Substitution{encode, false, link.GetURLCharset()});
+    // Put together from the page unencoded, the address could be anything the browser opens: a
+    // script run in the page, a file, a share, a part of the browser itself. Only the web goes.
+    if (!encode && TakesPageValues(link.GetUrl()) && !IsWebAddress(address)) {
         CurrentPlatform().ui->Beep(kMbIconExclamation);
         return;
     }
@@ -138,18 +138,19 @@ std::u16string FeatureDimension(std::u16string_view prefix, std::string_view val
     return Number(prefix, HeldWithin(pixels, total));
 }
 
-bool IsScriptAddress(std::u16string_view address) {
+bool IsWebAddress(std::u16string_view address) {
     // Browsers skip leading blanks and control characters and drop tabs and line breaks anywhere.
+    constexpr std::size_t kLongestScheme = 6;
     std::u16string scheme;
     for (char16_t c : address) {
         if (c == u'\t' || c == u'\n' || c == u'\r' || (scheme.empty() && c <= u' '))
             continue;
         scheme += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-        if (scheme.size() >= 11)
+        if (c == u':' || scheme.size() == kLongestScheme)
             break;
     }
-    for (std::u16string_view script : kScriptSchemes) {
-        if (scheme.compare(0, script.size(), script) == 0)
+    for (std::u16string_view web : kWebSchemes) {
+        if (scheme == web)
             return true;
     }
     return false;

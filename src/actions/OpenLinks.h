@@ -16,8 +16,9 @@ constexpr std::u16string_view kAnchorId = u"NUBRIX7587";
 
 /// Opens the entry's url: expanded (URL-encoded unless the entry says URLEncoded=no), in the
 /// window named windowName, with BuildWindowFeatures; the new window is brought to the front.
-/// index is the entry's place among the entries run together. An unencoded address that would
-/// run a script opens nothing and beeps. A refused open is not reported.
+/// index is the entry's place among the entries run together. An unencoded address with values
+/// of the page in it opens only when it is a web address (IsWebAddress); otherwise nothing opens
+/// and the call beeps. A refused open is not reported.
 void OpenInWindow(const CLink& link, CPageContext& page, int index);
 
 /// The window feature string for the entry: the flags and the dimensions it gives, or, when it
@@ -34,9 +35,10 @@ std::u16string FeatureDimension(std::u16string_view prefix, std::string_view val
 /// when a step of the way there fails.
 void BringToFront(const BrowserWindowPtr& window);
 
-/// Whether an address would run a script where a browser opens it (javascript:, vbscript:,
-/// data:), whatever its letter case and the blanks and line breaks in it.
-bool IsScriptAddress(std::u16string_view address);
+/// Whether an address is on the web: its scheme is http, https or ftp in any letter case, after
+/// the blanks and control characters a browser skips before it and the tabs and line breaks it
+/// drops anywhere.
+bool IsWebAddress(std::u16string_view address);
 
 /// Writes the entry's href, as configured, into the page as a link and clicks it, so that the
 /// browser follows it with the page as referrer and windowName as target. Each run writes a link

@@ -13,7 +13,8 @@
 namespace tandrel {
 
 /// Registry held in memory. Key paths and value names compare without regard to ASCII case. A
-/// key opened for reading only refuses every change, as the platform's would.
+/// key opened for reading only refuses every change, as the platform's would, and a key denied
+/// to the user or made read-only cannot be deleted either.
 class CMemoryRegistry : public IRegistry {
 public:
     struct Value {
@@ -52,6 +53,7 @@ public:
 
 private:
     static KeyId Id(RegRoot root, std::u16string_view path) { return {root, Lowered(path)}; }
+    bool IsProtected(const KeyId& id) const { return denied_.count(id) || readOnly_.count(id); }
     std::map<KeyId, Key> keys_;
     std::set<KeyId> denied_;
     std::set<KeyId> readOnly_;
@@ -82,7 +84,8 @@ private:
 };
 
 /// A module with a settable path, resources and string table. Starts with the resources and
-/// strings built into this program (BuiltInResources.h).
+/// strings built into this program (BuiltInResources.h), read in place until set or removed, so
+/// that making one costs next to nothing (the extension's interface makes one per call).
 class CMemoryModule : public IModule {
 public:
     CMemoryModule();
@@ -90,16 +93,23 @@ public:
     std::u16string ModulePath() override { return path_; }
     std::optional<std::string_view> FindModuleResource(std::string_view type, int id) override;
     std::string LoadStringText(int id) override;
+    std::optional<std::u16string> ModuleFolderAddress() override { return folderAddress_; }
 
     void SetModulePath(std::u16string path) { path_ = std::move(path); }
+    /// Serves the module's pages from another address (none: from the module's folder).
+    void SetFolderAddress(std::optional<std::u16string> address) {
+        folderAddress_ = std::move(address);
+    }
     void SetResource(std::string type, int id, std::string bytes);
     void RemoveResource(const std::string& type, int id);
     void SetString(int id, std::string text) { strings_[id] = std::move(text); }
 
 private:
     std::u16string path_;
-    std::map<std::pair<std::string, int>, std::string> resources_;
-    std::map<int, std::string> strings_;
+    std::optional<std::u16string> folderAddress_;
+    /// Resources set (or, none, removed) since construction; the others are the built-in ones.
+    std::map<std::pair<std::string, int>, std::optional<std::string>> resources_;
+    std::map<int, std::string> strings_; ///< texts set since construction
 };
 
 /// A user interface that records message boxes, beeps and foreground requests.

@@ -112,6 +112,10 @@ public:
     virtual std::optional<std::string_view> FindModuleResource(std::string_view type, int id) = 0;
     /// A string-table text in the ANSI code page; empty when the id has no text.
     virtual std::string LoadStringText(int id) = 0;
+    /// The address of the folder the module's own pages are served from, ending in "/", when it
+    /// is not the module's folder on disk (the browser extension ships the help pages at an
+    /// address of its own); none: the folder of ModulePath as a file address.
+    virtual std::optional<std::u16string> ModuleFolderAddress() { return std::nullopt; }
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -23,14 +23,14 @@ char16_t Windows1252Char(unsigned char byte) {
     return byte;
 }
 
-char Windows1252Byte(char16_t ch) {
+char Windows1252Byte(char16_t ch, char unmappable) {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return static_cast<char>(ch);
     for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
         if (kWindows1252High[i] == ch)
             return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return unmappable;
 }
 
 bool IsHighSurrogate(char16_t ch) {
@@ -140,14 +140,14 @@ std::u16string Windows1252ToWide(std::string_view text) {
     return out;
 }
 
-std::string WideToWindows1252(std::u16string_view text) {
+std::string WideToWindows1252(std::u16string_view text, char unmappable) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         // A surrogate pair is one character of the text and becomes one default character.
         if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
             ++i;
-        out += Windows1252Byte(text[i]);
+        out += Windows1252Byte(text[i], unmappable);
     }
     return out;
 }

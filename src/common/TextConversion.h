@@ -21,8 +21,8 @@ std::string WideToUtf8(std::u16string_view text);
 /// Windows-1252 to UTF-16, byte for character (the five unassigned bytes map to U+0081 etc.).
 std::u16string Windows1252ToWide(std::string_view text);
 
-/// UTF-16 to Windows-1252; characters it cannot hold become "?".
-std::string WideToWindows1252(std::u16string_view text);
+/// UTF-16 to Windows-1252; characters it cannot hold become unmappable ("?" unless told).
+std::string WideToWindows1252(std::u16string_view text, char unmappable = '?');
 
 /// A copy with ASCII capitals A to Z lowered; every other byte unchanged.
 std::string AsciiLower(std::string_view text);

@@ -5,6 +5,21 @@
 
 namespace tandrel {
 
+namespace {
+
+constexpr std::string_view kWindows1252Name = "windows-1252";
+constexpr std::string_view kUtf8Name = "utf-8";
+
+} // namespace
+
+std::optional<UrlCharset> ParseUrlCharset(std::string_view value) {
+    if (EqualsIgnoreAsciiCase(value, kWindows1252Name))
+        return UrlCharset::Windows1252;
+    if (EqualsIgnoreAsciiCase(value, kUtf8Name))
+        return UrlCharset::Utf8;
+    return std::nullopt;
+}
+
 const std::vector<LinkField>& LinkFields() {
     using K = LinkFieldKind;
     auto text = [](std::string_view name, std::string CLink::*member,
@@ -34,6 +49,7 @@ const std::vector<LinkField>& LinkFields() {
         flag("useConsole", &CLink::useConsole_, false),
         flag("leaveConsole", &CLink::leaveConsole_, false),
         flag("URLEncoded", &CLink::URLEncoded_, true),
+        text("URLCharset", &CLink::URLCharset_, kWindows1252Name),
         unkeyed(flag("hasMail", &CLink::hasMail_, false)),
         mail("MailTo", &CLink::MailTo_),
         mail("MailCC", &CLink::MailCC_),

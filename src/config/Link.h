@@ -4,6 +4,7 @@
 
 #include "config/ConfigSection.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,14 @@
 namespace tandrel {
 
 class CLink;
+
+/// The bytes in which an entry's URL-encoded values stand: Windows-1252 (one byte a character, as
+/// sites that predate UTF-8 expect) or UTF-8.
+enum class UrlCharset { Windows1252, Utf8 };
+
+/// The charset a `URLCharset` value names ("windows-1252" or "utf-8", ASCII letter case aside);
+/// none for any other value.
+std::optional<UrlCharset> ParseUrlCharset(std::string_view value);
 
 /// How a field of a link entry reads its value.
 enum class LinkFieldKind {
@@ -69,6 +78,13 @@ public:
     bool GetUseConsole() const { return useConsole_; }
     bool GetLeaveConsole() const { return leaveConsole_; }
     bool GetURLEncoded() const { return URLEncoded_; }
+    /// The URLCharset value as written ("windows-1252" when none is).
+    std::string GetURLCharsetName() const { return URLCharset_; }
+    /// The charset of the entry's URL-encoded values; Windows-1252 unless `URLCharset` names
+    /// another.
+    UrlCharset GetURLCharset() const {
+        return ParseUrlCharset(URLCharset_).value_or(UrlCharset::Windows1252);
+    }
     /// True when any of the five mail fields is not empty.
     bool GetHasMail() const { return hasMail_; }
     std::string GetMailTo() const { return MailTo_; }
@@ -116,6 +132,7 @@ private:
     bool useConsole_;
     bool leaveConsole_;
     bool URLEncoded_;
+    std::string URLCharset_;
     bool hasMail_;
     std::string MailTo_;
     std::string MailCC_;

@@ -2,6 +2,7 @@
 
 #include "common/TextConversion.h"
 #include "conversions/CurrencyTables.h"
+#include "conversions/Letters.h"
 
 #include <algorithm>
 #include <bitset>
@@ -21,6 +22,32 @@ bool IsCapital(char16_t c) {
 std::size_t TrigramIndex(char16_t a, char16_t b, char16_t c) {
     return (static_cast<std::size_t>(a - u'A') * 26 + static_cast<std::size_t>(b - u'A')) * 26 +
            static_cast<std::size_t>(c - u'A');
+}
+
+// The alphabet of the word that text[0, at) ends in, passing over combining marks; None when it
+// ends in no letter. Only a run of marks is walked back over, and only from the position right
+// after it (no code or symbol starts with a mark), so a scan stays linear in the text.
+LetterScript ScriptBefore(std::u16string_view text, std::size_t at) {
+    while (at > 0 && ScriptOf(text[at - 1]) == LetterScript::Mark)
+        --at;
+    return at > 0 ? ScriptOf(text[at - 1]) : LetterScript::None;
+}
+
+// Whether text[at, at + size), a code or a symbol found there, is not part of a longer run of
+// letters: a letter at its start does not carry on a word of its alphabet before it, and a letter
+// at its end is not carried on by a letter of its alphabet or a combining mark after it. So "ALL"
+// counts in "ALL 5" and "USD100" but not in "CALL", "kr." counts in "5 kr." but not in "Ukr.",
+// and a symbol that starts or ends with a sign ("$U", "S/.") is only bound at its letter end.
+bool StandsApart(std::u16string_view text, std::size_t at, std::size_t size) {
+    LetterScript first = ScriptOf(text[at]);
+    if (first != LetterScript::None && first == ScriptBefore(text, at))
+        return false;
+    std::size_t end = at + size;
+    if (end >= text.size())
+        return true;
+    LetterScript last = ScriptOf(text[end - 1]);
+    LetterScript next = ScriptOf(text[end]);
+    return last == LetterScript::None || (next != last && next != LetterScript::Mark);
 }
 
 // The rows of the symbol table by their first code unit, so that one pass over a text tries at
@@ -48,8 +75,8 @@ const std::bitset<0x10000>& SymbolStarts() {
     return starts;
 }
 
-// The first row of the symbol table (in table order) whose symbol occurs in text; the count of
-// rows when none does.
+// The first row of the symbol table (in table order) whose symbol stands apart somewhere in text;
+// the count of rows when none does.
 std::size_t FirstSymbolRowIn(std::u16string_view text) {
     const auto& index = SymbolsByFirstUnit();
     const auto& starts = SymbolStarts();
@@ -62,7 +89,8 @@ std::size_t FirstSymbolRowIn(std::u16string_view text) {
             [](const auto& a, const auto& b) { return a.first < b.first; });
         for (auto it = candidates.first; it != candidates.second; ++it) {
             std::u16string_view symbol = kCurrencySymbols[it->second].symbol;
-            if (it->second < first && text.substr(at, symbol.size()) == symbol)
+            if (it->second < first && text.substr(at, symbol.size()) == symbol &&
+                StandsApart(text, at, symbol.size()))
                 first = it->second;
         }
     }
@@ -102,13 +130,20 @@ const CCurrency* FindCurrency(std::string_view code) {
     return row != CurrenciesEnd() && row->code == code ? row : nullptr;
 }
 
-const CCurrency* CurrencyFromDomain(std::u16string_view domain) {
-    const std::string ansi = WideToAnsi(domain);
+namespace {
+
+const CCurrency* CurrencyOfDomain(std::string_view ansi) {
     const CurrencyDomain* end = kCurrencyDomains + kCurrencyDomainCount;
     const CurrencyDomain* row = std::lower_bound(
-        kCurrencyDomains, end, std::string_view(ansi),
+        kCurrencyDomains, end, ansi,
         [](const CurrencyDomain& entry, std::string_view text) { return entry.domain < text; });
     return row != end && row->domain == ansi ? FindCurrency(row->code) : nullptr;
+}
+
+} // namespace
+
+const CCurrency* CurrencyFromDomain(std::u16string_view domain) {
+    return CurrencyOfDomain(WideToAnsi(domain));
 }
 
 // Every three capital letters that are a code of the list, with the first row of that code.
@@ -127,14 +162,14 @@ const std::vector<std::uint8_t>& RowsByTrigram() {
 }
 
 // One pass looks up every three capital letters of the text; the earliest row of the list found
-// wins, and the first row ends the search.
+// standing apart wins, and the first row ends the search.
 const CCurrency* FindCurrencyCodeIn(std::u16string_view text) {
     const std::vector<std::uint8_t>& rows = RowsByTrigram();
     std::size_t first = kCurrencyCount;
     for (std::size_t at = 0; at + 2 < text.size() && first > 0; ++at) {
         if (IsCapital(text[at]) && IsCapital(text[at + 1]) && IsCapital(text[at + 2])) {
             std::uint8_t row = rows[TrigramIndex(text[at], text[at + 1], text[at + 2])];
-            if (row < first)
+            if (row < first && StandsApart(text, at, 3))
                 first = row;
         }
     }
@@ -150,6 +185,31 @@ const CCurrency* CurrencyFromText(std::u16string_view text) {
     if (const CCurrency* byCode = FindCurrencyCodeIn(text))
         return byCode;
     return FindCurrencySymbolIn(text);
+}
+
+const CCurrency* CurrencyFromLanguageTag(std::u16string_view tag) {
+    // Subtags are separated by "-" (or "_", as some platforms write them); the language comes
+    // first, a region of two letters may follow a script, and a singleton starts the extensions.
+    std::size_t start = tag.find_first_of(u"-_");
+    while (start != std::u16string_view::npos) {
+        std::size_t end = tag.find_first_of(u"-_", start + 1);
+        std::u16string_view subtag =
+            tag.substr(start + 1, end == std::u16string_view::npos ? std::u16string_view::npos
+                                                                   : end - start - 1);
+        if (subtag.size() == 1)
+            return nullptr;
+        auto isLetter = [](char16_t c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        };
+        if (subtag.size() == 2 && isLetter(subtag[0]) && isLetter(subtag[1])) {
+            std::string region;
+            for (char16_t c : subtag)
+                region += static_cast<char>(c <= u'Z' ? c - u'A' + u'a' : c);
+            return CurrencyOfDomain(region);
+        }
+        start = end;
+    }
+    return nullptr;
 }
 
 const CCurrency* GuessCurrency(std::u16string_view domain, std::u16string_view text,

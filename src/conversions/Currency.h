@@ -25,13 +25,23 @@ const CCurrency* FindCurrency(std::string_view code);
 /// hold (case-sensitive: "CA" finds nothing) or whose code is not in the list.
 const CCurrency* CurrencyFromDomain(std::u16string_view domain);
 
-/// The code scan: the first row of the list, in list order, whose code occurs anywhere in text in
-/// the same letter case, even inside a longer word. Null when none does.
+/// The currency of the region a language tag names ("de-CH" gives CHF, "zh-Hant-TW" TWD): its
+/// first subtag of two letters after the language, in any letter case, read as a top-level
+/// domain (CurrencyFromDomain); null for a tag without such a region or a region the table does
+/// not hold. Private-use and extension parts ("-x-...", "-u-...") are not read.
+const CCurrency* CurrencyFromLanguageTag(std::u16string_view tag);
+
+/// The code scan: the first row of the list, in list order, whose code occurs in text in the same
+/// letter case where it is not part of a longer run of letters ("USD 5", "USD100" and "100USD"
+/// name USD; "CALL" names no ALL). A letter next to it carries the run on when it is of the same
+/// alphabet (ScriptOf: "É" does, a Chinese character or a digit does not). Null when none does.
 const CCurrency* FindCurrencyCodeIn(std::u16string_view text);
 
 /// The symbol scan: the first symbol of the symbol table, in table order (longest first), that
-/// occurs anywhere in text decides; it gives its currency when it stands for exactly one
-/// currency of the list, and null when it stands for none or several. Null when no symbol occurs.
+/// occurs in text decides; it gives its currency when it stands for exactly one currency of the
+/// list, and null when it stands for none or several. A symbol that begins or ends with a letter
+/// occurs only where that letter is not carried on by a letter of its alphabet beside it, as a
+/// code ("5 kn" names HRK, "known" nothing). Null when no symbol occurs.
 const CCurrency* FindCurrencySymbolIn(std::u16string_view text);
 
 /// The code scan, then the symbol scan.

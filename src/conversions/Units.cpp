@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace tandrel {
@@ -24,6 +25,19 @@ constexpr int kHighestPower = 18;
 
 bool IsZeroOrNan(double value) {
     return value == 0.0 || std::isnan(value);
+}
+
+// How far a sum may stray from zero by rounding alone, in units of rounding (epsilon) of the sizes
+// of its terms added up: the product or quotient, the two sums and the reading of each figure into
+// binary put in at most one unit each, and the stored Farenheit figures, 5/9 and 160/9 cut to 15
+// and 16 digits, some five more. Sixteen leaves room beyond that and is still ten orders of
+// magnitude below the six digits a result is shown with.
+constexpr double kRoundingUnits = 16.0;
+
+// Whether a sum of terms whose sizes add up to terms is zero but for their rounding.
+bool IsRoundingNoise(double sum, double terms) {
+    return std::isfinite(terms) &&
+           std::abs(sum) <= kRoundingUnits * std::numeric_limits<double>::epsilon() * terms;
 }
 
 bool IsAsciiCapital(char c) {
@@ -98,6 +112,19 @@ double CUnit::FromReference(double reference) const {
     if (IsZeroOrNan(divisor))
         ThrowDivisionByZero();
     return scale_ / divisor;
+}
+
+double ConvertUnits(double value, const CUnit& from, const CUnit& to) {
+    double reference = from.ToReference(value);
+    // ToReference has refused a zero or NaN value of an inverted unit.
+    double term = from.GetInvert() ? from.GetScale() / value : value * from.GetScale();
+    double terms = std::abs(term) + std::abs(from.GetOffset()) + std::abs(to.GetOffset());
+    if (!IsRoundingNoise(reference - to.GetOffset(), terms))
+        return to.FromReference(reference);
+    // The difference FromReference divides (or divides by) is zero.
+    if (to.GetInvert() || IsZeroOrNan(to.GetScale()))
+        ThrowDivisionByZero();
+    return 0.0;
 }
 
 void CUnitTable::Load(const CSectionList& sections) {

@@ -50,10 +50,11 @@ private:
 };
 
 /// The value in from converted to to: to.FromReference(from.ToReference(value)), which throws
-/// std::range_error on a zero divisor.
-inline double ConvertUnits(double value, const CUnit& from, const CUnit& to) {
-    return to.FromReference(from.ToReference(value));
-}
+/// std::range_error on a zero divisor. A difference in the reference unit that is no larger than
+/// the rounding of the terms it was summed from (16 units of rounding of their sizes added up)
+/// counts as zero: 32 Farenheit is 0 Celsius, not -1.06581e-014, and an inverted unit reached
+/// from there divides by zero.
+double ConvertUnits(double value, const CUnit& from, const CUnit& to);
 
 /// The units of one category in the order the configuration lists them.
 class CUnitCategory {

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tandrel {
 
@@ -29,6 +30,28 @@ struct Calculation {
     std::string amountText; ///< the number read, written again ("7.5" for "  7.5 kg")
     std::string resultText; ///< "5 kilometres = 3.10686 miles", or why it cannot be calculated
 };
+
+/// Whether a sorted list of the dialog shows text a before text b: as text, without regard to
+/// the case of ASCII letters.
+bool ListsBefore(std::string_view a, std::string_view b);
+
+/// The dialog's category list and a category's unit list, in the order they show.
+std::vector<const CUnitCategory*> ListedCategories(const CUnitTable& units);
+std::vector<const CUnit*> ListedUnits(const CUnitCategory& category);
+
+/// What the dialog's three lists have chosen; null where a list has nothing.
+struct ConvertChoice {
+    const CUnitCategory* category = nullptr;
+    const CUnit* from = nullptr;
+    const CUnit* to = nullptr;
+};
+
+/// The choice as a category is chosen: both unit lists start at their first item.
+ConvertChoice ChoiceOfCategory(const CUnitCategory* category);
+
+/// The choice as the dialog opens: the recognised unit's category with the unit in From, else
+/// the first category; To at its first item.
+ConvertChoice InitialConvertChoice(const ConvertRequest& request);
 
 /// Calculate over the amount box's text (ANSI code page) and the chosen units (null: none).
 Calculation Calculate(std::string_view amountBoxText, const CUnit* from, const CUnit* to);

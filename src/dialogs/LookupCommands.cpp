@@ -27,6 +27,12 @@ std::optional<std::u16string> UpcText(CPageContext& page) {
     return OrCollapsedSelection(page.UpcFromContext(), page);
 }
 
+// A keyword search looks for the words selected; only a code in the selection itself beats
+// them, never digits that happen to be in the page's address.
+std::optional<std::u16string> KeywordText(CPageContext& page) {
+    return OrCollapsedSelection(page.UpcFromSelection(), page);
+}
+
 std::optional<std::u16string> StockText(CPageContext& page) {
     return page.StockSymbolFromContext();
 }
@@ -102,7 +108,7 @@ void RunStockCommand(CPageContext& page, const LookupTexts& texts) {
 }
 
 void RunGenericLookupCommand(CPageContext& page, const LookupTexts& texts) {
-    RunLookup(page, texts, {IDD_ASK_OTHER, UpcText, {}});
+    RunLookup(page, texts, {IDD_ASK_OTHER, KeywordText, {}});
 }
 
 void RunEmailCommand(CPageContext& page, const LookupTexts& texts) {

@@ -24,7 +24,8 @@ struct LookupTexts {
 void RunIsbnCommand(CPageContext& page, const LookupTexts& texts);
 void RunUpcCommand(CPageContext& page, const LookupTexts& texts);
 void RunStockCommand(CPageContext& page, const LookupTexts& texts);
-/// Book, movie, music, other and search: one dialog with the texts of the row.
+/// Book, movie, music, other and search: one dialog with the texts of the row, holding the UPC-A
+/// of the selection text when it has one, else the collapsed selection.
 void RunGenericLookupCommand(CPageContext& page, const LookupTexts& texts);
 void RunEmailCommand(CPageContext& page, const LookupTexts& texts);
 /// Asks first whether to go on when the page's host has no dot (not on the Internet).

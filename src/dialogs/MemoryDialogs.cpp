@@ -1,7 +1,5 @@
 #include "dialogs/MemoryDialogs.h"
 
-#include <algorithm>
-
 #include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "dialogs/ConvertCommand.h"
@@ -32,32 +30,6 @@ void Toggle(CSiteListModel& model, const std::u16string& label) {
     }
 }
 
-// Sorted lists order their items as text without regard to case.
-bool ListsBefore(std::string_view a, std::string_view b) {
-    auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [&](char x, char y) { return lower(x) < lower(y); });
-}
-
-const std::string& NameOf(const CUnit& unit) {
-    return unit.GetName();
-}
-
-const std::string& NameOf(const std::pair<const std::string, CUnitCategory>& category) {
-    return category.second.GetName();
-}
-
-// Item 0 of a sorted list of every element of range, by name; null for an empty range.
-template <typename Range> auto FirstItem(const Range& range) -> decltype(&*range.begin()) {
-    decltype(&*range.begin()) first = nullptr;
-    for (const auto& item : range)
-        if (!first || ListsBefore(NameOf(item), NameOf(*first)))
-            first = &item;
-    return first;
-}
-
 // The conversion dialog's controls as a user sees them.
 struct ConvertBoxes {
     std::u16string amount;
@@ -66,9 +38,10 @@ struct ConvertBoxes {
     const CUnit* to = nullptr;
     std::string result;
 
-    void ChooseCategory(const CUnitCategory* chosen) {
-        category = chosen;
-        from = to = category ? FirstItem(category->Units()) : nullptr;
+    void Choose(const ConvertChoice& choice) {
+        category = choice.category;
+        from = choice.from;
+        to = choice.to;
     }
     const CUnit* UnitNamed(const std::string& name) const {
         if (category)
@@ -151,19 +124,13 @@ int CMemoryDialogs::ShowConvert(const ConvertRequest& request) {
     const CUnitTable::CategoryMap& categories = request.units.Categories();
     ConvertBoxes boxes;
     boxes.amount = request.amount;
-    if (request.unit) {
-        boxes.ChooseCategory(&request.unit->GetCategory());
-        boxes.from = request.unit;
-    } else {
-        auto first = FirstItem(categories);
-        boxes.ChooseCategory(first ? &first->second : nullptr);
-    }
+    boxes.Choose(InitialConvertChoice(request));
     convertStates.push_back(boxes.Describe());
     while (nextConvertAnswer_ < convertAnswers.size()) {
         const ConvertAnswer& answer = convertAnswers[nextConvertAnswer_++];
         if (answer.category) {
             auto found = categories.find(*answer.category);
-            boxes.ChooseCategory(found == categories.end() ? nullptr : &found->second);
+            boxes.Choose(ChoiceOfCategory(found == categories.end() ? nullptr : &found->second));
         }
         if (answer.type)
             boxes.amount = EditBoxText(*answer.type);

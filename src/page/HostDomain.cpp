@@ -6,6 +6,10 @@ namespace tandrel {
 
 namespace {
 
+char16_t AsciiLowered(char16_t ch) {
+    return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
+}
+
 struct TopLevelDomain {
     std::u16string_view label;
     int labels; ///< trailing labels that make a registrable domain under it
@@ -64,6 +68,31 @@ std::u16string DomainOfHost(std::u16string_view host) {
 std::u16string TopLevelLabelOr(std::u16string_view host, std::u16string_view none) {
     std::size_t lastDot = host.rfind(u'.');
     return std::u16string(lastDot == std::u16string_view::npos ? none : host.substr(lastDot + 1));
+}
+
+std::u16string HostNameOfUrl(std::u16string_view url) {
+    std::size_t colon = url.find(u':');
+    if (colon == std::u16string::npos || url.compare(colon, 3, u"://") != 0)
+        return {};
+    std::u16string scheme;
+    for (std::size_t i = 0; i < colon; ++i)
+        scheme += AsciiLowered(url[i]);
+    if (scheme == u"file")
+        return {};
+    std::size_t start = colon + 3;
+    std::size_t end = url.find_first_of(u"/?#\\", start);
+    std::u16string authority(url.substr(start, end == std::u16string::npos ? end : end - start));
+    std::size_t at = authority.rfind(u'@');
+    if (at != std::u16string::npos)
+        authority.erase(0, at + 1);
+    std::size_t portColon = authority.rfind(u':');
+    std::size_t bracket = authority.rfind(u']');
+    if (portColon != std::u16string::npos &&
+        (bracket == std::u16string::npos || portColon > bracket))
+        authority.erase(portColon);
+    for (char16_t& ch : authority)
+        ch = AsciiLowered(ch);
+    return authority;
 }
 
 } // namespace tandrel

@@ -16,4 +16,8 @@ std::u16string DomainOfHost(std::u16string_view host);
 /// The text after the last "." of a host name; "com" when it has no "." (an empty host included).
 std::u16string TopLevelLabelOr(std::u16string_view host, std::u16string_view none);
 
+/// The host name a browser's location.hostname gives for an address: the authority without user
+/// and port, in small letters; empty for file: addresses and for text that is no address.
+std::u16string HostNameOfUrl(std::u16string_view url);
+
 } // namespace tandrel

@@ -153,12 +153,10 @@ std::u16string CPageContext::IsbnFromContext() {
 std::u16string CPageContext::UpcFromContext() {
     if (!upcKnown_) {
         // Each finder is tried on every source before the next, looser finder.
-        using Finder = std::optional<std::u16string> (*)(std::u16string_view);
-        const Finder finders[] = {FindUpc12, FindShortUpc, CompleteUpc11};
         const std::u16string* sources[] = {&selectionText_, &selectionHtml_, &frameAddress_,
                                            &topAddress_};
         upc_ = [&]() -> std::u16string {
-            for (Finder find : finders) {
+            for (CodeFinder find : kUpcFinders) {
                 for (const std::u16string* source : sources) {
                     if (std::optional<std::u16string> found = find(*source))
                         return *found;
@@ -169,6 +167,14 @@ std::u16string CPageContext::UpcFromContext() {
         upcKnown_ = true;
     }
     return upc_;
+}
+
+std::u16string CPageContext::UpcFromSelection() const {
+    for (CodeFinder find : kUpcFinders) {
+        if (std::optional<std::u16string> found = find(selectionText_))
+            return *found;
+    }
+    return {};
 }
 
 std::u16string CPageContext::StockSymbolFromContext() const {

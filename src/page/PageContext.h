@@ -65,6 +65,10 @@ public:
     /// selection text and HTML and the frame's and the top's address; empty when none. Found on
     /// first use, once per command.
     std::u16string UpcFromContext();
+    /// The UPC-A the selection text itself holds: the finders of UpcFromContext on the selection
+    /// text alone; empty when none. The keyword searches take it, so that digits in the page's
+    /// address never replace the words selected.
+    std::u16string UpcFromSelection() const;
     /// The stock symbol in the selection text as it is (FindStockSymbol).
     std::u16string StockSymbolFromContext() const;
 

@@ -25,10 +25,6 @@ bool IsAsciiLetter(char16_t ch) {
     return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
 }
 
-bool IsSeparator(char16_t ch) {
-    return ch == u' ' || ch == u'-';
-}
-
 int DigitValue(char16_t ch) {
     return ch - u'0';
 }
@@ -45,29 +41,70 @@ bool AllAsciiDigits(std::u16string_view text) {
     return std::all_of(text.begin(), text.end(), IsAsciiDigit);
 }
 
-// The run scan shared by FindIsbn10, FindUpc12 and FindShortUpc: digits are stored (up to the
-// buffer's size) and counted, separators are passed over, and any other character ends the run
-// and asks accept() about what was stored. The count saturates one past the buffer: only
-// "exactly so many" matters, and a long run must not wrap it.
-template <std::size_t N, typename Accept>
-std::optional<std::u16string> ScanRuns(std::u16string_view text, bool isbnX, Accept accept) {
+// The most digits a code is written with (EAN-13); a run's count saturates one past it, which
+// still tells every length that matters apart and never wraps on a long run.
+constexpr std::size_t kLongestCode = 13;
+
+// A run of 12 or 13 digits may be a UPC-A or an EAN-13 printed in groups ("0 36000 29145 2"):
+// such a run is taken whole and never cut into pieces, so a ten-digit piece of it is no ISBN.
+bool MayBeOtherCodeInGroups(std::size_t count) {
+    return count == 12 || count == 13;
+}
+
+// The digits of a run, or of one piece of it, as the scan collects them: the first N stored,
+// all counted. Only the first count of the buffer are ever read, so a new run or piece just
+// starts counting again.
+template <std::size_t N> struct Digits {
     std::array<char16_t, N> buffer{};
     std::size_t count = 0;
+
+    void Add(char16_t ch) {
+        if (count < N)
+            buffer[count] = ch;
+        count = std::min(count + 1, kLongestCode + 1);
+    }
+};
+
+// The run scan shared by FindIsbn10, FindUpc12 and FindShortUpc: digits are stored (up to the
+// buffer's size) and counted, separators are passed over, and any other character ends the run
+// and asks accept() about what was stored. A run with more digits than the longest code of its
+// kind may be a code followed by other numbers ("0306406152 1998"): its pieces between blanks
+// (hyphens still join) are asked in order too, as each blank ends one, and the first accepted
+// piece is the run's answer when the run as a whole is not.
+template <std::size_t N, typename Accept>
+std::optional<std::u16string> ScanRuns(std::u16string_view text, bool isbnX, Accept accept) {
+    Digits<N> run;
+    Digits<N> piece;
+    std::optional<std::u16string> firstPiece;
+    auto endPiece = [&] {
+        if (!firstPiece)
+            firstPiece = accept(piece.buffer, piece.count);
+        piece.count = 0;
+    };
+    auto endRun = [&]() -> std::optional<std::u16string> {
+        endPiece();
+        std::optional<std::u16string> found = accept(run.buffer, run.count);
+        if (!found && run.count > N && !MayBeOtherCodeInGroups(run.count))
+            found = std::move(firstPiece);
+        run.count = 0;
+        firstPiece.reset();
+        return found;
+    };
     for (char16_t ch : text) {
         if (IsWideDecimalDigit(ch)) {
-            if (count < N)
-                buffer[count] = ch;
-            count = std::min(count + 1, N + 1);
-        } else if (isbnX && (ch == u'x' || ch == u'X') && count == N - 1) {
-            buffer[N - 1] = u'X';
-            count = N;
-        } else if (!IsSeparator(ch)) {
-            if (std::optional<std::u16string> found = accept(buffer, count))
+            run.Add(ch);
+            piece.Add(ch);
+        } else if (isbnX && (ch == u'x' || ch == u'X') && run.count == N - 1) {
+            run.Add(u'X');
+            piece.Add(u'X');
+        } else if (ch == u' ') {
+            endPiece();
+        } else if (ch != u'-') {
+            if (std::optional<std::u16string> found = endRun())
                 return found;
-            count = 0;
         }
     }
-    return accept(buffer, count);
+    return endRun();
 }
 
 } // namespace

@@ -39,7 +39,10 @@ bool IsValidUpcA(std::u16string_view code);
 
 /// The first valid ISBN-10 in the text. Digits (any IsWideDecimalDigit) are counted into runs that
 /// spaces and hyphens do not break; an "x"/"X" after exactly nine digits is the tenth (given as
-/// "X"). A run of exactly ten ends at any other character or the end of the text.
+/// "X"). A run of exactly ten ends at any other character or the end of the text. A longer run,
+/// unless it has 12 or 13 digits (a UPC-A or EAN-13 in groups), is a code followed or led by
+/// other numbers: its first piece between spaces that is a whole valid code counts
+/// ("0306406152 1998"; hyphens do not cut pieces).
 std::optional<std::u16string> FindIsbn10(std::u16string_view text);
 
 /// The first valid EAN-13 in the text: thirteen '0'..'9' of a group that only an ASCII letter
@@ -51,16 +54,24 @@ std::optional<std::u16string> FindEan13(std::u16string_view text);
 /// character ("X" for ten). None for any other text.
 std::optional<std::u16string> EanToIsbn10(std::u16string_view ean);
 
-/// The first valid UPC-A in the text: the FindIsbn10 runs with twelve digits and no "X".
+/// The first valid UPC-A in the text: the FindIsbn10 runs with twelve digits and no "X", and
+/// the pieces between spaces of a run of 14 digits or more.
 std::optional<std::u16string> FindUpc12(std::u16string_view text);
 
 /// The first UPC-A written without its leading zeros: a run as for FindUpc12 of 10, 11 or 12
-/// digits, left-padded with "0" to twelve and valid.
+/// digits, left-padded with "0" to twelve and valid; a run of 14 digits or more is tried piece
+/// by piece as FindUpc12 does.
 std::optional<std::u16string> FindShortUpc(std::u16string_view text);
 
 /// The first run of exactly eleven consecutive '0'..'9' (nothing between them), with the UPC-A
 /// check digit appended.
 std::optional<std::u16string> CompleteUpc11(std::u16string_view text);
+
+/// A search for one kind of code in a text.
+using CodeFinder = std::optional<std::u16string> (*)(std::u16string_view text);
+
+/// The UPC-A searches from the strictest to the loosest, in the order the commands try them.
+inline constexpr CodeFinder kUpcFinders[] = {FindUpc12, FindShortUpc, CompleteUpc11};
 
 /// The stock symbol the text names: a run of 'A'..'Z' and "." (a final "." dropped unless the run
 /// ends the text) that no lowercase letter touches, the text inside brackets when it has an

@@ -1,13 +1,14 @@
+#include "CommandFixture.h"
 #include "TestPlatform.h"
 
 #include "com/CommandDispatch.h"
-#include "config/ConfigLoader.h"
+#include "dialogs/AboutBox.h"
+#include "page/MemoryBrowser.h"
 #include "page/PageContext.h"
 
-#include "page/MemoryBrowser.h"
-#include <set>
-
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace tandrel {
 namespace {
@@ -26,15 +27,6 @@ std::vector<CommandRow> RecordingCommands(std::vector<std::string>& ran) {
         };
     }
     return commands;
-}
-
-TEST(CommandDispatch, TableHoldsTheFourteenKeywordsInOrder) {
-    std::vector<std::string_view> keywords;
-    for (const CommandRow& command : CommandTable())
-        keywords.push_back(command.keyword);
-    EXPECT_EQ(keywords, (std::vector<std::string_view>{
-                            "CONFIG", "BOOK", "CONVERT", "CURRENCY", "EMAIL", "ISBN", "MOVIE",
-                            "MUSIC", "OTHER", "SEARCH", "STOCK", "TRANSLATE", "UPC", "URL"}));
 }
 
 TEST(CommandDispatch, EachKeywordRunsItsOwnHandlerOnce) {
@@ -94,20 +86,46 @@ TEST(CommandDispatch, ScopedCommandsReplaceAndRestoreTheActiveTable) {
     EXPECT_EQ(ActiveCommands().size(), 14u);
 }
 
-// The checker and every listing command rely on these being the link categories of the
-// configuration; a help entry that names no stored system link would open nothing.
-TEST(CommandTable, PrefixesAreTheLinkCategoriesAndHelpEntriesAreStoredSystemLinks) {
-    test::MemoryPlatformScope scope;
-    EXPECT_EQ(LinkPrefixes(), (std::vector<std::string_view>{
-                                  "BOOK:", "CURRENCY:", "EMAIL:", "ISBN:", "MOVIE:", "MUSIC:",
-                                  "OTHER:", "SEARCH:", "STOCK:", "TRANSLATE:", "UPC:", "URL:"}));
-    CSectionList system;
-    LoadSections(system, kSystemPrefix, true);
-    std::set<std::string> names;
-    for (const CConfigSection& section : system)
-        names.insert(section.GetName());
-    for (const CommandRow& row : CommandTable())
-        EXPECT_TRUE(names.count(std::string(row.helpEntry))) << row.keyword;
+class CommandHelp : public test::CommandFixture {
+protected:
+    CommandHelp() : CommandFixture(std::nullopt) { top->screen = ScreenSize{1280, 1024}; }
+};
+
+// Every dialog's Help button (the about box's for CONFIG) opens the command's own page from the
+// module's folder in the shared help window, on the right 40% of the screen and 80% high, and
+// nothing else. The keywords are those the menu's script pages pass, so the table must hold
+// exactly these.
+TEST_F(CommandHelp, EachCommandsHelpOpensItsOwnPage) {
+    const std::map<std::string_view, std::u16string_view> pages = {
+        {"CONFIG", u"HelpIndex.htm"},  {"BOOK", u"HelpBook.htm"},
+        {"CONVERT", u"HelpUnits.htm"}, {"CURRENCY", u"HelpCurrency.htm"},
+        {"EMAIL", u"HelpEmail.htm"},   {"ISBN", u"HelpISBN.htm"},
+        {"MOVIE", u"HelpMovie.htm"},   {"MUSIC", u"HelpMusic.htm"},
+        {"OTHER", u"HelpOther.htm"},   {"SEARCH", u"HelpSearch.htm"},
+        {"STOCK", u"HelpStock.htm"},   {"TRANSLATE", u"HelpTranslate.htm"},
+        {"UPC", u"HelpUPC.htm"},       {"URL", u"HelpURL.htm"}};
+    ASSERT_EQ(pages.size(), CommandTable().size());
+    for (const auto& [keyword, page] : pages) {
+        dialogs.aboutAnswers.push_back(kAboutHelp);
+        dialogs.siteListAnswers.push_back({std::nullopt, {}, IDC_HELP_BUTTON});
+        dialogs.currencyAnswers.push_back({std::nullopt, {}, {}, {}, IDC_HELP_BUTTON});
+        dialogs.convertAnswers.push_back({{}, {}, {}, {}, IDC_HELP_BUTTON});
+        top->Log()->events.clear();
+        Run(keyword, u"5 km");
+        std::vector<BrowserEvent> opened;
+        for (const BrowserEvent& event : top->Log()->events)
+            if (event.kind == BrowserEvent::kOpen)
+                opened.push_back(event);
+        ASSERT_EQ(opened.size(), 1u) << keyword;
+        EXPECT_EQ(opened[0].address,
+                  u"file:///C|/Program Files/Veltrane Tandrel/" + std::u16string(page))
+            << keyword;
+        EXPECT_EQ(opened[0].name, u"NubrixHelp") << keyword;
+        const std::u16string& features = opened[0].features;
+        EXPECT_NE(features.find(u",height=819,left=768,"), std::u16string::npos) << keyword;
+        EXPECT_NE(features.find(u",top=0,width=512"), std::u16string::npos) << keyword;
+    }
+    EXPECT_TRUE(Messages().empty());
 }
 
 } // namespace

@@ -77,7 +77,11 @@ const LintCase kSectionCases[] = {
     {"unknown prefix, close to a known one",
      "[BOOKS:X]\nurl=a\nfoo=b\nwords\n",
      {{1, {"section \"BOOKS:X\" has no prefix the system reads", "did you mean \"BOOK:\"?"}}}},
-    {"unknown prefix without colon", "[Links]\nurl=a\n", {{1, {"ignores it and its keys"}}}},
+    {"unknown prefix without colon",
+     "[Links]\nurl=a\n",
+     {{1,
+       {"(BOOK:, CURRENCY:, EMAIL:, ISBN:, MOVIE:, MUSIC:, OTHER:, SEARCH:, STOCK:, TRANSLATE:, "
+        "UPC:, URL:, UNIT:): the reader ignores it and its keys"}}}},
     {"system section in the link configuration",
      "[SYSTEM:Home]\nurl=a\n[System:Help]\nurl=b\n",
      {{1, {"read from the module only"}}, {3, {"read from the module only"}}}},
@@ -100,6 +104,10 @@ const LintCase kSectionCases[] = {
     {"two unit sections of one name",
      "[UNIT:Minute]\ncategory=time\nten+0=minutes\n[UNIT:Minute]\ncategory=angle\nten+0=arc\n",
      {{4, {"separate sets of units"}}}},
+    {"unit sections whose names differ only in letter case",
+     "[UNIT:Minute]\ncategory=time\nten+0=minutes\n[UNIT:minute]\ncategory=angle\nten+0=arc\n"
+     "[Unit:Minute]\ncategory=angle\nten+0=arc2\n",
+     {}},
     {"link that does nothing",
      "[BOOK:A]\nshortDescription=A\nurl=\nMailTo=\n",
      {{1, {"entry \"BOOK:A\" has no url, href, command or mail key with a value"}}}},
@@ -185,6 +193,10 @@ const LintCase kValueCases[] = {
     {"macro in href",
      "[TRANSLATE:A]\nhref=https://t.example/?u=!U\n",
      {{2, {"\"!U\" reaches the page as written"}}}},
+    {"charset the reader does not know",
+     "[BOOK:A]\nurl=a\nURLCharset=utf8\n[BOOK:B]\nurl=b\nurlcharset=UTF-8\n[BOOK:C]\nurl="
+     "c\nURLCharset=\n",
+     {{3, {"\"utf8\" of URLCharset names no charset", "write windows-1252 or utf-8"}}}},
 };
 
 TEST(ConfigLint, ReportsTextAndLineFaults) {

@@ -46,10 +46,24 @@ TEST_F(LoadSectionsTest, WithoutFileTheStoredDefaultServes) {
     EXPECT_EQ(Names("UPC:"), "");
 }
 
+// Only the module's own name loses its extension: a dot in a folder's name stays, and so does
+// the folder.
 TEST_F(LoadSectionsTest, FileBesideTheModuleIsFoundByItsName) {
-    scope.platform.module.SetModulePath(u"D:\\Tools\\nubrix.dll");
-    scope.platform.files.Files()[u"D:\\Tools\\nubrix.ini"].bytes = "[ISBN:Mine]\nurl=mine";
-    EXPECT_EQ(Names("ISBN:"), "ISBN:Mine");
+    const std::pair<std::u16string_view, std::u16string_view> cases[] = {
+        {u"D:\\Tools\\nubrix.dll", u"D:\\Tools\\nubrix.ini"},
+        {u"C:\\My.Folder\\nubrix", u"C:\\My.Folder\\nubrix.ini"},
+        {u"C:\\My.Folder\\nubrix.x.dll", u"C:\\My.Folder\\nubrix.x.ini"},
+        {u"/opt/my.tools/nubrix", u"/opt/my.tools/nubrix.ini"},
+        {u"nubrix", u"nubrix.ini"},
+    };
+    for (const auto& [module, config] : cases) {
+        test::MemoryPlatformScope fresh;
+        fresh.platform.module.SetModulePath(std::u16string(module));
+        for (const char16_t* decoy : {u"C:\\My.ini", u"/opt/my.ini", u"C:\\My.Folder\\nubrix.ini"})
+            fresh.platform.files.Files()[decoy].bytes = "[ISBN:Decoy]\n";
+        fresh.platform.files.Files()[std::u16string(config)].bytes = "[ISBN:Mine]\nurl=mine";
+        EXPECT_EQ(Names("ISBN:"), "ISBN:Mine") << std::string(module.begin(), module.end());
+    }
 }
 
 TEST_F(LoadSectionsTest, SourceIsChosenPerPrefix) {

@@ -8,6 +8,7 @@
 
 #include "actions/ConsoleCommand.h"
 #include "actions/Mail.h"
+#include "common/TextConversion.h"
 #include "config/ConfigParser.h"
 #include "page/MemoryBrowser.h"
 
@@ -18,7 +19,7 @@
 namespace tandrel {
 namespace {
 
-const std::u16string kTitle = u"Tom \"&\" Jerry\r\n& calc | x > y < z ^ 100%";
+const std::u16string kTitle = u"Tom \"&\" Jerry\r\n& calc | x > y < z ^ 100%!";
 const std::u16string kAddress = u"https://x.example/?a=1&b=\"2\"&c=%PATH%\n";
 const std::u16string kSelection = std::u16string(u"x\" & del *.* & \"\0y", 18);
 
@@ -41,40 +42,45 @@ protected:
     CPageContext page;
 };
 
-TEST_F(HostilePageText, ConsoleCommandsKeepEveryValueInsideTheirQuotes) {
+// Wherever the interpreter reads the line (a console, or a batch program), values stay inside
+// the template's quotes and neither chain, redirect, end the line nor put in a variable.
+TEST_F(HostilePageText, InterpreterLinesKeepEveryValueInert) {
     const std::string cmd = "C:\\Windows\\system32\\cmd.exe ";
+    const std::string encodedTitle = "Tom#20#22#26#22#20Jerry#0D#0A#26#20calc#20#7C#20x#20#3E#20y"
+                                     "#20#3C#20z#20#5E#20100#25#21";
     const struct {
         std::string_view keys;
         std::string line;
     } cases[] = {
         {"command=tool.exe !T\nuseConsole=y\nURLEncoded=n",
-         cmd + "/C \"tool.exe Tom     Jerry    calc   x   y   z   100 \""},
+         cmd + "/C \"tool.exe Tom     Jerry    calc   x   y   z   100  \""},
         {"command=tool.exe !U !u\nuseConsole=y\nleaveConsole=y\nURLEncoded=n",
          cmd + "/K \"tool.exe https://x.example/?a=1 b= 2  c= PATH   "
                "https://f.example/?q= a  r=b\""},
         {"command=tool.exe !S !s !-\nuseConsole=y\nURLEncoded=n",
          cmd + "/C \"tool.exe x    del *.*     y x    del *.*     y x    del *.*     \""},
         {"command=tool.exe !T !S\nuseConsole=y",
-         cmd + "/C \"tool.exe Tom%20%22%26%22%20Jerry%0D%0A%26%20calc%20%7C%20x%20%3E%20y%20%3C%20z"
-               "%20%5E%20100%25 x%22%20%26%20del%20*.*%20%26%20%22%00y\""},
+         cmd + "/C \"tool.exe " + encodedTitle + " x#22#20#26#20del#20*.*#20#26#20#22#00y\""},
         {"command=tool.exe \"!t\"\nuseConsole=y\nURLEncoded=n",
          cmd + "/C \"tool.exe \"Frame  title   more\"\""},
+        // Batch programs run through the interpreter too, console or not.
+        {"command=lookup.bat !S\nURLEncoded=n", "lookup.bat x    del *.*     y"},
+        {"command=\"C:/My Tools/LOOKUP.CMD\" !T", "\"C:/My Tools/LOOKUP.CMD\" " + encodedTitle},
+        {"command=C:\\\\My Tools\\\\run.bat. !U\nURLEncoded=n",
+         "C:\\My Tools\\run.bat. https://x.example/?a=1 b= 2  c= PATH  "},
+        {"command=cmd /c lookup !S", "cmd /c lookup x#22#20#26#20del#20*.*#20#26#20#22#00y"},
     };
     for (const auto& c : cases) {
         std::string line = ConsoleCommandLine(test::LinkFromKeys(c.keys), page);
         EXPECT_EQ(line, c.line) << c.keys;
-        // What the interpreter reads between the outer quotes: the template's own quotes at most,
-        // and nothing that chains, redirects, expands or ends the line.
-        std::string_view quoted = std::string_view(line).substr(line.find('"') + 1);
-        quoted.remove_suffix(1);
-        EXPECT_EQ(std::count(quoted.begin(), quoted.end(), '"'),
-                  std::count(c.keys.begin(), c.keys.end(), '"'))
+        // The template's and the console's own quotes alone, and nothing that chains, redirects,
+        // expands or ends the line (the templates hold none of those themselves).
+        bool console = c.keys.find("useConsole") != std::string_view::npos;
+        EXPECT_EQ(std::count(line.begin(), line.end(), '"'),
+                  std::count(c.keys.begin(), c.keys.end(), '"') + (console ? 2 : 0))
             << c.keys;
-        EXPECT_EQ(quoted.find_first_of(std::string_view("&|<>^\r\n\0", 8)), std::string::npos)
+        EXPECT_EQ(line.find_first_of(std::string_view("&|<>^%!\r\n\0", 11)), std::string::npos)
             << c.keys;
-        if (c.keys.find("URLEncoded=n") != std::string_view::npos) {
-            EXPECT_EQ(quoted.find('%'), std::string::npos) << c.keys;
-        }
     }
 }
 
@@ -82,6 +88,36 @@ TEST_F(HostilePageText, ACommandWithoutTheInterpreterGetsTheValuesAsTheyAre) {
     // No interpreter reads this line: the program gets the text, and a NUL ends what it can get.
     EXPECT_EQ(ConsoleCommandLine(test::LinkFromKeys("command=tool.exe !S\nURLEncoded=n"), page),
               "tool.exe " + std::string("x\" & del *.* & \"\0y", 18));
+    EXPECT_EQ(ConsoleCommandLine(test::LinkFromKeys("command=tool.exe !T"), page),
+              "tool.exe Tom%20%22%26%22%20Jerry%0D%0A%26%20calc%20%7C%20x%20%3E%20y%20%3C%20z%20%5E"
+              "%20100%25!");
+}
+
+// The program the system would start, as it finds it: quoted, or the line up to any blank.
+TEST(InterpreterPrograms, AreBatchFilesAndTheInterpreterInAnyCaseAndForm) {
+    test::MemoryPlatformScope scope;
+    scope.platform.processes.environment["COMSPEC"] = "C:\\Shells\\Tcc.EXE";
+    const std::pair<std::u16string_view, bool> cases[] = {
+        {u"lookup.bat x", true},
+        {u"  LOOKUP.CMD", true},
+        {u"\"C:\\My Tools\\look up.Bat\" x", true},
+        {u"C:\\My Tools\\look up.bat x", true}, // tried as "C:\My", then on to the blank
+        {u"lookup.bat. x", true},
+        {u"lookup.bat . x", true},
+        {u"lookup.bat::$DATA x", true},
+        {u"cmd /c x", true},
+        {u"C:\\Windows\\System32\\CMD.exe /c x", true},
+        {u"tcc.exe /c x", true},
+        {u"lookup.exe x.bat", true}, // "lookup.exe x.bat" could be a file too
+        {u"lookup.exe x", false},
+        {u"\"lookup.exe\" x.bat", false},
+        {u"C:\\bat\\tool.exe", false},
+        {u"notcmd x", false},
+        {u"x.batch", false},
+        {u"", false},
+    };
+    for (const auto& [line, interpreted] : cases)
+        EXPECT_EQ(NamesInterpreterProgram(line), interpreted) << WideToUtf8(line);
 }
 
 TEST_F(HostilePageText, MailtoAddressesKeepTheValuesEncoded) {
@@ -92,7 +128,7 @@ TEST_F(HostilePageText, MailtoAddressesKeepTheValuesEncoded) {
         u"mailto:x%22%20%26%20del%20*.*%20%26%20%22%00y"
         u"?cc=https%3A%2F%2Ff.example%2F%3Fq%3D%22a%22%26r%3Db"
         u"&subject=Tom%20%22%26%22%20Jerry%0D%0A%26%20calc%20%7C%20x%20%3E%20y%20%3C%20z%20%5E"
-        u"%20100%25"
+        u"%20100%25!"
         u"&body=https%3A%2F%2Fx.example%2F%3Fa%3D1%26b%3D%222%22%26c%3D%25PATH%25%0A%0D%0A"
         u"Frame%0D%0Atitle%20%26%20more");
     EXPECT_EQ(std::count(address.begin(), address.end(), u'?'), 1);
@@ -103,7 +139,7 @@ TEST_F(HostilePageText, MailtoAddressesKeepTheValuesEncoded) {
 TEST_F(HostilePageText, SimpleMapiGetsEachValueWholeInItsField) {
     MapiMail mail = MapiMessageOf(
         test::LinkFromKeys("MailTo=!s\nMailCC=!U\nMailSubject=!T\nMailBody=!U\\n!t"), page);
-    EXPECT_EQ(mail.subject, "Tom \"&\" Jerry\r\n& calc | x > y < z ^ 100%");
+    EXPECT_EQ(mail.subject, "Tom \"&\" Jerry\r\n& calc | x > y < z ^ 100%!");
     EXPECT_EQ(mail.noteText, "https://x.example/?a=1&b=\"2\"&c=%PATH%\n\r\nFrame\r\ntitle & more");
     ASSERT_EQ(mail.recipients.size(), 2u);
     EXPECT_EQ(mail.recipients[0].recipientClass, MapiMail::kTo);

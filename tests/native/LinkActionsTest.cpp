@@ -6,6 +6,8 @@
 #include "actions/ConsoleCommand.h"
 #include "actions/Mail.h"
 #include "actions/OpenLinks.h"
+#include "common/TextConversion.h"
+#include "config/ConfigLoader.h"
 #include "config/ConfigParser.h"
 #include "config/LinkList.h"
 #include "dialogs/AboutBox.h"
@@ -113,26 +115,58 @@ TEST_F(LinkActions, OpensTheUrlInItsNamedWindowAndBringsItToTheFront) {
     EXPECT_EQ(EventsOf(BrowserEvent::kFront).size(), 1u);
 }
 
-// The url way honours URLEncoded=no, but never opens a script the selection put there.
-TEST_F(LinkActions, AnUnencodedUrlOpensAsSelectedButNeverAsAScript) {
+// An entry's charset governs every address and command line it encodes values into.
+TEST_F(LinkActions, EveryEncodedValueOfAnEntryIsInItsCharset) {
+    Select(u"\u6771\u4EAC \u00E9");
+    const char* utf8 = "URLCharset=utf-8\n";
+    OpenInWindow(test::LinkFromKeys(std::string("url=https://x.example/?q=!S\n") + utf8), page, 0);
+    OpenInWindow(test::LinkFromKeys("url=https://x.example/?q=!S"), page, 1);
+    ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 2u);
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address,
+              u"https://x.example/?q=%E6%9D%B1%E4%BA%AC%20%C3%A9");
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[1].address, u"https://x.example/?q=%20%20%20%E9");
+    EXPECT_EQ(MailtoAddress(test::LinkFromKeys(std::string("MailSubject=!S\n") + utf8), page),
+              u"mailto:?subject=%E6%9D%B1%E4%BA%AC%20%C3%A9");
+    EXPECT_EQ(
+        ConsoleCommandLine(test::LinkFromKeys(std::string("command=look.cmd !S\n") + utf8), page),
+        "look.cmd #E6#9D#B1#E4#BA#AC#20#C3#A9");
+}
+
+// The url way honours URLEncoded=no, but an address the page put together opens only on the web.
+TEST_F(LinkActions, AnUnencodedUrlFromThePageOpensOnlyOnTheWeb) {
     const std::pair<std::u16string_view, bool> cases[] = {{u"https://example.org/a b", true},
+                                                          {u" \x01\t HTTP://x", true},
+                                                          {u"ht\ntps://x", true},
+                                                          {u"FtP://x", true},
                                                           {u"javascript:alert(1)", false},
-                                                          {u" \t JavaScript:alert(1)", false},
                                                           {u"java\nscript:x", false},
-                                                          {u"VBScript:x", false},
                                                           {u"DATA:text/html,x", false},
-                                                          {u"javascriptx:", true}};
+                                                          {u"javascriptx:", false},
+                                                          {u"file:///C:/Windows/x.exe", false},
+                                                          {u"about:blank", false},
+                                                          {u"res://ieframe.dll/x", false},
+                                                          {u"mk:@MSITStore:x.chm", false},
+                                                          {u"ms-settings:", false},
+                                                          {u"\\\\host\\share", false},
+                                                          {u"http s://x", false},
+                                                          {u"https", false},
+                                                          {u"", false}};
     for (const auto& [selection, opens] : cases) {
         Select(std::u16string(selection));
         Events().clear();
         scope.platform.ui.beeps.clear();
         OpenInWindow(test::LinkFromKeys("url=!S\nURLEncoded=no"), page, 0);
-        EXPECT_EQ(EventsOf(BrowserEvent::kOpen).size(), opens ? 1u : 0u);
+        ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), opens ? 1u : 0u) << WideToUtf8(selection);
         EXPECT_EQ(scope.platform.ui.beeps.size(), opens ? 0u : 1u);
         if (opens) {
             EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, selection);
         }
     }
+    // What the author wrote whole is the author's choice.
+    Events().clear();
+    OpenInWindow(test::LinkFromKeys("url=file:///C|/Tools/x.htm!!\\s\nURLEncoded=no"), page, 0);
+    ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"file:///C|/Tools/x.htm! ");
     Select(u"javascript:alert(1)");
     OpenInWindow(test::LinkFromKeys("url=!S"), page, 0);
     EXPECT_EQ(EventsOf(BrowserEvent::kOpen).back().address, u"javascript%3Aalert(1)")
@@ -146,10 +180,10 @@ TEST_F(LinkActions, TheStoredGoToEntryOpensTheSelectedAddressAsItIs) {
         return link.GetSectionName() == "OTHER:GoTo";
     });
     ASSERT_NE(goTo, other.end());
-    Select(u"https://example.org/a?b=c");
+    Select(u"https://example.org/a?b=c  d");
     OpenInWindow(*goTo, page, 0);
     ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
-    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://example.org/a?b=c");
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://example.org/a?b=c  d");
 }
 
 TEST_F(LinkActions, EachHrefRunWritesAndClicksItsOwnAnchor) {
@@ -185,7 +219,7 @@ TEST_F(LinkActions, CommandLinesQuoteTheCommandAndKeepPageTextInside) {
         {u"a b", "command=ping.exe !H\nuseConsole=y\nleaveConsole=y",
          "C:\\Windows\\system32\\cmd.exe /K \"ping.exe www.example.com\""},
         {u"a b", "command=tool.exe !S > out.txt\nuseConsole=y",
-         "C:\\Windows\\system32\\cmd.exe /C \"tool.exe a%20b > out.txt\""},
+         "C:\\Windows\\system32\\cmd.exe /C \"tool.exe a#20b > out.txt\""},
         {u"a b", "command=tool.exe !S", "tool.exe a%20b"},
         {u"x\" & calc & \"", "command=echo !S\nuseConsole=y\nURLEncoded=n",
          "C:\\Windows\\system32\\cmd.exe /C \"echo x    calc    \""},
@@ -261,10 +295,31 @@ TEST_F(LinkActions, MailFallsBackToMapiThenToAMessage) {
     EXPECT_EQ(scope.platform.ui.messageBoxes[0].style, kMbIconExclamation);
 }
 
+// Program starts noted with the number of page events made before each, so that the page's log
+// and the starts read as one ordered log.
+class NotedProcesses : public CMemoryProcesses {
+public:
+    explicit NotedProcesses(const BrowserLog& page) : page_(page) {}
+    ProcessStart StartProcess(std::string_view commandLine) override {
+        starts.emplace_back(page_.events.size(), std::string(commandLine));
+        return CMemoryProcesses::StartProcess(commandLine);
+    }
+    std::vector<std::pair<std::size_t, std::string>> starts;
+
+private:
+    const BrowserLog& page_;
+};
+
 TEST_F(LinkActions, TheRunnerCountsChosenEntriesAndKeepsTheStepOrder) {
+    NotedProcesses processes(*top->Log());
+    Platform view = scope.platform.View();
+    view.processes = &processes;
+    ScopedPlatform installed(view);
+
     CLinkList list;
-    const char* entries[] = {"url=one", "url=skipped", "command=cmd.exe\nhref=h\nurl=never",
-                             "url=two\nMailTo=m", "url=skipped too"};
+    // Each entry's keys are written in the reverse of the order its steps run in.
+    const char* entries[] = {"url=one", "url=skipped", "url=never\nhref=h\ncommand=first.exe",
+                             "MailTo=m\nurl=two\ncommand=second.exe", "url=skipped too"};
     for (const char* keys : entries)
         list.Append(test::LinkFromKeys(keys));
     list[1].SetSelected(false);
@@ -272,23 +327,36 @@ TEST_F(LinkActions, TheRunnerCountsChosenEntriesAndKeepsTheStepOrder) {
     for (int i : {0, 2, 3})
         list[i].SetSelected(true);
     RunChosenEntries(list, page);
-    std::vector<std::u16string> trace;
-    for (const BrowserEvent& event : Events()) {
+
+    std::vector<std::u16string> log;
+    auto start = processes.starts.begin();
+    for (std::size_t i = 0; i <= Events().size(); ++i) {
+        for (; start != processes.starts.end() && start->first == i; ++start)
+            log.push_back(u"start " + std::u16string(start->second.begin(), start->second.end()));
+        if (i == Events().size())
+            break;
+        const BrowserEvent& event = Events()[i];
         if (event.kind == BrowserEvent::kOpen)
-            trace.push_back(u"open " + event.address + u" " +
-                            event.features.substr(event.features.find(u",left=")));
-        else if (event.kind != BrowserEvent::kFront)
-            trace.push_back(event.kind == BrowserEvent::kNavigate ? u"mail" : u"anchor");
+            log.push_back(u"open " + event.address + u" " +
+                          event.features.substr(event.features.find(u",left=")));
+        else if (event.kind == BrowserEvent::kInsert)
+            log.push_back(u"insert");
+        else if (event.kind == BrowserEvent::kClick)
+            log.push_back(u"click " + event.address);
+        else if (event.kind == BrowserEvent::kNavigate)
+            log.push_back(u"mail " + event.address);
     }
     const std::u16string expected[] = {
         u"open one ,left=0,location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1,"
         u"toolbar=1,top=0,width=960",
-        u"anchor", u"anchor",
+        u"start first.exe",
+        u"insert",
+        u"click h",
+        u"start second.exe",
         u"open two ,left=42,location=1,menubar=1,resizable=1,scrollbars=1,status=1,titlebar=1,"
         u"toolbar=1,top=46,width=960",
-        u"mail"};
-    EXPECT_EQ(trace, std::vector<std::u16string>(std::begin(expected), std::end(expected)));
-    EXPECT_EQ(scope.platform.processes.started, std::vector<std::string>{"cmd.exe"});
+        u"mail mailto:m"};
+    EXPECT_EQ(log, std::vector<std::u16string>(std::begin(expected), std::end(expected)));
 }
 
 TEST_F(LinkActions, SystemEntriesRunByExactNameInTheSharedHelpWindow) {
@@ -302,6 +370,21 @@ TEST_F(LinkActions, SystemEntriesRunByExactNameInTheSharedHelpWindow) {
     EXPECT_NE(open.features.find(u"height=819,left=768,"), std::u16string::npos);
 }
 
+TEST_F(LinkActions, SystemEntriesOfOneNameAllRunInFileOrder) {
+    scope.platform.module.SetResource("FILE", kSystemLinksTextId,
+                                      "[SYSTEM:Twice]\r\nurl=first\r\n"
+                                      "[SYSTEM:Other]\r\nurl=other\r\n"
+                                      "[SYSTEM:twice]\r\nurl=miscased\r\n"
+                                      "[SYSTEM:Twice]\r\nurl=second\r\n");
+    RunSystemEntry(page, "SYSTEM:Twice");
+    const std::vector<BrowserEvent> opened = EventsOf(BrowserEvent::kOpen);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].address, u"first");
+    EXPECT_EQ(opened[1].address, u"second");
+    EXPECT_NE(opened[1].features.find(u",left=21,"), std::u16string::npos)
+        << "the second is the second window of the run";
+}
+
 TEST_F(LinkActions, TheAboutBoxOpensThePageOfItsButtonAfterItClosed) {
     CMemoryDialogs dialogs;
     ScopedDialogHost installed(dialogs);
@@ -310,11 +393,12 @@ TEST_F(LinkActions, TheAboutBoxOpensThePageOfItsButtonAfterItClosed) {
         RunConfigCommand(page);
     std::vector<std::u16string> opened;
     for (const BrowserEvent& event : EventsOf(BrowserEvent::kOpen))
-        opened.push_back(event.address);
-    EXPECT_EQ(opened, (std::vector<std::u16string>{
-                          u"file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm",
-                          u"file:///C|/Program Files/Veltrane Tandrel/HelpCustomize.htm",
-                          u"https://tandrel.veltrane.com/"}));
+        opened.push_back(event.address + u" in " + event.name);
+    EXPECT_EQ(opened,
+              (std::vector<std::u16string>{
+                  u"file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm in NubrixHelp",
+                  u"file:///C|/Program Files/Veltrane Tandrel/HelpCustomize.htm in NubrixHelp",
+                  u"https://tandrel.veltrane.com/ in _blank"}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // Cancel and Help do, the checks of the confirmed text, and the question before translating.
 #include "CommandFixture.h"
 
+#include "common/TextConversion.h"
 #include "config/SelectionMemory.h"
 #include "dialogs/LookupCommands.h"
 #include "resources/ResourceIds.h"
@@ -55,6 +56,24 @@ TEST_F(LookupCommands, EachCommandPreparesItsText) {
     Run("MOVIE", u"x");
     EXPECT_EQ(dialogs.siteListsShown.back().captionId, ids::kLookupMovie);
     EXPECT_EQ(dialogs.siteListsShown.back().labelId, ids::kLookupAtOneOrMore);
+}
+
+// Digits in the page's address (a video's number, a time stamp) make a valid UPC-A often; the
+// keyword searches look for the words selected unless the selection itself holds a code.
+TEST_F(LookupCommands, KeywordSearchesTakeACodeFromTheSelectionOnly) {
+    top->href = u"https://video.example/watch/12345678901?t=1700000000";
+    for (std::string_view keyword : {"BOOK", "MOVIE", "MUSIC", "OTHER", "SEARCH"}) {
+        Run(keyword, u" The  Hobbit\r\n");
+        Run(keyword, u"UPC 0 36000 29145 2");
+        Run(keyword, u"pack of 03600029145");
+        ASSERT_EQ(dialogs.siteListsShown.size(), 3u) << keyword;
+        EXPECT_EQ(dialogs.siteListsShown[0].text, u"The Hobbit") << keyword;
+        EXPECT_EQ(dialogs.siteListsShown[1].text, u"036000291452") << keyword;
+        EXPECT_EQ(dialogs.siteListsShown[2].text, u"036000291452") << keyword;
+        dialogs.siteListsShown.clear();
+    }
+    Run("UPC", u"The Hobbit");
+    EXPECT_EQ(dialogs.siteListsShown.back().text, u"001700000000") << "the UPC command reads all";
 }
 
 TEST_F(LookupCommands, OkSavesEveryTickTakesTheTextAndOpensTheTickedSites) {
@@ -137,6 +156,28 @@ TEST_F(LookupCommands, TranslatingAPageWithoutADotAsksFirst) {
     top->hostName = u"192.168.0.1";
     Run("TRANSLATE", u"");
     EXPECT_EQ(scope.platform.ui.messageBoxes.size(), 2u) << "a host with a dot is not asked about";
+}
+
+// Text typed in any script reaches the stored sites whole, as the UTF-8 every one of them reads.
+class StoredSites : public test::CommandFixture {
+protected:
+    StoredSites() : CommandFixture(std::nullopt) {}
+};
+
+TEST_F(StoredSites, GetTypedTextInAnyScriptAsUtf8) {
+    const std::u16string typed = u"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1 \u6771\u4EAC caf\u00E9";
+    const std::u16string encoded =
+        u"%CE%95%CE%BB%CE%BB%CE%AC%CE%B4%CE%B1%20%E6%9D%B1%E4%BA%AC%20caf%C3%A9";
+    const std::string_view keywords[] = {"BOOK", "MOVIE", "MUSIC", "SEARCH"};
+    dialogs.siteListAnswers.assign(std::size(keywords), {typed, {}, kIdOk});
+    for (std::string_view keyword : keywords) {
+        SCOPED_TRACE(std::string(keyword));
+        top->Log()->events.clear();
+        Run(keyword, u"x");
+        ASSERT_FALSE(Opened().empty());
+        for (const std::u16string& address : Opened())
+            EXPECT_NE(address.find(encoded), std::u16string::npos) << WideToUtf8(address);
+    }
 }
 
 } // namespace

@@ -93,6 +93,27 @@ TEST_F(MacroExpansion, EncodesValuesButNeverTheModuleFolder) {
               u"file:///C|/Program Files/Veltrane Tandrel/HelpBook.htm");
     EXPECT_EQ(UrlEncode(u"Az09!'()*-._~ +&#:/\u00E9\u00FF\u0100\u4E2D"),
               u"Az09!'()*-._~%20%2B%26%23%3A%2F%E9%FF%20%20");
+}
+
+// Windows-1252 writes one byte a character (its own for the 27 it has above Latin-1, a blank's
+// for the rest); UTF-8 the bytes of every character, a surrogate pair as one.
+TEST_F(MacroExpansion, EncodesInTheEntrysCharset) {
+    const struct {
+        std::u16string_view text;
+        std::u16string_view windows1252;
+        std::u16string_view utf8;
+    } cases[] = {
+        {u"a b~", u"a%20b~", u"a%20b~"},
+        {u"\u00E9\u00FF", u"%E9%FF", u"%C3%A9%C3%BF"},
+        {u"\u20AC\u201C\u0153", u"%80%93%9C", u"%E2%82%AC%E2%80%9C%C5%93"},
+        {u"\u6771\u4EAC", u"%20%20", u"%E6%9D%B1%E4%BA%AC"},
+        {u"\u0395\u03BB", u"%20%20", u"%CE%95%CE%BB"},
+        {u"\xD83D\xDE00|\xDC00", u"%20%7C%20", u"%F0%9F%98%80%7C%EF%BF%BD"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UrlEncode(c.text, UrlCharset::Windows1252), c.windows1252);
+        EXPECT_EQ(UrlEncode(c.text, UrlCharset::Utf8), c.utf8);
+    }
     // Values are put in once: a selection holding a macro stays as it is.
     page.SetSelection(u"!S\\n!I");
     EXPECT_EQ(Expand("[!S]"), u"[!S\\n!I]");

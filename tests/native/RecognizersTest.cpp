@@ -27,43 +27,7 @@ std::string ShowFound(const Found& found) {
     return found ? "[" + Show(*found) + "]" : "none";
 }
 
-// The EAN-13 search exactly as its rule reads: from each start, collect up to thirteen digits of
-// a letter-free group, and restart from the second digit collected.
-Found LiteralEan13(std::u16string_view text) {
-    auto digit = [](char16_t ch) {
-        return ch >= u'0' && ch <= u'9';
-    };
-    auto letter = [](char16_t ch) {
-        return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
-    };
-    const std::size_t n = text.size();
-    std::size_t start = 0;
-    for (;;) {
-        if (start >= n)
-            return std::nullopt;
-        while (start < n && !digit(text[start]))
-            ++start;
-        if (n - start < 13)
-            return std::nullopt;
-        std::u16string digits(1, text[start]);
-        std::size_t second = std::u16string::npos;
-        for (std::size_t i = start + 1; digits.size() < 13; ++i) {
-            if (i == n)
-                return std::nullopt;
-            if (letter(text[i]))
-                break;
-            if (digit(text[i])) {
-                digits += text[i];
-                if (digits.size() == 2)
-                    second = i;
-            }
-        }
-        if (digits.size() == 13 && IsValidEan13(digits))
-            return digits;
-        start = second != std::u16string::npos ? second : start + 1;
-    }
-}
-
+using test::LiteralEan13;
 using test::LiteralStockSymbol;
 
 std::u16string RandomText(std::mt19937& random, std::u16string_view common,
@@ -115,6 +79,16 @@ TEST(Recognizers, FindersOnTheirTables) {
         {FindIsbn10, u"0306406152, 12", u"0306406152"},
         {FindIsbn10, u"0306406153-0306406152", std::nullopt},
         {FindIsbn10, u"0306406153/0306406152", u"0306406152"},
+        // A code followed or led by other numbers: the run's pieces between blanks.
+        {FindIsbn10, u"ISBN 0306406152 1998", u"0306406152"},
+        {FindIsbn10, u"ISBN 0-306-40615-2 - 2nd edition", u"0306406152"},
+        {FindIsbn10, u"1998 0306406152", u"0306406152"},
+        {FindIsbn10, u"0306406153 0306406152", u"0306406152"},
+        {FindIsbn10, u"0-8044-2957-x 1998", u"080442957X"},
+        {FindIsbn10, u"0306406152 123", std::nullopt},    // 13 digits: an EAN-13 in groups?
+        {FindIsbn10, u"03064 06152 1998", std::nullopt},  // no piece is a whole code
+        {FindIsbn10, u"0306406152-1998 x", std::nullopt}, // hyphens join pieces
+        {FindIsbn10, u"0306406152 1998", u"0306406152"},  // only a space joins runs
         {FindIsbn10, u"0306406152\u0660", std::nullopt},
         {FindIsbn10, u"\u0660306406152", std::nullopt},
         {FindIsbn10, u"", std::nullopt},
@@ -138,6 +112,8 @@ TEST(Recognizers, FindersOnTheirTables) {
         {FindUpc12, u"036000291452 1", std::nullopt},
         {FindUpc12, u"UPC 036000291453; 036000291452.", u"036000291452"},
         {FindUpc12, u"36000291452", std::nullopt},
+        {FindUpc12, u"036000291452 1998", u"036000291452"},
+        {FindUpc12, u"12 pack 036000291452 12", u"036000291452"},
         {FindShortUpc, u"36000291452", u"036000291452"},
         {FindShortUpc, u"4210000522", u"004210000522"},
         {FindShortUpc, u"036000291452", u"036000291452"},
@@ -145,6 +121,8 @@ TEST(Recognizers, FindersOnTheirTables) {
         {FindShortUpc, u"0036000291452", std::nullopt},
         {FindShortUpc, u"3600029145 2", u"036000291452"},
         {FindShortUpc, u"36000291453/73940000119", u"073940000119"},
+        {FindShortUpc, u"36000291452 1998", u"036000291452"},
+        {FindShortUpc, u"36000291452 12", std::nullopt}, // 13 digits, taken whole
         {CompleteUpc11, u"03600029145", u"036000291452"},
         {CompleteUpc11, u"036000 29145", std::nullopt},
         {CompleteUpc11, u"123 036000291452 03600029145x", u"036000291452"},
@@ -182,9 +160,31 @@ TEST(Recognizers, StockSymbols) {
         EXPECT_EQ(FindStockSymbol(text), expected) << Show(text);
 }
 
+// Texts made of codes, other numbers and the characters that join, cut or end runs, so that
+// runs of every length and pieces that are whole codes come often.
+std::u16string RandomCodeText(std::mt19937& random) {
+    const std::u16string_view tokens[] = {u"0306406152",  u"080442957", u"036000291452",
+                                          u"36000291452", u"1998",      u"12",
+                                          u"7",           u" ",         u" ",
+                                          u"-",           u"x",         u",",
+                                          u"\u0660"};
+    std::uniform_int_distribution<std::size_t> count(0, 8);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(tokens) - 1);
+    std::u16string text;
+    for (std::size_t n = count(random); n > 0; --n)
+        text += tokens[pick(random)];
+    return text;
+}
+
 // The one-pass searches must give what the restarting rules give, text for text.
 TEST(Recognizers, LinearSearchesAgreeWithTheLiteralRules) {
     std::mt19937 random(20240611);
+    for (int i = 0; i < 40000; ++i) {
+        std::u16string text = RandomCodeText(random);
+        ASSERT_EQ(FindIsbn10(text), test::LiteralIsbn10(text)) << Show(text);
+        ASSERT_EQ(FindUpc12(text), test::LiteralUpc12(text)) << Show(text);
+        ASSERT_EQ(FindShortUpc(text), test::LiteralShortUpc(text)) << Show(text);
+    }
     for (int i = 0; i < 40000; ++i) {
         std::u16string text = RandomText(random, u"0123456789", u" -aZ/\u0660", 45);
         ASSERT_EQ(FindEan13(text), LiteralEan13(text)) << Show(text);

@@ -1,5 +1,6 @@
 #include "ToolContext.h"
 
+#include "page/HostDomain.h"
 #include "page/PageContext.h"
 
 #include <gtest/gtest.h>

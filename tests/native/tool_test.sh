@@ -54,7 +54,7 @@ fields() {
     # $1 short, $2 long, $3 url, $4 MailTo, $5 hasMail, $6 exclusive, $7 defaultSelected,
     # $8 section, $9 selected
     printf 'shortDescription=%s\nlongDescription=%s\nurl=%s\nhref=\ncommand=\n' "$1" "$2" "$3"
-    printf 'useConsole=0\nleaveConsole=0\nURLEncoded=1\nhasMail=%s\nMailTo=%s\n' "$5" "$4"
+    printf 'useConsole=0\nleaveConsole=0\nURLEncoded=1\nURLCharset=windows-1252\nhasMail=%s\nMailTo=%s\n' "$5" "$4"
     printf 'MailCC=\nMailBCC=\nMailSubject=\nMailBody=\nwindowName=_blank\n'
     printf 'left=\ntop=\nwidth=\nheight=\ndirectories=1\nfullScreen=0\nlocation=1\nmenuBar=1\n'
     printf 'resizable=1\nscrollBars=1\nstatus=1\ntitleBar=1\ntoolBar=1\nexclusive=%s\n' "$6"
@@ -123,6 +123,13 @@ printf '[UNIT:Temp\r category=temperature\r ten+0=\260C, C\r Gr\366\337e=1\r' >"
     printf '%s:4: the reader ignores the key "Gr\303\266\303\237e": unit sections read category, a, b, invert and ten-18 to ten+18\n' "$tmp/units.ini"
 } >"$tmp/lint-units"
 check "lint of unit sections" 1 "$tmp/lint-units" "$tool" lint "$tmp/units.ini"
+
+# Unit sections whose names differ only in letter case are separate sets of units, and no
+# finding; an exact repeat of a name is reported once, on the repeat.
+printf '[UNIT:Minute]\ncategory=time\nten+0=minutes\n[unit:minute]\ncategory=angle\nten+0=arc\n' >"$tmp/minutes.ini"
+printf '[UNIT:minute]\ncategory=angle\nten+0=arc2\n[UNIT:Minute]\ncategory=angle\nten+0=arc3\n' >>"$tmp/minutes.ini"
+printf '%s:10: section "UNIT:Minute" is also headed on line 1: both are read as separate sets of units (the name after "UNIT:" plays no part)\n' "$tmp/minutes.ini" >"$tmp/lint-minutes"
+check "lint of unit sections of one name" 1 "$tmp/lint-minutes" "$tool" lint "$tmp/minutes.ini"
 
 printf '# fine\r\n[ISBN:Fine]\r\nurl=https://fine.example/?q=!S\r\nexclusive=yes\r\n' >"$tmp/fine.ini"
 check "lint of a clean file" 0 "$tmp/nothing" "$tool" lint "$tmp/fine.ini"

@@ -371,6 +371,8 @@ private:
                 ReportValue(key, WindowNameFinding(key.value));
             if (known.name == "href")
                 ReportValue(key, HrefFinding(key.value));
+            if (known.name == "URLCharset")
+                ReportValue(key, CharsetFinding(key.value));
             break;
         }
     }

@@ -3,6 +3,7 @@
 #include "LintVocabulary.h"
 #include "common/DecimalNumber.h"
 #include "common/TextConversion.h"
+#include "config/Link.h"
 
 #include <algorithm>
 
@@ -55,6 +56,14 @@ std::optional<std::string> HrefFinding(std::string_view value) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> CharsetFinding(std::string_view value) {
+    if (value.empty() || ParseUrlCharset(value))
+        return std::nullopt;
+    return "the value " + Quote(value) +
+           " of URLCharset names no charset the reader knows, so the entry's values are encoded "
+           "in windows-1252: write windows-1252 or utf-8";
 }
 
 std::optional<std::string> CategoryFinding(std::string_view value) {

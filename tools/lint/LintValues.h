@@ -26,6 +26,10 @@ std::optional<std::string> WindowNameFinding(std::string_view value);
 /// never expanded.
 std::optional<std::string> HrefFinding(std::string_view value);
 
+/// URLCharset names "windows-1252" or "utf-8"; any other value leaves the entry encoding in
+/// Windows-1252. An empty value is no finding.
+std::optional<std::string> CharsetFinding(std::string_view value);
+
 /// A category keeps the blanks around it, which makes it a category of its own. An empty value
 /// is no finding.
 std::optional<std::string> CategoryFinding(std::string_view value);

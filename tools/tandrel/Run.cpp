@@ -66,22 +66,10 @@ CLink EntryOfOptions(std::vector<std::string> args, int& index) {
 
 // The entries of the configuration (or, for "SYSTEM:" names, of the stored system links) whose
 // section name is name, ready to run.
-void AppendEntriesNamed(CLinkList& list, const std::string& name) {
-    std::size_t colon = name.find(':');
-    if (colon == std::string::npos)
+void AppendEntriesNamedOrFail(CLinkList& list, const std::string& name) {
+    if (name.find(':') == std::string::npos)
         throw UsageError{"a SECTION is a whole section name, such as ISBN:AmazonCom"};
-    std::string prefix = name.substr(0, colon + 1);
-    CLinkList all;
-    LoadLinks(all, prefix, IsSystemPrefix(prefix));
-    bool found = false;
-    for (CLink& link : all) {
-        if (link.GetSectionName() != name)
-            continue;
-        link.SetSelected(true);
-        list.Append(link);
-        found = true;
-    }
-    if (!found)
+    if (!AppendEntriesNamed(list, name))
         throw UsageError{"no section " + name};
 }
 
@@ -105,7 +93,7 @@ void PrintActions(std::ostream& out, const CLink& link, CPageContext& page, Tool
     }
     if (context.platform->ui.beeps.size() > beepsBefore) {
         out << "refused\t"
-            << (link.GetHref().empty() ? "an address that would run a script is not opened: " +
+            << (link.GetHref().empty() ? "an address of the page off the web is not opened: " +
                                              Utf8(ExpandTemplate(link.GetUrl(), page, false))
                                        : std::string("the page took no link"))
             << "\n";
@@ -133,7 +121,7 @@ int RunEntries(ToolContext& context) {
         throw UsageError{"run takes one or more SECTION names"};
     CLinkList list;
     for (const std::string& name : context.arguments)
-        AppendEntriesNamed(list, WideToWindows1252(Utf8ToWide(name)));
+        AppendEntriesNamedOrFail(list, WideToWindows1252(Utf8ToWide(name)));
     if (const char* comspec = std::getenv("COMSPEC"))
         context.platform->processes.environment["COMSPEC"] = comspec;
     CPageContext page;

@@ -1,6 +1,7 @@
 #include "ToolContext.h"
 
 #include "common/TextConversion.h"
+#include "page/HostDomain.h"
 
 #include <fstream>
 #include <iostream>
@@ -88,36 +89,7 @@ bool IsPageOption(const std::string& name) {
     return false;
 }
 
-char16_t Lower(char16_t ch) {
-    return ch >= u'A' && ch <= u'Z' ? ch - u'A' + u'a' : ch;
-}
-
 } // namespace
-
-std::u16string HostNameOfUrl(const std::u16string& url) {
-    std::size_t colon = url.find(u':');
-    if (colon == std::u16string::npos || url.compare(colon, 3, u"://") != 0)
-        return {};
-    std::u16string scheme;
-    for (std::size_t i = 0; i < colon; ++i)
-        scheme += Lower(url[i]);
-    if (scheme == u"file")
-        return {};
-    std::size_t start = colon + 3;
-    std::size_t end = url.find_first_of(u"/?#\\", start);
-    std::u16string authority = url.substr(start, end == std::u16string::npos ? end : end - start);
-    std::size_t at = authority.rfind(u'@');
-    if (at != std::u16string::npos)
-        authority.erase(0, at + 1);
-    std::size_t portColon = authority.rfind(u':');
-    std::size_t bracket = authority.rfind(u']');
-    if (portColon != std::u16string::npos &&
-        (bracket == std::u16string::npos || portColon > bracket))
-        authority.erase(portColon);
-    for (char16_t& ch : authority)
-        ch = Lower(ch);
-    return authority;
-}
 
 PageOptions ParsePageOptions(std::vector<std::string>& args) {
     PageOptions options;

@@ -49,9 +49,6 @@ struct ToolContext {
     std::ostream* err = nullptr;
 };
 
-/// The host name a browser's location.hostname gives for an address; empty for file: addresses.
-std::u16string HostNameOfUrl(const std::u16string& url);
-
 /// Parses the page options out of args (leaving the rest in order); throws UsageError.
 PageOptions ParsePageOptions(std::vector<std::string>& args);
 

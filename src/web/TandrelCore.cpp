@@ -1,0 +1,100 @@
+#include "web/TandrelCore.h"
+
+#include "web/WebCalls.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace tandrel::web {
+
+namespace {
+
+using Call = Json (*)(const Json&);
+
+// The one answer the caller may read until its next call.
+std::string& AnswerText() {
+    static std::string answer;
+    return answer;
+}
+
+Json Answer(const char* request, Call call) {
+    try {
+        if (!request)
+            throw RequestError{"malformed", "there is no request"};
+        std::size_t size = strnlen(request, TANDREL_MAX_REQUEST_BYTES + 1);
+        if (size > TANDREL_MAX_REQUEST_BYTES)
+            throw RequestError{"oversized", "a request may hold at most " +
+                                                std::to_string(TANDREL_MAX_REQUEST_BYTES) +
+                                                " bytes"};
+        // Read without exceptions: the module is built without the JSON library's (they cost
+        // much of its size), so no call may rely on one.
+        Json parsed = Json::parse(request, request + size, nullptr, false);
+        if (parsed.is_discarded())
+            throw RequestError{"malformed", "the request is not JSON text in UTF-8"};
+        return call(parsed);
+    } catch (const RequestError& error) {
+        return ErrorAnswer(error);
+    }
+}
+
+// Nothing may cross into the caller: any other failure (memory, say) is an answer too.
+const char* Serve(const char* request, Call call) {
+    std::string& answer = AnswerText();
+    try {
+        answer = Dump(Answer(request, call));
+    } catch (...) {
+        answer = R"({"error":{"code":"internal","message":"the core could not answer"}})";
+    }
+    return answer.c_str();
+}
+
+} // namespace
+
+} // namespace tandrel::web
+
+using tandrel::web::Serve;
+
+extern "C" {
+
+void* tandrel_alloc(size_t size) {
+    return std::malloc(size ? size : 1);
+}
+
+void tandrel_free(void* memory) {
+    std::free(memory);
+}
+
+const char* tandrel_prepare(const char* request) {
+    return Serve(request, tandrel::web::Prepare);
+}
+
+const char* tandrel_finish(const char* request) {
+    return Serve(request, tandrel::web::Finish);
+}
+
+const char* tandrel_calculate(const char* request) {
+    return Serve(request, tandrel::web::CalculateCall);
+}
+
+const char* tandrel_currencies(const char* request) {
+    return Serve(request, tandrel::web::Currencies);
+}
+
+const char* tandrel_lint(const char* request) {
+    return Serve(request, tandrel::web::Lint);
+}
+
+const char* tandrel_default_config(const char* request) {
+    return Serve(request, tandrel::web::DefaultConfig);
+}
+
+const char* tandrel_menu(const char* request) {
+    return Serve(request, tandrel::web::Menu);
+}
+
+const char* tandrel_run(const char* request) {
+    return Serve(request, tandrel::web::Run);
+}
+
+} // extern "C"

@@ -1,0 +1,89 @@
+#include "web/WebJson.h"
+
+#include "common/TextConversion.h"
+
+namespace tandrel::web {
+
+namespace {
+
+std::string Path(std::string_view where, const char* key) {
+    return where.empty() ? std::string(key) : std::string(where) + "." + key;
+}
+
+[[noreturn]] void Refuse(std::string_view where, const char* key, const char* what) {
+    throw RequestError{"invalid", Path(where, key) + " must be " + what};
+}
+
+} // namespace
+
+Json ErrorAnswer(const RequestError& error) {
+    return Json{{"error", {{"code", error.code}, {"message", error.message}}}};
+}
+
+void ExpectObject(const Json& request) {
+    if (!request.is_object())
+        throw RequestError{"invalid", "the request must be an object"};
+}
+
+const Json* Member(const Json& object, const char* key, std::string_view where) {
+    if (!object.is_object())
+        throw RequestError{"invalid",
+                           (where.empty() ? std::string("the request") : std::string(where)) +
+                               " must be an object"};
+    auto found = object.find(key);
+    return found == object.end() || found->is_null() ? nullptr : &*found;
+}
+
+std::optional<std::u16string> TextMember(const Json& object, const char* key,
+                                         std::string_view where) {
+    const Json* value = Member(object, key, where);
+    if (!value)
+        return std::nullopt;
+    if (!value->is_string())
+        Refuse(where, key, "a string");
+    return Utf8ToWide(value->get_ref<const std::string&>());
+}
+
+std::optional<std::string> ConfigMember(const Json& object, const char* key,
+                                        std::string_view where) {
+    std::optional<std::u16string> text = TextMember(object, key, where);
+    if (!text)
+        return std::nullopt;
+    return WideToWindows1252(*text);
+}
+
+std::optional<bool> FlagMember(const Json& object, const char* key, std::string_view where) {
+    const Json* value = Member(object, key, where);
+    if (!value)
+        return std::nullopt;
+    if (!value->is_boolean())
+        Refuse(where, key, "true or false");
+    return value->get<bool>();
+}
+
+std::optional<long long> NumberMember(const Json& object, const char* key, std::string_view where,
+                                      long long min, long long max) {
+    const Json* value = Member(object, key, where);
+    if (!value)
+        return std::nullopt;
+    if (!value->is_number_integer() || value->get<long long>() < min ||
+        value->get<long long>() > max)
+        Refuse(
+            where, key,
+            ("a whole number from " + std::to_string(min) + " to " + std::to_string(max)).c_str());
+    return value->get<long long>();
+}
+
+Json Text(std::u16string_view text) {
+    return WideToUtf8(text);
+}
+
+Json AnsiText(std::string_view text) {
+    return WideToUtf8(Windows1252ToWide(text));
+}
+
+std::string Dump(const Json& answer) {
+    return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+} // namespace tandrel::web

@@ -1,0 +1,53 @@
+// The JSON side of the extension's interface: reading the fields of a request with their types
+// checked, and writing the core's texts (UTF-16, or configuration bytes in Windows-1252) as the
+// UTF-8 strings of an answer.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tandrel::web {
+
+using Json = nlohmann::json;
+
+/// A request the interface refuses: a field of the wrong type or a value out of range. The
+/// message names the field ("page.selection must be a string").
+struct RequestError {
+    std::string code; ///< "malformed", "oversized", "invalid"
+    std::string message;
+};
+
+/// The answer for a refused request: {"error": {"code": ..., "message": ...}}.
+Json ErrorAnswer(const RequestError& error);
+
+/// Throws RequestError unless the request is an object.
+void ExpectObject(const Json& request);
+
+/// The member of an object, or null when it is absent or null; throws RequestError when object
+/// is not an object.
+const Json* Member(const Json& object, const char* key, std::string_view where);
+
+/// A string member as UTF-16; none when absent or null; throws RequestError for another type.
+std::optional<std::u16string> TextMember(const Json& object, const char* key,
+                                         std::string_view where);
+/// A string member as configuration bytes (characters Windows-1252 lacks become "?").
+std::optional<std::string> ConfigMember(const Json& object, const char* key,
+                                        std::string_view where);
+/// A boolean member; none when absent or null.
+std::optional<bool> FlagMember(const Json& object, const char* key, std::string_view where);
+/// A whole-number member from min to max; none when absent or null.
+std::optional<long long> NumberMember(const Json& object, const char* key, std::string_view where,
+                                      long long min, long long max);
+
+/// UTF-16 text as an answer's string.
+Json Text(std::u16string_view text);
+/// Configuration bytes or string-table text (Windows-1252) as an answer's string.
+Json AnsiText(std::string_view text);
+
+/// The answer as UTF-8 text; a character that cannot be written becomes U+FFFD.
+std::string Dump(const Json& answer);
+
+} // namespace tandrel::web

@@ -1,0 +1,130 @@
+// One call of the extension's interface on the in-memory platform: the page as the extension saw
+// it becomes in-memory browser windows, the link configuration text the file beside the module,
+// the remembered ticks the in-memory registry's choices, the browser's language the locale, and
+// the extension's help folder the module's folder address. Everything the command then does is
+// recorded in one ordered log: the entry about to run, what the browser was asked to do, the
+// programs started, the mail composed, beeps and message boxes. A question (a message box with
+// Yes and No) is answered from the request's replies, in order; one beyond them ends the command
+// where it stands (QuestionPending), so that nothing runs or is saved before the user answers.
+#pragma once
+
+#include "common/MemoryPlatform.h"
+#include "config/Link.h"
+#include "page/MemoryBrowser.h"
+#include "web/WebJson.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tandrel::web {
+
+/// One thing that happened during a call, in order.
+struct WebEvent {
+    enum Kind { kEntry, kBrowser, kStart, kMail, kBeep, kMessage };
+    explicit WebEvent(Kind what) : kind(what) {}
+    Kind kind;
+    std::shared_ptr<const CLink> entry; ///< kEntry: the entry about to run
+    BrowserEvent browser{};             ///< kBrowser
+    std::string text;                   ///< kStart: the command line; kMessage: the text (ANSI)
+    std::string caption;                ///< kMessage (ANSI)
+    MapiMail mail;                      ///< kMail
+    std::uint32_t style = 0;            ///< kBeep: the sound; kMessage: the box's style
+};
+
+/// Thrown out of the command when it asks a question the request has no reply for.
+struct QuestionPending {
+    std::string text;    ///< ANSI
+    std::string caption; ///< ANSI
+    std::uint32_t style;
+};
+
+class CWebSession;
+
+/// The in-memory user interface of a call: message boxes and beeps go to the log.
+class CWebUserInterface : public CMemoryUserInterface {
+public:
+    explicit CWebUserInterface(CWebSession& session) : session_(session) {}
+    int ShowMessageBox(WindowHandle owner, std::string_view text, std::string_view caption,
+                       std::uint32_t style) override;
+    void Beep(std::uint32_t type) override;
+
+private:
+    CWebSession& session_;
+};
+
+/// Programs recorded, never started, each in the log.
+class CWebProcesses : public CMemoryProcesses {
+public:
+    explicit CWebProcesses(CWebSession& session) : session_(session) {}
+    ProcessStart StartProcess(std::string_view commandLine) override;
+
+private:
+    CWebSession& session_;
+};
+
+/// Mail composed into the log; the mail program always accepts it.
+class CWebMail : public IMail {
+public:
+    explicit CWebMail(CWebSession& session) : session_(session) {}
+    std::optional<std::uint32_t> SendMapiMail(const MapiMail& mail) override;
+
+private:
+    CWebSession& session_;
+};
+
+class CWebSession {
+public:
+    /// Builds the platform and the page from the request's "page", "config", "ticks", "locale",
+    /// "moduleFolderUrl" and "replies"; throws RequestError for a field of the wrong type.
+    explicit CWebSession(const Json& request);
+    CWebSession(const CWebSession&) = delete;
+    CWebSession& operator=(const CWebSession&) = delete;
+
+    /// The platform view to install for the call.
+    Platform View();
+    /// The window the command came from (the frame, or the top window).
+    std::shared_ptr<CMemoryWindow> Frame() const { return frame_; }
+
+    /// Appends an event, after the browser's calls made since the last one.
+    void Record(WebEvent event);
+    /// The next reply to a question; none when the request has no more.
+    std::optional<int> NextReply();
+
+    /// The log, with the browser's last calls taken in.
+    const std::vector<WebEvent>& Events();
+    /// The remembered ticks as they are now: {"SECTION": true, ...}.
+    Json Ticks() const;
+
+private:
+    void BuildPage(const Json* page);
+    void StoreTicks(const Json* ticks);
+    void TakeBrowserEvents();
+
+    CMemoryPlatform memory_;
+    CWebUserInterface ui_{*this};
+    CWebProcesses processes_{*this};
+    CWebMail mail_{*this};
+    std::shared_ptr<CMemoryWindow> top_;
+    std::shared_ptr<CMemoryWindow> frame_;
+    std::vector<WebEvent> events_;
+    std::size_t browserEventsTaken_ = 0;
+    std::vector<int> replies_;
+    std::size_t nextReply_ = 0;
+};
+
+/// The log as the answer's "actions" (open, follow, command, mail, beep, in order, each naming
+/// the entry that did it) and "messages" (the message boxes shown outside any dialog).
+void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& frameAddress,
+                    Json& actions, Json& messages);
+
+/// A message box's text as an answer's message: {"textId", "text", "caption", "icon",
+/// "buttons", "staysOpen"}; textId is left out when the text is none of the string table's.
+Json MessageOf(std::string_view ansiText, std::string_view caption, std::uint32_t style,
+               bool staysOpen);
+
+/// The buttons of a message box of the style: [{"id", "text", "default"}].
+Json MessageButtons(std::uint32_t style);
+
+} // namespace tandrel::web

@@ -1,0 +1,48 @@
+// The core's interface for JavaScript: one function per call of TandrelCore.h, each taking a
+// request object and giving the answer object. This is the one place where text crosses into
+// the module's memory and back (tandrel_alloc, tandrel_free); callers never touch the heap.
+//
+//   import createTandrelCore from './tandrel-core.mjs';
+//   import { bindCore } from './tandrel-core-api.mjs';
+//   const core = bindCore(await createTandrelCore());
+//   const answer = core.prepare({ keyword: 'ISBN', page: { selection: '0-306-40615-2' } });
+
+/** The calls, by their name here and in the module (tandrel_<name>). */
+const CALLS = {
+    prepare: 'prepare',
+    finish: 'finish',
+    calculate: 'calculate',
+    currencies: 'currencies',
+    lint: 'lint',
+    defaultConfig: 'default_config',
+    menu: 'menu',
+    run: 'run',
+};
+
+/**
+ * Binds the calls to an instantiated module.
+ * @param {any} module what the module's factory resolved to
+ * @returns {Record<keyof CALLS, (request?: object) => any>}
+ */
+export function bindCore(module) {
+    /** @param {string} name @param {object} request */
+    const call = (name, request) => {
+        const text = JSON.stringify(request ?? {});
+        const size = module.lengthBytesUTF8(text) + 1;
+        const pointer = module._tandrel_alloc(size);
+        if (!pointer)
+            throw new Error('tandrel-core: no memory for a request of ' + size + ' bytes');
+        try {
+            module.stringToUTF8(text, pointer, size);
+            // The answer stays valid until the next call: read it before anything else runs.
+            return JSON.parse(module.UTF8ToString(module['_tandrel_' + name](pointer)));
+        } finally {
+            module._tandrel_free(pointer);
+        }
+    };
+    /** @type {any} */
+    const core = {};
+    for (const [method, name] of Object.entries(CALLS))
+        core[method] = (/** @type {object} */ request) => call(name, request);
+    return core;
+}
