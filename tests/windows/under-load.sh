@@ -17,10 +17,24 @@ stop_load() {
     done
     busy=""
 }
-# The test run, in a process group of its own (ctest and the Wine programs under it), and the
-# busy processes.
+# The test run, in a process group of its own (ctest and the Wine programs under it), the Wine
+# server and X server of each prefix it was using (an ended run leaves them to no cleanup test),
+# and the busy processes.
 stop_all() {
-    [ -z "$tests" ] || kill -s TERM -- "-$tests" 2>/dev/null || true
+    if [ -n "$tests" ]; then
+        kill -s TERM -- "-$tests" 2>/dev/null || true
+        # Whatever of the group has not ended after ten seconds is killed.
+        for _ in $(seq 100); do
+            kill -0 -- "-$tests" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -s KILL -- "-$tests" 2>/dev/null || true
+        wait "$tests" 2>/dev/null || true
+        for build in windows32 windows; do
+            sh "$root/tests/windows/wine-prefix.sh" cleanup "$root/build/$build/wine-prefix" \
+                >/dev/null 2>&1 || true
+        done
+    fi
     tests=""
     stop_load
 }
