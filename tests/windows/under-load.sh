@@ -2,7 +2,8 @@
 # under-load.sh: the Windows tests of the 32-bit and the 64-bit cross build (built first, which is
 # quick when they are up to date) while busy processes, one per core, keep every core loaded, as
 # on a busy machine. Prints each build's counts and time, then "N passed, N failed". The busy
-# processes are ended by their ids when the script ends, however it ends.
+# processes are ended by their ids when the script ends, however it ends; an interrupted script
+# also ends its test run and the Wine and X servers of the test prefixes.
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 sh "$root/scripts/setup.sh" || exit 1
