@@ -73,4 +73,11 @@ else
     failed=$((failed + 1))
 fi
 echo "$passed passed, $failed failed in $(($(date +%s) - load_started)) s under load"
+if [ "$failed" -ne 0 ]; then
+    # The next run writes the same log files: a failed run's are kept apart.
+    kept="$logs/under-load-failed-$(date +%Y%m%d-%H%M%S)"
+    mkdir -p "$kept"
+    cp "$logs"/test-windows32.log "$logs"/test-windows.log "$kept/" 2>/dev/null || true
+    echo "(the test logs of this run: $kept)"
+fi
 [ "$failed" -eq 0 ]
