@@ -8,53 +8,15 @@
 # target over its seeds and a few seconds more. Ends with one line: "N passed, N failed".
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
-logs="$root/build/logs"
 
 sh "$root/scripts/setup.sh" || exit 1
-mkdir -p "$logs"
-
-passed=0
-failed=0
-
-# Adds the counts of one ctest run to the totals, and leaves them in total and bad.
-count_ctest() {
-    summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$1" | tail -n 1)
-    if [ -z "$summary" ]; then
-        echo "no test summary in $1" >&2
-        failed=$((failed + 1))
-        total=0 bad=1
-        return
-    fi
-    total=$(echo "$summary" | sed -E 's/.* out of ([0-9]+).*/\1/')
-    bad=$(echo "$summary" | sed -E 's/.* ([0-9]+) tests failed.*/\1/')
-    passed=$((passed + total - bad))
-    failed=$((failed + bad))
-}
+. "$root/scripts/ctest-runs.sh"
 
 # A sanitizer finding (a leak too) fails its test; undefined behaviour is reported with its stack.
 export UBSAN_OPTIONS=print_stacktrace=1
 
 for build in native wasm windows32 windows sanitize; do
-    echo "== Building ($build)"
-    started=$(date +%s)
-    if ! sh "$root/scripts/build.sh" "$build" >"$logs/build-$build.log" 2>&1; then
-        tail -n 40 "$logs/build-$build.log"
-        echo "build ($build) failed; see $logs/build-$build.log"
-        failed=$((failed + 1))
-        continue
-    fi
-    echo "   built in $(($(date +%s) - started)) s"
-    echo "== Testing ($build)"
-    started=$(date +%s)
-    parallel=2
-    case "$build" in windows*) parallel=1 ;; esac
-    (cd "$root/build/$build" && ctest --output-on-failure -j "$parallel") >"$logs/test-$build.log" 2>&1
-    if ! grep -q ' 0 tests failed out of' "$logs/test-$build.log"; then
-        sed -n '/The following tests FAILED/,$p' "$logs/test-$build.log"
-        echo "(full output: $logs/test-$build.log)"
-    fi
-    count_ctest "$logs/test-$build.log"
-    echo "   $total tests run, $bad failed, in $(($(date +%s) - started)) s"
+    build_one "$build" && test_one "$build"
 done
 
 # Runs node test files of tests/browser on the extension the WebAssembly build assembled, with

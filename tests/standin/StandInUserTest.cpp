@@ -213,6 +213,43 @@ TEST_F(StandInUserTest, AnswersTheDialogAndItsMessageBoxesInTurn) {
     }
 }
 
+// A dialog is answered once it is shown, however late: one shown after the answer's timer fell
+// due is not taken for one that has closed. One that never takes input is reported and ended.
+TEST_F(StandInUserTest, AnswersADialogOnlyOnceItIsShown) {
+    const struct {
+        const char* name;
+        DWORD busyMs;
+        BOOL enabled;
+        DWORD showWaitMs;
+        std::vector<std::string> lines;
+        INT_PTR result;
+        const char* problem;
+    } cases[] = {
+        {"shown late", 400, TRUE, StandInUserSettings{}.showWaitMs,
+         Lines({kOpened, kInitial, Controls("Late", "Books", "x-x"), {"closed 1"}}), IDOK, nullptr},
+        {"never enabled",
+         0,
+         FALSE,
+         2000,
+         {"closed 2"},
+         IDCANCEL,
+         "\"Probe: \\\"Sites\\\"\": answer 1: not shown (visible and enabled) within 2 s"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        lines.clear();
+        StandInUserSettings settings = Answers({u"type:Late;press:OK"});
+        settings.showWaitMs = c.showWaitMs;
+        Start(settings);
+        ProbeDialogOutcome outcome = {};
+        EXPECT_EQ(ProbeLateDialog(c.busyMs, c.enabled, &outcome), c.result);
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(User().Problems(),
+                  c.problem ? std::vector<std::string>{c.problem} : std::vector<std::string>{});
+        EXPECT_EQ(User().UnusedAnswers(), 0u);
+    }
+}
+
 TEST_F(StandInUserTest, MessageBoxShowsItsTextsAndReturnsThePressedButton) {
     Start(Answers({u"press:No"}));
     EXPECT_EQ(ProbeMessage(L"Ask", L"Line 1\r\n\"Two\" \\", MB_YESNO), IDNO);

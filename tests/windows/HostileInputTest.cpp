@@ -353,7 +353,10 @@ protected:
                                    folder.c_str(), &startup, &process))
             << line;
         UniqueHandle started(process.hProcess), thread(process.hThread);
-        WaitForSingleObject(process.hProcess, INFINITE);
+        if (WaitForSingleObject(process.hProcess, kProgramWaitMs) != WAIT_OBJECT_0) {
+            TerminateProcess(process.hProcess, 1);
+            ADD_FAILURE() << "still running after " << kProgramWaitMs / 1000 << " s: " << line;
+        }
     }
 
     std::wstring folder_;

@@ -53,9 +53,11 @@ DWORD RunProgram(const std::wstring& commandLine) {
     if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return static_cast<DWORD>(-1);
-    WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = static_cast<DWORD>(-1);
-    GetExitCodeProcess(process.hProcess, &code);
+    if (WaitForSingleObject(process.hProcess, kProgramWaitMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &code);
+    else
+        TerminateProcess(process.hProcess, code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return code;

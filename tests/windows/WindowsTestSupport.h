@@ -19,7 +19,12 @@ std::wstring WindowsPathOf(const std::wstring& path);
 /// The built nubrix.dll (first program argument) as a Windows path.
 std::wstring BuiltDllPath();
 
-/// Runs a command line, waits for it and returns its exit code (or -1 when it cannot start).
+/// How long a test waits for a program it started to end: far longer than any takes on a busy
+/// machine.
+constexpr DWORD kProgramWaitMs = 120000;
+
+/// Runs a command line, waits for it (two minutes at most, for a busy machine) and returns its
+/// exit code, or -1 when it cannot start or is still running then (it is ended).
 DWORD RunProgram(const std::wstring& commandLine);
 
 /// regsvr32 /s (or /u /s) on a DLL, with further switches ("/n /i ") before /s; returns its exit

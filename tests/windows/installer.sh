@@ -26,10 +26,10 @@ query() {
         tr -d '\r' <"$work/query"
     fi
 }
-# waits up to a minute for a file to go (the uninstaller runs from a copy of itself).
+# waits up to two minutes for a file to go (the uninstaller runs from a copy of itself).
 wait_gone() {
     tries=0
-    while [ -e "$1" ] && [ "$tries" -lt 120 ]; do
+    while [ -e "$1" ] && [ "$tries" -lt 240 ]; do
         sleep 0.5
         tries=$((tries + 1))
     done

@@ -21,13 +21,19 @@ setup)
     stop_all
     rm -rf "$prefix"
     mkdir -p "$prefix"
-    # A private X server: -displayfd writes the number it picked once it accepts clients.
+    # A private X server: -displayfd writes the number it picked once it accepts clients (a
+    # minute at most, for a busy machine).
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$prefix/.display.tmp" >/dev/null 2>&1 &
     echo $! >"$prefix/.xvfb.pid"
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         [ -s "$prefix/.display.tmp" ] && break
         sleep 0.1
     done
+    if [ ! -s "$prefix/.display.tmp" ]; then
+        echo "the X server gave no display within a minute" >&2
+        stop_all
+        exit 1
+    fi
     echo ":$(tr -d '\n' <"$prefix/.display.tmp")" >"$prefix/.display"
     rm -f "$prefix/.display.tmp"
     export DISPLAY="$(cat "$prefix/.display")"

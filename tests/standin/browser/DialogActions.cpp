@@ -104,10 +104,12 @@ bool Type(HWND dialog, const std::u16string& text, std::string& error) {
 
 // Under Wine a mouse move still queued from an earlier cursor move puts the cursor back where
 // that move left it when the thread reads it (as a list view does while it handles a button);
-// so queued moves are dropped and the input read until the cursor stays where it was put.
+// so queued moves are dropped and the input read until the cursor stays where it was put (on a
+// busy machine the X server may take seconds to answer).
 bool PlaceCursor(POINT screen) {
+    constexpr DWORD kPlaceCursorMs = 30000;
     int stayed = 0;
-    for (int attempt = 0; attempt < 50 && stayed < 2; ++attempt) {
+    for (DWORD start = GetTickCount(); stayed < 2 && GetTickCount() - start < kPlaceCursorMs;) {
         SetCursorPos(screen.x, screen.y);
         MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, 0);
         MSG moved;

@@ -5,7 +5,6 @@
 #include "PngImage.h"
 #include "StandInLog.h"
 #include "common/TextConversion.h"
-#include <algorithm>
 
 #include <algorithm>
 #include <cstring>
@@ -126,6 +125,10 @@ void CALLBACK HeartbeatFired(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 constexpr UINT kAnswerDelayMs = 20;
+// How often a window that is not shown yet is looked at again. The dialog's modal loop shows it
+// the first time its queue is empty, which a due timer message postpones: a slow machine can
+// take longer than kAnswerDelayMs to get there.
+constexpr UINT kShowPollMs = 50;
 constexpr UINT kHeartbeatMs = 500;
 constexpr int kEscapesBeforeForcing = 3;
 
@@ -134,11 +137,17 @@ bool IsDialogClass(HWND window) {
     return GetClassNameW(window, name, 16) > 0 && std::wcscmp(name, L"#32770") == 0;
 }
 
+// Ready for a user: on the screen and taking input.
+bool IsShown(HWND window) {
+    return IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
 } // namespace
 
 StandInUser::StandInUser(StandInUserSettings settings, Printer print)
     : print_(std::move(print)), answers_(settings.answers.begin(), settings.answers.end()),
-      screenshotFolder_(std::move(settings.screenshotFolder)), mapiResult_(settings.mapiResult) {
+      screenshotFolder_(std::move(settings.screenshotFolder)), mapiResult_(settings.mapiResult),
+      showWaitMs_(settings.showWaitMs) {
     g_user = this;
     hook_ = SetWindowsHookExW(WH_CBT, WatchWindows, nullptr, GetCurrentThreadId());
     if (!hook_)
@@ -165,15 +174,16 @@ void StandInUser::Activated(HWND handle) {
     window->order = ++opened_;
     TakeNextAnswer(*window);
     windows_[handle] = window;
-    Wait(handle);
+    Wait(*window);
 }
 
 void StandInUser::Destroyed(HWND handle) {
     windows_.erase(handle);
 }
 
-void StandInUser::Wait(HWND handle) {
-    waiting_.push_back(handle);
+void StandInUser::Wait(Window& window) {
+    window.waitStarted = GetTickCount();
+    waiting_.push_back(window.handle);
     SetTimer(nullptr, 0, kAnswerDelayMs, TimerFired);
 }
 
@@ -190,8 +200,7 @@ void StandInUser::GiveLostTurnBack() {
     if (newest->idleBeats < 2)
         return;
     newest->idleBeats = 0;
-    waiting_.push_back(newest->handle);
-    AnswerWaitingWindow();
+    Wait(*newest);
 }
 
 void StandInUser::TakeNextAnswer(Window& window) {
@@ -212,6 +221,17 @@ void StandInUser::AnswerWaitingWindow() {
             continue;
         // Held here: the window may be destroyed while it is being answered.
         std::shared_ptr<Window> window = found->second;
+        if (!IsShown(handle)) {
+            if (GetTickCount() - window->waitStarted >= showWaitMs_) {
+                GiveUp(*window);
+                return;
+            }
+            // Looked at again later, still the innermost window.
+            waiting_.push_back(handle);
+            SetTimer(nullptr, 0, kShowPollMs, TimerFired);
+            return;
+        }
+        window->seenShown = true;
         if (!window->announced) {
             window->announced = true;
             if (!window->messageBox) {
@@ -255,7 +275,7 @@ void StandInUser::Answer(Window& window) {
     }
     if (StillOpen(window)) {
         TakeNextAnswer(window);
-        Wait(window.handle);
+        Wait(window);
     }
 }
 
@@ -273,10 +293,24 @@ void StandInUser::Escape(Window& window) {
     if (!StillOpen(window))
         return;
     if (++window.escapes < kEscapesBeforeForcing) {
-        Wait(window.handle);
+        Wait(window);
         return;
     }
     Problem(window, "Escape does not close it");
+    ForceEnd(window);
+}
+
+void StandInUser::GiveUp(Window& window) {
+    std::string what =
+        window.answer ? "answer " + std::to_string(window.answerNumber) + ": " : std::string();
+    std::string bound = showWaitMs_ % 1000 == 0 ? std::to_string(showWaitMs_ / 1000) + " s"
+                                                : std::to_string(showWaitMs_) + " ms";
+    Problem(window, what + "not shown (visible and enabled) within " + bound);
+    window.answer.reset();
+    ForceEnd(window);
+}
+
+void StandInUser::ForceEnd(Window& window) {
     if (!window.messageBox) {
         window.ended = true;
         print_("closed " + std::to_string(IDCANCEL));
@@ -284,8 +318,10 @@ void StandInUser::Escape(Window& window) {
     EndDialog(window.handle, IDCANCEL);
 }
 
+// A message box ends inside the system, where EndDialog is not watched; ending hides it.
 bool StandInUser::StillOpen(const Window& window) const {
-    return !window.ended && IsWindow(window.handle) && IsWindowVisible(window.handle);
+    return !window.ended && IsWindow(window.handle) &&
+           (!window.seenShown || IsWindowVisible(window.handle));
 }
 
 void StandInUser::Problem(const Window& window, const std::string& what) {

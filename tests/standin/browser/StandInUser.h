@@ -1,7 +1,8 @@
 // The person at the screen while the product runs: answers its dialogs and message boxes from
 // prepared answers, never waits for anyone, and reports what the product showed, started and
 // mailed. The product's module is watched through its imports (WatchModule); dialogs are seen
-// through a thread-local hook and acted on from a timer that fires inside their modal loop.
+// through a thread-local hook and acted on from a timer that fires inside their modal loop, once
+// they are shown.
 #pragma once
 
 #include "DialogActions.h"
@@ -28,6 +29,9 @@ struct StandInUserSettings {
     /// last action of an answer of several ("NN-Caption-answerN.png").
     std::optional<std::u16string> screenshotFolder;
     unsigned long mapiResult = MAPI_E_FAILURE; ///< what a watched module's MAPISendMail returns
+    /// How long a window may take to be shown (visible and enabled) once it is waited for; one
+    /// that takes longer is reported and ended with IDCANCEL.
+    DWORD showWaitMs = 30000;
 };
 
 /// Answers the windows of the thread that creates it, until destroyed; one at a time. Each line
@@ -38,6 +42,8 @@ struct StandInUserSettings {
 ///   message "CAPTION" "TEXT"   a message box opens
 ///   started "COMMAND LINE"     CreateProcessA (the real call follows)
 ///   mapi to="" cc="" bcc="" subject="" body=""   MAPISendMail (see DescribeMail)
+/// A window is answered only when it is shown: visible and enabled. It is closed once destroyed
+/// or ended; a message box, which ends inside the system, ends when it hides after it was shown.
 class StandInUser {
 public:
     using Printer = std::function<void(const std::string& line)>;
@@ -47,7 +53,7 @@ public:
     StandInUser& operator=(const StandInUser&) = delete;
 
     /// What could not be done as asked: actions the dialog offered no way to do, windows that
-    /// would not close, screenshots that could not be written.
+    /// were never shown or would not close, screenshots that could not be written.
     const std::vector<std::string>& Problems() const { return problems_; }
     /// Answers no window took.
     std::size_t UnusedAnswers() const { return answers_.size(); }
@@ -73,14 +79,17 @@ private:
         std::optional<DialogAnswer> answer; ///< none: Escape
         int answerNumber = 0;
         bool announced = false;
+        bool seenShown = false; ///< it was seen visible and enabled
         bool ended = false;
         bool answering = false; ///< an answer of this window is being carried out
         int escapes = 0;
-        int idleBeats = 0; ///< heartbeats in a row that found it open and without a turn
+        int idleBeats = 0;     ///< heartbeats in a row that found it open and without a turn
+        DWORD waitStarted = 0; ///< GetTickCount() when its turn was last given
         std::vector<std::string> controlsPrinted; ///< the control lines as last printed
     };
 
-    void Wait(HWND window);
+    /// Gives the window its turn: it is answered from a timer once it is shown.
+    void Wait(Window& window);
     void TakeNextAnswer(Window& window);
     void Answer(Window& window);
     void Escape(Window& window);
@@ -90,6 +99,10 @@ private:
     /// action (when it has more than one).
     void Screenshot(const Window& window, int answer = 0);
     bool StillOpen(const Window& window) const;
+    /// Reports a window that was not shown in time and ends it, so that the run goes on.
+    void GiveUp(Window& window);
+    /// Ends a window the user cannot close otherwise, with IDCANCEL.
+    void ForceEnd(Window& window);
     void Problem(const Window& window, const std::string& what);
 
     Printer print_;
@@ -97,6 +110,7 @@ private:
     int answersTaken_ = 0;
     std::optional<std::u16string> screenshotFolder_;
     unsigned long mapiResult_;
+    DWORD showWaitMs_;
     HHOOK hook_ = nullptr;
     UINT_PTR heartbeat_ = 0;
     std::map<HWND, std::shared_ptr<Window>> windows_;

@@ -87,11 +87,38 @@ void Accept(HWND dialog, ProbeDialogOutcome* outcome) {
     EndDialog(dialog, IDOK);
 }
 
+// How ProbeLateDialog wants the next dialog: busy for a while after WM_INITDIALOG, then enabled
+// or not.
+struct LateStart {
+    DWORD busyMs = 0;
+    bool enabled = true;
+    DWORD busyFrom = 0;
+} g_late;
+
+// A message to itself, posted again and again: the queue is never empty while it lasts.
+constexpr UINT kBusy = WM_APP + 1;
+
+void KeepBusy(HWND dialog) {
+    if (GetTickCount() - g_late.busyFrom < g_late.busyMs) {
+        PostMessageW(dialog, kBusy, 0, 0);
+        return;
+    }
+    if (!g_late.enabled)
+        EnableWindow(dialog, FALSE);
+    g_late = LateStart{};
+}
+
 INT_PTR CALLBACK ProbeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* outcome = reinterpret_cast<ProbeDialogOutcome*>(GetWindowLongPtrW(dialog, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG:
         InitDialog(dialog, reinterpret_cast<ProbeDialogOutcome*>(lParam));
+        g_late.busyFrom = GetTickCount();
+        if (g_late.busyMs || !g_late.enabled)
+            PostMessageW(dialog, kBusy, 0, 0);
+        return TRUE;
+    case kBusy:
+        KeepBusy(dialog);
         return TRUE;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -259,6 +286,13 @@ INT_PTR ProbeDialog(ProbeDialogOutcome* outcome) {
     InitCommonControlsEx(&classes);
     return DialogBoxParamW(reinterpret_cast<HINSTANCE>(&__ImageBase), MAKEINTRESOURCEW(IDD_PROBE),
                            nullptr, ProbeDialogProc, reinterpret_cast<LPARAM>(outcome));
+}
+
+INT_PTR ProbeLateDialog(DWORD busyMs, BOOL enabled, ProbeDialogOutcome* outcome) {
+    g_late = LateStart{busyMs, enabled != FALSE, 0};
+    INT_PTR result = ProbeDialog(outcome);
+    g_late = LateStart{};
+    return result;
 }
 
 int ProbeMessage(const wchar_t* caption, const wchar_t* text, UINT type) {

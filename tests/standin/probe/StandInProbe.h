@@ -36,6 +36,10 @@ extern "C" {
 /// "Alpha Books" ticked, "Beta Films" unticked, "Gamma \"Music\"" ticked; a double-click
 /// toggles the entry under the cursor.
 INT_PTR ProbeDialog(ProbeDialogOutcome* outcome);
+/// ProbeDialog as a slow machine shows it: the dialog's message queue stays busy for `busyMs`
+/// after WM_INITDIALOG, so that it is shown that much later and after any timer of the thread
+/// that fell due meanwhile; with `enabled` FALSE it is then disabled and never ready for a user.
+INT_PTR ProbeLateDialog(DWORD busyMs, BOOL enabled, ProbeDialogOutcome* outcome);
 /// MessageBoxW owned by the desktop window.
 int ProbeMessage(const wchar_t* caption, const wchar_t* text, UINT type);
 /// CreateProcessA of the command line; the program's exit code, or ~0u when it did not start.
