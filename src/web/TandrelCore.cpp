@@ -19,22 +19,13 @@ std::string& AnswerText() {
 }
 
 Json Answer(const char* request, Call call) {
-    try {
-        if (!request)
-            throw RequestError{"malformed", "there is no request"};
-        std::size_t size = strnlen(request, TANDREL_MAX_REQUEST_BYTES + 1);
-        if (size > TANDREL_MAX_REQUEST_BYTES)
-            throw RequestError{"oversized", "a request may hold at most " +
-                                                std::to_string(TANDREL_MAX_REQUEST_BYTES) +
-                                                " bytes"};
-        return call(Json::parse(request, request + size));
-    } catch (const RequestError& error) {
-        return ErrorAnswer(error);
-    } catch (const Json::parse_error& error) {
-        return ErrorAnswer({"malformed", error.what()});
-    } catch (const Json::exception& error) {
-        return ErrorAnswer({"invalid", error.what()});
-    }
+    if (!request)
+        return ErrorAnswer({"malformed", "there is no request"});
+    std::size_t size = strnlen(request, TANDREL_MAX_REQUEST_BYTES + 1);
+    if (size > TANDREL_MAX_REQUEST_BYTES)
+        return ErrorAnswer({"oversized", "a request may hold at most " +
+                                             std::to_string(TANDREL_MAX_REQUEST_BYTES) + " bytes"});
+    return AnswerOf(std::string_view(request, size), call);
 }
 
 // Nothing may cross into the caller: any other failure (memory, say) is an answer too.

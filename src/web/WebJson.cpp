@@ -86,4 +86,16 @@ std::string Dump(const Json& answer) {
     return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+Json AnswerOf(std::string_view requestText, const std::function<Json(const Json&)>& call) {
+    try {
+        return call(Json::parse(requestText.begin(), requestText.end()));
+    } catch (const RequestError& error) {
+        return ErrorAnswer(error);
+    } catch (const Json::parse_error& error) {
+        return ErrorAnswer({"malformed", error.what()});
+    } catch (const Json::exception& error) {
+        return ErrorAnswer({"invalid", error.what()});
+    }
+}
+
 } // namespace tandrel::web

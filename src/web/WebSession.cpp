@@ -333,6 +333,9 @@ void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& f
             Json command{{"action", "command"}, {"commandLine", AnsiText(event.text)}};
             if (entry)
                 command["keys"] = KeysOf(*entry);
+            // What to show when the browser finds no host program to start the command.
+            command["hostMissing"] = MessageOf(LoadText(ids::kHostMissing),
+                                               LoadText(ids::kProductName), kMbIconError, false);
             add(std::move(command));
             break;
         }
