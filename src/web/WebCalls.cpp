@@ -34,6 +34,9 @@ private:
 };
 
 Json Outcome(CWebSession& session, std::optional<Json> refusal = std::nullopt) {
+    // The texts of messages and buttons come from the session's string table, also after the
+    // command has ended.
+    ScopedPlatform platform(session.View());
     Json actions, messages;
     DescribeEvents(session.Events(), session.Frame()->href.value_or(u""), actions, messages);
     if (refusal)
