@@ -247,5 +247,30 @@ TEST(HostAnswers, StayWithinTheBrowsersLimit) {
     EXPECT_EQ(Json::parse(AnswerText(answer)), answer);
 }
 
+// A refusal quotes what was sent, escaped twice over: a message within the limit must still get
+// an answer within it.
+TEST_F(HostMessages, QuoteLongMessagesWithinTheLimit) {
+    std::string quotes;
+    for (std::size_t i = 0; i < kMaxMessageBytes / 2 - 16; ++i)
+        quotes += "\\\"";
+    const struct {
+        std::string body;
+        std::string code;
+    } cases[] = {
+        {"{\"type\": \"" + quotes + "\"}", "unknown"},
+        {"{\"type\": \"command\", \"" + quotes + "\": 1}", "invalid"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_LE(c.body.size(), kMaxMessageBytes);
+        Json answer = AnswerBody(c.body);
+        ASSERT_GT(web::Dump(answer).size(), kMaxAnswerBytes);
+        std::string text = AnswerText(answer);
+        EXPECT_LE(text.size(), kMaxAnswerBytes);
+        Json sent = Json::parse(text);
+        EXPECT_EQ(sent["error"]["code"], c.code);
+        EXPECT_FALSE(sent["error"]["message"].get<std::string>().empty());
+    }
+}
+
 } // namespace
 } // namespace tandrel::host

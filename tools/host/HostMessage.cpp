@@ -145,8 +145,15 @@ std::string AnswerText(const Json& answer) {
     std::string text = web::Dump(answer);
     if (text.size() <= kMaxAnswerBytes)
         return text;
+    // Only a command line, or an error's message quoting the message's text, grows with what
+    // was sent: the line is left out, the error's message cut.
+    constexpr std::size_t kLongestErrorMessage = 4096;
     Json shorter = answer;
     shorter.erase("commandLine");
+    if (shorter.contains("error") && shorter["error"]["message"].is_string()) {
+        std::string& message = shorter["error"]["message"].get_ref<std::string&>();
+        message.resize(std::min(message.size(), kLongestErrorMessage));
+    }
     return web::Dump(shorter);
 }
 

@@ -30,7 +30,7 @@ struct SystemParts {
 web::Json AnswerMessage(std::string_view body, const SystemParts& system);
 
 /// The answer as the text to send: at most kMaxAnswerBytes, a command line too long for that
-/// left out.
+/// left out and a refusal's message quoting a long message cut.
 std::string AnswerText(const web::Json& answer);
 
 /// Answers every framed message of in on out, in order, until the input ends. 0 when it ended
