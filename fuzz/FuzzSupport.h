@@ -259,13 +259,18 @@ inline const CUnit* SlowFindUnit(const std::vector<std::pair<std::string, const 
 // ---- templates
 
 /// The bytes a character stands for, by the charset's rules: UTF-8's one to four (a lone
-/// surrogate U+FFFD's, a pair one character); Windows-1252's one, Latin-1 up to U+00FF, its own
-/// 27 above at 0x80 to 0x9F, a blank for anything else (a pair one blank).
+/// surrogate U+FFFD's, a pair one character); Windows-1252's one, the byte whose character it is
+/// (the five bytes the code page leaves unassigned stand for the control characters of their own
+/// code), a blank for a character no byte stands for (a pair one blank).
 inline std::string SlowCharsetBytes(std::u16string_view text, bool utf8) {
-    // Windows-1252 at 0x80 to 0x9F, "?" where it has no character of its own.
+    // The characters of Windows-1252's bytes 0x80 to 0x9F.
     constexpr std::u16string_view kHigh =
-        u"\u20AC?\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152?\u017D??"
-        u"\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153?\u017E\u0178";
+        u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D"
+        u"\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A"
+        u"\u0153\u009D\u017E\u0178";
+    auto characterOfByte = [&](unsigned byte) -> char32_t {
+        return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
+    };
     std::string out;
     for (std::size_t at = 0; at < text.size(); ++at) {
         char32_t c = text[at];
@@ -275,11 +280,12 @@ inline std::string SlowCharsetBytes(std::u16string_view text, bool utf8) {
         else if (c >= 0xD800 && c < 0xE000)
             c = utf8 ? 0xFFFD : 0x10000;
         if (!utf8) {
-            std::size_t found = c > 0xFF && c < 0x10000 ? kHigh.find(static_cast<char16_t>(c))
-                                                        : std::u16string_view::npos;
-            out += c <= 0xFF                            ? static_cast<char>(c)
-                   : found != std::u16string_view::npos ? static_cast<char>(0x80 + found)
-                                                        : ' ';
+            char byte = ' ';
+            for (unsigned candidate = 0; candidate < 256; ++candidate) {
+                if (characterOfByte(candidate) == c)
+                    byte = static_cast<char>(candidate);
+            }
+            out += byte;
         } else if (c < 0x80) {
             out += static_cast<char>(c);
         } else {
@@ -419,14 +425,16 @@ inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool
 /// The template with every byte of its own text for which keep() is false replaced by "_", and so
 /// is the character of an escape whose value keep() refuses ("\n" counts as a line break) and the
 /// letter of the module folder's macro (a file address the template puts in as it is, "|" and
-/// all). Other macros stay. What such a template adds around its values, keep() allows.
+/// all), and of "!!" when keep() refuses "!". Other macros stay. What such a template adds around
+/// its values, keep() allows.
 template <typename Keep> std::string CleanTemplate(std::string_view text, Keep keep) {
     std::string clean(text);
     for (std::size_t at = 0; at < clean.size(); ++at) {
         char c = clean[at];
         if (c == '!' && at + 1 < clean.size()) {
             ++at;
-            if (clean[at] == 'I' || clean[at] == 'i')
+            // "!!" gives a "!" of the template's own.
+            if (clean[at] == 'I' || clean[at] == 'i' || (clean[at] == '!' && !keep('!')))
                 clean[at] = '_';
         } else if (c == '\\' && at + 1 < clean.size()) {
             ++at;

@@ -115,6 +115,7 @@ constexpr Getter kGetters[] = {
     {"url", &CLink::GetUrl, nullptr},
     {"href", &CLink::GetHref, nullptr},
     {"command", &CLink::GetCommand, nullptr},
+    {"URLCharset", &CLink::GetURLCharsetName, nullptr},
     {"MailTo", &CLink::GetMailTo, nullptr},
     {"MailCC", &CLink::GetMailCC, nullptr},
     {"MailBCC", &CLink::GetMailBCC, nullptr},

@@ -220,7 +220,8 @@ def wasm_section(status, json_path, runs):
         return lines, 0, 1
     with open(json_path, encoding="utf-8") as f:
         module = json.load(f)
-    lines += ["`tandrel-core.wasm` and `tandrel-core.mjs` of the Release build (`-Oz` at the link), "
+    lines += ["`tandrel-core.wasm` and `tandrel-core.mjs` of the Release build (the calls' code at "
+              "`-O2`, the checker and the stored texts at `-Oz`, linked as one), "
               f"run by node {module.get('node', '')} through `tandrel-core-api.mjs` as the extension "
               "calls it (the request made JSON text and the answer read back included); the native "
               "time is `tandrel_bench`'s WebCall of the same request (`bench/web/requests.json`, on "

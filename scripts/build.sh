@@ -1,5 +1,9 @@
 #!/bin/sh
-# build.sh native|windows|windows32|sanitize: configures and builds one of the builds under build/.
+# build.sh native|wasm|extension|windows|windows32|sanitize: configures and builds one of the
+# builds under build/. wasm is the WebAssembly build (Debian's emscripten), run by node; it also
+# builds the native build's tandrel_numbers, whose output its number check compares with its own,
+# and the browser extension (build/wasm/extension, build/wasm/tandrel-extension.zip). extension
+# builds only the extension of the WebAssembly build.
 # windows32 is the 32-bit cross build; windows, the 64-bit one, also makes the installer when the
 # 32-bit build is there (it carries both DLLs and both builds of the extension's host). sanitize is the native build with AddressSanitizer
 # and UndefinedBehaviorSanitizer (clang).
@@ -10,6 +14,19 @@ case "${1:-}" in
 native)
     cmake -S "$root" -B "$root/build/native" >/dev/null
     cmake --build "$root/build/native" -j "$jobs"
+    ;;
+wasm)
+    cmake -S "$root" -B "$root/build/native" >/dev/null
+    cmake --build "$root/build/native" -j "$jobs" --target tandrel_numbers
+    cmake -S "$root" -B "$root/build/wasm" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cmake" \
+        -DCMAKE_BUILD_TYPE=Release \
+        -DTANDREL_NATIVE_NUMBERS="$root/build/native/tests/numbers/tandrel_numbers" >/dev/null
+    cmake --build "$root/build/wasm" -j "$jobs"
+    ;;
+extension)
+    cmake -S "$root" -B "$root/build/wasm" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$root/build/wasm" -j "$jobs" --target extension
     ;;
 windows)
     build32="$root/build/windows32"
@@ -35,7 +52,7 @@ sanitize)
     cmake --build "$root/build/sanitize" -j "$jobs"
     ;;
 *)
-    echo "usage: build.sh native|windows|windows32|sanitize" >&2
+    echo "usage: build.sh native|wasm|extension|windows|windows32|sanitize" >&2
     exit 2
     ;;
 esac

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Regenerates the pictures in docs/tour/: every dialog of the fourteen menu entries and the
+# Regenerates the pictures in docs/tour/: every dialog page of the browser extension in headless
+# Chromium (web-*.png; --web: only those), then every dialog of the fourteen menu entries and the
 # messages a user meets, as the browser stand-in shows them under Wine, written as palette PNGs.
 # Builds the Windows build first; uses a private Wine prefix of its own.
 set -eu
@@ -9,6 +10,17 @@ tour="$root/docs/tour"
 
 sh "$root/scripts/setup.sh"
 mkdir -p "$logs" "$tour"
+
+# The extension's dialog pages in headless Chromium (light theme): docs/tour/web-*.png.
+echo "== Building the extension (log: $logs/build-extension.log)"
+if ! sh "$root/scripts/build.sh" extension >"$logs/build-extension.log" 2>&1; then
+    tail -n 40 "$logs/build-extension.log"
+    exit 1
+fi
+echo "== The extension's dialog pages"
+node "$root/tests/browser/pictures.mjs" "$tour"
+[ "${1:-}" = "--web" ] && exit 0
+
 echo "== Building the Windows build (log: $logs/build-windows.log)"
 if ! sh "$root/scripts/build.sh" windows >"$logs/build-windows.log" 2>&1; then
     tail -n 40 "$logs/build-windows.log"

@@ -1,9 +1,22 @@
 #!/bin/sh
-# The demo: sets up, builds nubrix.dll, installs it with its help pages into a private Wine
+# The demo (--chromium: in the browser extension instead, see below): sets up, builds nubrix.dll, installs it with its help pages into a private Wine
 # prefix, registers it, and runs a menu command in the browser stand-in as the browser would,
 # printing what happened.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+# --chromium: the same command in the browser extension, in headless Chromium.
+if [ "${1:-}" = "--chromium" ]; then
+    sh "$root/scripts/setup.sh"
+    mkdir -p "$root/build/logs" "$root/build/demo-screenshots"
+    echo "== Building the extension (build/wasm/extension; log: build/logs/build-extension.log)"
+    if ! sh "$root/scripts/build.sh" extension >"$root/build/logs/build-extension.log" 2>&1; then
+        tail -n 40 "$root/build/logs/build-extension.log"
+        exit 1
+    fi
+    exec node "$root/tests/browser/demo.mjs" "$root/build/demo-screenshots/web-isbn.png"
+fi
+
 build="$root/build/windows"
 prefix="$root/build/demo-prefix"
 logs="$root/build/logs"

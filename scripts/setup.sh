@@ -7,7 +7,8 @@ packages="cmake make g++ googletest libbenchmark-dev clang-format
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686 nsis
     wine wine64 wine64-tools wine32:i386 fonts-wine xvfb xauth x11-apps imagemagick
-    clang-14 libclang-rt-14-dev libinih-dev locales nlohmann-json3-dev"
+    clang-14 libclang-rt-14-dev libinih-dev locales nlohmann-json3-dev emscripten
+    chromium firefox-esr"
 
 missing=""
 for package in $packages; do
@@ -31,4 +32,14 @@ fi
 # runs rather than skips.
 if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
+
+# The browser tests' node packages (playwright-core, puppeteer-core and web-ext, pinned by the lock
+# file), installed as the lock file says; no browser is downloaded: the tests drive Debian's
+# chromium and firefox-esr.
+browser_tests="$(cd "$(dirname "$0")/.." && pwd)/tests/browser"
+if ! cmp -s "$browser_tests/package-lock.json" "$browser_tests/node_modules/.installed-lock" 2>/dev/null; then
+    echo "Installing the browser tests' node packages"
+    (cd "$browser_tests" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error &&
+        cp package-lock.json node_modules/.installed-lock)
 fi

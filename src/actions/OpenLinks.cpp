@@ -1,12 +1,12 @@
 #include "actions/OpenLinks.h"
 
 #include "actions/MacroExpansion.h"
+#include "common/CharConv.h"
 #include "common/DecimalNumber.h"
 #include "common/Platform.h"
 #include "common/TextConversion.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -37,9 +37,7 @@ double AsSinglePrecision(std::string_view text, const LeadingDecimal& read) {
     if (!number.empty() && (number.front() == '+' || number.front() == '-'))
         number.remove_prefix(1);
     float value = 0;
-    std::from_chars_result result = std::from_chars(number.data(), number.data() + number.size(),
-                                                    value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range)
+    if (ReadDecimal(number, value) == std::errc::result_out_of_range)
         value = std::fabs(read.value) > 1 ? std::numeric_limits<float>::infinity() : 0.0f;
     return std::signbit(read.value) ? -static_cast<double>(value) : value;
 }

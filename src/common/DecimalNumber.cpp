@@ -1,7 +1,8 @@
 #include "common/DecimalNumber.h"
 
+#include "common/CharConv.h"
+
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
 namespace tandrel {
@@ -89,11 +90,10 @@ std::optional<LeadingDecimal> ScanLeadingDecimal(std::string_view text) {
 
     std::string_view number = text.substr(start, end - start);
     double value = 0.0;
-    auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                  std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range)
+    std::errc read = ReadDecimal(number, value);
+    if (read == std::errc::result_out_of_range)
         value = LeadingMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    else if (result.ec != std::errc())
+    else if (read != std::errc())
         return std::nullopt;
     return LeadingDecimal{negative ? -value : value, end};
 }

@@ -111,7 +111,9 @@ std::unique_ptr<IRegKey> CMemoryRegistry::CreateKey(RegRoot root, std::u16string
 
 bool CMemoryRegistry::DeleteKey(RegRoot root, std::u16string_view path) {
     KeyId id = Id(root, path);
-    if (HasSubKeys(id))
+    if (!FindKey(id))
+        return true;
+    if (HasSubKeys(id) || IsProtected(id))
         return false;
     keys_.erase(id);
     return true;
@@ -120,12 +122,26 @@ bool CMemoryRegistry::DeleteKey(RegRoot root, std::u16string_view path) {
 bool CMemoryRegistry::DeleteTree(RegRoot root, std::u16string_view path) {
     KeyId id = Id(root, path);
     std::u16string below = id.second + u"\\";
-    for (auto it = keys_.begin(); it != keys_.end();) {
-        bool inTree = it->first.first == root &&
-                      (it->first.second == id.second || StartsWith(it->first.second, below));
-        it = inTree ? keys_.erase(it) : std::next(it);
+    auto inTree = [&](const KeyId& key) {
+        return key.first == root && (key.second == id.second || StartsWith(key.second, below));
+    };
+    // A key that may not be deleted stays, and so do the keys above it up to the tree's root; the
+    // rest goes.
+    std::set<KeyId> staying;
+    for (const auto& entry : keys_) {
+        if (!inTree(entry.first) || !IsProtected(entry.first))
+            continue;
+        std::u16string kept = entry.first.second;
+        for (;;) {
+            staying.insert({root, kept});
+            if (kept.size() <= id.second.size())
+                break;
+            kept.resize(kept.rfind(u'\\'));
+        }
     }
-    return true;
+    for (auto it = keys_.begin(); it != keys_.end();)
+        it = inTree(it->first) && !staying.count(it->first) ? keys_.erase(it) : std::next(it);
+    return staying.empty();
 }
 
 bool CMemoryRegistry::HasKey(RegRoot root, std::u16string_view path) const {
@@ -155,6 +171,8 @@ bool CMemoryRegistry::HasSubKeys(const KeyId& id) const {
 }
 
 bool CMemoryRegistry::EraseKey(const KeyId& id) {
+    if (IsProtected(id))
+        return false;
     keys_.erase(id);
     return true;
 }
@@ -217,18 +235,20 @@ bool CMemoryFileSystem::WriteDenied(std::u16string_view path) const {
 // ---------------------------------------------------------------------------------------------
 // CMemoryModule
 
-CMemoryModule::CMemoryModule() : path_(u"C:\\Program Files\\Veltrane Tandrel\\nubrix.dll") {
-    for (const BuiltInResource& resource : BuiltInResources())
-        resources_[{resource.type, resource.id}] = std::string(resource.bytes);
-    for (const BuiltInString& entry : BuiltInStrings())
-        strings_[entry.id] = entry.text;
-}
+CMemoryModule::CMemoryModule() : path_(u"C:\\Program Files\\Veltrane Tandrel\\nubrix.dll") {}
 
 std::optional<std::string_view> CMemoryModule::FindModuleResource(std::string_view type, int id) {
     auto it = resources_.find({std::string(type), id});
-    if (it == resources_.end())
-        return std::nullopt;
-    return std::string_view(it->second);
+    if (it != resources_.end()) {
+        if (!it->second)
+            return std::nullopt;
+        return std::string_view(*it->second);
+    }
+    for (const BuiltInResource& resource : BuiltInResources()) {
+        if (resource.id == id && resource.type == type)
+            return resource.bytes;
+    }
+    return std::nullopt;
 }
 
 void CMemoryModule::SetResource(std::string type, int id, std::string bytes) {
@@ -236,12 +256,21 @@ void CMemoryModule::SetResource(std::string type, int id, std::string bytes) {
 }
 
 void CMemoryModule::RemoveResource(const std::string& type, int id) {
-    resources_.erase({type, id});
+    resources_[{type, id}] = std::nullopt;
 }
 
 std::string CMemoryModule::LoadStringText(int id) {
     auto it = strings_.find(id);
-    return it == strings_.end() ? std::string() : it->second;
+    if (it != strings_.end())
+        return it->second;
+    static const std::map<int, const char*> builtIn = [] {
+        std::map<int, const char*> texts;
+        for (const BuiltInString& entry : BuiltInStrings())
+            texts.emplace(entry.id, entry.text);
+        return texts;
+    }();
+    auto text = builtIn.find(id);
+    return text == builtIn.end() ? std::string() : std::string(text->second);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -13,7 +13,8 @@
 namespace tandrel {
 
 /// Registry held in memory. Key paths and value names compare without regard to ASCII case. A
-/// key opened for reading only refuses every change, as the platform's would.
+/// key opened for reading only refuses every change, as the platform's would, and a key denied
+/// to the user or made read-only cannot be deleted either.
 class CMemoryRegistry : public IRegistry {
 public:
     struct Value {
@@ -52,6 +53,7 @@ public:
 
 private:
     static KeyId Id(RegRoot root, std::u16string_view path) { return {root, Lowered(path)}; }
+    bool IsProtected(const KeyId& id) const { return denied_.count(id) || readOnly_.count(id); }
     std::map<KeyId, Key> keys_;
     std::set<KeyId> denied_;
     std::set<KeyId> readOnly_;
@@ -82,7 +84,8 @@ private:
 };
 
 /// A module with a settable path, resources and string table. Starts with the resources and
-/// strings built into this program (BuiltInResources.h).
+/// strings built into this program (BuiltInResources.h), read in place until set or removed, so
+/// that making one costs next to nothing (the extension's interface makes one per call).
 class CMemoryModule : public IModule {
 public:
     CMemoryModule();
@@ -104,8 +107,9 @@ public:
 private:
     std::u16string path_;
     std::optional<std::u16string> folderAddress_;
-    std::map<std::pair<std::string, int>, std::string> resources_;
-    std::map<int, std::string> strings_;
+    /// Resources set (or, none, removed) since construction; the others are the built-in ones.
+    std::map<std::pair<std::string, int>, std::optional<std::string>> resources_;
+    std::map<int, std::string> strings_; ///< texts set since construction
 };
 
 /// A user interface that records message boxes, beeps and foreground requests.

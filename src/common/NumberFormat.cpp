@@ -1,6 +1,7 @@
 #include "common/NumberFormat.h"
 
-#include <charconv>
+#include "common/CharConv.h"
+
 #include <cmath>
 
 namespace tandrel {
@@ -8,13 +9,10 @@ namespace tandrel {
 std::string FormatGeneral(double value) {
     if (std::isnan(value))
         return "nan";
-    // std::to_chars rounds the exact binary value as "%.6g" does, with no locale and with the
-    // same code on every platform, unlike printf, whose exponent width and rounding of ties
-    // differ between C libraries. Only the exponent's width is left to adjust.
-    char buffer[64];
-    std::to_chars_result written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    std::string text(buffer, written.ptr);
+    // WriteGeneral rounds the exact binary value as "%.6g" does, with no locale and with the
+    // same result on every platform, unlike the platform's printf, whose exponent width and
+    // rounding of ties differ between C libraries. Only the exponent's width is left to adjust.
+    std::string text = WriteGeneral(value, 6);
     std::size_t e = text.find('e');
     if (e == std::string::npos || text.size() < e + 2)
         return text;

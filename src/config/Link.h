@@ -78,6 +78,8 @@ public:
     bool GetUseConsole() const { return useConsole_; }
     bool GetLeaveConsole() const { return leaveConsole_; }
     bool GetURLEncoded() const { return URLEncoded_; }
+    /// The URLCharset value as written ("windows-1252" when none is).
+    std::string GetURLCharsetName() const { return URLCharset_; }
     /// The charset of the entry's URL-encoded values; Windows-1252 unless `URLCharset` names
     /// another.
     UrlCharset GetURLCharset() const {

@@ -6,15 +6,8 @@
 
 namespace tandrel {
 
-namespace {
-constexpr std::size_t kEditBoxBytes = 1024;
-} // namespace
-
 std::u16string EditBoxText(std::u16string_view typed) {
-    std::string ansi = WideToAnsi(typed);
-    if (ansi.size() >= kEditBoxBytes)
-        ansi.resize(kEditBoxBytes - 1);
-    return AnsiToWide(ansi);
+    return std::u16string(typed.substr(0, kEditBoxUnits - 1));
 }
 
 OkOutcome CheckOk(const SiteListRequest& request, const CSiteListModel& model,

@@ -29,8 +29,10 @@ struct SiteListRequest {
     int labelId = 0;   ///< the generic dialog: the text above the list
 };
 
-/// The text an edit box gives back: read in the ANSI code page into 1,024 bytes, so at most
-/// 1,023 bytes of it.
+/// The UTF-16 units an edit box is read into, its terminating zero included.
+constexpr int kEditBoxUnits = 1024;
+
+/// The text an edit box gives back: read as wide text into 1,024 units, so at most 1,023 of them.
 std::u16string EditBoxText(std::u16string_view typed);
 
 /// How OK went: accepted, or refused with a message and the control that gets the focus.

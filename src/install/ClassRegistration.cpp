@@ -7,10 +7,20 @@ namespace tandrel {
 
 namespace {
 
-// The platform's status for a class that could not be registered (SELFREG_E_CLASS).
+// The platform's status for a class that could not be registered or removed (SELFREG_E_CLASS).
 constexpr HResult kClassRegistrationFailed = static_cast<HResult>(0x80040201u);
 
 const std::u16string kClassKey = std::u16string(u"CLSID\\") + kClassIdText;
+
+// Whether no other row's key lies below the row's key.
+bool IsLeafRow(const std::vector<RegistrationRow>& rows, const RegistrationRow& row) {
+    std::u16string below = row.key + u"\\";
+    for (const RegistrationRow& other : rows) {
+        if (other.key.compare(0, below.size(), below) == 0)
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -58,17 +68,22 @@ HResult UnregisterClassKeys() {
     IRegistry& registry = *CurrentPlatform().registry;
     std::vector<RegistrationRow> rows =
         ClassRegistrationRows(CurrentPlatform().module->ModulePath());
+    bool removed = true;
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         if (row->data && !row->valueName.empty()) {
             if (auto key = registry.OpenKey(RegRoot::ClassesRoot, row->key, RegAccess::ReadWrite))
                 key->DeleteValue(row->valueName);
             continue;
         }
-        // A key that still holds keys of someone else's stays.
-        registry.DeleteKey(RegRoot::ClassesRoot, row->key);
+        // A key with keys below it may hold someone else's, and then stays; a key of ours alone
+        // that stays means the removal was refused.
+        if (!registry.DeleteKey(RegRoot::ClassesRoot, row->key) && IsLeafRow(rows, *row))
+            removed = false;
     }
-    registry.DeleteTree(RegRoot::ClassesRoot, kClassKey);
-    return kOk;
+    // Whatever else the class key holds goes with it: it is ours whole.
+    if (!registry.DeleteTree(RegRoot::ClassesRoot, kClassKey))
+        removed = false;
+    return removed ? kOk : kClassRegistrationFailed;
 }
 
 } // namespace tandrel

@@ -24,7 +24,10 @@ std::vector<RegistrationRow> ClassRegistrationRows(const std::u16string& moduleP
 HResult RegisterClassKeys();
 
 /// Removes what RegisterClassKeys wrote: values and keys, children before parents, and the
-/// class key whole; CLSID itself stays. Keys already gone count as removed.
+/// class key whole; CLSID itself stays. Keys already gone count as removed, and so does a key
+/// that stays because it holds keys of someone else's. Fails when the class key or a key with
+/// nothing of ours below it could not be removed (the user may not change keys an administrator
+/// wrote), after removing everything it could.
 HResult UnregisterClassKeys();
 
 } // namespace tandrel

@@ -66,12 +66,15 @@ void InstallRow(const CMenuRegistration& row) {
     }
 }
 
-void RemoveRow(const CMenuRegistration& row) {
+void RemovePage(const CMenuRegistration& row) {
     IFileSystem& files = *CurrentPlatform().files;
-    IRegistry& registry = *CurrentPlatform().registry;
     const std::u16string pagePath = ScriptPagePath(row);
     files.SetAttributes(pagePath, kFileNormal);
     files.RemoveFile(pagePath);
+}
+
+void RemoveKeys(const CMenuRegistration& row) {
+    IRegistry& registry = *CurrentPlatform().registry;
     if (auto key = registry.OpenKey(RegRoot::CurrentUser, kMenuExtKey, RegAccess::ReadWrite))
         key->DeleteSubKey(AnsiToWide(LoadText(row.menuTextId)));
     if (auto key = registry.OpenKey(RegRoot::CurrentUser, kExtensionsKey, RegAccess::ReadWrite))
@@ -106,10 +109,21 @@ std::u16string ModuleFolder() {
 
 void RegisterMenus(bool install) {
     for (const CMenuRegistration& row : MenuTable()) {
+        if (install) {
+            InstallRow(row);
+        } else {
+            RemovePage(row);
+            RemoveKeys(row);
+        }
+    }
+}
+
+void RegisterUserMenus(bool install) {
+    for (const CMenuRegistration& row : MenuTable()) {
         if (install)
             InstallRow(row);
         else
-            RemoveRow(row);
+            RemoveKeys(row);
     }
 }
 

@@ -35,4 +35,9 @@ std::u16string ModuleFolder();
 /// step that fails is skipped and the next one runs.
 void RegisterMenus(bool install);
 
+/// The same for the current user alone, which needs no administrator once the class is
+/// registered: installing writes the user's keys (and the pages, where the user may); removing
+/// takes only the user's keys and leaves the pages, which the other users of the folder share.
+void RegisterUserMenus(bool install);
+
 } // namespace tandrel

@@ -19,8 +19,9 @@
 extern "C" {
 #endif
 
-/* The largest request read, in bytes without the terminating NUL. */
-#define TANDREL_MAX_REQUEST_BYTES (8u * 1024u * 1024u)
+/* The largest request read, in bytes without the terminating NUL: room for a page whose selection
+ * is ten million characters, read with its markup, as the DLL reads it whole. */
+#define TANDREL_MAX_REQUEST_BYTES (64u * 1024u * 1024u)
 
 /* Memory for a request of size bytes (its NUL included); null when there is none. */
 void* tandrel_alloc(size_t size);
@@ -41,7 +42,9 @@ const char* tandrel_currencies(const char* request);
 const char* tandrel_lint(const char* request);
 /* The stored default link configuration text. */
 const char* tandrel_default_config(const char* request);
-/* The menu commands: keywords, menu and status texts, entry prefixes and help entries. */
+/* The menu commands: keywords, menu and status texts, entry prefixes and help entries; with the
+ * extension's own texts (its options page) and messages (no host program, a page it cannot read).
+ */
 const char* tandrel_menu(const char* request);
 /* What the named entries, ticked, would do on a page: the actions, as "tandrel run" lists them. */
 const char* tandrel_run(const char* request);

@@ -65,6 +65,45 @@ std::optional<Json> RunMenuCommand(const Json& request, CWebSession& session,
     return std::nullopt;
 }
 
+// The extension's own texts, by the name its pages ask for them with.
+struct ShellText {
+    const char* name;
+    int textId;
+};
+
+constexpr ShellText kShellTexts[] = {
+    {"optionsTitle", ids::kOptionsTitle},
+    {"config", ids::kOptionsConfig},
+    {"findings", ids::kOptionsFindings},
+    {"noFindings", ids::kOptionsNoFindings},
+    {"findingLine", ids::kOptionsFindingLine},
+    {"save", ids::kOptionsSave},
+    {"reset", ids::kOptionsReset},
+    {"import", ids::kOptionsImport},
+    {"export", ids::kOptionsExport},
+    {"saved", ids::kOptionsSaved},
+    {"resetDone", ids::kOptionsResetDone},
+    {"openIn", ids::kOptionsOpenIn},
+    {"newWindow", ids::kOptionsNewWindow},
+    {"newTab", ids::kOptionsNewTab},
+    {"preview", ids::kOptionsPreview},
+    {"previewCommand", ids::kOptionsPreviewCommand},
+    {"previewEntry", ids::kOptionsPreviewEntry},
+    {"previewUrl", ids::kOptionsPreviewUrl},
+    {"previewSelection", ids::kOptionsPreviewSelection},
+    {"previewRun", ids::kOptionsPreviewRun},
+    {"ticksLocal", ids::kOptionsTicksLocal},
+};
+
+// The messages the extension shows of its own accord, by name: a console command with no host
+// program to run it, and a page the browser keeps the extension from reading.
+Json ShellMessages() {
+    std::string product = LoadText(ids::kProductName);
+    return {{"noHost", MessageOf(LoadText(ids::kWebNoHost), product, kMbIconHand, false)},
+            {"pageUnreadable",
+             MessageOf(LoadText(ids::kWebPageUnreadable), product, kMbIconExclamation, false)}};
+}
+
 const CUnitCategory* CategoryNamed(const CUnitTable& units, const std::string& name) {
     for (const auto& entry : units.Categories()) {
         if (entry.second.GetName() == name)
@@ -168,7 +207,13 @@ Json Menu(const Json& request) {
                             {"status", AnsiText(LoadText(row.statusTextId))},
                             {"prefix", std::string(row.linkPrefix)},
                             {"helpEntry", std::string(row.helpEntry)}});
-    return {{"product", AnsiText(LoadText(ids::kProductName))}, {"commands", commands}};
+    Json texts = Json::object();
+    for (const ShellText& text : kShellTexts)
+        texts[text.name] = AnsiText(LoadText(text.textId));
+    return {{"product", AnsiText(LoadText(ids::kProductName))},
+            {"commands", commands},
+            {"texts", texts},
+            {"messages", ShellMessages()}};
 }
 
 Json Run(const Json& request) {

@@ -22,7 +22,8 @@ Json Currencies(const Json& request);
 Json Lint(const Json& request);
 /// {"config": the stored default link configuration}
 Json DefaultConfig(const Json& request);
-/// {"product", "commands": [{"keyword", "menu", "status", "prefix", "helpEntry"}]}
+/// {"product", "commands": [{"keyword", "menu", "status", "prefix", "helpEntry"}], "texts",
+/// "messages"}: the menu, and the texts and messages the extension shows of its own accord.
 Json Menu(const Json& request);
 /// {"actions", "messages"}: what the request's "entries", ticked, do on its page.
 Json Run(const Json& request);

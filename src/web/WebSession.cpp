@@ -1,5 +1,6 @@
 #include "web/WebSession.h"
 
+#include "actions/OpenLinks.h"
 #include "common/BuiltInResources.h"
 #include "common/Messages.h"
 #include "common/TextConversion.h"
@@ -64,6 +65,18 @@ void AddFeatures(const std::u16string& features, Json& action) {
         start = end + 1;
     }
     action["chrome"] = chrome;
+}
+
+// Whether the entry gives its window a size or a position of its own; without one the DLL
+// cascades the command's windows, where a browser's shell may open them as the user prefers.
+bool GivesPlacement(const CLink* link) {
+    if (!link)
+        return false;
+    for (const std::string& value :
+         {link->GetWidth(), link->GetHeight(), link->GetLeft(), link->GetTop()})
+        if (!FeatureDimension(u",", value, 1).empty())
+            return true;
+    return false;
 }
 
 // The entry's keys as the configuration gave them (or their defaults), for a host that carries
@@ -314,6 +327,7 @@ void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& f
                           {"windowName", Text(call.name)},
                           {"features", Text(call.features)}};
                 AddFeatures(call.features, open);
+                open["placed"] = GivesPlacement(entry.get());
                 add(std::move(open));
             } else if (call.kind == BrowserEvent::kInsert) {
                 markup = call.markup;

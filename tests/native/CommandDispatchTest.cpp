@@ -29,15 +29,6 @@ std::vector<CommandRow> RecordingCommands(std::vector<std::string>& ran) {
     return commands;
 }
 
-TEST(CommandDispatch, TableHoldsTheFourteenKeywordsInOrder) {
-    std::vector<std::string_view> keywords;
-    for (const CommandRow& command : CommandTable())
-        keywords.push_back(command.keyword);
-    EXPECT_EQ(keywords, (std::vector<std::string_view>{
-                            "CONFIG", "BOOK", "CONVERT", "CURRENCY", "EMAIL", "ISBN", "MOVIE",
-                            "MUSIC", "OTHER", "SEARCH", "STOCK", "TRANSLATE", "UPC", "URL"}));
-}
-
 TEST(CommandDispatch, EachKeywordRunsItsOwnHandlerOnce) {
     test::MemoryPlatformScope scope;
     for (const CommandRow& command : CommandTable()) {
@@ -95,21 +86,15 @@ TEST(CommandDispatch, ScopedCommandsReplaceAndRestoreTheActiveTable) {
     EXPECT_EQ(ActiveCommands().size(), 14u);
 }
 
-// The checker and every listing command rely on these being the link categories of the
-// configuration. (That each help entry opens a page is EachCommandsHelpOpensItsOwnPage.)
-TEST(CommandTable, PrefixesAreTheLinkCategories) {
-    EXPECT_EQ(LinkPrefixes(), (std::vector<std::string_view>{
-                                  "BOOK:", "CURRENCY:", "EMAIL:", "ISBN:", "MOVIE:", "MUSIC:",
-                                  "OTHER:", "SEARCH:", "STOCK:", "TRANSLATE:", "UPC:", "URL:"}));
-}
-
 class CommandHelp : public test::CommandFixture {
 protected:
-    CommandHelp() : CommandFixture(std::nullopt) {}
+    CommandHelp() : CommandFixture(std::nullopt) { top->screen = ScreenSize{1280, 1024}; }
 };
 
 // Every dialog's Help button (the about box's for CONFIG) opens the command's own page from the
-// module's folder in the shared help window, and nothing else.
+// module's folder in the shared help window, on the right 40% of the screen and 80% high, and
+// nothing else. The keywords are those the menu's script pages pass, so the table must hold
+// exactly these.
 TEST_F(CommandHelp, EachCommandsHelpOpensItsOwnPage) {
     const std::map<std::string_view, std::u16string_view> pages = {
         {"CONFIG", u"HelpIndex.htm"},  {"BOOK", u"HelpBook.htm"},
@@ -120,24 +105,25 @@ TEST_F(CommandHelp, EachCommandsHelpOpensItsOwnPage) {
         {"STOCK", u"HelpStock.htm"},   {"TRANSLATE", u"HelpTranslate.htm"},
         {"UPC", u"HelpUPC.htm"},       {"URL", u"HelpURL.htm"}};
     ASSERT_EQ(pages.size(), CommandTable().size());
-    for (const CommandRow& row : CommandTable()) {
+    for (const auto& [keyword, page] : pages) {
         dialogs.aboutAnswers.push_back(kAboutHelp);
         dialogs.siteListAnswers.push_back({std::nullopt, {}, IDC_HELP_BUTTON});
         dialogs.currencyAnswers.push_back({std::nullopt, {}, {}, {}, IDC_HELP_BUTTON});
         dialogs.convertAnswers.push_back({{}, {}, {}, {}, IDC_HELP_BUTTON});
         top->Log()->events.clear();
-        Run(row.keyword, u"5 km");
-        auto page = pages.find(row.keyword);
-        ASSERT_NE(page, pages.end()) << row.keyword;
+        Run(keyword, u"5 km");
         std::vector<BrowserEvent> opened;
         for (const BrowserEvent& event : top->Log()->events)
             if (event.kind == BrowserEvent::kOpen)
                 opened.push_back(event);
-        ASSERT_EQ(opened.size(), 1u) << row.keyword;
+        ASSERT_EQ(opened.size(), 1u) << keyword;
         EXPECT_EQ(opened[0].address,
-                  u"file:///C|/Program Files/Veltrane Tandrel/" + std::u16string(page->second))
-            << row.keyword;
-        EXPECT_EQ(opened[0].name, u"NubrixHelp") << row.keyword;
+                  u"file:///C|/Program Files/Veltrane Tandrel/" + std::u16string(page))
+            << keyword;
+        EXPECT_EQ(opened[0].name, u"NubrixHelp") << keyword;
+        const std::u16string& features = opened[0].features;
+        EXPECT_NE(features.find(u",height=819,left=768,"), std::u16string::npos) << keyword;
+        EXPECT_NE(features.find(u",top=0,width=512"), std::u16string::npos) << keyword;
     }
     EXPECT_TRUE(Messages().empty());
 }

@@ -77,7 +77,11 @@ const LintCase kSectionCases[] = {
     {"unknown prefix, close to a known one",
      "[BOOKS:X]\nurl=a\nfoo=b\nwords\n",
      {{1, {"section \"BOOKS:X\" has no prefix the system reads", "did you mean \"BOOK:\"?"}}}},
-    {"unknown prefix without colon", "[Links]\nurl=a\n", {{1, {"ignores it and its keys"}}}},
+    {"unknown prefix without colon",
+     "[Links]\nurl=a\n",
+     {{1,
+       {"(BOOK:, CURRENCY:, EMAIL:, ISBN:, MOVIE:, MUSIC:, OTHER:, SEARCH:, STOCK:, TRANSLATE:, "
+        "UPC:, URL:, UNIT:): the reader ignores it and its keys"}}}},
     {"system section in the link configuration",
      "[SYSTEM:Home]\nurl=a\n[System:Help]\nurl=b\n",
      {{1, {"read from the module only"}}, {3, {"read from the module only"}}}},

@@ -1,9 +1,8 @@
-// The texts the module carries: the default link configuration and the system entries.
+// The entries of the stored default that are no site searches. (Its categories, ticks and units:
+// tool_default_test.sh; the system entries: the Help buttons of CommandDispatchTest.cpp and the
+// about box of LinkActionsTest.cpp.)
 #include "TestPlatform.h"
 
-#include "common/TextConversion.h"
-#include "config/ConfigLoader.h"
-#include "config/ConfigParser.h"
 #include "config/LinkList.h"
 
 #include <gtest/gtest.h>
@@ -11,107 +10,16 @@
 namespace tandrel {
 namespace {
 
-std::string_view StoredText(int id) {
-    std::optional<std::string_view> text =
-        CurrentPlatform().module->FindModuleResource(kStoredTextType, id);
-    return text.value_or(std::string_view());
-}
-
-std::size_t CountSections(int id, std::string_view prefix) {
-    CSectionList list;
-    ParseConfigText(list, StoredText(id), prefix);
-    return list.size();
-}
-
-TEST(StoredDefault, HasTheEntriesAndDefaultTicksOfEveryCategory) {
+// Each stands alone in its list: ticking one unticks the others. (What each does is the tool's
+// "run, stored actions" check.)
+TEST(StoredDefault, ActionsThatAreNoSiteSearchesAreExclusive) {
     test::MemoryPlatformScope scope;
-    struct Category {
-        const char* prefix;
-        std::size_t entries;
-        std::size_t ticked;
-    } categories[] = {
-        {"BOOK:", 10, 4},  {"CURRENCY:", 2, 1},   {"EMAIL:", 3, 0}, {"ISBN:", 6, 2},
-        {"MOVIE:", 10, 1}, {"MUSIC:", 9, 1},      {"OTHER:", 3, 0}, {"SEARCH:", 8, 1},
-        {"STOCK:", 9, 2},  {"TRANSLATE:", 19, 0}, {"UPC:", 5, 0},   {"URL:", 9, 1},
-    };
-    std::size_t links = 0;
-    for (const Category& category : categories) {
+    for (const char* prefix : {"OTHER:", "EMAIL:"}) {
         CLinkList list;
-        LoadLinks(list, category.prefix, false);
-        std::size_t ticked = 0;
+        LoadLinks(list, prefix, false);
         for (const CLink& link : list)
-            ticked += link.GetSelected() ? 1 : 0;
-        EXPECT_EQ(list.size(), category.entries) << category.prefix;
-        EXPECT_EQ(ticked, category.ticked) << category.prefix;
-        links += list.size();
+            EXPECT_TRUE(link.GetExclusive()) << link.GetSectionName();
     }
-    EXPECT_EQ(links, 93u);
-}
-
-TEST(StoredDefault, HoldsLinksAndUnitsAndNothingElse) {
-    test::MemoryPlatformScope scope;
-    EXPECT_EQ(CountSections(kDefaultLinksTextId, ""), 154u);
-    EXPECT_EQ(CountSections(kDefaultLinksTextId, "UNIT:"), 61u);
-    EXPECT_EQ(CountSections(kDefaultLinksTextId, "SYSTEM:"), 0u);
-
-    CSectionList units;
-    ParseConfigText(units, StoredText(kDefaultLinksTextId), "UNIT:");
-    std::size_t capitalised = 0;
-    bool simpleYear = false;
-    for (const CConfigSection& unit : units) {
-        capitalised += unit.GetName().compare(0, 5, "Unit:") == 0 ? 1 : 0;
-        simpleYear = simpleYear || unit.GetName() == "UNIT:SimpleYear";
-    }
-    EXPECT_EQ(capitalised, 3u) << "three unit heads are written \"Unit:\"";
-    EXPECT_TRUE(simpleYear) << "the head without its bracket still names its section";
-}
-
-TEST(StoredDefault, RepeatsTwoBookNames) {
-    test::MemoryPlatformScope scope;
-    CLinkList books;
-    LoadLinks(books, "BOOK:", false);
-    std::size_t alibris = 0;
-    std::size_t bn = 0;
-    for (const CLink& link : books) {
-        alibris += link.GetSectionName() == "BOOK:AlibrisCom" ? 1 : 0;
-        bn += link.GetSectionName() == "BOOK:BnCom1" ? 1 : 0;
-    }
-    EXPECT_EQ(alibris, 2u);
-    EXPECT_EQ(bn, 2u);
-}
-
-TEST(StoredDefault, ActionsThatAreNoSiteSearches) {
-    test::MemoryPlatformScope scope;
-    CLinkList other;
-    LoadLinks(other, "OTHER:", false);
-    CLinkList mail;
-    LoadLinks(mail, "EMAIL:", false);
-    std::map<std::string, const CLink*> byName;
-    for (const CLinkList* list : {&other, &mail}) {
-        for (const CLink& link : *list)
-            byName[link.GetSectionName()] = &link;
-    }
-    for (const char* name : {"OTHER:GoTo", "OTHER:Ping", "OTHER:TraceRoute", "EMAIL:Url",
-                             "EMAIL:Address", "EMAIL:Quote"}) {
-        ASSERT_TRUE(byName.count(name)) << name;
-        EXPECT_TRUE(byName[name]->GetExclusive()) << name;
-    }
-    EXPECT_EQ(byName["OTHER:GoTo"]->GetUrl(), "!S");
-    EXPECT_EQ(byName["OTHER:Ping"]->GetCommand(), "ping.exe !H");
-    EXPECT_EQ(byName["OTHER:TraceRoute"]->GetCommand(), "tracert.exe !H");
-    for (const char* name : {"OTHER:Ping", "OTHER:TraceRoute"}) {
-        EXPECT_TRUE(byName[name]->GetUseConsole()) << name;
-        EXPECT_TRUE(byName[name]->GetLeaveConsole()) << name;
-    }
-    EXPECT_EQ(byName["EMAIL:Url"]->GetMailSubject(), "!T");
-    EXPECT_EQ(byName["EMAIL:Url"]->GetMailBody(), "\\n!U\\n\\n[Email prepared by !C ]");
-    EXPECT_EQ(byName["EMAIL:Address"]->GetMailTo(), "!s");
-    EXPECT_EQ(byName["EMAIL:Address"]->GetMailSubject(), "!T");
-    EXPECT_EQ(byName["EMAIL:Quote"]->GetMailSubject(), "!t");
-    EXPECT_EQ(byName["EMAIL:Quote"]->GetMailBody(),
-              "!S\\n\\n[Extracted from web page !u \\nby !C ]");
-    for (const CLink& link : mail)
-        EXPECT_TRUE(link.GetHasMail()) << link.GetSectionName();
 }
 
 TEST(StoredDefault, TranslationsFollowLinksInThePage) {
@@ -122,38 +30,6 @@ TEST(StoredDefault, TranslationsFollowLinksInThePage) {
         EXPECT_FALSE(link.GetHref().empty()) << link.GetSectionName();
         EXPECT_TRUE(link.GetExclusive()) << link.GetSectionName();
         EXPECT_EQ(link.GetWindowName(), "_top") << link.GetSectionName();
-    }
-}
-
-TEST(StoredSystemEntries, AreTheSixteenInTheirOrder) {
-    test::MemoryPlatformScope scope;
-    const std::string_view kFirstLine = "#These are system menu items and should not be edited\r\n";
-    EXPECT_EQ(StoredText(kSystemLinksTextId).substr(0, kFirstLine.size()), kFirstLine);
-    const char* const kPages[] = {
-        "Home",          "HelpHome",  "HelpCustomize", "HelpBook",  "HelpCurrency", "HelpEmail",
-        "HelpISBN",      "HelpMovie", "HelpMusic",     "HelpOther", "HelpSearch",   "HelpStock",
-        "HelpTranslate", "HelpUnits", "HelpUPC",       "HelpURL",
-    };
-    CLinkList system;
-    LoadLinks(system, kSystemPrefix, true);
-    ASSERT_EQ(system.size(), std::size(kPages));
-    for (std::size_t i = 0; i < system.size(); ++i) {
-        const CLink& link = system[i];
-        std::string page = kPages[i];
-        EXPECT_EQ(link.GetSectionName(), "SYSTEM:" + page);
-        EXPECT_FALSE(link.GetShortDescription().empty()) << page;
-        if (i == 0) {
-            EXPECT_EQ(link.GetWindowName(), "_blank");
-            EXPECT_EQ(link.GetWidth(), "");
-            continue;
-        }
-        std::string file = page == "HelpHome" ? "HelpIndex" : page;
-        EXPECT_EQ(link.GetUrl(), "!I" + file + ".htm");
-        EXPECT_EQ(link.GetWidth(), "40%") << page;
-        EXPECT_EQ(link.GetHeight(), "80%") << page;
-        EXPECT_EQ(link.GetLeft(), "-40%") << page;
-        EXPECT_EQ(link.GetTop(), "0") << page;
-        EXPECT_EQ(link.GetWindowName(), "NubrixHelp") << page;
     }
 }
 

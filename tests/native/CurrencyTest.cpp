@@ -129,7 +129,6 @@ TEST(Currency, CodesAndLetterSymbolsCountOnlyAsWordsOfTheirOwn) {
         {u"com", u"OPEN DAILY $5", "USD"},
         {u"com", u"$300 flight", "USD"},
         {u"com", u"Price $5 (known)", "USD"},
-        {u"com", u"ALL PRICES IN USD", "ALL"},
         {u"com", u"USD100", "USD"},
         {u"com", u"100USD", "USD"},
         {u"com", u"EUR 5", "EUR"},

@@ -139,7 +139,7 @@ TEST_F(HostMessages, RefuseWhatIsNotACommandOfAnEntry) {
         const char* code;
         const char* message; ///< a part of the message
     } cases[] = {
-        {"not JSON", "malformed", "parse error"},
+        {"not JSON", "malformed", "not JSON text"},
         {"{\"type\": \"command\", \"keys\": {\"command\": \"\xFF\"}}", "malformed", "UTF-8"},
         {"[]", "invalid", "must be an object"},
         {Json{{"keys", keys}}.dump(), "invalid", "type must be"},

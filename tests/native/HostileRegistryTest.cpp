@@ -112,6 +112,9 @@ TEST_F(HostileRegistry, AKeyThatMayOnlyBeReadKeepsItsChoices) {
     EXPECT_EQ(Opened(), std::vector<std::u16string>{u"a?q=0306406152"});
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Ticks(), (std::vector<bool>{false, true})) << "read, and not changed";
+    CLinkList links;
+    LoadLinks(links, "ISBN:", false);
+    EXPECT_FALSE(links.SaveSelections()) << "a refused write is reported to the caller";
 }
 
 } // namespace

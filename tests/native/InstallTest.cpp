@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace tandrel {
 namespace {
 
@@ -35,28 +33,6 @@ protected:
     test::MemoryPlatformScope scope;
 };
 
-TEST(MenuTable, FollowsTheCommandTableAndItsToolsIds) {
-    std::vector<CMenuRegistration> rows = MenuTable();
-    const std::vector<CommandRow>& commands = CommandTable();
-    ASSERT_EQ(rows.size(), commands.size());
-    std::set<std::string> toolsIds, pages;
-    const char* lastDigits[] = {"F0", "E0", "D0", "C0", "B0", "A0", "90",
-                                "80", "70", "65", "60", "50", "40", "30"};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        SCOPED_TRACE(rows[i].keyword);
-        EXPECT_EQ(rows[i].keyword, commands[i].keyword);
-        EXPECT_EQ(rows[i].toolsId,
-                  std::string("{72B4934A-801C-4436-B796-B177D90510") + lastDigits[i] + "}");
-        EXPECT_EQ(rows[i].contexts, 0x31u);
-        EXPECT_EQ(rows[i].scriptResource, 201);
-        EXPECT_TRUE(rows[i].secondArgument.empty() && rows[i].thirdArgument.empty());
-        toolsIds.insert(rows[i].toolsId);
-        pages.insert(rows[i].pageFile);
-    }
-    EXPECT_EQ(toolsIds.size(), 14u);
-    EXPECT_EQ(pages.size(), 14u);
-}
-
 TEST(ScriptPage, ReplacesEveryPlaceholder) {
     CMenuRegistration row = MenuTable()[5];
     row.secondArgument = "two";
@@ -80,10 +56,17 @@ TEST_F(Install, WritesKeysAndReadOnlyHiddenPagesForEveryRow) {
         RegRoot::CurrentUser, kExtensions + u"\\{72B4934A-801C-4436-B796-B177D9051065}", u"Script");
     ASSERT_TRUE(script);
     EXPECT_EQ(TextOfRegString(script->data), kFolder + u"search.htm");
-    const auto& page = platform().files.Files().at(kFolder + u"isbn.htm");
-    EXPECT_EQ(page.attributes, kFileReadOnly | kFileHidden);
-    EXPECT_NE(page.bytes.find("helper.Click( external.menuArguments, \"ISBN\", \"\", \"\" );\r\n"),
-              std::string::npos);
+    // Each command's page hands its own keyword to Click.
+    for (const CommandRow& row : CommandTable()) {
+        auto page = platform().files.Files().find(
+            kFolder + std::u16string(row.pageFile.begin(), row.pageFile.end()));
+        ASSERT_NE(page, platform().files.Files().end()) << row.keyword;
+        EXPECT_EQ(page->second.attributes, kFileReadOnly | kFileHidden) << row.keyword;
+        EXPECT_NE(page->second.bytes.find("helper.Click( external.menuArguments, \"" +
+                                          std::string(row.keyword) + "\", \"\", \"\" );\r\n"),
+                  std::string::npos)
+            << row.keyword;
+    }
 }
 
 TEST_F(Install, UnwritablePagesAreSkippedAndTheKeysStillWritten) {
@@ -139,6 +122,47 @@ TEST_F(Install, ClassRemovalKeepsCLSIDAndKeysOfOthers) {
     EXPECT_TRUE(platform().registry.HasKey(RegRoot::ClassesRoot, u"KVO.ATandrel\\AddedByOthers"));
     EXPECT_TRUE(platform().registry.HasKey(RegRoot::ClassesRoot,
                                            u"CLSID\\{00000000-0000-0000-0000-000000000001}"));
+}
+
+// Removal goes as far as it may and says whether the class is gone: keys gone already and keys
+// that hold someone else's are no failure; keys the user may not delete are.
+TEST_F(Install, ClassRemovalReportsKeysItMayNotDelete) {
+    const struct {
+        const char16_t* protectedKey;
+        bool removed;
+    } cases[] = {
+        {nullptr, true},
+        {u"CLSID\\{A5B270CF-803F-4CC9-A9E9-F319C4629370}", false},
+        {u"CLSID\\{A5B270CF-803F-4CC9-A9E9-F319C4629370}\\InprocServer32", false},
+        {u"KVO.ATandrel.1\\CLSID", false},
+        {u"KVO.ATandrel", true}, // its keys go; it may hold someone else's
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.protectedKey ? WideToUtf8(c.protectedKey) : "none");
+        test::MemoryPlatformScope fresh;
+        fresh.platform.module.SetModulePath(kFolder + u"nubrix.dll");
+        ASSERT_EQ(RegisterClassKeys(), kOk);
+        if (c.protectedKey)
+            fresh.platform.registry.DenyWrites(RegRoot::ClassesRoot, c.protectedKey);
+        EXPECT_EQ(UnregisterClassKeys() == kOk, c.removed);
+        EXPECT_EQ(fresh.platform.registry.HasKey(RegRoot::ClassesRoot, kClassKey),
+                  !c.removed && c.protectedKey[0] == u'C');
+        EXPECT_FALSE(fresh.platform.registry.HasKey(RegRoot::ClassesRoot, u"KVO.ATandrel\\CurVer"));
+    }
+    EXPECT_EQ(UnregisterClassKeys(), kOk) << "nothing left to remove";
+}
+
+// A user's own install writes the user's keys; taking it away leaves the shared pages.
+TEST_F(Install, AUsersOwnInstallLeavesThePagesOfOthers) {
+    RegisterUserMenus(true);
+    EXPECT_EQ(SubKeyCount(kMenuExt), CommandTable().size());
+    EXPECT_EQ(SubKeyCount(kExtensions), CommandTable().size());
+    std::size_t pages = platform().files.Files().size();
+    EXPECT_EQ(pages, CommandTable().size());
+    RegisterUserMenus(false);
+    EXPECT_EQ(SubKeyCount(kMenuExt), 0u);
+    EXPECT_EQ(SubKeyCount(kExtensions), 0u);
+    EXPECT_EQ(platform().files.Files().size(), pages);
 }
 
 TEST_F(Install, ModuleFolderKeepsItsTrailingBackslash) {

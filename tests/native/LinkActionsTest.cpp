@@ -180,10 +180,10 @@ TEST_F(LinkActions, TheStoredGoToEntryOpensTheSelectedAddressAsItIs) {
         return link.GetSectionName() == "OTHER:GoTo";
     });
     ASSERT_NE(goTo, other.end());
-    Select(u"https://example.org/a?b=c");
+    Select(u"https://example.org/a?b=c  d");
     OpenInWindow(*goTo, page, 0);
     ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), 1u);
-    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://example.org/a?b=c");
+    EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, u"https://example.org/a?b=c  d");
 }
 
 TEST_F(LinkActions, EachHrefRunWritesAndClicksItsOwnAnchor) {
@@ -393,11 +393,12 @@ TEST_F(LinkActions, TheAboutBoxOpensThePageOfItsButtonAfterItClosed) {
         RunConfigCommand(page);
     std::vector<std::u16string> opened;
     for (const BrowserEvent& event : EventsOf(BrowserEvent::kOpen))
-        opened.push_back(event.address);
-    EXPECT_EQ(opened, (std::vector<std::u16string>{
-                          u"file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm",
-                          u"file:///C|/Program Files/Veltrane Tandrel/HelpCustomize.htm",
-                          u"https://tandrel.veltrane.com/"}));
+        opened.push_back(event.address + u" in " + event.name);
+    EXPECT_EQ(opened,
+              (std::vector<std::u16string>{
+                  u"file:///C|/Program Files/Veltrane Tandrel/HelpIndex.htm in NubrixHelp",
+                  u"file:///C|/Program Files/Veltrane Tandrel/HelpCustomize.htm in NubrixHelp",
+                  u"https://tandrel.veltrane.com/ in _blank"}));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Remembered choices: read when entries load, written when a list is saved.
+// Remembered choices: read when entries load, written when a list is saved. (Choices that cannot
+// be read or written, or hold data of another type or size: HostileRegistryTest.cpp.)
 #include "TestPlatform.h"
 
 #include "config/ConfigLoader.h"
@@ -45,12 +46,6 @@ protected:
     test::MemoryPlatformScope scope;
 };
 
-TEST_F(LinkSelectionTest, WithoutRememberedChoicesTheDefaultsApply) {
-    EXPECT_EQ(Ticks("ISBN:"), "10");
-    EXPECT_FALSE(registry().HasKey(RegRoot::CurrentUser, kSelectionKeyPath))
-        << "loading never creates the key";
-}
-
 TEST_F(LinkSelectionTest, StoredChoiceOverridesTheDefault) {
     Store(u"ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
     Store(u"ISBN:Plain", kRegDword, "\1\0\0\0"s);
@@ -91,34 +86,6 @@ TEST_F(LinkSelectionTest, ValueNamesIgnoreCase) {
               1u);
 }
 
-TEST_F(LinkSelectionTest, ValuesOfOtherSizesAndTypes) {
-    // Up to four bytes are read as a little-endian number, zero-extended; longer values are
-    // ignored. Each case stores one value for "ISBN:Plain" (default unticked) and for
-    // "ISBN:AmazonCom" (default ticked).
-    struct Case {
-        const char* what;
-        std::uint32_t type;
-        std::string data;
-        const char* ticks; ///< AmazonCom then Plain
-    } cases[] = {
-        {"REG_SZ \"1\"", kRegSz, "1\0"s, "11"},
-        {"REG_SZ \"0\" is a non-zero byte too", kRegSz, "0\0"s, "11"},
-        {"one zero byte", kRegBinary, "\0"s, "00"},
-        {"empty", kRegBinary, "", "00"},
-        {"three bytes, the last set", kRegBinary, "\0\0\1"s, "11"},
-        {"REG_DWORD 256", kRegDword, "\0\1\0\0"s, "11"},
-        {"longer than four bytes, zero", kRegBinary, "\0\0\0\0\0"s, "10"},
-        {"longer than four bytes, one", kRegBinary, "\1\0\0\0\0\0\0\0"s, "10"},
-        {"REG_SZ \"yes\"", kRegSz, "yes\0"s, "11"},
-        {"REG_SZ \"true\" is five bytes", kRegSz, "true\0"s, "10"},
-    };
-    for (const Case& c : cases) {
-        Store(u"ISBN:AmazonCom", c.type, c.data);
-        Store(u"ISBN:Plain", c.type, c.data);
-        EXPECT_EQ(Ticks("ISBN:"), c.ticks) << c.what;
-    }
-}
-
 TEST_F(LinkSelectionTest, SectionsOfOneNameShareTheirChoice) {
     EXPECT_EQ(Ticks("BOOK:"), "001") << "each starts from its own default";
     Store(u"BOOK:AlibrisCom", kRegDword, "\1\0\0\0"s);
@@ -131,35 +98,6 @@ TEST_F(LinkSelectionTest, SectionsOfOneNameShareTheirChoice) {
     list.SaveSelections();
     EXPECT_EQ(Stored(u"BOOK:AlibrisCom")->data, "\0\0\0\0"s) << "the later entry's flag remains";
     EXPECT_EQ(Ticks("BOOK:"), "000");
-}
-
-TEST_F(LinkSelectionTest, RegistryFailuresAreSilent) {
-    Store(u"ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
-    registry().DenyAccess(RegRoot::CurrentUser, kSelectionKeyPath);
-    EXPECT_EQ(Ticks("ISBN:"), "10") << "an unreadable key leaves the defaults";
-
-    CLinkList list;
-    LoadLinks(list, "ISBN:", false);
-    list[1].SetSelected(true);
-    list.SaveSelections();
-    EXPECT_FALSE(Stored(u"ISBN:Plain"));
-    EXPECT_TRUE(scope.platform.ui.messageBoxes.empty());
-}
-
-// A browser tab may read the user's key without being allowed to change it: the choices still
-// come back, and a save that cannot write says so and leaves them as they were.
-TEST_F(LinkSelectionTest, AReadOnlyKeyStillGivesItsChoicesAndKeepsThem) {
-    Store(u"ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
-    Store(u"ISBN:Plain", kRegDword, "\1\0\0\0"s);
-    registry().DenyWrites(RegRoot::CurrentUser, kSelectionKeyPath);
-    EXPECT_EQ(Ticks("ISBN:"), "01");
-
-    CLinkList list;
-    LoadLinks(list, "ISBN:", false);
-    list[0].SetSelected(true);
-    list[1].SetSelected(false);
-    EXPECT_FALSE(list.SaveSelections());
-    EXPECT_EQ(Ticks("ISBN:"), "01");
 }
 
 TEST_F(LinkSelectionTest, ChoicesLiveUnderTheCurrentUserOnly) {

@@ -25,34 +25,6 @@ protected:
     test::MemoryPlatformScope scope;
 };
 
-TEST_F(LinkTest, KeylessSectionGivesEveryDefault) {
-    CLink link = Load("[ISBN:Bare]");
-    EXPECT_EQ(link.GetSectionName(), "ISBN:Bare");
-    for (const std::string& text :
-         {link.GetShortDescription(), link.GetLongDescription(), link.GetUrl(), link.GetHref(),
-          link.GetCommand(), link.GetMailTo(), link.GetMailCC(), link.GetMailBCC(),
-          link.GetMailSubject(), link.GetMailBody(), link.GetLeft(), link.GetTop(), link.GetWidth(),
-          link.GetHeight(), link.GetShownDescription()})
-        EXPECT_EQ(text, "");
-    EXPECT_EQ(link.GetWindowName(), "_blank");
-    EXPECT_FALSE(link.GetUseConsole());
-    EXPECT_FALSE(link.GetLeaveConsole());
-    EXPECT_TRUE(link.GetURLEncoded());
-    EXPECT_FALSE(link.GetHasMail());
-    EXPECT_TRUE(link.GetDirectories());
-    EXPECT_FALSE(link.GetFullScreen());
-    EXPECT_TRUE(link.GetLocation());
-    EXPECT_TRUE(link.GetMenuBar());
-    EXPECT_TRUE(link.GetResizable());
-    EXPECT_TRUE(link.GetScrollBars());
-    EXPECT_TRUE(link.GetStatus());
-    EXPECT_TRUE(link.GetTitleBar());
-    EXPECT_TRUE(link.GetToolBar());
-    EXPECT_FALSE(link.GetExclusive());
-    EXPECT_FALSE(link.GetDefaultSelected());
-    EXPECT_FALSE(link.GetSelected());
-}
-
 TEST_F(LinkTest, EveryKeySetsItsField) {
     CLink link = Load("[ISBN:Full]\r\n"
                       "SHORTDESCRIPTION=Short\r\nlongdescription=Long\r\nUrl=u!S\r\nHREF=h!S\r\n"
@@ -98,12 +70,13 @@ TEST_F(LinkTest, EveryKeySetsItsField) {
 
 TEST_F(LinkTest, EmptyOrUnknownValuesKeepTheDefaults) {
     CLink link = Load("[ISBN:X]\nwindowName=\nURLEncoded=\nexclusive=on\ndirectories= no\n"
-                      "fullScreen=x\nshortDescription=\n");
+                      "fullScreen=x\nshortDescription=\nurl = a\n");
     EXPECT_EQ(link.GetWindowName(), "_blank") << "an empty value never clears a default";
     EXPECT_TRUE(link.GetURLEncoded());
     EXPECT_FALSE(link.GetExclusive()) << "\"on\" is no flag value";
     EXPECT_TRUE(link.GetDirectories()) << "a blank before \"no\"";
     EXPECT_FALSE(link.GetFullScreen());
+    EXPECT_EQ(link.GetUrl(), "") << "a blank before \"=\" is part of the key, \"url \"";
 }
 
 TEST_F(LinkTest, KeysOfFieldsWithoutKeysSetNothing) {

@@ -2,6 +2,7 @@
 // Cancel and Help do, the checks of the confirmed text, and the question before translating.
 #include "CommandFixture.h"
 
+#include "common/TextConversion.h"
 #include "config/SelectionMemory.h"
 #include "dialogs/LookupCommands.h"
 #include "resources/ResourceIds.h"
@@ -155,6 +156,28 @@ TEST_F(LookupCommands, TranslatingAPageWithoutADotAsksFirst) {
     top->hostName = u"192.168.0.1";
     Run("TRANSLATE", u"");
     EXPECT_EQ(scope.platform.ui.messageBoxes.size(), 2u) << "a host with a dot is not asked about";
+}
+
+// Text typed in any script reaches the stored sites whole, as the UTF-8 every one of them reads.
+class StoredSites : public test::CommandFixture {
+protected:
+    StoredSites() : CommandFixture(std::nullopt) {}
+};
+
+TEST_F(StoredSites, GetTypedTextInAnyScriptAsUtf8) {
+    const std::u16string typed = u"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1 \u6771\u4EAC caf\u00E9";
+    const std::u16string encoded =
+        u"%CE%95%CE%BB%CE%BB%CE%AC%CE%B4%CE%B1%20%E6%9D%B1%E4%BA%AC%20caf%C3%A9";
+    const std::string_view keywords[] = {"BOOK", "MOVIE", "MUSIC", "SEARCH"};
+    dialogs.siteListAnswers.assign(std::size(keywords), {typed, {}, kIdOk});
+    for (std::string_view keyword : keywords) {
+        SCOPED_TRACE(std::string(keyword));
+        top->Log()->events.clear();
+        Run(keyword, u"x");
+        ASSERT_FALSE(Opened().empty());
+        for (const std::u16string& address : Opened())
+            EXPECT_NE(address.find(encoded), std::u16string::npos) << WideToUtf8(address);
+    }
 }
 
 } // namespace

@@ -92,8 +92,8 @@ TEST(SiteList, OkChecksTheTextFirstThenThatSomethingIsTicked) {
     EXPECT_EQ(outcome.focusControl, IDC_SITE_LIST);
 
     EXPECT_EQ(EditBoxText(std::u16string(2000, u'7')).size(), 1023u);
-    EXPECT_EQ(EditBoxText(u"\u00E9\u4E2D"), u"\u00E9?")
-        << "the edit box works in the ANSI code page";
+    EXPECT_EQ(EditBoxText(u"\u00E9\u4E2D\u03B1\u03B2\u03B3"), u"\u00E9\u4E2D\u03B1\u03B2\u03B3")
+        << "the edit box keeps text in any script";
 }
 
 } // namespace

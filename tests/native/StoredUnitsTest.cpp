@@ -12,6 +12,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tandrel {
 namespace {
@@ -42,9 +43,9 @@ struct PhysicalUnit {
     bool reciprocal = false;
 };
 
-// Every unit of the stored default by category and name, in SI units: radians, square metres,
-// metres, joules, cubic metres of fuel per metre driven, kilograms, watts, pascals, metres per
-// second, kelvins, seconds and cubic metres.
+// Every unit of the stored default by category and name, in the order the conversion dialog lists
+// them, in SI units: radians, square metres, metres, joules, cubic metres of fuel per metre
+// driven, kilograms, watts, pascals, metres per second, kelvins, seconds and cubic metres.
 const PhysicalUnit kPhysicalUnits[] = {
     {"angle", "radians", 1},
     {"angle", "degrees", kPi / 180},
@@ -144,22 +145,41 @@ const CUnit& Unit(const CUnitTable& table, std::string_view alias) {
     return *unit;
 }
 
+// Each category of the stored default holds its units in the listed order, each unit knows its
+// category, and nothing is missing.
+TEST(StoredUnits, HoldEveryUnitInItsCategoryInOrder) {
+    test::MemoryPlatformScope scope;
+    CUnitTable table = LoadUnitTable();
+    std::size_t units = 0;
+    for (const auto& [name, category] : table.Categories()) {
+        EXPECT_EQ(category.GetName(), name);
+        std::vector<std::string> listed, expected;
+        for (const CUnit& unit : category.Units()) {
+            EXPECT_EQ(&unit.GetCategory(), &category) << unit.GetName();
+            listed.push_back(unit.GetName());
+        }
+        for (const PhysicalUnit& unit : kPhysicalUnits) {
+            if (unit.category == name)
+                expected.push_back(unit.name);
+        }
+        EXPECT_EQ(listed, expected) << name;
+        units += listed.size();
+    }
+    EXPECT_EQ(units, std::size(kPhysicalUnits)) << "a category is missing from the stored default";
+}
+
 TEST(StoredUnits, ConvertEveryPairAsTheirPhysicalValuesDo) {
     test::MemoryPlatformScope scope;
     CUnitTable table = LoadUnitTable();
     std::map<std::pair<std::string, std::string>, const PhysicalUnit*> physical;
     for (const PhysicalUnit& unit : kPhysicalUnits)
         physical[{unit.category, unit.name}] = &unit;
-
-    std::size_t units = 0;
     for (const auto& [name, category] : table.Categories()) {
         for (const CUnit& unit : category.Units()) {
-            ++units;
             ASSERT_TRUE(physical.count({name, unit.GetName()}))
                 << "no physical value for " << unit.GetName() << " (" << name << ")";
         }
     }
-    EXPECT_EQ(units, std::size(kPhysicalUnits)) << "a unit is missing from the stored default";
 
     for (const auto& [name, category] : table.Categories()) {
         for (const CUnit& from : category.Units()) {

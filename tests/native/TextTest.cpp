@@ -86,7 +86,6 @@ TEST(MessageFormat, FillsNumberedInserts) {
 
 TEST(Messages, LoadAndFormatFromTheStringTable) {
     test::MemoryPlatformScope scope;
-    EXPECT_EQ(LoadText(100), "Veltrane Tandrel");
     EXPECT_EQ(LoadText(99999), "");
     scope.platform.module.SetString(7, std::string(600, 'x'));
     EXPECT_EQ(LoadText(7).size(), 511u);

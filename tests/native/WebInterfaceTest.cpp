@@ -185,6 +185,17 @@ TEST(WebInterface, ActionsSayEverythingTheExtensionNeeds) {
     EXPECT_EQ(open.at("top"), 0);
     EXPECT_EQ(open.at("chrome").at("toolbar"), true);
     EXPECT_EQ(open.at("chrome").at("fullscreen"), false);
+    // A cascaded window is placed by the extension as the user prefers; an entry's own size or
+    // position is kept, and a size the DLL cannot read counts as none.
+    EXPECT_EQ(open.at("placed"), false);
+    Json help = Finished(Request("ISBN", "0306406152"), {{"button", 9}}).at("actions").at(0);
+    EXPECT_EQ(help.at("placed"), true);
+    Json unread = Request("ISBN", "0306406152");
+    unread["config"] = "[ISBN:A]\nurl=https://a.example/!S\nwidth=40px\n"
+                       "[ISBN:B]\nurl=https://b.example/!S\ntop=-10\n";
+    Json opened = Finished(unread, {{"button", 1}, {"ticked", {true, true}}}).at("actions");
+    EXPECT_EQ(opened.at(0).at("placed"), false);
+    EXPECT_EQ(opened.at(1).at("placed"), true);
 
     Json command =
         Finished(Request("OTHER", "x"), {{"button", 1}, {"ticked", {false, true, false}}})
@@ -377,6 +388,11 @@ TEST(WebInterface, CallsWithoutAPage) {
               Json::parse(R"({"keyword":"ISBN","menu":"=>ISBN",)"
                           R"("status":"Find a book by its ISBN code","prefix":"ISBN:",)"
                           R"("helpEntry":"SYSTEM:HelpISBN"})"));
+    EXPECT_EQ(menu.at("texts").at("save"), "&Save");
+    EXPECT_EQ(menu.at("texts").at("findingLine"), "Line %1: %2");
+    EXPECT_EQ(menu.at("messages").at("noHost").at("textId"), 340);
+    EXPECT_EQ(menu.at("messages").at("noHost").at("icon"), "error");
+    EXPECT_EQ(menu.at("messages").at("pageUnreadable").at("textId"), 341);
 
     std::string stored = Call(tandrel_default_config, Json::object()).at("config");
     EXPECT_NE(stored.find("[ISBN:AmazonCom]"), std::string::npos);

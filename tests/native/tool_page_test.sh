@@ -63,6 +63,15 @@ expect "features, third cascaded window" "channelmode=0,directories=1,fullscreen
 expect_status "features, unknown option" 2 "$tool" features --wide
 expect "run" "$(printf 'command\tC:\\cmd.exe /K "ping.exe www.example.org"\nopen\thttps://e.example/\t_blank\tchannelmode=0,directories=1,fullscreen=0,height=360,left=21,%s,toolbar=1,top=23,width=480' "$flags")" \
     "$(COMSPEC='C:\cmd.exe' "$tool" run --url http://www.example.org/ --selection https://e.example/ OTHER:Ping OTHER:GoTo)"
+# The stored trace route and mail entries: what each takes from the top page, the frame and the
+# selection (collapsed or as it is).
+by='Veltrane%20Tandrel%20tandrel.veltrane.com%2F'
+expect "run, stored actions" "$(printf 'command\tC:\\cmd.exe /K "tracert.exe www.example.org"
+mailto\tmailto:?subject=Top&body=%%0D%%0Ahttp%%3A%%2F%%2Fwww.example.org%%2F%%0D%%0A%%0D%%0A[Email prepared by %s ]
+mailto\tmailto:a%%40b.example?subject=Top
+mailto\tmailto:?subject=Frame&body=%%20a%%40b.example%%0D%%0A%%0D%%0A[Extracted from web page http%%3A%%2F%%2Ff.example%%2F %%0D%%0Aby %s ]' "$by" "$by")" \
+    "$(COMSPEC='C:\cmd.exe' "$tool" run --url http://www.example.org/ --title Top --frame-url http://f.example/ \
+        --frame-title Frame --selection " a@b.example" OTHER:TraceRoute EMAIL:Url EMAIL:Address EMAIL:Quote)"
 expect "run, a script address" "$(printf 'refused\tan address of the page off the web is not opened: javascript:x')" \
     "$("$tool" run --selection javascript:x OTHER:GoTo)"
 expect_status "run, no such section" 2 "$tool" run OTHER:Nothing

@@ -61,10 +61,10 @@ const checks = {
         assert.equal(core.run({ entries: ['OTHER:Ping'], page }).actions[0].action, 'command');
     },
     'a large request and a malformed one answer'() {
-        const large = core.prepare({ ...request, page: { ...page, selectionHtml: 'x'.repeat(4 << 20) } });
+        const large = core.prepare({ ...request, page: { ...page, selection: 'x'.repeat(10 << 20), selectionHtml: 'x'.repeat(10 << 20) } });
         assert.equal(large.kind, 'dialog');
         assert.equal(core.prepare({ keyword: 7 }).error.code, 'invalid');
-        assert.equal(core.prepare({ keyword: 'ISBN', page: { selection: 'x'.repeat(9 << 20) } }).error.code,
+        assert.equal(core.prepare({ keyword: 'ISBN', page: { selection: 'x'.repeat(65 << 20) } }).error.code,
             'oversized');
     },
 };

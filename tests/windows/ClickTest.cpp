@@ -17,10 +17,6 @@ using standin::StandInPageDescription;
 using standin::StandInWindowDescription;
 using standin::TopAnswer;
 
-const wchar_t* const kKeywords[] = {L"CONFIG", L"BOOK",      L"CONVERT", L"CURRENCY", L"EMAIL",
-                                    L"ISBN",   L"MOVIE",     L"MUSIC",   L"OTHER",    L"SEARCH",
-                                    L"STOCK",  L"TRANSLATE", L"UPC",     L"URL"};
-
 // What a handler saw of the page.
 struct SeenPage {
     std::u16string selection, selectionHtml;
@@ -74,11 +70,12 @@ private:
 
 TEST_F(Click, EachKeywordReachesItsOwnHandler) {
     StandInPage page{StandInPageDescription{}};
-    for (const wchar_t* keyword : kKeywords) {
+    for (const CommandRow& row : CommandTable()) {
         ran.clear();
-        EXPECT_EQ(Run(page.FrameWindow().Get(), keyword), S_OK);
-        std::u16string expected(reinterpret_cast<const char16_t*>(keyword));
-        EXPECT_EQ(ran, std::vector<std::u16string>{expected});
+        std::wstring keyword(row.keyword.begin(), row.keyword.end());
+        EXPECT_EQ(Run(page.FrameWindow().Get(), keyword.c_str()), S_OK);
+        EXPECT_EQ(ran, std::vector<std::u16string>{
+                           std::u16string(row.keyword.begin(), row.keyword.end())});
     }
     EXPECT_TRUE(ui.beeps.empty());
 }

@@ -1,5 +1,5 @@
-// Gives a key of HKEY_CURRENT_USER other permissions for the length of the object, and its own
-// back after (the owner may always change the permissions of its own key).
+// Gives a key other permissions for the length of the object, and its own back after (the owner
+// may always change the permissions of its own key).
 #pragma once
 
 #include "common/win32/Handles.h"
@@ -16,10 +16,10 @@ class KeyPermissions {
 public:
     /// sddl: the key's new, protected access list, e.g. L"D:P" (none) or L"D:P(A;;KR;;;WD)"
     /// (everyone may read).
-    KeyPermissions(const wchar_t* path, const wchar_t* sddl) : path_(path) {
+    KeyPermissions(const wchar_t* path, const wchar_t* sddl, HKEY root = HKEY_CURRENT_USER)
+        : root_(root), path_(path) {
         UniqueRegKey key;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path_, 0, READ_CONTROL | WRITE_DAC, key.Out()) !=
-            ERROR_SUCCESS)
+        if (RegOpenKeyExW(root_, path_, 0, READ_CONTROL | WRITE_DAC, key.Out()) != ERROR_SUCCESS)
             return;
         DWORD size = 0;
         RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size);
@@ -38,8 +38,7 @@ public:
     }
     ~KeyPermissions() {
         UniqueRegKey key;
-        if (applied_ &&
-            RegOpenKeyExW(HKEY_CURRENT_USER, path_, 0, WRITE_DAC, key.Out()) == ERROR_SUCCESS)
+        if (applied_ && RegOpenKeyExW(root_, path_, 0, WRITE_DAC, key.Out()) == ERROR_SUCCESS)
             RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, original_.data());
     }
     KeyPermissions(const KeyPermissions&) = delete;
@@ -48,6 +47,7 @@ public:
     bool Applied() const { return applied_; }
 
 private:
+    HKEY root_;
     const wchar_t* path_;
     std::vector<BYTE> original_;
     bool applied_ = false;

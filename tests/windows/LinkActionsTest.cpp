@@ -10,6 +10,7 @@
 #include "page/win32/HtmlWindow.h"
 #include "runner/EntryRunner.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace tandrel::test {
@@ -18,6 +19,24 @@ namespace {
 using standin::StandInEvent;
 using standin::StandInPage;
 using standin::StandInPageDescription;
+
+// The text of a template that gives text as it is: a backslash doubled.
+std::string TemplateText(std::string_view text) {
+    std::string written;
+    for (char c : text)
+        written += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return written;
+}
+
+std::u16string Wide(const std::string& text) {
+    return std::u16string(text.begin(), text.end());
+}
+
+std::wstring TempFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    return folder;
+}
 
 class LinkActions : public InProcessTest {
 protected:
@@ -76,21 +95,13 @@ TEST_F(LinkActions, AnHrefEntryInsertsItsAnchorAndClicksItWithItsTarget) {
 }
 
 TEST_F(LinkActions, ACommandStartsItsProgramAndAFailingOneShowsTheSystemsText) {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    std::wstring marker = std::wstring(folder) + L"tandrel-started.txt";
+    std::wstring marker = TempFolder() + L"tandrel-started.txt";
     DeleteFileW(marker.c_str());
-    // A template writes a backslash doubled.
-    std::string path;
-    for (char c : Narrow(marker))
-        path += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    RunConsoleCommand(Entries("[OTHER:Echo]\ncommand=cmd.exe /C echo started>\"" + path +
-                              "\"\nURLEncoded=n\n")[0],
+    RunConsoleCommand(Entries("[OTHER:Echo]\ncommand=cmd.exe /C echo started>\"" +
+                              TemplateText(Narrow(marker)) + "\"\nURLEncoded=n\n")[0],
                       context);
-    for (int wait = 0; wait < 100 && GetFileAttributesW(marker.c_str()) == INVALID_FILE_ATTRIBUTES;
-         ++wait)
-        Sleep(100);
-    EXPECT_NE(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(
+        WaitUntil([&] { return GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }));
     DeleteFileW(marker.c_str());
     EXPECT_TRUE(ui.messageBoxes.empty());
 
@@ -100,6 +111,56 @@ TEST_F(LinkActions, ACommandStartsItsProgramAndAFailingOneShowsTheSystemsText) {
     EXPECT_EQ(ui.messageBoxes[0].text.find("The program could not be started"), std::string::npos)
         << "the system has a text for a missing program";
     EXPECT_EQ(ui.messageBoxes[0].style, static_cast<std::uint32_t>(MB_ICONERROR));
+}
+
+// A batch program runs through the real interpreter, console or not: what the page gives reaches
+// the program as inert text that chains nothing and puts in no variable.
+TEST_F(LinkActions, PageTextReachesABatchProgramInert) {
+    std::wstring folder = TempFolder();
+    std::wstring batch = folder + L"tandrel-lookup.bat";
+    std::wstring arguments = folder + L"tandrel-arguments.txt";
+    std::wstring marker = folder + L"tandrel-marker.txt";
+    WriteFileBytes(batch, "@echo off\r\necho [%*]> \"" + Narrow(arguments) + "\"\r\n");
+    const std::string chain = " & echo x> " + Narrow(marker) + " & rem";
+    const struct {
+        std::string_view keys;
+        std::u16string selection;
+        std::u16string title;
+        std::string arguments;
+    } cases[] = {
+        {"command=!B !S\nURLEncoded=n", u"x" + Wide(chain), u"t",
+         "[x   echo x  " + Narrow(marker) + "   rem]"},
+        {"command=\"!B\" !T\nURLEncoded=n", u"s", u"a\"" + Wide(chain) + u"| more",
+         "[a    echo x  " + Narrow(marker) + "   rem  more]"},
+        {"command=!B !S !T", u"\u00CD\u00DATE ", u"%PATH%!PATH!",
+         "[#CD#DATE#20 #25PATH#25#21PATH#21]"},
+        {"command=!B !S\nURLEncoded=n", u"x%CD%y!CD!z", u"t", "[x CD y CD z]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.keys));
+        DeleteFileW(arguments.c_str());
+        StandInPageDescription description = Description();
+        description.top.selectionText = c.selection;
+        description.top.title = c.title;
+        StandInPage page(description);
+        CPageContext context;
+        ASSERT_EQ(context.Load(WrapHtmlWindow(page.FrameWindow().Get())), kOk);
+        std::string keys(c.keys);
+        // With forward slashes, which an encoded template keeps as they are.
+        std::string program = Narrow(batch);
+        std::replace(program.begin(), program.end(), '\\', '/');
+        keys.replace(keys.find("!B"), 2, program);
+        RunConsoleCommand(Entries("[OTHER:Batch]\n" + keys + "\n")[0], context);
+        ASSERT_TRUE(WaitUntil([&] { return !ReadFileBytes(arguments).empty(); }))
+            << "the batch program never ran";
+        WaitUntil([] { return !ProcessRunning(L"cmd.exe"); });
+        EXPECT_EQ(ReadFileBytes(arguments), c.arguments + "\r\n");
+        EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES);
+        DeleteFileW(marker.c_str());
+    }
+    EXPECT_TRUE(ui.messageBoxes.empty());
+    DeleteFileW(batch.c_str());
+    DeleteFileW(arguments.c_str());
 }
 
 TEST_F(LinkActions, MailNavigatesToItsAddressAndElseNamesTheMissingMailProgram) {

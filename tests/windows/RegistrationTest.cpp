@@ -1,4 +1,5 @@
 // Registration of nubrix.dll through regsvr32, checked in the real registry and file system.
+#include "KeyPermissions.h"
 #include "WindowsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -239,6 +240,73 @@ TEST_F(Registration, UnregisteringAfterPagesWereDeletedStillRemovesTheKeys) {
     EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kMenuExt).empty());
     EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kExtensions).empty());
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+}
+
+// A key below the class that the user may not even read (an administrator's): removing the class
+// is refused, and regsvr32 hears so instead of success with the class still pointing at the
+// module.
+TEST_F(Registration, UnregisteringReportsAClassKeyItMayNotRemove) {
+    const std::wstring guarded = kClassKey + L"\\Guarded";
+    {
+        UniqueRegKey deeper;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, (guarded + L"\\Deeper").c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, deeper.Out(), nullptr),
+                  ERROR_SUCCESS);
+    }
+    {
+        KeyPermissions none(guarded.c_str(), L"D:P", HKEY_CLASSES_ROOT);
+        ASSERT_TRUE(none.Applied());
+        EXPECT_NE(RunRegsvr32(kInstalledDll, true), 0u);
+        EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+        // The rest went as far as it could.
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey + L"\\InprocServer32"));
+        EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kMenuExt).empty());
+    }
+    EXPECT_EQ(RunRegsvr32(kInstalledDll, true), 0u);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+}
+
+// A class that cannot be registered installs no menu entry that would only fail.
+TEST_F(Registration, RegisteringWithoutTheClassWritesNoMenuEntry) {
+    ASSERT_EQ(RunRegsvr32(kInstalledDll, true), 0u);
+    {
+        UniqueRegKey progId;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"KVO.ATandrel.1", 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, progId.Out(), nullptr),
+                  ERROR_SUCCESS);
+    }
+    {
+        KeyPermissions none(L"KVO.ATandrel.1", L"D:P", HKEY_CLASSES_ROOT);
+        ASSERT_TRUE(none.Applied());
+        EXPECT_NE(RunRegsvr32(kInstalledDll), 0u);
+        EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kMenuExt).empty());
+        EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kExtensions).empty());
+    }
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, L"KVO.ATandrel.1");
+    ASSERT_EQ(RunRegsvr32(kInstalledDll), 0u);
+}
+
+// "regsvr32 /n /i" gives the user who runs it the menu entries and touches nothing of the
+// class's, so that a user who may not change it gets the entries too; with /u it takes them
+// away again and leaves the pages the folder's other users share.
+TEST_F(Registration, AUserInstallWritesOnlyThatUsersMenuEntries) {
+    for (const wchar_t* key : {kMenuExt.c_str(), kExtensions.c_str()})
+        RegDeleteTreeW(HKEY_CURRENT_USER, key);
+    {
+        KeyPermissions readOnly(kClassKey.c_str(), L"D:P(A;;KR;;;WD)", HKEY_CLASSES_ROOT);
+        ASSERT_TRUE(readOnly.Applied());
+        EXPECT_EQ(RunRegsvr32(kInstalledDll, false, L"/n /i "), 0u);
+    }
+    EXPECT_EQ(SubKeyNames(HKEY_CURRENT_USER, kMenuExt).size(), std::size(kMenuRows));
+    EXPECT_EQ(SubKeyNames(HKEY_CURRENT_USER, kExtensions).size(), std::size(kMenuRows));
+
+    EXPECT_EQ(RunRegsvr32(kInstalledDll, true, L"/n /i "), 0u);
+    EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kMenuExt).empty());
+    EXPECT_TRUE(SubKeyNames(HKEY_CURRENT_USER, kExtensions).empty());
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+    for (const MenuRow& row : kMenuRows)
+        EXPECT_NE(GetFileAttributesW(PagePath(row).c_str()), INVALID_FILE_ATTRIBUTES)
+            << row.keyword;
 }
 
 // Greek letters are outside the ANSI code page: a path squeezed through it comes out with question

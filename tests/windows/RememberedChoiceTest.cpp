@@ -121,15 +121,6 @@ TEST_F(RememberedChoice, AValueLongerThanFourBytesIsIgnored) {
     EXPECT_FALSE(ticks["ISBN:AmazonCoUk"]) << "four bytes of any type are read";
 }
 
-TEST_F(RememberedChoice, StoredDefaultComesFromTheModuleResources) {
-    CSectionList all;
-    LoadSections(all, "", false);
-    EXPECT_EQ(all.size(), 153u);
-    CSectionList system;
-    LoadSections(system, "SYSTEM:", true);
-    EXPECT_EQ(system.size(), 16u);
-}
-
 TEST_F(RememberedChoice, TheFileBesideTheModuleReplacesItsPrefixesOnly) {
     EXPECT_EQ(ConfigFilePath().substr(ConfigFilePath().size() - 4), u".ini");
     WriteConfigFile("[BOOK:Mine]\r\nurl=https://example.com/?q=!S\r\n[SYSTEM:Home]\r\nurl=x\r\n");

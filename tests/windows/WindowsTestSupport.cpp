@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 namespace tandrel::test {
 
@@ -60,9 +61,36 @@ DWORD RunProgram(const std::wstring& commandLine) {
     return code;
 }
 
-DWORD RunRegsvr32(const std::wstring& dllPath, bool unregister) {
-    return RunProgram(std::wstring(L"regsvr32.exe ") + (unregister ? L"/u " : L"") + L"/s \"" +
-                      dllPath + L"\"");
+DWORD RunRegsvr32(const std::wstring& dllPath, bool unregister, const std::wstring& switches) {
+    return RunProgram(std::wstring(L"regsvr32.exe ") + (unregister ? L"/u " : L"") + switches +
+                      L"/s \"" + dllPath + L"\"");
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool whole =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    CloseHandle(file);
+    return whole;
+}
+
+bool ProcessRunning(const std::wstring& executable) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
+         more = Process32NextW(snapshot, &entry))
+        found = lstrcmpiW(entry.szExeFile, executable.c_str()) == 0;
+    CloseHandle(snapshot);
+    return found;
 }
 
 bool CopyFileTo(const std::wstring& from, const std::wstring& to) {

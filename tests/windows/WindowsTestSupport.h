@@ -22,8 +22,10 @@ std::wstring BuiltDllPath();
 /// Runs a command line, waits for it and returns its exit code (or -1 when it cannot start).
 DWORD RunProgram(const std::wstring& commandLine);
 
-/// regsvr32 /s (or /u /s) on a DLL; returns its exit code.
-DWORD RunRegsvr32(const std::wstring& dllPath, bool unregister = false);
+/// regsvr32 /s (or /u /s) on a DLL, with further switches ("/n /i ") before /s; returns its exit
+/// code.
+DWORD RunRegsvr32(const std::wstring& dllPath, bool unregister = false,
+                  const std::wstring& switches = L"");
 
 bool CopyFileTo(const std::wstring& from, const std::wstring& to);
 
@@ -31,6 +33,22 @@ bool CopyFileTo(const std::wstring& from, const std::wstring& to);
 void CreateFolders(const std::wstring& folder);
 
 std::string ReadFileBytes(const std::wstring& path);
+
+/// Creates (or replaces) a file with the bytes; false when it cannot.
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+
+/// Whether a process of that executable name (any letter case) is running.
+bool ProcessRunning(const std::wstring& executable);
+
+/// Asks condition every tenth of a second until it holds or a minute has gone, a bound no loaded
+/// machine reaches for what the tests wait on; whether it held.
+template <typename Condition> bool WaitUntil(Condition condition) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
+        if (condition())
+            return true;
+    }
+    return condition();
+}
 
 // Registry reads -----------------------------------------------------------------------------
 

@@ -40,8 +40,10 @@ menu='=>Other'
 cmd='C:\\windows\\system32\\cmd.exe'
 run "$menu" "$url" "$selection" --title "$title" --answer 'press:OK'
 has "started \"$cmd /C \\\"echo Tom     Jerry    calc   x   y   100  x    calc    \\\"\""
+# Encoded, a value is written with "#" for "%" there, so that the interpreter finds no variable
+# in it.
 run "$menu" "$url" "$selection" --title "$title" --answer 'toggle:Echo;toggle:Encoded;press:OK'
-has "started \"$cmd /C \\\"echo $encoded_title\\\"\""
+has "started \"$cmd /C \\\"echo $(printf '%s' "$encoded_title" | tr '%' '#')\\\"\""
 
 # Full-width look-alikes of a quote, an ampersand and a percent sign are characters the code page
 # lacks: they arrive as question marks, never as the characters they look like. (The last run

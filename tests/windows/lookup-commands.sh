@@ -83,4 +83,10 @@ lacks '^dialog'
 run "$menu" https://news.example.org/page.html '' --answer 'toggle:Into Dutch: Google Translate (USA);press:OK'
 grep -q '^click top .*"_top"' "$work/out" || fail "the translation link was not clicked"
 
+# Text typed in another script reaches the site whole, in the UTF-8 the stored sites take.
+menu='=>Search'
+run "$menu" https://news.example.org/ 'x' --answer 'type:Ελλάδα 東京;press:OK'
+grep -q '^open top "https://www.google.com/search?q=%CE%95%CE%BB%CE%BB%CE%AC%CE%B4%CE%B1%20%E6%9D%B1%E4%BA%AC" ' \
+    "$work/out" || fail "the typed text did not reach the site whole"
+
 finish "lookup commands"

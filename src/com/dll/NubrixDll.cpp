@@ -43,6 +43,15 @@ STDAPI DllRegisterServer() {
     return hr;
 }
 
+// "regsvr32 /n /i nubrix.dll" (and with /u): the menu entries of the user who runs it, and
+// nothing that needs an administrator, for a user whose entries are missing on a computer
+// where someone else registered the module.
+STDAPI DllInstall(BOOL install, PCWSTR) {
+    EnsureModulePlatform();
+    RegisterUserMenus(install != FALSE);
+    return S_OK;
+}
+
 STDAPI DllUnregisterServer() {
     EnsureModulePlatform();
     RegisterMenus(false);

@@ -93,8 +93,8 @@ bool CWin32Registry::DeleteTree(RegRoot root, std::u16string_view path) {
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
         return false;
     // RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
-    RegDeleteKeyW(RootKey(root), widePath.c_str());
-    return true;
+    status = RegDeleteKeyW(RootKey(root), widePath.c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
 // ---------------------------------------------------------------------------------------------

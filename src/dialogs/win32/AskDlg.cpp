@@ -2,19 +2,15 @@
 
 #include "common/Messages.h"
 #include "common/TextConversion.h"
+#include "dialogs/win32/EditBox.h"
 #include "resources/StringIds.h"
 
 namespace tandrel {
 
-namespace {
-constexpr int kEditBoxBytes = 1024;
-} // namespace
-
 template <int TemplateId> BOOL CAskDlg<TemplateId>::OnInitDialog() {
     HWND dialog = this->Window();
-    // The edit box and the texts work in the ANSI code page, as the dialog reads them back.
     if (request_.text)
-        SetDlgItemTextA(dialog, IDC_TEXT, WideToAnsi(*request_.text).c_str());
+        WriteEditBox(dialog, IDC_TEXT, *request_.text);
     this->siteList_.Init(dialog);
     if (request_.captionId)
         SetDlgItemTextA(dialog, IDC_TEXT_GROUP, LoadText(request_.captionId).c_str());
@@ -25,11 +21,8 @@ template <int TemplateId> BOOL CAskDlg<TemplateId>::OnInitDialog() {
 
 template <int TemplateId> void CAskDlg<TemplateId>::OnOk() {
     std::u16string text;
-    if (request_.text) {
-        char typed[kEditBoxBytes] = {};
-        if (GetDlgItemTextA(this->Window(), IDC_TEXT, typed, kEditBoxBytes) > 0)
-            text = AnsiToWide(typed);
-    }
+    if (request_.text)
+        text = ReadEditBox(this->Window(), IDC_TEXT);
     OkOutcome outcome = CheckOk(request_, this->model_, text);
     if (outcome.accepted) {
         if (request_.text)

@@ -4,13 +4,12 @@
 #include "common/Platform.h"
 #include "common/TextConversion.h"
 #include "dialogs/win32/ComboBox.h"
+#include "dialogs/win32/EditBox.h"
 #include "resources/StringIds.h"
 
 namespace tandrel {
 
 namespace {
-
-constexpr int kEditBoxBytes = 1024;
 
 // Empties list and adds the category's units (none without a category), choosing the item of
 // unit when it is among them and item 0 otherwise.
@@ -29,7 +28,7 @@ void FillUnitList(HWND list, const CUnitCategory* category, const CUnit* unit) {
 } // namespace
 
 BOOL CAskConvertDlg::OnInitDialog() {
-    SetDlgItemTextA(Window(), IDC_TEXT, WideToAnsi(request_.amount).c_str());
+    WriteEditBox(Window(), IDC_TEXT, request_.amount);
     HWND categories = Control(IDC_CATEGORY);
     SendMessageA(categories, CB_RESETCONTENT, 0, 0);
     const CUnitCategory* chosen = request_.unit ? &request_.unit->GetCategory() : nullptr;
@@ -50,8 +49,8 @@ void CAskConvertDlg::FillUnitLists(const CUnit* unit) {
 }
 
 void CAskConvertDlg::OnCalculate() {
-    char typed[kEditBoxBytes] = {};
-    GetDlgItemTextA(Window(), IDC_TEXT, typed, kEditBoxBytes);
+    // The amount's grammar is ASCII: what the code page cannot hold is no part of a number.
+    std::string typed = WideToAnsi(ReadEditBox(Window(), IDC_TEXT));
     Calculation calculation = Calculate(typed, ChosenComboItem<CUnit>(Control(IDC_FROM_UNIT)),
                                         ChosenComboItem<CUnit>(Control(IDC_TO_UNIT)));
     switch (calculation.outcome) {
@@ -64,7 +63,7 @@ void CAskConvertDlg::OnCalculate() {
                       ids::kProductName, MB_ICONEXCLAMATION | MB_OK);
         break;
     case Calculation::Outcome::kCalculated:
-        SetDlgItemTextA(Window(), IDC_TEXT, calculation.amountText.c_str());
+        WriteEditBox(Window(), IDC_TEXT, AnsiToWide(calculation.amountText));
         SetDlgItemTextA(Window(), IDC_RESULT, calculation.resultText.c_str());
         break;
     }

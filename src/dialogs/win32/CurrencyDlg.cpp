@@ -3,13 +3,10 @@
 #include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "dialogs/win32/ComboBox.h"
+#include "dialogs/win32/EditBox.h"
 #include "resources/StringIds.h"
 
 namespace tandrel {
-
-namespace {
-constexpr int kEditBoxBytes = 1024;
-} // namespace
 
 void CCurrencyList::Fill(HWND dialog) {
     HWND list = GetDlgItem(dialog, controlId_);
@@ -32,7 +29,7 @@ CAskCurrencyDlg::CAskCurrencyDlg(HMODULE module, CurrencyRequest& request)
       from_(IDC_FROM_CURRENCY, request.from), to_(IDC_TO_CURRENCY, request.to) {}
 
 BOOL CAskCurrencyDlg::OnInitDialog() {
-    SetDlgItemTextA(Window(), IDC_TEXT, WideToAnsi(request_.amount).c_str());
+    WriteEditBox(Window(), IDC_TEXT, request_.amount);
     siteList_.Init(Window());
     from_.Fill(Window());
     to_.Fill(Window());
@@ -40,10 +37,7 @@ BOOL CAskCurrencyDlg::OnInitDialog() {
 }
 
 void CAskCurrencyDlg::OnOk() {
-    std::u16string amount;
-    char typed[kEditBoxBytes] = {};
-    if (GetDlgItemTextA(Window(), IDC_TEXT, typed, kEditBoxBytes) > 0)
-        amount = AnsiToWide(typed);
+    std::u16string amount = ReadEditBox(Window(), IDC_TEXT);
     from_.ReadBack(Window());
     to_.ReadBack(Window());
     OkOutcome outcome = CheckCurrencyOk(model_, amount);

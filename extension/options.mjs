@@ -1,0 +1,148 @@
+// The options page: the user's link configuration as text (the stored default until the user
+// saves one), the checker's findings by line as the user types, a preview of what a ticked entry
+// would do on a sample page, reset, import and export of nubrix.ini, and how addresses open.
+
+import { loadCore, loadMenu } from './core.mjs';
+import { loadConfig, loadOpenIn, loadTicks, saveConfig, saveOpenIn } from './settings.mjs';
+import { accessText, applyLabelKeys, button, element, label } from './ui.mjs';
+import { decodeWindows1252, encodeWindows1252 } from './windows1252.mjs';
+
+const CHECK_DELAY_MS = 150;
+const SAMPLE_PAGE = { url: 'https://www.example.org/catalogue/item.html', selection: 'ISBN 0-306-40615-2' };
+
+const [core, menu] = await Promise.all([loadCore(), loadMenu()]);
+const { texts } = menu;
+const main = /** @type {HTMLElement} */ (document.querySelector('main'));
+
+/** A text with its inserts (%1, %2) filled in. @param {string} text @param {...string} inserts */
+function fill(text, ...inserts) {
+    return text.replace(/%(\d)/g, (whole, digit) => inserts[Number(digit) - 1] ?? whole);
+}
+
+/** A button of the page's own. @param {string} text @param {() => void} press */
+function action(text, press) {
+    return button({ id: 0, text, default: false }, press);
+}
+
+const editor = element('textarea', { id: 'config', spellcheck: false, 'aria-describedby': 'findings' });
+const findings = element('ul', { id: 'findings', className: 'findings', 'aria-live': 'polite' });
+const findingsHeading = element('h2', { id: 'findings-heading' }, [texts.findings]);
+const status = element('p', { role: 'status', className: 'saved' });
+
+/** Shows the checker's findings for the text in the editor. */
+function check() {
+    const answer = core.lint({ config: editor.value });
+    const items = (answer.findings ?? []).map((/** @type {{line: number, message: string}} */ finding) =>
+        element('li', {}, [fill(texts.findingLine, String(finding.line), finding.message)]));
+    findings.replaceChildren(...items);
+    findingsHeading.textContent = items.length ? texts.findings : texts.noFindings;
+}
+
+let checkTimer = 0;
+editor.addEventListener('input', () => {
+    clearTimeout(checkTimer);
+    checkTimer = setTimeout(check, CHECK_DELAY_MS);
+});
+
+/** @param {string} text */
+function setText(text) {
+    editor.value = text.replace(/\r\n?/g, '\n');
+    check();
+}
+
+const fileInput = element('input', { type: 'file', accept: '.ini,text/plain', hidden: true });
+fileInput.addEventListener('change', async () => {
+    const file = fileInput.files?.[0];
+    if (file)
+        setText(decodeWindows1252(new Uint8Array(await file.arrayBuffer())));
+    fileInput.value = '';
+});
+
+const buttons = element('div', { className: 'buttons' }, [
+    action(texts.save, async () => {
+        await saveConfig(editor.value);
+        status.textContent = texts.saved;
+    }),
+    action(texts.reset, async () => {
+        await saveConfig(null);
+        setText(core.defaultConfig().config);
+        status.textContent = texts.resetDone;
+    }),
+    action(texts.import, () => fileInput.click()),
+    action(texts.export, () => {
+        const bytes = encodeWindows1252(editor.value.replace(/\n/g, '\r\n'));
+        const link = element('a', { href: URL.createObjectURL(new Blob([/** @type {Uint8Array<ArrayBuffer>} */ (bytes)], { type: 'application/octet-stream' })), download: 'nubrix.ini' });
+        link.click();
+        setTimeout(() => URL.revokeObjectURL(link.href), 60_000);
+    }),
+    fileInput,
+]);
+
+// How addresses open when an entry does not place its window.
+const openIn = await loadOpenIn();
+const choices = /** @type {const} */ ([['window', texts.newWindow], ['tab', texts.newTab]]).map(([value, text]) => {
+    const radio = element('input', { type: 'radio', name: 'openIn', id: 'openIn-' + value, value, checked: openIn === value });
+    radio.addEventListener('change', () => saveOpenIn(value));
+    return element('span', {}, [radio, label(text, 'openIn-' + value)]);
+});
+const openInGroup = element('fieldset', {}, [element('legend', {}, [texts.openIn]), ...choices]);
+
+// The preview: a menu entry's list on a sample page, and what the chosen entry would do.
+const commandList = element('select', { id: 'preview-command' }, menu.commands
+    .filter((command) => command.prefix)
+    .map((command) => element('option', { value: command.keyword }, [command.menu])));
+const entryList = element('select', { id: 'preview-entry' });
+const sampleUrl = element('input', { type: 'text', id: 'preview-url', value: SAMPLE_PAGE.url });
+const sampleSelection = element('input', { type: 'text', id: 'preview-selection', value: SAMPLE_PAGE.selection });
+const result = element('pre', { id: 'preview-result', 'aria-live': 'polite' });
+
+/** The sample page as a request's page. */
+const samplePage = () => ({ url: sampleUrl.value, selection: sampleSelection.value, title: document.title });
+
+/** Lists the entries the chosen menu entry shows with the configuration as it is typed. */
+function listEntries() {
+    const answer = core.prepare({ keyword: commandList.value, page: samplePage(), config: editor.value, locale: navigator.language });
+    const entries = answer.dialog?.entries ?? [];
+    entryList.replaceChildren(...entries.map((/** @type {any} */ entry) =>
+        element('option', { value: entry.section }, [entry.short || entry.section])));
+}
+commandList.addEventListener('change', listEntries);
+commandList.addEventListener('focus', listEntries);
+entryList.addEventListener('focus', () => {
+    if (!entryList.options.length)
+        listEntries();
+});
+
+const preview = element('section', { className: 'preview', 'aria-labelledby': 'preview-heading' }, [
+    element('h2', { id: 'preview-heading' }, [texts.preview]),
+    element('div', { className: 'fields' }, [
+        label(texts.previewCommand, 'preview-command'), commandList,
+        label(texts.previewEntry, 'preview-entry'), entryList,
+        label(texts.previewUrl, 'preview-url'), sampleUrl,
+        label(texts.previewSelection, 'preview-selection'), sampleSelection,
+    ]),
+    element('div', { className: 'buttons' }, [action(texts.previewRun, () => {
+        if (!entryList.value)
+            listEntries();
+        const answer = core.run({
+            entries: [entryList.value], page: samplePage(), config: editor.value, locale: navigator.language,
+            moduleFolderUrl: chrome.runtime.getURL('help/'),
+        });
+        result.textContent = JSON.stringify(answer.error ?? { actions: answer.actions, messages: answer.messages }, null, 2);
+    })]),
+    result,
+]);
+
+document.title = accessText(texts.optionsTitle).plain;
+const { local } = await loadTicks();
+main.replaceChildren(
+    element('h1', {}, [document.title]),
+    element('section', {}, [label(texts.config, 'config'), editor, findingsHeading, findings, buttons, status]),
+    ...(local ? [element('p', { className: 'notice' }, [texts.ticksLocal])] : []),
+    openInGroup,
+    preview,
+);
+applyLabelKeys(main);
+setText((await loadConfig()) ?? core.defaultConfig().config);
+listEntries();
+document.documentElement.dataset.ready = 'true';

@@ -1,0 +1,151 @@
+// Small pieces shared by the dialog and options pages: texts with the Windows dialogs' access
+// keys, buttons, multi-line texts, and message boxes drawn as modal dialogs in the page.
+
+/**
+ * Makes an element.
+ * @template {keyof HTMLElementTagNameMap} K
+ * @param {K} tag
+ * @param {Record<string, any>} [properties] set on the element (className, id, type, ...)
+ * @param {Array<Node | string>} [children]
+ * @returns {HTMLElementTagNameMap[K]}
+ */
+export function element(tag, properties = {}, children = []) {
+    const made = document.createElement(tag);
+    for (const [name, value] of Object.entries(properties)) {
+        if (name.startsWith('aria-') || name === 'role' || name === 'for')
+            made.setAttribute(name, String(value));
+        else
+            /** @type {any} */ (made)[name] = value;
+    }
+    made.append(...children);
+    return made;
+}
+
+/**
+ * A text as the Windows dialogs write it: "&Help" is "Help" with the H as its access key
+ * (underlined), "&&" a literal "&".
+ * @param {string} text
+ * @returns {{nodes: Node[], key: string, plain: string}}
+ */
+export function accessText(text) {
+    /** @type {Node[]} */
+    const nodes = [];
+    let key = '';
+    let plain = '';
+    let run = '';
+    for (let index = 0; index < text.length; index++) {
+        const char = text[index];
+        if (char !== '&' || index + 1 >= text.length) {
+            run += char;
+            continue;
+        }
+        const next = text[++index];
+        if (next === '&' || key) {
+            run += next;
+            continue;
+        }
+        nodes.push(document.createTextNode(run));
+        plain += run;
+        run = '';
+        key = next.toLowerCase();
+        nodes.push(element('u', {}, [next]));
+        plain += next;
+    }
+    nodes.push(document.createTextNode(run));
+    plain += run;
+    return { nodes, key, plain };
+}
+
+/**
+ * A text of several lines ("\n" between them).
+ * @param {string} text
+ * @returns {Node[]}
+ */
+export function lines(text) {
+    /** @type {Node[]} */
+    const nodes = [];
+    text.split(/\r?\n/).forEach((line, index) => {
+        if (index > 0)
+            nodes.push(element('br'));
+        nodes.push(document.createTextNode(line));
+    });
+    return nodes;
+}
+
+/**
+ * A button of a dialog: its text with its access key; Enter presses the default one.
+ * @param {{id: number, text: string, default: boolean}} spec
+ * @param {(id: number) => void} press
+ */
+export function button(spec, press) {
+    const { nodes, key } = accessText(spec.text);
+    const made = element('button', { type: 'button', className: spec.default ? 'default' : '' }, nodes);
+    made.dataset.id = String(spec.id);
+    if (key)
+        made.accessKey = key;
+    made.addEventListener('click', () => press(spec.id));
+    return made;
+}
+
+/**
+ * A label with an access key for a control.
+ * @param {string} text
+ * @param {string} forId
+ */
+export function label(text, forId) {
+    const { nodes, key } = accessText(text);
+    const made = element('label', { for: forId }, nodes);
+    if (key)
+        made.dataset.key = key;
+    return made;
+}
+
+/** Gives each control whose label names an access key that key. */
+export function applyLabelKeys(/** @type {ParentNode} */ root) {
+    for (const made of root.querySelectorAll('label[data-key][for]')) {
+        const control = document.getElementById(made.getAttribute('for') ?? '');
+        if (control)
+            control.accessKey = /** @type {HTMLElement} */ (made).dataset.key ?? '';
+    }
+}
+
+/**
+ * The body of a message: its icon and its text.
+ * @param {any} message {text, icon, ...}
+ * @param {string} textId
+ */
+export function messageBody(message, textId) {
+    return element('div', { className: 'message' }, [
+        element('span', { className: 'icon ' + message.icon, 'aria-hidden': 'true' }),
+        element('p', { id: textId }, lines(message.text)),
+    ]);
+}
+
+/**
+ * Shows a message box over the page, modal, until one of its buttons is pressed.
+ * @param {any} message {text, caption, icon, buttons}
+ * @returns {Promise<number>} the button pressed (Escape: the last button, as a Windows box's
+ *   close button answers No or OK)
+ */
+export function showMessage(message) {
+    return new Promise((resolve) => {
+        const box = element('dialog', { role: 'alertdialog', className: 'message-box', 'aria-labelledby': 'message-caption', 'aria-describedby': 'message-text' });
+        const close = (/** @type {number} */ id) => {
+            box.close();
+            box.remove();
+            resolve(id);
+        };
+        const buttons = message.buttons.map((/** @type {any} */ spec) => button(spec, close));
+        box.append(
+            element('h2', { id: 'message-caption' }, [message.caption]),
+            messageBody(message, 'message-text'),
+            element('div', { className: 'buttons' }, buttons));
+        box.addEventListener('cancel', (event) => {
+            event.preventDefault();
+            close(message.buttons[message.buttons.length - 1].id);
+        });
+        document.body.append(box);
+        box.showModal();
+        (buttons.find((/** @type {HTMLButtonElement} */ made) => made.classList.contains('default')) ?? buttons[0]).focus();
+    });
+}

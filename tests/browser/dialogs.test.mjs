@@ -1,0 +1,288 @@
+// The dialog pages as a user meets them: a refused OK keeps the dialog open with its message,
+// ticks by Space and double-click with exclusive entries, Enter and Escape, Help in the shared
+// help window, a console command without its host, a page the browser keeps the extension from
+// reading, the options page's edit taking effect in the next dialog, a followed anchor's
+// referrer, the worker stopped while a dialog is open, and hostile page text.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+
+import { WAIT_MS, openedAddresses, session, tabIds } from './support.mjs';
+
+/** @type {Awaited<ReturnType<typeof session>>} */
+let browser;
+const TEN_MB = 10 * 1024 * 1024;
+const pages = {
+    '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
+    '/mail': { title: 'Contact', text: 'someone@example.org' },
+    '/host': { title: 'A host', text: 'www.example.org' },
+    '/quotes': { title: 'Quotes', text: 'say "hi" & <b>\n\n  there' },
+    '/script': { title: 'Script', text: 'javascript:alert(document.cookie)' },
+    '/file': { title: 'File', text: 'file:///etc/passwd' },
+    '/landing': { title: 'Landed' },
+    '/framed': { title: 'The top page', raw: '<!DOCTYPE html><title>The top page</title><p>Top</p><iframe src="/inner" width="600" height="200"></iframe>' },
+    '/inner': { title: 'The frame', text: 'ISBN 0-306-40615-2' },
+    '/large': { title: 'Large', raw: `<!DOCTYPE html><title>Large</title><p id="selection">${'word '.repeat(TEN_MB / 5)}ISBN 0-306-40615-2</p>` },
+};
+
+before(async () => {
+    browser = await session(pages);
+});
+after(async () => {
+    await browser?.close();
+});
+
+/**
+ * Presses a key that ends the dialog, and waits until its window has closed.
+ * @param {import('playwright-core').Page} dialog
+ * @param {string} key
+ */
+async function pressToClose(dialog, key) {
+    const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+    await dialog.keyboard.press(key).catch(() => {});
+    await closed;
+}
+
+/** The message box shown over a dialog. @param {import('playwright-core').Page} dialog */
+const messageBox = (dialog) => dialog.getByRole('alertdialog');
+
+describe('the site-list dialog', () => {
+    it('keeps itself open with the message of a refused OK, the focus back in the edit box', async () => {
+        const page = await browser.open('/book');
+        const dialog = await browser.dialog('ISBN', page);
+        const text = dialog.getByRole('textbox', { name: 'Look for the book ISBN' });
+        await text.fill('12345');
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await messageBox(dialog).waitFor({ timeout: WAIT_MS });
+        assert.equal((await messageBox(dialog).innerText()).includes('The ISBN number is not valid.'), true);
+        await messageBox(dialog).getByRole('button', { name: 'OK' }).click();
+        await dialog.waitForFunction(() => document.activeElement?.id === 'text', null, { timeout: WAIT_MS });
+        // Nothing ticked is refused too, with the focus on the list.
+        const ticked = dialog.getByRole('checkbox', { checked: true });
+        while (await ticked.count())
+            await ticked.first().uncheck();
+        await text.fill('0-306-40615-2');
+        await text.press('Enter');
+        await messageBox(dialog).waitFor({ timeout: WAIT_MS });
+        await messageBox(dialog).getByRole('button', { name: 'OK' }).press('Enter');
+        await dialog.waitForFunction(() => document.activeElement?.getAttribute('type') === 'checkbox', null, { timeout: WAIT_MS });
+        await pressToClose(dialog, 'Escape');
+        await browser.closeOthers();
+    });
+
+    it('ticks by Space and double-click; an exclusive entry unticks the others; the status line follows', async () => {
+        const page = await browser.open('/mail');
+        const dialog = await browser.dialog('EMAIL', page);
+        const url = dialog.getByRole('checkbox', { name: 'Email the address of this page' });
+        const address = dialog.getByRole('checkbox', { name: 'Write to the selected email address' });
+        assert.equal(await url.isChecked(), true);
+        await address.focus();
+        await dialog.keyboard.press('Space');
+        assert.equal(await address.isChecked(), true);
+        assert.equal(await url.isChecked(), false);
+        assert.equal(await dialog.getByRole('status').innerText(), 'Write to the selected email address');
+        await dialog.getByText('Email the selected text as a quotation').dblclick();
+        assert.deepEqual(await dialog.getByRole('checkbox').evaluateAll((boxes) => boxes.map((box) => /** @type {HTMLInputElement} */ (box).checked)), [false, false, true]);
+        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'Cancel' }).click();
+        await closed;
+        await browser.closeOthers();
+    });
+
+    it('opens Help in the shared help window, reused for the next help page', async () => {
+        const page = await browser.open('/book');
+        let dialog = await browser.dialog('ISBN', page);
+        const [first] = await browser.pressAndRead(dialog, 'Help', 1);
+        assert.match(first, /\/help\/HelpISBN\.htm$/);
+        const before = await tabIds(browser.worker);
+        dialog = await browser.dialog('EMAIL', await browser.open('/mail'));
+        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'Help' }).click();
+        await closed;
+        const deadline = Date.now() + WAIT_MS;
+        let urls = [];
+        while (Date.now() < deadline) {
+            urls = await browser.worker.evaluate(async () => (await chrome.tabs.query({})).map((tab) => tab.pendingUrl || tab.url));
+            if (urls.some((url) => url?.endsWith('/help/HelpEmail.htm')))
+                break;
+            await new Promise((done) => setTimeout(done, 50));
+        }
+        assert.equal(urls.filter((url) => url?.includes('/help/')).length, 1, urls.join(' '));
+        assert.ok(urls.some((url) => url?.endsWith('/help/HelpEmail.htm')));
+        const added = await openedAddresses(browser.worker, before, 0);
+        assert.deepEqual(added.filter((url) => url.includes('/help/')), []);
+        await browser.closeOthers();
+    });
+
+    it('says how to install the host for a console command', async () => {
+        const page = await browser.open('/host');
+        const dialog = await browser.dialog('OTHER', page);
+        await dialog.getByRole('checkbox', { name: 'Ping the host of this page' }).check();
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await dialog.getByText('tandrel-host').waitFor({ timeout: WAIT_MS });
+        assert.match(await dialog.locator('main').innerText(), /native messaging host com\.veltrane\.tandrel\)\. It is not installed/);
+        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'OK' }).click();
+        await closed;
+        await browser.closeOthers();
+    });
+
+    it('tells when the page refuses scripts, and works on what the click gave', async () => {
+        const page = await browser.context.newPage();
+        await page.goto('chrome://version/');
+        const dialog = await browser.dialog('ISBN', page, { selectionText: 'ISBN 0-306-40615-2' });
+        assert.match(await dialog.getByRole('note').innerText(), /does not let extensions read this page/);
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
+        await pressToClose(dialog, 'Escape');
+        await browser.closeOthers();
+    });
+});
+
+describe('the options page', () => {
+    it('checks the text by line as it is typed; a saved entry appears in the next dialog', async () => {
+        const id = new URL(browser.worker.url()).host;
+        const options = await browser.context.newPage();
+        await options.goto(`chrome-extension://${id}/options.html`);
+        await options.waitForSelector('html[data-ready]', { timeout: WAIT_MS });
+        const editor = options.getByRole('textbox', { name: 'Link configuration (nubrix.ini)' });
+        const stored = await editor.inputValue();
+        assert.match(stored, /\[ISBN:AmazonCom\]/);
+        const mine = `[ISBN:Mine]\nshortDescription=My shop\nurl=${browser.server.origin}/landing?isbn=!S\nWindowNme=Mine\n`;
+        await editor.fill(mine + stored);
+        await options.getByText('Line 4: ').waitFor({ timeout: WAIT_MS });
+        await editor.fill(mine.replace('WindowNme', 'windowName') + stored);
+        await options.waitForFunction(() => !document.getElementById('findings')?.textContent?.includes('WindowNme'), null, { timeout: WAIT_MS });
+        // The preview: what the new entry would do on the sample page.
+        await options.getByRole('textbox', { name: 'Selected text' }).fill('0306406152');
+        await options.getByRole('combobox', { name: 'Menu entry' }).selectOption('ISBN');
+        await options.getByRole('combobox', { name: 'Entry', exact: true }).selectOption('ISBN:Mine');
+        await options.getByRole('button', { name: 'Show what it does' }).click();
+        assert.match(await options.locator('#preview-result').innerText(), /\/landing\?isbn=0306406152/);
+        await options.getByRole('button', { name: 'Save' }).click();
+        await options.getByText('Saved').waitFor({ timeout: WAIT_MS });
+
+        const page = await browser.open('/book');
+        const dialog = await browser.dialog('ISBN', page);
+        await dialog.getByRole('checkbox', { name: 'My shop' }).check();
+        const addresses = await browser.pressAndRead(dialog, 'OK', 3);
+        assert.ok(addresses.includes(`${browser.server.origin}/landing?isbn=0306406152`), addresses.join(' '));
+
+        await options.getByRole('button', { name: 'Reset to the default' }).click();
+        await options.getByText('The stored default serves again.').waitFor({ timeout: WAIT_MS });
+        assert.equal(await browser.worker.evaluate(async () => (await chrome.storage.local.get('config')).config ?? null), null);
+        await browser.closeOthers();
+    });
+
+    it('imports and exports nubrix.ini as Windows-1252 bytes with CRLF line ends', async () => {
+        const id = new URL(browser.worker.url()).host;
+        const options = await browser.context.newPage();
+        await options.goto(`chrome-extension://${id}/options.html`);
+        await options.waitForSelector('html[data-ready]', { timeout: WAIT_MS });
+        // "Caf\xe9 \x80" in Windows-1252: an e with an acute accent and the euro sign.
+        const bytes = Buffer.from('[BOOK:Cafe]\r\nshortDescription=Caf\xe9 \x80\r\nurl=https://cafe.example/?q=!S\r\n', 'latin1');
+        await options.locator('input[type=file]').setInputFiles({ name: 'nubrix.ini', mimeType: 'text/plain', buffer: bytes });
+        const editor = options.getByRole('textbox', { name: 'Link configuration (nubrix.ini)' });
+        await options.waitForFunction(() => /** @type {HTMLTextAreaElement} */ (document.getElementById('config')).value.startsWith('[BOOK:Cafe]'), null, { timeout: WAIT_MS });
+        assert.equal(await editor.inputValue(), '[BOOK:Cafe]\nshortDescription=Caf\u00e9 \u20ac\nurl=https://cafe.example/?q=!S\n');
+        const downloading = options.waitForEvent('download', { timeout: WAIT_MS });
+        await options.getByRole('button', { name: 'Export nubrix.ini' }).click();
+        const download = await downloading;
+        assert.equal(download.suggestedFilename(), 'nubrix.ini');
+        const stream = await download.createReadStream();
+        const chunks = [];
+        for await (const chunk of stream)
+            chunks.push(chunk);
+        assert.deepEqual(Buffer.concat(chunks), bytes);
+        await options.close();
+    });
+
+    it('opens the addresses of entries that do not place their windows in tabs when the user chose so', async () => {
+        const id = new URL(browser.worker.url()).host;
+        const options = await browser.context.newPage();
+        await options.goto(`chrome-extension://${id}/options.html`);
+        await options.waitForSelector('html[data-ready]', { timeout: WAIT_MS });
+        await options.getByRole('radio', { name: 'a new tab' }).check();
+        const deadline = Date.now() + WAIT_MS;
+        while (Date.now() < deadline && await browser.worker.evaluate(async () => (await chrome.storage.sync.get('openIn')).openIn) !== 'tab')
+            await new Promise((done) => setTimeout(done, 50));
+        const page = await browser.open('/book');
+        const dialog = await browser.dialog('ISBN', page);
+        const before = await tabIds(browser.worker);
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await openedAddresses(browser.worker, before, 2);
+        const windows = await browser.worker.evaluate(async (url) => {
+            const tabs = await chrome.tabs.query({});
+            const origin = tabs.find((tab) => tab.url === url);
+            return tabs.filter((tab) => (tab.pendingUrl || tab.url || '').includes('0306406152')).map((tab) => tab.windowId === origin?.windowId);
+        }, page.url());
+        assert.deepEqual(windows, [true, true]);
+        await options.getByRole('radio', { name: 'a new window' }).check();
+        await options.close();
+        await browser.closeOthers();
+    });
+
+    it('follows an anchor of an entry with the page as its referrer', async () => {
+        const config = `[TRANSLATE:Mine]\nshortDescription=Mine\nhref=${browser.server.origin}/landing?from=anchor\nwindowName=_top\n`;
+        await browser.worker.evaluate((text) => chrome.storage.local.set({ config: text }), config);
+        const page = await browser.open('/book');
+        const dialog = await browser.dialog('TRANSLATE', page);
+        const landed = page.waitForURL(/\/landing\?from=anchor$/, { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await landed;
+        const request = browser.server.requests.find((entry) => entry.path === '/landing?from=anchor');
+        assert.equal(request?.referer, `${browser.server.origin}/book`);
+        await browser.worker.evaluate(() => chrome.storage.local.remove('config'));
+        await browser.closeOthers();
+    });
+});
+
+describe('a page with frames', () => {
+    it('reads the selection of the frame clicked in, and follows the anchor there', async () => {
+        const config = `[ISBN:Framed]\nshortDescription=Framed\nhref=${browser.server.origin}/landing?from=frame\nwindowName=_self\n`;
+        await browser.worker.evaluate((text) => chrome.storage.local.set({ config: text }), config);
+        const page = await browser.context.newPage();
+        await page.goto(browser.server.origin + '/framed');
+        const inner = /** @type {import('playwright-core').Frame} */ (page.frame({ url: /\/inner$/ }));
+        await inner.waitForLoadState();
+        await inner.evaluate(() => {
+            const range = document.createRange();
+            range.selectNodeContents(/** @type {Node} */ (document.getElementById('selection')));
+            getSelection()?.removeAllRanges();
+            getSelection()?.addRange(range);
+        });
+        const frameId = await browser.worker.evaluate(async (url) => {
+            const tab = (await chrome.tabs.query({})).find((candidate) => candidate.url === url);
+            const found = await chrome.scripting.executeScript({ target: { tabId: tab?.id ?? -1, allFrames: true }, func: () => location.pathname });
+            return found.find((frame) => frame.result === '/inner')?.frameId;
+        }, page.url());
+        const dialog = await browser.dialog('ISBN', page, { frameId, frameUrl: inner.url() });
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
+        const landed = inner.waitForURL(/\/landing\?from=frame$/, { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await landed;
+        assert.equal(page.url(), `${browser.server.origin}/framed`);
+        const request = browser.server.requests.find((entry) => entry.path === '/landing?from=frame');
+        assert.equal(request?.referer, `${browser.server.origin}/inner`);
+        await browser.worker.evaluate(() => chrome.storage.local.remove('config'));
+        await browser.closeOthers();
+    });
+});
+
+describe('a dialog outlives the worker', () => {
+    it('completes on OK after the browser stopped the worker', async () => {
+        const page = await browser.open('/book');
+        const dialog = await browser.dialog('ISBN', page);
+        const id = new URL(browser.worker.url()).host;
+        const extensionPage = await browser.context.newPage();
+        await extensionPage.goto(`chrome-extension://${id}/options.html`);
+        // The last test of the file: the session's worker stays stopped.
+        assert.ok(await browser.stopWorker(page) >= 1);
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        const deadline = Date.now() + WAIT_MS;
+        /** @type {string[]} */
+        let now = [];
+        while (!now.some((url) => url.includes('abebooks.com')) && Date.now() < deadline)
+            now = await extensionPage.evaluate(async () => (await chrome.tabs.query({})).map((tab) => tab.pendingUrl || tab.url || ''));
+        assert.ok(now.includes('https://www.amazon.com/s?k=0306406152&i=stripbooks'), now.join(' '));
+        await extensionPage.close();
+    });
+});

@@ -1,0 +1,199 @@
+// All fourteen menu entries end to end in headless Chromium: the menu as the core lists it, each
+// click to its dialog, the dialog's answer, and what the browser then shows: the windows opened
+// at their addresses, the followed anchor, the mailto navigation, the converted amount, the
+// currency site and the about page's buttons.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+
+import { WAIT_MS, nextMailto, session } from './support.mjs';
+
+/** @type {Awaited<ReturnType<typeof session>>} */
+let browser;
+const pages = {
+    '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
+    '/title': { title: 'Titles', text: 'The Hobbit' },
+    '/movie': { title: 'Films', text: 'Casablanca' },
+    '/music': { title: 'Records', text: 'Kind of Blue' },
+    '/words': { title: 'Words', text: 'two words' },
+    '/upc': { title: 'A can', text: 'UPC 03600029145' },
+    '/stock': { title: 'Shares', text: 'Acme Corp. (ACME)' },
+    '/address': { title: 'Links', text: 'https://www.example.org/start' },
+    '/mail': { title: 'Contact', text: 'someone@example.org' },
+    '/price': { title: 'A price', text: 'only £50 today' },
+    '/distance': { title: 'A run', text: 'about 5 km' },
+    '/article': { title: 'An article', text: 'Ein Satz auf Deutsch.' },
+};
+
+before(async () => {
+    browser = await session(pages);
+});
+after(async () => {
+    await browser?.close();
+});
+
+describe('the menu', () => {
+    it('holds the fourteen entries in the DLL order and texts, each named by its keyword', async () => {
+        // The menu made anew as on an update, with the browser's calls recorded.
+        const items = await browser.worker.evaluate(async () => {
+            /** @type {chrome.contextMenus.CreateProperties[]} */
+            const made = [];
+            // The menu made when the extension loaded may still be under way: what counts is
+            // what follows the last removal.
+            const create = chrome.contextMenus.create;
+            const removeAll = chrome.contextMenus.removeAll;
+            chrome.contextMenus.create = (properties, done) => {
+                made.push(properties);
+                return create(properties, done);
+            };
+            chrome.contextMenus.removeAll = (...args) => {
+                made.length = 0;
+                return removeAll(...args);
+            };
+            try {
+                chrome.runtime.onInstalled.dispatch({ reason: 'update' });
+                const deadline = Date.now() + 30_000;
+                while (made.length < 14 && Date.now() < deadline)
+                    await new Promise((resolve) => setTimeout(resolve, 20));
+            } finally {
+                chrome.contextMenus.create = create;
+                chrome.contextMenus.removeAll = removeAll;
+            }
+            return made;
+        });
+        assert.deepEqual(items.map((item) => [item.id, item.title]), [
+            ['CONFIG', '=> Veltrane Tandrel'], ['BOOK', '=>Book'], ['CONVERT', '=>Convert'],
+            ['CURRENCY', '=>Currency'], ['EMAIL', '=>Email'], ['ISBN', '=>ISBN'], ['MOVIE', '=>Movie'],
+            ['MUSIC', '=>Music'], ['OTHER', '=>Other'], ['SEARCH', '=>Search'], ['STOCK', '=>Stock Symbol'],
+            ['TRANSLATE', '=>Translate'], ['UPC', '=>UPC'], ['URL', '=>URL'],
+        ]);
+        for (const item of items)
+            assert.deepEqual(item.contexts, ['page', 'selection', 'link']);
+    });
+});
+
+/** The lookups: the page, the entry, the ticks changed, and the addresses that open. */
+const lookups = [
+    { keyword: 'ISBN', path: '/book', text: '0306406152', addresses: [
+        'https://www.amazon.com/s?k=0306406152&i=stripbooks',
+        'https://www.abebooks.com/servlet/SearchResults?isbn=0306406152'] },
+    { keyword: 'BOOK', path: '/title', text: 'The Hobbit', addresses: [
+        'https://www.amazon.com/s?k=The%20Hobbit&i=stripbooks',
+        'https://www.alibris.com/booksearch?mtype=B&keyword=The%20Hobbit',
+        'https://www.barnesandnoble.com/s/The%20Hobbit',
+        'https://www.goodreads.com/search?q=The%20Hobbit'] },
+    { keyword: 'MOVIE', path: '/movie', text: 'Casablanca', addresses: ['https://www.imdb.com/find/?q=Casablanca&s=tt'] },
+    { keyword: 'MUSIC', path: '/music', text: 'Kind of Blue', addresses: ['https://www.allmusic.com/search/all/Kind%20of%20Blue'] },
+    { keyword: 'SEARCH', path: '/words', text: 'two words', addresses: ['https://www.google.com/search?q=two%20words'] },
+    { keyword: 'UPC', path: '/upc', text: '036000291452', addresses: ['https://www.upcitemdb.com/upc/036000291452'] },
+    { keyword: 'STOCK', path: '/stock', text: 'ACME', addresses: [
+        'https://finance.yahoo.com/quote/ACME/', 'https://www.marketwatch.com/investing/stock/ACME'] },
+    { keyword: 'OTHER', path: '/address', text: 'https://www.example.org/start', addresses: ['https://www.example.org/start'] },
+    { keyword: 'URL', path: '/address', text: null, addresses: ['https://lookup.icann.org/en/lookup?name=127.0.0.1'] },
+];
+
+describe('the lookups open the ticked sites', () => {
+    for (const lookup of lookups) {
+        it(`${lookup.keyword}: the dialog, then OK opens ${lookup.addresses.length} address(es)`, async () => {
+            const page = await browser.open(lookup.path);
+            const dialog = await browser.dialog(lookup.keyword, page);
+            if (lookup.text === null)
+                assert.equal(await dialog.getByRole('textbox').count(), 0);
+            else
+                assert.equal(await dialog.getByRole('textbox').inputValue(), lookup.text);
+            const addresses = await browser.pressAndRead(dialog, 'OK', lookup.addresses.length);
+            assert.deepEqual([...addresses].sort(), [...lookup.addresses].sort());
+            await browser.closeOthers();
+        });
+    }
+});
+
+describe('the other entries', () => {
+    it('TRANSLATE follows an anchor in the page: the page goes to the translation of itself', async () => {
+        const page = await browser.open('/article');
+        const dialog = await browser.dialog('TRANSLATE', page);
+        await dialog.getByRole('checkbox', { name: 'German' }).check().catch(async () => {
+            // The entry names differ: tick the first one by its position instead.
+            await dialog.getByRole('checkbox').first().check();
+        });
+        const navigated = page.waitForRequest((request) => request.url().startsWith('https://translate.google.com/'), { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        const request = await navigated;
+        assert.match(request.url(), /&u=http%3A%2F%2F127\.0\.0\.1%3A\d+%2Farticle$/);
+        assert.equal(await page.evaluate(() => document.querySelectorAll('a[id^="NUBRIX"]').length).catch(() => 1), 1);
+        await browser.closeOthers();
+    });
+
+    for (const [reply, outcome] of [['Yes', 'the dialog'], ['No', 'nothing']]) {
+        it(`TRANSLATE on a host without a dot asks first; ${reply} gives ${outcome}`, async () => {
+            const page = await browser.context.newPage();
+            await page.goto(browser.server.origin.replace('127.0.0.1', 'intranet') + '/article');
+            const dialog = await browser.dialog('TRANSLATE', page);
+            const question = dialog.getByRole('alertdialog');
+            await question.waitFor({ timeout: WAIT_MS });
+            assert.match(await question.innerText(), /Translation is only available if the URL you are browsing is on the Internet/);
+            if (reply === 'No') {
+                const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+                await question.getByRole('button', { name: 'No' }).click();
+                await closed;
+            } else {
+                await question.getByRole('button', { name: 'Yes' }).click();
+                await dialog.getByRole('checkbox').first().waitFor({ timeout: WAIT_MS });
+                const navigated = page.waitForRequest((request) => request.url().startsWith('https://translate.google.com/'), { timeout: WAIT_MS });
+                await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+                assert.match((await navigated).url(), /&u=http%3A%2F%2Fintranet%3A\d+%2Farticle$/);
+            }
+            await browser.closeOthers();
+        });
+    }
+
+    it('EMAIL sends the page to its mailto address', async () => {
+        const page = await browser.open('/mail');
+        const dialog = await browser.dialog('EMAIL', page);
+        const mail = nextMailto(page);
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        const address = await mail;
+        assert.match(address, /^mailto:\?subject=Contact&body=.*127\.0\.0\.1/);
+        await browser.closeOthers();
+    });
+
+    it('CONVERT shows the converted amount and keeps the dialog open', async () => {
+        const page = await browser.open('/distance');
+        const dialog = await browser.dialog('CONVERT', page);
+        assert.equal(await dialog.getByRole('textbox', { name: 'Convert the' }).inputValue(), '5');
+        await dialog.getByRole('combobox', { name: 'To:' }).selectOption('miles');
+        await dialog.getByRole('textbox', { name: 'Convert the' }).press('Enter');
+        await dialog.waitForFunction(() => document.querySelector('output')?.textContent !== '', null, { timeout: WAIT_MS });
+        assert.equal(await dialog.locator('output').textContent(), '5 kilometres = 3.10686 miles');
+        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await closed;
+        await browser.closeOthers();
+    });
+
+    it('CURRENCY opens the converter with the amount and both currencies', async () => {
+        const page = await browser.open('/price');
+        const dialog = await browser.dialog('CURRENCY', page);
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '50');
+        assert.equal(await dialog.getByRole('combobox', { name: 'From:' }).inputValue(), 'GBP');
+        assert.equal(await dialog.getByRole('combobox', { name: 'From:' }).locator('option').count(), 176);
+        await dialog.getByRole('combobox', { name: 'To:' }).selectOption('EUR');
+        const addresses = await browser.pressAndRead(dialog, 'OK', 1);
+        assert.deepEqual(addresses, ['https://www.xe.com/currencyconverter/convert/?Amount=50&From=GBP&To=EUR']);
+        await browser.closeOthers();
+    });
+
+    for (const [name, address] of [
+        ['Help', /^chrome-extension:\/\/[a-p]{32}\/help\/HelpIndex\.htm$/],
+        ['Customization', /^chrome-extension:\/\/[a-p]{32}\/help\/HelpCustomize\.htm$/],
+        ['Home Page', /^https:\/\/tandrel\.veltrane\.com\/$/],
+    ]) {
+        it(`CONFIG: the about page's ${name} opens its page`, async () => {
+            const page = await browser.open('/book');
+            const dialog = await browser.dialog('CONFIG', page);
+            const addresses = await browser.pressAndRead(dialog, /** @type {string} */ (name), 1);
+            assert.equal(addresses.length, 1);
+            assert.match(addresses[0], /** @type {RegExp} */ (address));
+            await browser.closeOthers();
+        });
+    }
+});

@@ -1,0 +1,105 @@
+// The same extension in Firefox: the built package (tandrel-extension.xpi) installed in Debian's
+// headless firefox-esr, where its background script runs as an event page. The menu it makes,
+// "=>ISBN" from the menu listener to the dialog page, its answer and the windows opened at their
+// addresses, the ticks remembered in Firefox's storage.sync, an anchor followed in the page, and
+// a console entry without the native host.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+
+import { WAIT_MS } from './support.mjs';
+import { session } from './firefox-support.mjs';
+
+/** @type {Awaited<ReturnType<typeof session>>} */
+let firefox;
+
+before(async () => {
+    firefox = await session({
+        '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
+        '/article': { title: 'An article', text: 'Ein Satz auf Deutsch.' },
+        '/host': { title: 'A host', text: 'ping me' },
+    });
+});
+after(async () => {
+    await firefox?.close();
+});
+
+describe('Firefox', () => {
+    it('makes the fourteen entries in the DLL order and texts, each named by its keyword', async () => {
+        const deadline = Date.now() + WAIT_MS;
+        let items = await firefox.menu();
+        while (items.length < 14 && Date.now() < deadline) {
+            await new Promise((done) => setTimeout(done, 50));
+            items = await firefox.menu();
+        }
+        assert.deepEqual(items.map((/** @type {any} */ item) => [item.id, item.title]), [
+            ['CONFIG', '=> Veltrane Tandrel'], ['BOOK', '=>Book'], ['CONVERT', '=>Convert'],
+            ['CURRENCY', '=>Currency'], ['EMAIL', '=>Email'], ['ISBN', '=>ISBN'], ['MOVIE', '=>Movie'],
+            ['MUSIC', '=>Music'], ['OTHER', '=>Other'], ['SEARCH', '=>Search'], ['STOCK', '=>Stock Symbol'],
+            ['TRANSLATE', '=>Translate'], ['UPC', '=>UPC'], ['URL', '=>URL'],
+        ]);
+        for (const item of items)
+            assert.deepEqual(item.contexts, ['page', 'selection', 'link']);
+    });
+
+    it('=>ISBN: the dialog shows the number read from the page, and OK opens the ticked bookshops', async () => {
+        const page = await firefox.open('/book');
+        const dialog = await firefox.dialog('ISBN', page);
+        assert.equal(dialog.title, 'Veltrane Tandrel');
+        assert.equal(dialog.prompt, 'Look for the book ISBN');
+        assert.equal(dialog.text, '0306406152');
+        assert.deepEqual(dialog.buttons, ['OK', 'Cancel', 'Help']);
+        assert.deepEqual(ticked(dialog), ['Amazon.com (USA)', 'AbeBooks (Canada)']);
+        const addresses = await firefox.answerAndRead({ url: dialog.url, press: 'OK' }, 2);
+        assert.deepEqual(addresses.sort(), [
+            'https://www.abebooks.com/servlet/SearchResults?isbn=0306406152',
+            'https://www.amazon.com/s?k=0306406152&i=stripbooks',
+        ]);
+        await firefox.closeOthers();
+    });
+
+    it('=>ISBN: the ticks and text given are the ones used, and the next dialog shows the ticks', async () => {
+        const page = await firefox.open('/book');
+        const dialog = await firefox.dialog('ISBN', page);
+        const ticks = { 'Amazon.com (USA)': false, 'AbeBooks (Canada)': false, 'Open Library (USA)': true };
+        const addresses = await firefox.answerAndRead({ url: dialog.url, text: '0-19-852663-6', ticks, press: 'OK' }, 1);
+        assert.deepEqual(addresses, ['https://openlibrary.org/isbn/0198526636']);
+        const again = await firefox.dialog('ISBN', page);
+        assert.deepEqual(ticked(again), ['Open Library (USA)']);
+        await firefox.answerAndRead({ url: again.url, press: 'Cancel' }, 0);
+        await firefox.closeOthers();
+    });
+
+    it('=>Translate follows an anchor in the page: the page goes to the translation of itself', async () => {
+        const page = await firefox.open('/article');
+        const dialog = await firefox.dialog('TRANSLATE', page);
+        const navigated = page.waitForRequest((request) => request.url().startsWith('https://translate.google.com/'), { timeout: WAIT_MS });
+        await firefox.answerAndRead({ url: dialog.url, ticks: { [dialog.ticks[0].label]: true }, press: 'OK' }, 0);
+        assert.match((await navigated).url(), /&u=http%3A%2F%2F127\.0\.0\.1%3A\d+%2Farticle$/);
+        await firefox.closeOthers();
+    });
+
+    it('=>Other: a console entry without the native host says how to install it', async () => {
+        const page = await firefox.open('/host');
+        const dialog = await firefox.dialog('OTHER', page);
+        const ticks = Object.fromEntries(dialog.ticks.map((/** @type {any} */ tick) => [tick.label, tick.label === 'Ping the host of this page']));
+        await firefox.answerAndRead({ url: dialog.url, ticks, press: 'OK' }, 0);
+        const deadline = Date.now() + WAIT_MS;
+        let shown = await firefox.describe(dialog.url);
+        while (shown && !shown.shown.includes('tandrel-host') && Date.now() < deadline) {
+            await new Promise((done) => setTimeout(done, 50));
+            shown = await firefox.describe(dialog.url);
+        }
+        assert.match(shown?.shown ?? 'the dialog closed', /tandrel-host/);
+        assert.deepEqual(shown.buttons, ['OK']);
+        await firefox.answerAndRead({ url: dialog.url, press: 'OK' }, 0);
+        while (await firefox.describe(dialog.url) && Date.now() < deadline)
+            await new Promise((done) => setTimeout(done, 50));
+        assert.equal(await firefox.describe(dialog.url), null);
+        await firefox.closeOthers();
+    });
+});
+
+/** The labels of the ticked entries of a dialog. @param {any} dialog */
+function ticked(dialog) {
+    return dialog.ticks.filter((/** @type {any} */ tick) => tick.ticked).map((/** @type {any} */ tick) => tick.label);
+}

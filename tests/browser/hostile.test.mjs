@@ -1,0 +1,115 @@
+// Hostile page text gives the outcomes the DLL gives: quotes and line breaks arrive encoded,
+// javascript: and file: addresses in the page open nothing, a selection of ten million characters
+// finds its code at the very end; and the ticks are remembered by section name in storage.sync,
+// across a restart of the browser.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+
+import { WAIT_MS, openedAddresses, session, tabIds } from './support.mjs';
+
+/** @type {Awaited<ReturnType<typeof session>>} */
+let browser;
+const TEN_MB = 10 * 1024 * 1024;
+const pages = {
+    '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
+    '/quotes': { title: 'Quotes', text: 'say "hi" & <b>\n\n  there' },
+    '/script': { title: 'Script', text: 'javascript:alert(document.cookie)' },
+    '/file': { title: 'File', text: 'file:///etc/passwd' },
+    '/large': { title: 'Large', raw: `<!DOCTYPE html><title>Large</title><p id="selection">${'word '.repeat(TEN_MB / 5)}ISBN 0-306-40615-2</p>` },
+};
+
+before(async () => {
+    browser = await session(pages);
+});
+after(async () => {
+    await browser?.close();
+});
+
+describe('hostile page text', () => {
+    it('quotes, markup and line breaks reach the site encoded, collapsed as the DLL does', async () => {
+        const dialog = await browser.dialog('SEARCH', await browser.open('/quotes'));
+        assert.equal(await dialog.getByRole('textbox').inputValue(), 'say "hi" & <b> there');
+        const addresses = await browser.pressAndRead(dialog, 'OK', 1);
+        assert.deepEqual(addresses, ['https://www.google.com/search?q=say%20%22hi%22%20%26%20%3Cb%3E%20there']);
+        await browser.closeOthers();
+    });
+
+    for (const path of ['/script', '/file']) {
+        it(`an address of the page off the web (${path.slice(1)}:) opens nothing`, async () => {
+            const page = await browser.open(path);
+            const dialog = await browser.dialog('OTHER', page);
+            const before = await tabIds(browser.worker);
+            const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+            await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+            await closed;
+            // Give a wrongly opened window time to show.
+            await new Promise((done) => setTimeout(done, 500));
+            const opened = await openedAddresses(browser.worker, before, 0);
+            assert.deepEqual(opened, []);
+            assert.equal(page.url(), `${browser.server.origin}${path}`);
+            await browser.closeOthers();
+        });
+    }
+
+    it('a selection of ten million characters finds the ISBN at its end', async () => {
+        const page = await browser.open('/large');
+        const dialog = await browser.dialog('ISBN', page);
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
+        const addresses = await browser.pressAndRead(dialog, 'OK', 2);
+        assert.ok(addresses.includes('https://www.amazon.com/s?k=0306406152&i=stripbooks'), addresses.join(' '));
+        await page.close();
+        await browser.closeOthers();
+    });
+});
+
+describe('remembered ticks', () => {
+    it('are kept in storage.sync by section name and come back after a restart', async () => {
+        let dialog = await browser.dialog('ISBN', await browser.open('/book'));
+        await dialog.getByRole('checkbox', { name: 'Barnes & Noble (USA)' }).check();
+        await dialog.getByRole('checkbox', { name: 'Amazon.com (USA)' }).uncheck();
+        await browser.pressAndRead(dialog, 'OK', 2);
+        const synced = await browser.worker.evaluate(() => chrome.storage.sync.get(['ISBN:BnCom', 'ISBN:AmazonCom']));
+        assert.deepEqual(synced, { 'ISBN:BnCom': true, 'ISBN:AmazonCom': false });
+        await browser.restart();
+        dialog = await browser.dialog('ISBN', await browser.open('/book'));
+        assert.equal(await dialog.getByRole('checkbox', { name: 'Barnes & Noble (USA)' }).isChecked(), true);
+        assert.equal(await dialog.getByRole('checkbox', { name: 'Amazon.com (USA)' }).isChecked(), false);
+        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+        await dialog.getByRole('button', { name: 'Cancel' }).click();
+        await closed;
+    });
+
+    it('go to storage.local when sync refuses them, and back to sync when it takes them again', async () => {
+        // Sync all but full: room for fewer items than the ten of the movie list.
+        await browser.worker.evaluate(async () => {
+            const count = Object.keys(await chrome.storage.sync.get(null)).length;
+            const filler = {};
+            for (let index = count; index < chrome.storage.sync.MAX_ITEMS - 5; index++)
+                filler['fill' + index] = 1;
+            await chrome.storage.sync.set(filler);
+        });
+        let dialog = await browser.dialog('MOVIE', await browser.open('/book'));
+        await dialog.getByRole('checkbox').nth(1).check();
+        await browser.pressAndRead(dialog, 'OK', 2);
+        const local = await browser.worker.evaluate(async () => (await chrome.storage.local.get('ticks')).ticks ?? null);
+        assert.equal(local?.['MOVIE:RottenTomatoesCom'], true);
+        assert.equal(local?.['ISBN:BnCom'], true);
+        await browser.closeOthers();
+
+        // Room again: the next save moves every tick back to sync.
+        await browser.worker.evaluate(async () => {
+            await chrome.storage.sync.remove(Object.keys(await chrome.storage.sync.get(null)).filter((key) => key.startsWith('fill')));
+        });
+        dialog = await browser.dialog('MOVIE', await browser.open('/book'));
+        assert.equal(await dialog.getByRole('checkbox').nth(1).isChecked(), true);
+        await dialog.getByRole('checkbox').nth(2).check();
+        await browser.pressAndRead(dialog, 'OK', 3);
+        const after = await browser.worker.evaluate(async () => ({
+            local: (await chrome.storage.local.get('ticks')).ticks ?? null,
+            synced: await chrome.storage.sync.get(['MOVIE:RottenTomatoesCom', 'MOVIE:MetacriticCom', 'ISBN:BnCom']),
+        }));
+        assert.equal(after.local, null);
+        assert.deepEqual(after.synced, { 'MOVIE:RottenTomatoesCom': true, 'MOVIE:MetacriticCom': true, 'ISBN:BnCom': true });
+        await browser.closeOthers();
+    });
+});
