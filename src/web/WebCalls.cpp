@@ -21,9 +21,13 @@ namespace {
 class CInstalledSession {
 public:
     CInstalledSession(CWebSession& session, IDialogHost& dialogs)
-        : platform_(session.View()), dialogs_(dialogs), watcher_([&session](const CLink& link) {
+        : platform_(session.View()), dialogs_(dialogs),
+          watcher_([&session](const CLink& link, const CPageContext& page) {
               WebEvent event(WebEvent::kEntry);
               event.entry = std::make_shared<const CLink>(link);
+              // A command goes to a host program that expands it itself, from these values.
+              if (!link.GetCommand().empty())
+                  event.page = PageValuesOf(page);
               session.Record(std::move(event));
           }) {}
 

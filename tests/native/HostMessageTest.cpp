@@ -211,6 +211,30 @@ TEST_F(HostMessages, StartTheLineTheInterfaceReportsForEachStoredCommand) {
     EXPECT_EQ(processes.started[0], "COMMAND.COM /K \"tracert.exe www.example.org\"");
 }
 
+// What the extension sends: the command action's keys and page, the page being the one the
+// entry saw (the dialog's text its selection, the frame the command came from).
+TEST_F(HostMessages, StartTheLineTheInterfaceReportsFromTheActionsKeysAndPage) {
+    Json request = {
+        {"keyword", "OTHER"},
+        {"page",
+         {{"url", "https://www.example.org/a?b=\"c\"&d"},
+          {"title", "Top & \"title\""},
+          {"selection", "x\" & calc"},
+          {"frame", {{"url", "https://f.example/q?x=%PATH%"}, {"title", "Frame | title"}}}}},
+        {"config", "[OTHER:Mine]\nshortDescription=Mine\ncommand=tool.exe !S !t !h !H !U\n"
+                   "useConsole=yes\nURLEncoded=no\n"},
+        {"answer", {{"button", 1}, {"text", "edited \" & text"}, {"ticked", {true}}}}};
+    Json action = web::Finish(request).at("actions").at(0);
+    EXPECT_EQ(action.at("page").at("selection"), "edited \" & text");
+    Json message = CommandMessage(action.at("keys"), action.at("page"));
+    EXPECT_EQ(Answer(message)["outcome"], "started");
+    ASSERT_EQ(processes.started.size(), 1u);
+    EXPECT_EQ(processes.started[0], action.at("commandLine").get<std::string>());
+    EXPECT_EQ(processes.started[0],
+              "COMMAND.COM /C \"tool.exe edited     text Frame   title "
+              "f.example www.example.org https://www.example.org/a?b= c  d\"");
+}
+
 TEST_F(HostMessages, AProgramThatDoesNotStartIsAnsweredWithTheSystemsText) {
     processes.startError = 2;
     Json answer = Answer(CommandMessage(KeysOf("command=nothere.exe !S"), {{"selection", "a"}}));

@@ -2,10 +2,13 @@
 # End-to-end checks of tandrel-host: framed messages piped into the built program as a browser
 # sends them, the programs it starts (stand-ins on PATH that record their arguments, one per
 # line), page text that tries to chain or expand, refusals, and --install/--uninstall into a
-# throwaway home. Usage: host_test.sh PATH-TO-TANDREL-HOST
+# throwaway home, whose manifests must allow the extension by the ids its manifest gives it.
+# Usage: host_test.sh PATH-TO-TANDREL-HOST PATH-TO-THE-EXTENSION'S-MANIFEST
 set -u
 
-host=${1:?usage: host_test.sh PATH-TO-TANDREL-HOST}
+usage='usage: host_test.sh PATH-TO-TANDREL-HOST PATH-TO-THE-EXTENSIONS-MANIFEST'
+host=${1:?$usage}
+extension_manifest=${2:?$usage}
 host=$(cd "$(dirname "$host")" && pwd)/$(basename "$host")
 tmp=$(mktemp -d) || exit 1
 trap 'rm -rf "$tmp"' EXIT
@@ -164,21 +167,34 @@ expect_answer "cut short" '"code":"malformed"'
 # Registration for the current user, and a Chromium user-data folder of its own.
 home="$tmp/home"
 HOME="$home" XDG_CONFIG_HOME='' "$host" --install >"$tmp/out" 2>&1 || fail "--install: $(cat "$tmp/out")"
-for file in .config/chromium/NativeMessagingHosts/com.veltrane.tandrel.json \
-    .config/google-chrome/NativeMessagingHosts/com.veltrane.tandrel.json \
-    .config/microsoft-edge/NativeMessagingHosts/com.veltrane.tandrel.json \
-    .mozilla/native-messaging-hosts/com.veltrane.tandrel.json; do
-    if [ ! -f "$home/$file" ]; then
+# The extension's ids: Chromium's is made from the manifest's public key (the first 128 bits of
+# its SHA-256, each hexadecimal digit written as a letter from a to p), Firefox's is the gecko id.
+key=$(sed -n 's/^ *"key": *"\([^"]*\)".*/\1/p' "$extension_manifest")
+chromium_id=$(printf '%s' "$key" | base64 -d | sha256sum | cut -c1-32 | tr 0-9a-f a-p)
+gecko_id=$(sed -n 's/^ *"id": *"\([^"]*\)".*/\1/p' "$extension_manifest")
+[ -n "$key" ] || fail "the extension's manifest has no key, so its Chromium id is not fixed"
+[ -n "$gecko_id" ] || fail "the extension's manifest has no gecko id"
+# manifest ALLOWED-KEY ALLOWED: what a browser must find for the host.
+manifest() {
+    printf '{\n  "%s": [\n    "%s"\n  ],\n  "description": "Veltrane Tandrel",\n  "name": "com.veltrane.tandrel",\n  "path": "%s",\n  "type": "stdio"\n}' \
+        "$1" "$2" "$host"
+}
+chromium_manifest=$(manifest allowed_origins "chrome-extension://$chromium_id/")
+firefox_manifest=$(manifest allowed_extensions "$gecko_id")
+for place in ".config/chromium/NativeMessagingHosts $chromium_manifest" \
+    ".config/google-chrome/NativeMessagingHosts $chromium_manifest" \
+    ".config/microsoft-edge/NativeMessagingHosts $chromium_manifest" \
+    ".mozilla/native-messaging-hosts $firefox_manifest"; do
+    file="$home/${place%% *}/com.veltrane.tandrel.json"
+    if [ ! -f "$file" ]; then
         fail "--install wrote no $file"
-    elif ! grep -qF "\"path\": \"$host\"" "$home/$file"; then
-        fail "$file names another program: $(cat "$home/$file")"
+    elif [ "$(cat "$file")" != "${place#* }" ]; then
+        fail "$file is (then expected)
+$(cat "$file")
+--
+${place#* }"
     fi
 done
-grep -qF '"chrome-extension://eijaamjdjpipgjkjbmmjinjohfgbhhac/"' \
-    "$home/.config/chromium/NativeMessagingHosts/com.veltrane.tandrel.json" ||
-    fail "the Chromium manifest allows another extension"
-grep -qF '"tandrel@veltrane.com"' "$home/.mozilla/native-messaging-hosts/com.veltrane.tandrel.json" ||
-    fail "the Firefox manifest allows another extension"
 HOME="$home" "$host" --uninstall >"$tmp/out" 2>&1 || fail "--uninstall: $(cat "$tmp/out")"
 [ -z "$(find "$home" -type f)" ] || fail "--uninstall left $(find "$home" -type f)"
 "$host" --install --user-data-dir "$tmp/profile" --extension-id abcdefghijklmnopabcdefghijklmnop \
