@@ -142,15 +142,25 @@ async function followAnchor(action, origin) {
 }
 
 /**
+ * Hands a console command to the native host: the entry's keys and the page's values as the
+ * entry saw them, never the line itself, which the host makes again with the core.
  * @param {any} action
- * @returns {Promise<boolean>} whether a host took the command
+ * @param {{locale?: string, moduleFolderUrl?: string}} request the command's request
+ * @returns {Promise<any | null>} the host's answer, or null when the browser found no host
  */
-async function runCommand(action) {
+async function runCommand(action, request) {
+    const message = {
+        type: 'command',
+        keys: action.keys,
+        page: action.page,
+        locale: request.locale,
+        moduleFolderUrl: request.moduleFolderUrl,
+    };
     try {
-        await chrome.runtime.sendNativeMessage(NATIVE_HOST, action);
-        return true;
-    } catch {
-        return false;
+        return await chrome.runtime.sendNativeMessage(NATIVE_HOST, message);
+    } catch (error) {
+        console.warn('Veltrane Tandrel: no host took the command', error);
+        return null;
     }
 }
 
@@ -159,9 +169,11 @@ async function runCommand(action) {
  * @param {any[]} actions the outcome's actions
  * @param {Origin} origin where the command came from
  * @param {Preferences} preferences
- * @returns {Promise<any[]>} messages to show: a console command with no host to run it
+ * @param {{locale?: string, moduleFolderUrl?: string}} request the command's request
+ * @returns {Promise<any[]>} messages to show: a console command with no host to run it, or
+ *   whose program did not start
  */
-export async function carryOut(actions, origin, preferences) {
+export async function carryOut(actions, origin, preferences, request) {
     const messages = [];
     for (const action of actions) {
         switch (action.action) {
@@ -175,10 +187,19 @@ export async function carryOut(actions, origin, preferences) {
             if (action.mailto)
                 await chrome.tabs.update(origin.tabId, { url: action.mailto }).catch(() => {});
             break;
-        case 'command':
-            if (!(await runCommand(action)) && !messages.includes(preferences.noHost))
-                messages.push(preferences.noHost);
+        case 'command': {
+            const answer = await runCommand(action, request);
+            if (!answer) {
+                if (!messages.includes(preferences.noHost))
+                    messages.push(preferences.noHost);
+            } else if (answer.message) {
+                // The error box the DLL shows for a program that did not start.
+                messages.push(answer.message);
+            } else if (answer.error) {
+                console.warn('Veltrane Tandrel: the host refused the command', answer.error);
+            }
             break;
+        }
         default:
             // A beep: the DLL's only sign that an entry refused; nothing to show.
             break;

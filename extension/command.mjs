@@ -51,7 +51,7 @@ export async function runMenuCommand(keyword, info, tab) {
             const shown = await carryOut(answer.actions, origin, {
                 openIn: await loadOpenIn(),
                 noHost: menu.messages.noHost,
-            });
+            }, request);
             answer.messages = [...answer.messages, ...shown];
             if (!notice && answer.messages.length === 0) {
                 await closeWindow(opening);

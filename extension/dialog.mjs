@@ -101,7 +101,7 @@ async function finish(state, view, pressed) {
     if (JSON.stringify(outcome.ticks) !== JSON.stringify(state.request.ticks ?? {}))
         await saveTicks(outcome.ticks);
     const menu = await loadMenu();
-    const shown = await carryOut(outcome.actions, state.origin, { openIn: await loadOpenIn(), noHost: menu.messages.noHost });
+    const shown = await carryOut(outcome.actions, state.origin, { openIn: await loadOpenIn(), noHost: menu.messages.noHost }, request);
     const messages = [...outcome.messages, ...shown];
     if (messages.length > 0)
         await showMessagesAndClose(messages);

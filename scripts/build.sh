@@ -5,7 +5,7 @@
 # and the browser extension (build/wasm/extension, build/wasm/tandrel-extension.zip). extension
 # builds only the extension of the WebAssembly build.
 # windows32 is the 32-bit cross build; windows, the 64-bit one, also makes the installer when the
-# 32-bit build is there (it carries both DLLs). sanitize is the native build with AddressSanitizer
+# 32-bit build is there (it carries both DLLs and both builds of the extension's host). sanitize is the native build with AddressSanitizer
 # and UndefinedBehaviorSanitizer (clang).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,13 +30,15 @@ extension)
     ;;
 windows)
     build32="$root/build/windows32"
-    dll32="" standin32=""
+    dll32="" standin32="" host32=""
     if [ -f "$build32/src/nubrix.dll" ] && [ -f "$build32/tests/standin/standin.exe" ]; then
         dll32="$build32/src/nubrix.dll" standin32="$build32/tests/standin/standin.exe"
+        host32="$build32/tools/host/tandrel-host.exe"
     fi
     cmake -S "$root" -B "$root/build/windows" \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-        -DTANDREL_DLL32="$dll32" -DTANDREL_STANDIN32="$standin32" >/dev/null
+        -DTANDREL_DLL32="$dll32" -DTANDREL_STANDIN32="$standin32" \
+        -DTANDREL_HOST32="$host32" >/dev/null
     cmake --build "$root/build/windows" -j "$jobs"
     ;;
 windows32)

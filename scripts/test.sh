@@ -46,9 +46,10 @@ run_browser_tests() {
     failed=$((failed + browser_failed))
 }
 
-# The browser extension end to end in headless Chromium (tests/browser); each test counts.
+# The browser extension end to end in headless Chromium (tests/browser), its console entries
+# through the native build's tandrel-host; each test counts.
 echo "== Testing the extension in headless Chromium (tests/browser)"
-run_browser_tests browser types.test.mjs entries.test.mjs dialogs.test.mjs hostile.test.mjs
+run_browser_tests browser types.test.mjs entries.test.mjs dialogs.test.mjs hostile.test.mjs host.test.mjs
 
 # The same extension as Firefox's package: web-ext lint on tandrel-extension.xpi, and the package
 # installed in headless firefox-esr.

@@ -116,8 +116,7 @@ std::string ConsoleCommandLine(const CLink& link, CPageContext& page) {
     std::string command = WideToAnsi(expanded);
     if (!console)
         return command;
-    std::string interpreter =
-        CurrentPlatform().processes->EnvironmentVariable("COMSPEC").value_or("COMMAND.COM");
+    std::string interpreter = CommandInterpreter(*CurrentPlatform().processes);
     // Without a switch the interpreter would only take the quoted text as its own first word.
     std::string keepOpen = link.GetLeaveConsole() ? "/K " : "/C ";
     return interpreter + " " + keepOpen + "\"" + command + "\"";

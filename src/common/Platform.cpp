@@ -13,6 +13,10 @@ bool IRegKey::SetString(std::u16string_view name, std::u16string_view text) {
     return SetValue(name, kRegSz, data);
 }
 
+std::string CommandInterpreter(IProcesses& processes) {
+    return processes.EnvironmentVariable("COMSPEC").value_or("COMMAND.COM");
+}
+
 std::u16string TextOfRegString(std::string_view data) {
     std::u16string text;
     for (std::size_t i = 0; i + 1 < data.size(); i += 2) {

@@ -219,6 +219,10 @@ public:
     virtual std::optional<std::string> ErrorText(std::uint32_t error) = 0;
 };
 
+/// The command interpreter a console command is handed to: the value of COMSPEC, read now, or
+/// "COMMAND.COM" when it is not set.
+std::string CommandInterpreter(IProcesses& processes);
+
 // ---------------------------------------------------------------------------------------------
 // Mail through the mail program's Simple MAPI
 

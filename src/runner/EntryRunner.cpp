@@ -32,7 +32,7 @@ void RunChosenEntries(const CLinkList& list, CPageContext& page) {
 
 void RunEntry(const CLink& link, CPageContext& page, int index) {
     if (Watcher())
-        Watcher()(link);
+        Watcher()(link, page);
     if (!link.GetCommand().empty())
         RunConsoleCommand(link, page);
     if (!link.GetHref().empty())

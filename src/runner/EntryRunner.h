@@ -27,9 +27,10 @@ void RunEntry(const CLink& link, CPageContext& page, int index);
 /// called so, or name is no section name (it has no ":").
 bool AppendEntriesNamed(CLinkList& list, std::string_view name);
 
-/// Told of each entry just before RunEntry carries it out, so that a shell reporting what the
-/// entries did can say which entry did what.
-using EntryWatcher = std::function<void(const CLink& link)>;
+/// Told of each entry just before RunEntry carries it out, with the page as the entry sees it
+/// (the selection being the text the user confirmed), so that a shell reporting what the
+/// entries did can say which entry did what, and on what.
+using EntryWatcher = std::function<void(const CLink& link, const CPageContext& page)>;
 
 /// Installs a watcher for the lifetime of this object and restores the previous one after.
 class ScopedEntryWatcher {

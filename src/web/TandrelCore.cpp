@@ -19,23 +19,13 @@ std::string& AnswerText() {
 }
 
 Json Answer(const char* request, Call call) {
-    try {
-        if (!request)
-            throw RequestError{"malformed", "there is no request"};
-        std::size_t size = strnlen(request, TANDREL_MAX_REQUEST_BYTES + 1);
-        if (size > TANDREL_MAX_REQUEST_BYTES)
-            throw RequestError{"oversized", "a request may hold at most " +
-                                                std::to_string(TANDREL_MAX_REQUEST_BYTES) +
-                                                " bytes"};
-        // Read without exceptions: the module is built without the JSON library's (they cost
-        // much of its size), so no call may rely on one.
-        Json parsed = Json::parse(request, request + size, nullptr, false);
-        if (parsed.is_discarded())
-            throw RequestError{"malformed", "the request is not JSON text in UTF-8"};
-        return call(parsed);
-    } catch (const RequestError& error) {
-        return ErrorAnswer(error);
-    }
+    if (!request)
+        return ErrorAnswer({"malformed", "there is no request"});
+    std::size_t size = strnlen(request, TANDREL_MAX_REQUEST_BYTES + 1);
+    if (size > TANDREL_MAX_REQUEST_BYTES)
+        return ErrorAnswer({"oversized", "a request may hold at most " +
+                                             std::to_string(TANDREL_MAX_REQUEST_BYTES) + " bytes"});
+    return AnswerOf(std::string_view(request, size), call);
 }
 
 // Nothing may cross into the caller: any other failure (memory, say) is an answer too.

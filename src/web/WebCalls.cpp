@@ -22,9 +22,13 @@ namespace {
 class CInstalledSession {
 public:
     CInstalledSession(CWebSession& session, IDialogHost& dialogs)
-        : platform_(session.View()), dialogs_(dialogs), watcher_([&session](const CLink& link) {
+        : platform_(session.View()), dialogs_(dialogs),
+          watcher_([&session](const CLink& link, const CPageContext& page) {
               WebEvent event(WebEvent::kEntry);
               event.entry = std::make_shared<const CLink>(link);
+              // A command goes to a host program that expands it itself, from these values.
+              if (!link.GetCommand().empty())
+                  event.page = PageValuesOf(page);
               session.Record(std::move(event));
           }) {}
 
@@ -35,6 +39,9 @@ private:
 };
 
 Json Outcome(CWebSession& session, std::optional<Json> refusal = std::nullopt) {
+    // The texts of messages and buttons come from the session's string table, also after the
+    // command has ended.
+    ScopedPlatform platform(session.View());
     Json actions, messages;
     DescribeEvents(session.Events(), session.Frame()->href.value_or(u""), actions, messages);
     if (refusal)

@@ -86,4 +86,22 @@ std::string Dump(const Json& answer) {
     return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+Json AnswerOf(std::string_view requestText, const std::function<Json(const Json&)>& call) {
+    try {
+        // Read without exceptions: the extension's module is built without the JSON library's
+        // (they cost much of its size), so no call may rely on one there.
+        Json parsed = Json::parse(requestText.begin(), requestText.end(), nullptr, false);
+        if (parsed.is_discarded())
+            throw RequestError{"malformed", "the request is not JSON text in UTF-8"};
+        return call(parsed);
+    } catch (const RequestError& error) {
+        return ErrorAnswer(error);
+    }
+#ifndef JSON_NOEXCEPTION
+    catch (const Json::exception& error) {
+        return ErrorAnswer({"invalid", error.what()});
+    }
+#endif
+}
+
 } // namespace tandrel::web

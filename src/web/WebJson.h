@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,5 +50,11 @@ Json AnsiText(std::string_view text);
 
 /// The answer as UTF-8 text; a character that cannot be written becomes U+FFFD.
 std::string Dump(const Json& answer);
+
+/// What a call answers to a request's text: the call's answer for JSON text, or the error answer
+/// for text that is not JSON or not UTF-8 ("malformed"), a request the call refuses (its
+/// RequestError) and, where the JSON library throws (not in the extension's module), a value of
+/// the wrong type ("invalid").
+Json AnswerOf(std::string_view requestText, const std::function<Json(const Json&)>& call);
 
 } // namespace tandrel::web

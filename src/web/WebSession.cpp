@@ -301,11 +301,29 @@ Json MessageOf(std::string_view ansiText, std::string_view caption, std::uint32_
     return message;
 }
 
+Json PageValuesOf(const CPageContext& page) {
+    auto window = [](std::u16string_view url, std::u16string_view title, std::u16string_view name,
+                     std::u16string_view host) {
+        return Json{
+            {"url", Text(url)}, {"title", Text(title)}, {"name", Text(name)}, {"host", Text(host)}};
+    };
+    Json values =
+        window(page.GetTopAddress(), page.GetTopTitle(), page.GetTopName(), page.GetTopHostName());
+    if (page.GetFrameWindow() != page.GetTopWindow()) {
+        values["frame"] = window(page.GetFrameAddress(), page.GetFrameTitle(), page.GetFrameName(),
+                                 page.GetFrameHostName());
+    }
+    values["selection"] = Text(page.GetSelection());
+    values["selectionHtml"] = Text(page.GetSelectionHtml());
+    return values;
+}
+
 void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& frameAddress,
                     Json& actions, Json& messages) {
     actions = Json::array();
     messages = Json::array();
     std::shared_ptr<const CLink> entry;
+    const Json* entryPage = nullptr;
     std::u16string markup;
     bool mailPending = false; // the last action is a mailto address waiting for its fields
     auto add = [&](Json action) {
@@ -318,6 +336,7 @@ void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& f
         switch (event.kind) {
         case WebEvent::kEntry:
             entry = event.entry;
+            entryPage = &event.page;
             break;
         case WebEvent::kBrowser: {
             const BrowserEvent& call = event.browser;
@@ -347,6 +366,8 @@ void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& f
             Json command{{"action", "command"}, {"commandLine", AnsiText(event.text)}};
             if (entry)
                 command["keys"] = KeysOf(*entry);
+            if (entryPage && !entryPage->is_null())
+                command["page"] = *entryPage;
             add(std::move(command));
             break;
         }

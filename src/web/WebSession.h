@@ -11,6 +11,7 @@
 #include "common/MemoryPlatform.h"
 #include "config/Link.h"
 #include "page/MemoryBrowser.h"
+#include "page/PageContext.h"
 #include "web/WebJson.h"
 
 #include <memory>
@@ -26,11 +27,12 @@ struct WebEvent {
     explicit WebEvent(Kind what) : kind(what) {}
     Kind kind;
     std::shared_ptr<const CLink> entry; ///< kEntry: the entry about to run
-    BrowserEvent browser{};             ///< kBrowser
-    std::string text;                   ///< kStart: the command line; kMessage: the text (ANSI)
-    std::string caption;                ///< kMessage (ANSI)
-    MapiMail mail;                      ///< kMail
-    std::uint32_t style = 0;            ///< kBeep: the sound; kMessage: the box's style
+    Json page; ///< kEntry of an entry with a command: the page's values as the entry sees them
+    BrowserEvent browser{};  ///< kBrowser
+    std::string text;        ///< kStart: the command line; kMessage: the text (ANSI)
+    std::string caption;     ///< kMessage (ANSI)
+    MapiMail mail;           ///< kMail
+    std::uint32_t style = 0; ///< kBeep: the sound; kMessage: the box's style
 };
 
 /// Thrown out of the command when it asks a question the request has no reply for.
@@ -113,6 +115,12 @@ private:
     std::vector<int> replies_;
     std::size_t nextReply_ = 0;
 };
+
+/// The page's values as the entry sees them (the selection being the text the user confirmed),
+/// in the shape of a request's page: the address, title, name and host name of the top window
+/// and, where the command came from a frame, of the frame; the selection and its HTML. A session
+/// made from them gives a command the same values.
+Json PageValuesOf(const CPageContext& page);
 
 /// The log as the answer's "actions" (open, follow, command, mail, beep, in order, each naming
 /// the entry that did it) and "messages" (the message boxes shown outside any dialog).

@@ -73,12 +73,14 @@ export async function testExtension() {
  * Headless Chromium with the extension, in a profile folder (kept by the caller for restarts).
  * @param {string} extension
  * @param {string} profile
- * @param {{colorScheme?: 'light' | 'dark'}} [options]
+ * @param {{colorScheme?: 'light' | 'dark', env?: Record<string, string>}} [options] env: the
+ *   browser's environment (the programs it starts, a native host among them, inherit it)
  */
 export async function launch(extension, profile, options = {}) {
     const context = await chromium.launchPersistentContext(profile, {
         executablePath: process.env.TANDREL_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
+        env: options.env,
         colorScheme: options.colorScheme ?? 'light',
         viewport: null,
         args: [
@@ -182,12 +184,15 @@ export async function tabIds(worker) {
 /**
  * One browser for a group of tests, with the served pages and helpers bound to it.
  * @param {Record<string, {title?: string, text?: string, body?: string, raw?: string}>} pages
+ * @param {{profile?: string, env?: Record<string, string>}} [options] a profile folder of the
+ *   caller's (removed by close) and the browser's environment
  */
-export async function session(pages) {
+export async function session(pages, options = {}) {
     const server = await servePages(pages);
     const extension = await testExtension();
-    const profile = await newProfile();
-    let { context, worker } = await launch(extension, profile);
+    const profile = options.profile ?? await newProfile();
+    const launchOptions = { env: options.env };
+    let { context, worker } = await launch(extension, profile, launchOptions);
     const self = {
         server, extension, profile,
         get context() { return context; },
@@ -231,7 +236,7 @@ export async function session(pages) {
         /** Closes the browser and starts it again on the same profile. */
         async restart() {
             await context.close();
-            ({ context, worker } = await launch(extension, profile));
+            ({ context, worker } = await launch(extension, profile, launchOptions));
         },
         async close() {
             await context.close();

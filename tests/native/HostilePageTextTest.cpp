@@ -3,6 +3,7 @@
 // command line every value stays inside the quotes and chains nothing; in a mailto address every
 // value stays encoded, so only the template's own "?" and "&" separate its fields; Simple MAPI
 // gets each value whole in its own field.
+#include "HostileCommandCases.h"
 #include "LinkFromKeys.h"
 #include "TestPlatform.h"
 
@@ -19,24 +20,21 @@
 namespace tandrel {
 namespace {
 
-const std::u16string kTitle = u"Tom \"&\" Jerry\r\n& calc | x > y < z ^ 100%!";
-const std::u16string kAddress = u"https://x.example/?a=1&b=\"2\"&c=%PATH%\n";
-const std::u16string kSelection = std::u16string(u"x\" & del *.* & \"\0y", 18);
-
 class HostilePageText : public ::testing::Test {
 protected:
     HostilePageText() {
-        scope.platform.processes.environment["COMSPEC"] = "C:\\Windows\\system32\\cmd.exe";
-        top->href = kAddress;
-        top->hostName = u"x.example";
-        top->title = kTitle;
-        frame->href = u"https://f.example/?q=\"a\"&r=b";
-        frame->title = u"Frame\r\ntitle & more";
-        frame->selection = SelectionText{kSelection, u""};
+        scope.platform.processes.environment["COMSPEC"] = std::string(test::kHostileComspec);
+        top->href = hostile.topUrl;
+        top->hostName = hostile.topHost;
+        top->title = hostile.topTitle;
+        frame->href = hostile.frameUrl;
+        frame->title = hostile.frameTitle;
+        frame->selection = SelectionText{hostile.selection, u""};
         EXPECT_EQ(page.Load(frame), kOk);
     }
 
     test::MemoryPlatformScope scope;
+    test::HostilePage hostile;
     std::shared_ptr<CMemoryWindow> top = std::make_shared<CMemoryWindow>();
     std::shared_ptr<CMemoryWindow> frame = top->MakeFrame();
     CPageContext page;
@@ -45,32 +43,7 @@ protected:
 // Wherever the interpreter reads the line (a console, or a batch program), values stay inside
 // the template's quotes and neither chain, redirect, end the line nor put in a variable.
 TEST_F(HostilePageText, InterpreterLinesKeepEveryValueInert) {
-    const std::string cmd = "C:\\Windows\\system32\\cmd.exe ";
-    const std::string encodedTitle = "Tom#20#22#26#22#20Jerry#0D#0A#26#20calc#20#7C#20x#20#3E#20y"
-                                     "#20#3C#20z#20#5E#20100#25#21";
-    const struct {
-        std::string_view keys;
-        std::string line;
-    } cases[] = {
-        {"command=tool.exe !T\nuseConsole=y\nURLEncoded=n",
-         cmd + "/C \"tool.exe Tom     Jerry    calc   x   y   z   100  \""},
-        {"command=tool.exe !U !u\nuseConsole=y\nleaveConsole=y\nURLEncoded=n",
-         cmd + "/K \"tool.exe https://x.example/?a=1 b= 2  c= PATH   "
-               "https://f.example/?q= a  r=b\""},
-        {"command=tool.exe !S !s !-\nuseConsole=y\nURLEncoded=n",
-         cmd + "/C \"tool.exe x    del *.*     y x    del *.*     y x    del *.*     \""},
-        {"command=tool.exe !T !S\nuseConsole=y",
-         cmd + "/C \"tool.exe " + encodedTitle + " x#22#20#26#20del#20*.*#20#26#20#22#00y\""},
-        {"command=tool.exe \"!t\"\nuseConsole=y\nURLEncoded=n",
-         cmd + "/C \"tool.exe \"Frame  title   more\"\""},
-        // Batch programs run through the interpreter too, console or not.
-        {"command=lookup.bat !S\nURLEncoded=n", "lookup.bat x    del *.*     y"},
-        {"command=\"C:/My Tools/LOOKUP.CMD\" !T", "\"C:/My Tools/LOOKUP.CMD\" " + encodedTitle},
-        {"command=C:\\\\My Tools\\\\run.bat. !U\nURLEncoded=n",
-         "C:\\My Tools\\run.bat. https://x.example/?a=1 b= 2  c= PATH  "},
-        {"command=cmd /c lookup !S", "cmd /c lookup x#22#20#26#20del#20*.*#20#26#20#22#00y"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : test::kHostileInterpreterLines) {
         std::string line = ConsoleCommandLine(test::LinkFromKeys(c.keys), page);
         EXPECT_EQ(line, c.line) << c.keys;
         // The template's and the console's own quotes alone, and nothing that chains, redirects,

@@ -469,6 +469,11 @@ TEST(WebInterface, CallsWithoutAPage) {
     EXPECT_EQ(menu.at("texts").at("findingLine"), "Line %1: %2");
     EXPECT_EQ(menu.at("messages").at("noHost").at("textId"), 340);
     EXPECT_EQ(menu.at("messages").at("noHost").at("icon"), "error");
+    for (const char* how : {"tandrel-host --install", "TandrelSetup.exe"}) {
+        EXPECT_NE(menu.at("messages").at("noHost").at("text").get<std::string>().find(how),
+                  std::string::npos)
+            << how;
+    }
     EXPECT_EQ(menu.at("messages").at("pageUnreadable").at("textId"), 341);
 
     std::string stored = Call(tandrel_default_config, Json::object()).at("config");

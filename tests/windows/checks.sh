@@ -1,8 +1,9 @@
-# Sourced by the Wine test scripts: a check that fails counts and goes on, and one verdict at the
-# end.
+# Sourced by the Wine test scripts: a check that fails counts and goes on (its text printed as it
+# is: echo would take the "\c" of a registry path for the end of its output), and one verdict at
+# the end.
 failures=0
 fail() {
-    echo "FAIL: $*"
+    printf 'FAIL: %s\n' "$*"
     failures=$((failures + 1))
 }
 # finish NAME: the script's verdict and exit status.

@@ -234,8 +234,17 @@ ProcessStart CWin32Processes::StartProcess(std::string_view commandLine) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    auto create = [&](DWORD flags) {
+        return CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                              nullptr, &startup, &process) != FALSE;
+    };
+    bool created = create(creationFlags_);
+    if (!created && (creationFlags_ & CREATE_BREAKAWAY_FROM_JOB) &&
+        GetLastError() == ERROR_ACCESS_DENIED) {
+        writable = std::string(commandLine);
+        created = create(creationFlags_ & ~CREATE_BREAKAWAY_FROM_JOB);
+    }
+    if (!created)
         return {false, GetLastError()};
     // The program runs on its own: nothing waits for it.
     UniqueHandle thread(process.hThread), started(process.hProcess);

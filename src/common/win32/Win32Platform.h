@@ -52,9 +52,19 @@ public:
 
 class CWin32Processes : public IProcesses {
 public:
+    /// creationFlags: those CreateProcess gets. The DLL's are none: from the browser, which has
+    /// no console, a console program gets one of its own. A program that runs with a console of
+    /// its own (the browser extension's host, which the browser starts with a hidden one, inside
+    /// a job) asks for a new console and to leave the job, so that the program shows and outlives
+    /// it; where the job allows no leaving, the program starts inside it.
+    explicit CWin32Processes(DWORD creationFlags = 0) : creationFlags_(creationFlags) {}
+
     std::optional<std::string> EnvironmentVariable(std::string_view name) override;
     ProcessStart StartProcess(std::string_view commandLine) override;
     std::optional<std::string> ErrorText(std::uint32_t error) override;
+
+private:
+    DWORD creationFlags_;
 };
 
 class CWin32Mail : public IMail {

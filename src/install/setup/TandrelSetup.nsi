@@ -1,12 +1,16 @@
 ; TandrelSetup.exe: installs nubrix.dll and its help pages into a folder of the user's choice,
-; registers the DLL for the browsers of each registry view, and leaves Uninstall.exe, listed
-; among the installed programs, which unregisters it and removes what was installed. The user's
-; nubrix.ini and remembered choices stay.
+; registers the DLL for the browsers of each registry view, installs the browser extension's host
+; (tandrel-host.exe) and registers it with Chrome, Chromium, Edge and Firefox for the installing
+; user, and leaves Uninstall.exe, listed among the installed programs, which unregisters both and
+; removes what was installed. The user's nubrix.ini and remembered choices stay.
 ;
-; makensis -DDLL64=... -DDLL32=... -DHELP_DIR=... -DOUTFILE=... TandrelSetup.nsi
+; makensis -DDLL64=... -DDLL32=... -DHOST64=... -DHOST32=... -DHELP_DIR=... -DOUTFILE=...
+;     TandrelSetup.nsi
 ; On 64-bit Windows the 64-bit DLL goes into the chosen folder and the 32-bit one into its x86
 ; subfolder, each registered by the regsvr32 of its own bitness, so that 64-bit and 32-bit
 ; browsers both find theirs; on 32-bit Windows only the 32-bit DLL is installed, in the folder.
+; The host is a program of its own, of the system's bitness, in the folder; it writes its
+; manifests beside itself and the browsers' keys under HKEY_CURRENT_USER (tandrel-host --install).
 
 Unicode true
 RequestExecutionLevel admin
@@ -56,6 +60,17 @@ FunctionEnd
     ${EndIf}
 !macroend
 
+; Registers the extension's host with the browsers (or with --uninstall removes that); what it
+; did goes to the details, without a console window, and a failure is reported like regsvr32's.
+!macro RunHost Option
+    nsExec::ExecToLog '"$INSTDIR\tandrel-host.exe" ${Option}'
+    Pop $0
+    ${If} $0 != 0
+        DetailPrint `tandrel-host ${Option} failed ($0)`
+        SetErrorLevel 3
+    ${EndIf}
+!macroend
+
 Section "Install"
     SetOutPath "$INSTDIR"
     File "${HELP_DIR}/*.htm"
@@ -70,10 +85,14 @@ Section "Install"
         !insertmacro RunRegsvr32 "$WINDIR\SysWOW64" '"$INSTDIR\x86\nubrix.dll"'
         !insertmacro RunRegsvr32 "$WINDIR\System32" '"$INSTDIR\nubrix.dll"'
         ${EnableX64FSRedirection}
+        SetOutPath "$INSTDIR"
+        File "${HOST64}"
     ${Else}
         File "${DLL32}"
         !insertmacro RunRegsvr32 "$SYSDIR" '"$INSTDIR\nubrix.dll"'
+        File "${HOST32}"
     ${EndIf}
+    !insertmacro RunHost --install
 
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
@@ -93,6 +112,9 @@ SectionEnd
 !macroend
 
 Section "Uninstall"
+    ; The host removes its manifests and the browsers' keys before it goes itself.
+    !insertmacro RunHost --uninstall
+    Delete "$INSTDIR\tandrel-host.exe"
     ; Unregistering also removes the script pages that registration wrote into each folder.
     ${If} ${RunningX64}
         ${DisableX64FSRedirection}
