@@ -45,10 +45,12 @@ export async function testExtension() {
  * @param {string} profile
  * @param {string} home the home folder Firefox sees: it reads native messaging hosts from its
  *   .mozilla/native-messaging-hosts/, so that the user's own hosts play no part
+ * @param {NodeJS.ProcessEnv} [env] the browser's environment but its HOME (the programs it
+ *   starts, a native host among them, inherit it)
  */
-export async function launch(extension, profile, home) {
+export async function launch(extension, profile, home, env = process.env) {
     const browser = await puppeteer.launch({
-        env: { ...process.env, HOME: home },
+        env: { ...env, HOME: home },
         browser: 'firefox',
         executablePath: process.env.TANDREL_FIREFOX ?? '/usr/bin/firefox-esr',
         headless: true,
@@ -98,8 +100,9 @@ export async function askHook(page, request) {
 /**
  * One Firefox for a group of tests, with the served pages and helpers bound to it.
  * @param {Record<string, {title?: string, text?: string, body?: string, raw?: string}>} pages
+ * @param {{env?: NodeJS.ProcessEnv}} [options] the browser's environment (see launch)
  */
-export async function session(pages) {
+export async function session(pages, options = {}) {
     const server = await servePages({ ...pages, '/control': { title: 'The test' } });
     /** Opens a served page in a tab of its own, once the relay is in it. @param {string} path */
     const openTab = async (path) => {
@@ -119,7 +122,7 @@ export async function session(pages) {
         extension = await testExtension();
         profile = await newProfile();
         home = await mkdtemp(join(tmpdir(), 'tandrel-home-'));
-        browser = await launch(extension, profile, home);
+        browser = await launch(extension, profile, home, options.env);
         // The tab through which the test talks to the hook, which a page that navigates cannot be.
         control = await openTab('/control');
     } catch (error) {

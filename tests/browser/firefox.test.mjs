@@ -2,25 +2,34 @@
 // headless firefox-esr, where its background script runs as an event page. The menu it makes,
 // "=>ISBN" from the menu listener to the dialog page, its answer and the windows opened at their
 // addresses, the ticks remembered in Firefox's storage.sync, an anchor followed in the page, and
-// a console entry without the native host.
+// a console entry without the native host and through it.
 import assert from 'node:assert/strict';
+import { mkdtemp } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 
-import { WAIT_MS } from './support.mjs';
+import { WAIT_MS, removeAll } from './support.mjs';
 import { session } from './firefox-support.mjs';
+import { hostProgram, recorded, setUpHost, standIns } from './host-support.mjs';
 
 /** @type {Awaited<ReturnType<typeof session>>} */
 let firefox;
+// The stand-ins for the programs the host starts, first on Firefox's PATH throughout: until the
+// host is installed, nothing can start them.
+const programs = await mkdtemp(join(tmpdir(), 'tandrel-programs-'));
 
 before(async () => {
+    const { env } = await standIns(programs);
     firefox = await session({
         '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
         '/article': { title: 'An article', text: 'Ein Satz auf Deutsch.' },
         '/host': { title: 'A host', text: 'ping me' },
-    });
+    }, { env });
 });
 after(async () => {
     await firefox?.close();
+    await removeAll(programs);
 });
 
 describe('Firefox', () => {
@@ -96,6 +105,32 @@ describe('Firefox', () => {
             await new Promise((done) => setTimeout(done, 50));
         assert.equal(await firefox.describe(dialog.url), null);
         await firefox.closeOthers();
+    });
+
+    it('=>Other: the ping entry pings the page\'s host through the native host, in a terminal kept open', async () => {
+        // Installed as a user installs it, into the home Firefox sees; Firefox reads the manifest
+        // on each message, so no restart is needed.
+        await setUpHost('--install', firefox.home);
+        try {
+            const page = await firefox.open('/host');
+            const dialog = await firefox.dialog('OTHER', page);
+            const ticks = Object.fromEntries(dialog.ticks.map((/** @type {any} */ tick) => [tick.label, tick.label === 'Ping the host of this page']));
+            await firefox.answerAndRead({ url: dialog.url, ticks, press: 'OK' }, 0);
+            // The dialog closes without a message.
+            const deadline = Date.now() + WAIT_MS;
+            let shown = await firefox.describe(dialog.url);
+            while (shown && Date.now() < deadline) {
+                await new Promise((done) => setTimeout(done, 50));
+                shown = await firefox.describe(dialog.url);
+            }
+            assert.equal(shown?.shown ?? null, null);
+            const bin = join(programs, 'bin');
+            assert.deepEqual(await recorded(programs, 'ping'), ['127.0.0.1']);
+            assert.deepEqual(await recorded(programs, 'terminal'), ['-e', hostProgram, '--keep-open', join(bin, 'ping'), '127.0.0.1']);
+        } finally {
+            await setUpHost('--uninstall', firefox.home);
+            await firefox.closeOthers();
+        }
     });
 });
 

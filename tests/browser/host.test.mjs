@@ -4,57 +4,32 @@
 // start: stand-ins first on the browser's PATH (inherited by the host) that record their
 // arguments. Hostile page text must arrive as plain words: nothing chained, expanded or run.
 import assert from 'node:assert/strict';
-import { execFile } from 'node:child_process';
-import { access, chmod, mkdir, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { access, mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { promisify } from 'node:util';
 
-import { WAIT_MS, root, session } from './support.mjs';
+import { WAIT_MS, session } from './support.mjs';
+import { hostProgram, recorded as recordedIn, setUpHost, standIns } from './host-support.mjs';
 
-const hostProgram = process.env.TANDREL_HOST ?? join(root, 'build/native/tools/host/tandrel-host');
 const home = await mkdtemp(join(tmpdir(), 'tandrel-home-'));
-const bin = join(home, 'bin');
-const records = join(home, 'records');
 const marker = join(home, 'marker');
 const hostile = `x & calc %PATH% $(touch ${marker}) "a b" ; \`touch ${marker}2\` 'c'`;
 
 /** @type {Awaited<ReturnType<typeof session>>} */
 let browser;
-
-// A program that records its arguments, NUL after each, in a file named after itself; and a
-// terminal that records its own and runs what follows its -e, as x-terminal-emulator does.
-const recorder = `#!/bin/sh
-name=$(basename "$0")
-printf '%s\\0' "$@" >"$TANDREL_RECORDS/$name.part"
-mv "$TANDREL_RECORDS/$name.part" "$TANDREL_RECORDS/$name"
-`;
-const terminal = `#!/bin/sh
-printf '%s\\0' "$@" >"$TANDREL_RECORDS/terminal"
-shift
-exec "$@" </dev/null >/dev/null
-`;
+/** @type {string} */
+let bin;
 
 before(async () => {
-    await mkdir(bin, { recursive: true });
-    await mkdir(records, { recursive: true });
-    for (const [name, script] of [['ping', recorder], ['tracert', recorder], ['x-terminal-emulator', terminal]]) {
-        await writeFile(join(bin, name), script);
-        await chmod(join(bin, name), 0o755);
-    }
-    await promisify(execFile)(hostProgram, ['--install'], { env: { ...process.env, HOME: home, XDG_CONFIG_HOME: '' } });
+    const made = await standIns(home);
+    bin = made.bin;
+    await setUpHost('--install', home);
     browser = await session({
         '/host': { title: 'A host', text: hostile },
     }, {
         profile: join(home, '.config/chromium'),
-        env: {
-            ...process.env,
-            PATH: `${bin}:${process.env.PATH}`,
-            TANDREL_RECORDS: records,
-            // The host opens console commands in a terminal only in a desktop session.
-            DISPLAY: ':99',
-        },
+        env: made.env,
     });
 });
 after(async () => {
@@ -62,26 +37,8 @@ after(async () => {
     await rm(home, { recursive: true, force: true });
 });
 
-/**
- * Waits for a stand-in's record and takes it.
- * @param {string} name the program
- * @returns {Promise<string[]>} its arguments
- */
-async function recorded(name) {
-    const file = join(records, name);
-    const deadline = Date.now() + WAIT_MS;
-    for (;;) {
-        try {
-            const text = await readFile(file, 'utf8');
-            await rm(file);
-            return text.split('\0').slice(0, -1);
-        } catch (error) {
-            if (Date.now() > deadline)
-                throw new Error(`${name} was not started`, { cause: error });
-            await new Promise((done) => setTimeout(done, 50));
-        }
-    }
-}
+/** A stand-in's arguments, once it has run. @param {string} name */
+const recorded = (name) => recordedIn(home, name);
 
 /** Whether a file is there. @param {string} path */
 const exists = (path) => access(path).then(() => true, () => false);
