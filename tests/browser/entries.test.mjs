@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 
-import { WAIT_MS, nextMailto, session } from './support.mjs';
+import { WAIT_MS, assertTheDllsMenu, nextMailto, session } from './support.mjs';
 
 /** @type {Awaited<ReturnType<typeof session>>} */
 let browser;
@@ -60,14 +60,7 @@ describe('the menu', () => {
             }
             return made;
         });
-        assert.deepEqual(items.map((item) => [item.id, item.title]), [
-            ['CONFIG', '=> Veltrane Tandrel'], ['BOOK', '=>Book'], ['CONVERT', '=>Convert'],
-            ['CURRENCY', '=>Currency'], ['EMAIL', '=>Email'], ['ISBN', '=>ISBN'], ['MOVIE', '=>Movie'],
-            ['MUSIC', '=>Music'], ['OTHER', '=>Other'], ['SEARCH', '=>Search'], ['STOCK', '=>Stock Symbol'],
-            ['TRANSLATE', '=>Translate'], ['UPC', '=>UPC'], ['URL', '=>URL'],
-        ]);
-        for (const item of items)
-            assert.deepEqual(item.contexts, ['page', 'selection', 'link']);
+        assertTheDllsMenu(items);
     });
 });
 
@@ -119,7 +112,11 @@ describe('the other entries', () => {
         await dialog.getByRole('button', { name: 'OK', exact: true }).click();
         const request = await navigated;
         assert.match(request.url(), /&u=http%3A%2F%2F127\.0\.0\.1%3A\d+%2Farticle$/);
-        assert.equal(await page.evaluate(() => document.querySelectorAll('a[id^="NUBRIX"]').length).catch(() => 1), 1);
+        // One anchor was inserted, while the page is still there to tell (the translation may
+        // already have replaced it, by an error page as its site cannot load here).
+        const anchors = await page.evaluate(() =>
+            location.pathname === '/article' ? document.querySelectorAll('a[id^="NUBRIX"]').length : 1).catch(() => 1);
+        assert.equal(anchors, 1);
         await browser.closeOthers();
     });
 

@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 
-import { WAIT_MS, removeAll } from './support.mjs';
+import { WAIT_MS, assertTheDllsMenu, removeAll } from './support.mjs';
 import { session } from './firefox-support.mjs';
 import { hostProgram, recorded, setUpHost, standIns } from './host-support.mjs';
 
@@ -40,14 +40,7 @@ describe('Firefox', () => {
             await new Promise((done) => setTimeout(done, 50));
             items = await firefox.menu();
         }
-        assert.deepEqual(items.map((/** @type {any} */ item) => [item.id, item.title]), [
-            ['CONFIG', '=> Veltrane Tandrel'], ['BOOK', '=>Book'], ['CONVERT', '=>Convert'],
-            ['CURRENCY', '=>Currency'], ['EMAIL', '=>Email'], ['ISBN', '=>ISBN'], ['MOVIE', '=>Movie'],
-            ['MUSIC', '=>Music'], ['OTHER', '=>Other'], ['SEARCH', '=>Search'], ['STOCK', '=>Stock Symbol'],
-            ['TRANSLATE', '=>Translate'], ['UPC', '=>UPC'], ['URL', '=>URL'],
-        ]);
-        for (const item of items)
-            assert.deepEqual(item.contexts, ['page', 'selection', 'link']);
+        assertTheDllsMenu(items);
     });
 
     it('=>ISBN: the dialog shows the number read from the page, and OK opens the ticked bookshops', async () => {

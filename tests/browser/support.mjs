@@ -7,6 +7,7 @@
 // addresses of the tabs the extension opened. Every other host is mapped away: opened sites
 // cannot load here, and their addresses are read from the tabs.
 import { chromium } from 'playwright-core';
+import assert from 'node:assert/strict';
 import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
@@ -18,6 +19,22 @@ export const root = resolve(here, '../..');
 export const builtExtension = process.env.TANDREL_EXTENSION ?? join(root, 'build/wasm/extension');
 /** Bounds for waiting on the browser; generous, for a busy two-core machine. */
 export const WAIT_MS = 30_000;
+
+/**
+ * Checks menu items as the browser was given them against the DLL's menu: the fourteen entries
+ * in its order and texts, each named by its keyword, on the contexts the DLL registers.
+ * @param {{id?: string | number, title?: string, contexts?: string[]}[]} items
+ */
+export function assertTheDllsMenu(items) {
+    assert.deepEqual(items.map((item) => [item.id, item.title]), [
+        ['CONFIG', '=> Veltrane Tandrel'], ['BOOK', '=>Book'], ['CONVERT', '=>Convert'],
+        ['CURRENCY', '=>Currency'], ['EMAIL', '=>Email'], ['ISBN', '=>ISBN'], ['MOVIE', '=>Movie'],
+        ['MUSIC', '=>Music'], ['OTHER', '=>Other'], ['SEARCH', '=>Search'], ['STOCK', '=>Stock Symbol'],
+        ['TRANSLATE', '=>Translate'], ['UPC', '=>UPC'], ['URL', '=>URL'],
+    ]);
+    for (const item of items)
+        assert.deepEqual(item.contexts, ['page', 'selection', 'link']);
+}
 
 /**
  * A page with a selection: the text in a paragraph of its own, selected by selectText.
