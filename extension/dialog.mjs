@@ -61,7 +61,7 @@ async function showMessagesAndClose(messages) {
     for (const message of messages) {
         await new Promise((resolve) => {
             document.title = message.caption;
-            const buttons = message.buttons.map((/** @type {any} */ spec) => button(spec, resolve));
+            const buttons = message.buttons.map((/** @type {any} */ offered) => button(offered, resolve));
             main.replaceChildren(messageBody(message, 'text'), element('div', { className: 'buttons' }, buttons));
             main.setAttribute('aria-describedby', 'text');
             document.onkeydown = (event) => {
@@ -128,7 +128,7 @@ function showDialog(state) {
             busy = false;
         }
     };
-    const buttons = dialog.buttons.map((/** @type {any} */ spec) => button(spec, press));
+    const buttons = dialog.buttons.map((/** @type {any} */ offered) => button(offered, press));
     const form = element('form', { className: 'dialog ' + dialog.kind });
     if (state.notice)
         form.append(element('div', { className: 'notice', role: 'note' }, [messageBody(state.notice, 'notice')]));
@@ -141,7 +141,7 @@ function showDialog(state) {
             press(CANCEL);
         } else if (event.key === 'Enter' && target.tagName !== 'BUTTON') {
             event.preventDefault();
-            const preferred = dialog.buttons.find((/** @type {any} */ spec) => spec.default);
+            const preferred = dialog.buttons.find((/** @type {any} */ offered) => offered.default);
             if (preferred)
                 press(preferred.id);
         }

@@ -74,16 +74,16 @@ export function lines(text) {
 
 /**
  * A button of a dialog: its text with its access key; Enter presses the default one.
- * @param {{id: number, text: string, default: boolean}} spec
+ * @param {{id: number, text: string, default: boolean}} offered
  * @param {(id: number) => void} press
  */
-export function button(spec, press) {
-    const { nodes, key } = accessText(spec.text);
-    const made = element('button', { type: 'button', className: spec.default ? 'default' : '' }, nodes);
-    made.dataset.id = String(spec.id);
+export function button(offered, press) {
+    const { nodes, key } = accessText(offered.text);
+    const made = element('button', { type: 'button', className: offered.default ? 'default' : '' }, nodes);
+    made.dataset.id = String(offered.id);
     if (key)
         made.accessKey = key;
-    made.addEventListener('click', () => press(spec.id));
+    made.addEventListener('click', () => press(offered.id));
     return made;
 }
 
@@ -135,7 +135,7 @@ export function showMessage(message) {
             box.remove();
             resolve(id);
         };
-        const buttons = message.buttons.map((/** @type {any} */ spec) => button(spec, close));
+        const buttons = message.buttons.map((/** @type {any} */ offered) => button(offered, close));
         box.append(
             element('h2', { id: 'message-caption' }, [message.caption]),
             messageBody(message, 'message-text'),
