@@ -31,7 +31,8 @@ query() {
         tr -d '\r' <"$work/query"
     fi
 }
-# waits up to two minutes for a file to go (the uninstaller runs from a copy of itself).
+# waits up to two minutes for a file to go (the uninstaller runs from a copy of itself, and removes
+# itself last).
 wait_gone() {
     tries=0
     while [ -e "$1" ] && [ "$tries" -lt 240 ]; do
@@ -79,7 +80,7 @@ for browser in "$standin" "$standin32"; do
     "$WINE" "$browser" --menu "=>ISBN" --url https://books.example/ --selection "ISBN 0-306-40615-2" \
         --answer "press:OK" </dev/null >"$work/out" 2>"$work/err" || fail "$browser: $(cat "$work/err")"
     grep -q '^open top "https://www.amazon.com/s?k=0306406152&i=stripbooks"' "$work/out" ||
-        fail "$browser opened no bookshop through the installed DLL"
+        fail "$browser opened no bookshop through the installed DLL; it printed: $(cat "$work/out")"
 done
 
 printf '[ISBN:Mine]\r\nShortDescription=Mine\r\nurl=https://example.org/!S\r\n' >"$folder/nubrix.ini"

@@ -129,7 +129,9 @@ Section "Uninstall"
     ${EndIf}
     Delete "$INSTDIR\nubrix.dll"
     !insertmacro RemoveHelpPages "$INSTDIR"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; Last, so that whoever waits for the uninstaller (it runs from a copy of itself, and the
+    ; program that started it has ended) knows it is done once Uninstall.exe is gone.
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
