@@ -75,23 +75,10 @@ for entry in $host_keys; do
         fail "$(host_key "$entry") does not name ${entry#*:}"
 done
 
-# An entry through the installed DLL, from a 64-bit and from a 32-bit browser. Wine closes the
-# prefix's desktop (explorer.exe /desktop) a moment after its last program with windows ends, here
-# the installer or the stand-in before; a stand-in starting while it closes sees its dialog closed
-# with it. Each starts once that desktop has gone (two minutes at most), and brings up its own.
-desktop_running() {
-    for cmdline in $(grep -ls 'explorer\.ex[e]' /proc/[0-9]*/cmdline); do
-        tr '\0' '\n' <"${cmdline%/cmdline}/environ" 2>/dev/null |
-            grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
-    done
-    return 1
-}
+# An entry through the installed DLL, from a 64-bit and from a 32-bit browser, each started once
+# the desktop of the program before it has gone.
 for browser in "$standin" "$standin32"; do
-    tries=0
-    while desktop_running && [ "$tries" -lt 240 ]; do
-        sleep 0.5
-        tries=$((tries + 1))
-    done
+    wait_desktop_gone
     "$WINE" "$browser" --menu "=>ISBN" --url https://books.example/ --selection "ISBN 0-306-40615-2" \
         --answer "press:OK" </dev/null >"$work/out" 2>"$work/err" || fail "$browser: $(cat "$work/err")"
     grep -q '^open top "https://www.amazon.com/s?k=0306406152&i=stripbooks"' "$work/out" ||

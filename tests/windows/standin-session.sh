@@ -17,6 +17,7 @@ cleanup() {
 trap cleanup EXIT
 "$WINE" regsvr32 /s "$installed"
 "$WINE" reg delete "$choices" /f >/dev/null 2>&1 || true
+wait_desktop_gone
 
 # run MENU URL SELECTION [standin options...]: the menu entry on a page; output in $work/out.
 run() {
