@@ -10,7 +10,7 @@ namespace tandrel::web {
 
 namespace {
 
-using Call = Json (*)(const Json&);
+using Call = std::string (*)(const Json&);
 
 // The one answer the caller may read until its next call.
 std::string& AnswerText() {
@@ -18,7 +18,7 @@ std::string& AnswerText() {
     return answer;
 }
 
-Json Answer(const char* request, Call call) {
+std::string Answer(const char* request, Call call) {
     if (!request)
         return ErrorAnswer({"malformed", "there is no request"});
     std::size_t size = strnlen(request, TANDREL_MAX_REQUEST_BYTES + 1);
@@ -32,7 +32,7 @@ Json Answer(const char* request, Call call) {
 const char* Serve(const char* request, Call call) {
     std::string& answer = AnswerText();
     try {
-        answer = Dump(Answer(request, call));
+        answer = Answer(request, call);
     } catch (...) {
         answer = R"({"error":{"code":"internal","message":"the core could not answer"}})";
     }

@@ -38,24 +38,31 @@ private:
     ScopedEntryWatcher watcher_;
 };
 
-Json Outcome(CWebSession& session, std::optional<Json> refusal = std::nullopt) {
+// The command's outcome: {"kind": "outcome", "messages", "ticks", "actions"}, the refused OK's
+// message first; Run's answer has no "kind".
+std::string Outcome(CWebSession& session, const std::optional<std::string>& refusal = std::nullopt,
+                    bool withKind = true) {
     // The texts of messages and buttons come from the session's string table, also after the
     // command has ended.
     ScopedPlatform platform(session.View());
-    Json actions, messages;
-    DescribeEvents(session.Events(), session.Frame()->href.value_or(u""), actions, messages);
+    JsonWriter answer, messages;
+    answer.BeginObject();
+    if (withKind)
+        answer.Key("kind").String("outcome");
+    messages.BeginArray();
     if (refusal)
-        messages.insert(messages.begin(), *refusal);
-    return {{"kind", "outcome"},
-            {"messages", messages},
-            {"ticks", session.Ticks()},
-            {"actions", actions}};
+        messages.Raw(*refusal);
+    answer.Key("actions").BeginArray();
+    DescribeEvents(session.Events(), session.Frame()->href.value_or(u""), answer, messages);
+    answer.EndArray().Key("messages").Raw(messages.EndArray().Str());
+    session.WriteTicks(answer.Key("ticks"));
+    return answer.EndObject().Take();
 }
 
 // Runs the request's menu command with the dialogs given; a question beyond the request's
 // replies ends it and is the answer.
-std::optional<Json> RunMenuCommand(const Json& request, CWebSession& session,
-                                   CWebDialogs& dialogs) {
+std::optional<std::string> RunMenuCommand(const Json& request, CWebSession& session,
+                                          CWebDialogs& dialogs) {
     std::optional<std::u16string> keyword = TextMember(request, "keyword", "");
     if (!keyword)
         throw RequestError{"invalid", "keyword must be the keyword of a menu command"};
@@ -63,9 +70,12 @@ std::optional<Json> RunMenuCommand(const Json& request, CWebSession& session,
     try {
         RunCommand(session.Frame(), keyword->c_str(), CommandTable());
     } catch (const QuestionPending& question) {
-        return Json{{"kind", "question"},
-                    {"question", MessageOf(question.text, question.caption, question.style, false)},
-                    {"ticks", session.Ticks()}};
+        JsonWriter answer;
+        answer.BeginObject().Key("kind").String("question");
+        WriteMessage(answer.Key("question"), question.text, question.caption, question.style,
+                     false);
+        session.WriteTicks(answer.Key("ticks"));
+        return answer.EndObject().Take();
     }
     return std::nullopt;
 }
@@ -102,11 +112,13 @@ constexpr ShellText kShellTexts[] = {
 
 // The messages the extension shows of its own accord, by name: a console command with no host
 // program to run it, and a page the browser keeps the extension from reading.
-Json ShellMessages() {
+void WriteShellMessages(JsonWriter& out) {
     std::string product = LoadText(ids::kProductName);
-    return {{"noHost", MessageOf(LoadText(ids::kWebNoHost), product, kMbIconHand, false)},
-            {"pageUnreadable",
-             MessageOf(LoadText(ids::kWebPageUnreadable), product, kMbIconExclamation, false)}};
+    out.BeginObject();
+    WriteMessage(out.Key("noHost"), LoadText(ids::kWebNoHost), product, kMbIconHand, false);
+    WriteMessage(out.Key("pageUnreadable"), LoadText(ids::kWebPageUnreadable), product,
+                 kMbIconExclamation, false);
+    out.EndObject();
 }
 
 const CUnitCategory* CategoryNamed(const CUnitTable& units, const std::string& name) {
@@ -129,28 +141,31 @@ const CUnit* UnitNamed(const CUnitCategory* category, const std::optional<std::s
 
 } // namespace
 
-Json Prepare(const Json& request) {
+std::string Prepare(const Json& request) {
     CWebSession session(request);
     CWebDialogs dialogs;
-    if (std::optional<Json> question = RunMenuCommand(request, session, dialogs))
-        return *question;
-    if (dialogs.Shown())
-        return {{"kind", "dialog"}, {"dialog", *dialogs.Shown()}, {"ticks", session.Ticks()}};
-    return Outcome(session);
+    if (std::optional<std::string> question = RunMenuCommand(request, session, dialogs))
+        return std::move(*question);
+    if (!dialogs.Shown())
+        return Outcome(session);
+    JsonWriter answer;
+    answer.BeginObject().Key("kind").String("dialog").Key("dialog").Raw(*dialogs.Shown());
+    session.WriteTicks(answer.Key("ticks"));
+    return answer.EndObject().Take();
 }
 
-Json Finish(const Json& request) {
+std::string Finish(const Json& request) {
     const Json* answer = Member(request, "answer", "");
     if (!answer)
         throw RequestError{"invalid", "answer must hold the user's answer to the dialog"};
     CWebSession session(request);
     CWebDialogs dialogs(*answer);
-    if (std::optional<Json> question = RunMenuCommand(request, session, dialogs))
-        return *question;
+    if (std::optional<std::string> question = RunMenuCommand(request, session, dialogs))
+        return std::move(*question);
     return Outcome(session, dialogs.Refusal());
 }
 
-Json CalculateCall(const Json& request) {
+std::string CalculateCall(const Json& request) {
     CWebSession session(request);
     ScopedPlatform platform(session.View());
     CUnitTable units = LoadUnitTable();
@@ -160,24 +175,27 @@ Json CalculateCall(const Json& request) {
     Calculation calculation =
         Calculate(WideToAnsi(amount), UnitNamed(category, ConfigMember(request, "from", "")),
                   UnitNamed(category, ConfigMember(request, "to", "")));
+    JsonWriter answer;
+    answer.BeginObject();
     switch (calculation.outcome) {
     case Calculation::Outcome::kNoUnit:
-        return {{"outcome", "noUnit"}, {"sound", "exclamation"}};
-    case Calculation::Outcome::kNotANumber: {
-        Json message = MessageOf(LoadText(ids::kAmountNotANumber), LoadText(ids::kProductName),
-                                 kMbIconExclamation, true);
-        message["focus"] = "text";
-        return {{"outcome", "notANumber"}, {"message", message}};
-    }
+        answer.Key("outcome").String("noUnit").Key("sound").String("exclamation");
+        break;
+    case Calculation::Outcome::kNotANumber:
+        answer.Key("outcome").String("notANumber");
+        WriteMessage(answer.Key("message"), LoadText(ids::kAmountNotANumber),
+                     LoadText(ids::kProductName), kMbIconExclamation, true, "text");
+        break;
     case Calculation::Outcome::kCalculated:
+        answer.Key("outcome").String("calculated");
+        answer.Key("amount").AnsiText(calculation.amountText);
+        answer.Key("result").AnsiText(calculation.resultText);
         break;
     }
-    return {{"outcome", "calculated"},
-            {"amount", AnsiText(calculation.amountText)},
-            {"result", AnsiText(calculation.resultText)}};
+    return answer.EndObject().Take();
 }
 
-Json Tick(const Json& request) {
+std::string Tick(const Json& request) {
     const Json* entries = Member(request, "entries", "");
     if (!entries || !entries->is_array())
         throw RequestError{"invalid", "entries must be the dialog's entries"};
@@ -199,76 +217,85 @@ Json Tick(const Json& request) {
     if (!clicked)
         throw RequestError{"invalid", "clicked must be the index of an entry"};
     DoubleClickTick(ticks, static_cast<std::size_t>(*clicked));
-    Json answer = Json::array();
+    JsonWriter answer;
+    answer.BeginObject().Key("ticked").BeginArray();
     for (bool tick : ticks.ticked)
-        answer.push_back(tick);
-    return {{"ticked", answer}};
+        answer.Bool(tick);
+    return answer.EndArray().EndObject().Take();
 }
 
-Json Units(const Json& request) {
+std::string Units(const Json& request) {
     CWebSession session(request);
     ScopedPlatform platform(session.View());
     CUnitTable units = LoadUnitTable();
     ConvertChoice choice =
         ChoiceOfCategory(CategoryNamed(units, ConfigMember(request, "category", "").value_or("")));
-    Json names = Json::array();
+    JsonWriter answer;
+    WriteName(answer.BeginObject().Key("category"), choice.category);
+    answer.Key("units").BeginArray();
     if (choice.category)
         for (const CUnit* unit : ListedUnits(*choice.category))
-            names.push_back(AnsiText(unit->GetName()));
-    auto name = [](const auto* item) {
-        return item ? AnsiText(item->GetName()) : Json();
-    };
-    return {{"category", name(choice.category)},
-            {"units", names},
-            {"from", name(choice.from)},
-            {"to", name(choice.to)}};
+            answer.AnsiText(unit->GetName());
+    answer.EndArray();
+    WriteName(answer.Key("from"), choice.from);
+    WriteName(answer.Key("to"), choice.to);
+    return answer.EndObject().Take();
 }
 
-Json Currencies(const Json& request) {
+std::string Currencies(const Json& request) {
     ExpectObject(request);
-    return {{"currencies", CurrencyList()}};
+    JsonWriter answer;
+    WriteCurrencyList(answer.BeginObject().Key("currencies"));
+    return answer.EndObject().Take();
 }
 
-Json Lint(const Json& request) {
+std::string Lint(const Json& request) {
     std::optional<std::string> config = ConfigMember(request, "config", "");
     if (!config)
         throw RequestError{"invalid", "config must be the configuration text to check"};
     bool system = FlagMember(request, "system", "").value_or(false);
-    Json findings = Json::array();
-    for (const LintFinding& finding :
-         LintConfigText(*config, system ? LintedText::SystemLinks : LintedText::LinkConfiguration))
-        findings.push_back({{"line", finding.line}, {"message", AnsiText(finding.message)}});
-    return {{"findings", findings}};
+    JsonWriter answer;
+    answer.BeginObject().Key("findings").BeginArray();
+    for (const LintFinding& finding : LintConfigText(
+             *config, system ? LintedText::SystemLinks : LintedText::LinkConfiguration)) {
+        answer.BeginObject().Key("line").Number(finding.line);
+        answer.Key("message").AnsiText(finding.message).EndObject();
+    }
+    return answer.EndArray().EndObject().Take();
 }
 
-Json DefaultConfig(const Json& request) {
+std::string DefaultConfig(const Json& request) {
     CWebSession session(request);
     ScopedPlatform platform(session.View());
     std::optional<std::string_view> text =
         CurrentPlatform().module->FindModuleResource(kStoredTextType, kDefaultLinksTextId);
-    return {{"config", AnsiText(text.value_or(""))}};
+    JsonWriter answer;
+    answer.BeginObject().Key("config").AnsiText(text.value_or(""));
+    return answer.EndObject().Take();
 }
 
-Json Menu(const Json& request) {
+std::string Menu(const Json& request) {
     CWebSession session(request);
     ScopedPlatform platform(session.View());
-    Json commands = Json::array();
-    for (const CommandRow& row : CommandTable())
-        commands.push_back({{"keyword", std::string(row.keyword)},
-                            {"menu", AnsiText(LoadText(row.menuTextId))},
-                            {"status", AnsiText(LoadText(row.statusTextId))},
-                            {"prefix", std::string(row.linkPrefix)},
-                            {"helpEntry", std::string(row.helpEntry)}});
-    Json texts = Json::object();
+    JsonWriter answer;
+    answer.BeginObject().Key("product").AnsiText(LoadText(ids::kProductName));
+    answer.Key("commands").BeginArray();
+    for (const CommandRow& row : CommandTable()) {
+        answer.BeginObject().Key("keyword").String(row.keyword);
+        answer.Key("menu").AnsiText(LoadText(row.menuTextId));
+        answer.Key("status").AnsiText(LoadText(row.statusTextId));
+        answer.Key("prefix").String(row.linkPrefix);
+        answer.Key("helpEntry").String(row.helpEntry).EndObject();
+    }
+    answer.EndArray().Key("texts").BeginObject();
     for (const ShellText& text : kShellTexts)
-        texts[text.name] = AnsiText(LoadText(text.textId));
-    return {{"product", AnsiText(LoadText(ids::kProductName))},
-            {"commands", commands},
-            {"texts", texts},
-            {"messages", ShellMessages()}};
+        answer.Key(text.name).AnsiText(LoadText(text.textId));
+    answer.EndObject();
+    WriteShellMessages(answer.Key("messages"));
+    return answer.EndObject().Take();
 }
 
-Json Run(const Json& request) {
+std::string Run(const Json& request) {
     const Json* names = Member(request, "entries", "");
     if (!names || !names->is_array() || names->empty())
         throw RequestError{"invalid", "entries must be an array of section names"};
@@ -289,9 +316,7 @@ Json Run(const Json& request) {
     int index = 0;
     for (const CLink& link : list)
         RunEntry(link, page, index++);
-    Json answer = Outcome(session);
-    answer.erase("kind");
-    return answer;
+    return Outcome(session, std::nullopt, false);
 }
 
 } // namespace tandrel::web

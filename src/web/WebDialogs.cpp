@@ -15,68 +15,69 @@ namespace tandrel::web {
 
 namespace {
 
-Json TextOf(int textId) {
-    return AnsiText(LoadText(textId));
-}
-
-// The template's kind, caption, texts and buttons; a request's own texts replace the template's
-// group and label, as the keyword searches' dialog sets them when it opens.
-Json DescribeTemplate(int templateId, int groupId = 0, int labelId = 0) {
+// The template's kind, caption, texts and buttons, as members of the dialog's object; a
+// request's own texts replace the template's group and label, as the keyword searches' dialog
+// sets them when it opens.
+void DescribeTemplate(JsonWriter& dialog, int templateId, int groupId = 0, int labelId = 0) {
     const DialogTemplate* layout = FindDialogTemplate(templateId);
-    Json dialog{{"kind", layout ? layout->kind : "unknown"},
-                {"template", templateId},
-                {"caption", TextOf(ids::kProductName)}};
-    Json texts = Json::object();
-    Json buttons = Json::array();
+    dialog.Key("kind").String(layout ? layout->kind : "unknown");
+    dialog.Key("template").Number(templateId);
+    dialog.Key("caption").AnsiText(LoadText(ids::kProductName));
+    dialog.Key("texts").BeginObject();
     if (layout) {
-        for (const TemplateText& text : layout->texts)
-            texts[std::string(text.part)] = TextOf(text.textId);
-        for (const TemplateButton& button : layout->buttons)
-            buttons.push_back({{"id", button.controlId},
-                               {"text", TextOf(button.textId)},
-                               {"default", button.isDefault}});
+        for (const TemplateText& text : layout->texts) {
+            if ((groupId && text.part == "group") || (labelId && text.part == "label"))
+                continue;
+            dialog.Key(text.part).AnsiText(LoadText(text.textId));
+        }
     }
     if (groupId)
-        texts["group"] = TextOf(groupId);
+        dialog.Key("group").AnsiText(LoadText(groupId));
     if (labelId)
-        texts["label"] = TextOf(labelId);
-    dialog["texts"] = texts;
-    dialog["buttons"] = buttons;
-    return dialog;
+        dialog.Key("label").AnsiText(LoadText(labelId));
+    dialog.EndObject().Key("buttons").BeginArray();
+    if (layout) {
+        for (const TemplateButton& button : layout->buttons) {
+            dialog.BeginObject().Key("id").Number(button.controlId);
+            dialog.Key("text").AnsiText(LoadText(button.textId));
+            dialog.Key("default").Bool(button.isDefault).EndObject();
+        }
+    }
+    dialog.EndArray();
 }
 
 // The entries as the list shows them once it has opened.
-Json DescribeEntries(const CSiteListModel& model) {
-    Json entries = Json::array();
+void DescribeEntries(JsonWriter& out, const CSiteListModel& model) {
+    out.BeginArray();
     for (std::size_t entry = 0; entry < model.size(); ++entry) {
         const CLink& link = model.Entry(entry);
-        entries.push_back({{"section", AnsiText(link.GetSectionName())},
-                           {"short", AnsiText(link.GetShortDescription())},
-                           {"long", AnsiText(link.GetLongDescription())},
-                           {"status", AnsiText(link.GetShownDescription())},
-                           {"ticked", model.IsTicked(entry)},
-                           {"exclusive", link.GetExclusive()}});
+        out.BeginObject().Key("section").AnsiText(link.GetSectionName());
+        out.Key("short").AnsiText(link.GetShortDescription());
+        out.Key("long").AnsiText(link.GetLongDescription());
+        out.Key("status").AnsiText(link.GetShownDescription());
+        out.Key("ticked").Bool(model.IsTicked(entry));
+        out.Key("exclusive").Bool(link.GetExclusive()).EndObject();
     }
-    return entries;
+    out.EndArray();
 }
 
-Json CodeOf(const CCurrency* currency) {
-    return currency ? Json(std::string(currency->code)) : Json();
+void WriteCode(JsonWriter& out, const CCurrency* currency) {
+    if (currency)
+        out.String(currency->code);
+    else
+        out.Null();
 }
 
-Json NameOf(const CUnit* unit) {
-    return unit ? AnsiText(unit->GetName()) : Json();
-}
-
-Json DescribeUnits(const CUnitTable& units) {
-    Json categories = Json::array();
+void DescribeUnits(JsonWriter& out, const CUnitTable& units) {
+    out.BeginArray();
     for (const CUnitCategory* category : ListedCategories(units)) {
-        Json names = Json::array();
+        out.BeginObject().Key("name").AnsiText(category->GetName());
+        out.Key("units").BeginArray();
         for (const CUnit* unit : ListedUnits(*category))
-            names.push_back(AnsiText(unit->GetName()));
-        categories.push_back({{"name", AnsiText(category->GetName())}, {"units", names}});
+            out.AnsiText(unit->GetName());
+        out.EndArray().EndObject();
     }
-    return categories;
+    out.EndArray();
 }
 
 const char* FocusOf(int control) {
@@ -85,13 +86,15 @@ const char* FocusOf(int control) {
 
 } // namespace
 
-Json CurrencyList() {
+void WriteCurrencyList(JsonWriter& out) {
     // Every text starts with its unique code, so the sorted list shows the table's order.
-    Json list = Json::array();
-    for (const CCurrency* row = CurrenciesBegin(); row != CurrenciesEnd(); ++row)
-        list.push_back({{"code", std::string(row->code)},
-                        {"text", AnsiText(std::string(row->code) + " " + std::string(row->name))}});
-    return list;
+    out.BeginArray();
+    for (const CCurrency* row = CurrenciesBegin(); row != CurrenciesEnd(); ++row) {
+        out.BeginObject().Key("code").String(row->code);
+        out.Key("text").AnsiText(std::string(row->code) + " " + std::string(row->name));
+        out.EndObject();
+    }
+    out.EndArray();
 }
 
 CWebDialogs::CWebDialogs(const Json& answer) : finishing_(true) {
@@ -138,10 +141,10 @@ void CWebDialogs::ApplyTicks(CSiteListModel& model, CLinkList& links) const {
 }
 
 void CWebDialogs::Refuse(const OkOutcome& outcome) {
-    Json message = MessageOf(LoadText(outcome.messageId), LoadText(ids::kProductName),
-                             kMbIconExclamation, true);
-    message["focus"] = FocusOf(outcome.focusControl);
-    refusal_ = std::move(message);
+    refusal_ = JsonOf([&outcome](JsonWriter& out) {
+        WriteMessage(out, LoadText(outcome.messageId), LoadText(ids::kProductName),
+                     kMbIconExclamation, true, FocusOf(outcome.focusControl));
+    });
 }
 
 int CWebDialogs::ShowAboutBox() {
@@ -149,7 +152,10 @@ int CWebDialogs::ShowAboutBox() {
         return Answer(
             {kIdOk, kIdCancel, IDC_ABOUT_HELP, IDC_ABOUT_CUSTOMIZATION, IDC_ABOUT_HOME_PAGE});
     if (!shown_)
-        shown_ = DescribeTemplate(IDD_ABOUT);
+        shown_ = JsonOf([](JsonWriter& out) {
+            DescribeTemplate(out.BeginObject(), IDD_ABOUT);
+            out.EndObject();
+        });
     return kIdCancel;
 }
 
@@ -158,10 +164,16 @@ int CWebDialogs::ShowSiteList(SiteListRequest& request) {
     model.Init();
     if (!finishing_) {
         if (!shown_) {
-            Json dialog = DescribeTemplate(request.templateId, request.captionId, request.labelId);
-            dialog["text"] = request.text ? Text(*request.text) : Json();
-            dialog["entries"] = DescribeEntries(model);
-            shown_ = std::move(dialog);
+            shown_ = JsonOf([&](JsonWriter& out) {
+                DescribeTemplate(out.BeginObject(), request.templateId, request.captionId,
+                                 request.labelId);
+                if (request.text)
+                    out.Key("text").Text(*request.text);
+                else
+                    out.Key("text").Null();
+                DescribeEntries(out.Key("entries"), model);
+                out.EndObject();
+            });
         }
         return kIdCancel;
     }
@@ -184,13 +196,15 @@ int CWebDialogs::ShowCurrency(CurrencyRequest& request) {
     model.Init();
     if (!finishing_) {
         if (!shown_) {
-            Json dialog = DescribeTemplate(IDD_ASK_CURRENCY);
-            dialog["amount"] = Text(request.amount);
-            dialog["currencies"] = CurrencyList();
-            dialog["from"] = CodeOf(request.from);
-            dialog["to"] = CodeOf(request.to);
-            dialog["entries"] = DescribeEntries(model);
-            shown_ = std::move(dialog);
+            shown_ = JsonOf([&](JsonWriter& out) {
+                DescribeTemplate(out.BeginObject(), IDD_ASK_CURRENCY);
+                out.Key("amount").Text(request.amount);
+                WriteCurrencyList(out.Key("currencies"));
+                WriteCode(out.Key("from"), request.from);
+                WriteCode(out.Key("to"), request.to);
+                DescribeEntries(out.Key("entries"), model);
+                out.EndObject();
+            });
         }
         return kIdCancel;
     }
@@ -218,13 +232,15 @@ int CWebDialogs::ShowConvert(const ConvertRequest& request) {
         return Answer({kIdOk, kIdCancel, IDC_HELP_BUTTON});
     if (!shown_) {
         ConvertChoice choice = InitialConvertChoice(request);
-        Json dialog = DescribeTemplate(IDD_ASK_CONVERT);
-        dialog["amount"] = Text(request.amount);
-        dialog["categories"] = DescribeUnits(request.units);
-        dialog["category"] = choice.category ? AnsiText(choice.category->GetName()) : Json();
-        dialog["from"] = NameOf(choice.from);
-        dialog["to"] = NameOf(choice.to);
-        shown_ = std::move(dialog);
+        shown_ = JsonOf([&](JsonWriter& out) {
+            DescribeTemplate(out.BeginObject(), IDD_ASK_CONVERT);
+            out.Key("amount").Text(request.amount);
+            DescribeUnits(out.Key("categories"), request.units);
+            WriteName(out.Key("category"), choice.category);
+            WriteName(out.Key("from"), choice.from);
+            WriteName(out.Key("to"), choice.to);
+            out.EndObject();
+        });
     }
     return kIdCancel;
 }

@@ -27,11 +27,12 @@ public:
     int ShowCurrency(CurrencyRequest& request) override;
     int ShowConvert(const ConvertRequest& request) override;
 
-    /// Prepare: the first dialog the handler asked for, as the answer's "dialog"; none when it
-    /// asked for none.
-    const std::optional<Json>& Shown() const { return shown_; }
-    /// Finish: the message of a refused OK (its "staysOpen" set); none when OK was not refused.
-    const std::optional<Json>& Refusal() const { return refusal_; }
+    /// Prepare: the first dialog the handler asked for, as the answer's "dialog" (JSON text);
+    /// none when it asked for none.
+    const std::optional<std::string>& Shown() const { return shown_; }
+    /// Finish: the message of a refused OK (its "staysOpen" set; JSON text); none when OK was
+    /// not refused.
+    const std::optional<std::string>& Refusal() const { return refusal_; }
 
 private:
     int Answer(std::initializer_list<int> buttons) const;
@@ -44,11 +45,19 @@ private:
     std::optional<std::vector<bool>> ticked_; ///< one per entry; none: as the list opened
     std::optional<std::string> from_;
     std::optional<std::string> to_;
-    std::optional<Json> shown_;
-    std::optional<Json> refusal_;
+    std::optional<std::string> shown_;
+    std::optional<std::string> refusal_;
 };
 
-/// The currency dialog's list: [{"code", "text"}] in the order it shows them.
-Json CurrencyList();
+/// Writes the name of a unit or a unit category, or null for none.
+template <class Named> void WriteName(JsonWriter& out, const Named* named) {
+    if (named)
+        out.AnsiText(named->GetName());
+    else
+        out.Null();
+}
+
+/// Writes the currency dialog's list: [{"code", "text"}] in the order it shows them.
+void WriteCurrencyList(JsonWriter& out);
 
 } // namespace tandrel::web

@@ -16,8 +16,24 @@ std::string Path(std::string_view where, const char* key) {
 
 } // namespace
 
-Json ErrorAnswer(const RequestError& error) {
-    return Json{{"error", {{"code", error.code}, {"message", error.message}}}};
+std::string ErrorAnswer(const RequestError& error) {
+    return JsonOf([&error](JsonWriter& out) {
+        out.BeginObject().Key("error").BeginObject();
+        out.Key("code").String(error.code).Key("message").String(error.message);
+        out.EndObject().EndObject();
+    });
+}
+
+Json ParseRequest(std::string_view requestText) {
+    // Read without exceptions: the extension's module is built without the JSON library's
+    // (they cost much of its size), so no call may rely on one there. The library's reader of a
+    // whole value is used alone: parse() brings along the one for a caller's filter callback too,
+    // which no request needs and the module would carry (10 KB).
+    Json parsed;
+    nlohmann::detail::json_sax_dom_parser<Json> reader(parsed, false);
+    if (!Json::sax_parse(requestText.begin(), requestText.end(), &reader))
+        throw RequestError{"malformed", "the request is not JSON text in UTF-8"};
+    return parsed;
 }
 
 void ExpectObject(const Json& request) {
@@ -74,26 +90,9 @@ std::optional<long long> NumberMember(const Json& object, const char* key, std::
     return value->get<long long>();
 }
 
-Json Text(std::u16string_view text) {
-    return WideToUtf8(text);
-}
-
-Json AnsiText(std::string_view text) {
-    return Windows1252ToUtf8(text);
-}
-
-std::string Dump(const Json& answer) {
-    return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-Json AnswerOf(std::string_view requestText, const std::function<Json(const Json&)>& call) {
+std::string AnswerOf(std::string_view requestText, std::string (*call)(const Json&)) {
     try {
-        // Read without exceptions: the extension's module is built without the JSON library's
-        // (they cost much of its size), so no call may rely on one there.
-        Json parsed = Json::parse(requestText.begin(), requestText.end(), nullptr, false);
-        if (parsed.is_discarded())
-            throw RequestError{"malformed", "the request is not JSON text in UTF-8"};
-        return call(parsed);
+        return call(ParseRequest(requestText));
     } catch (const RequestError& error) {
         return ErrorAnswer(error);
     }

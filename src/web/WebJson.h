@@ -1,11 +1,11 @@
 // The JSON side of the extension's interface: reading the fields of a request with their types
-// checked, and writing the core's texts (UTF-16, or configuration bytes in Windows-1252) as the
-// UTF-8 strings of an answer.
+// checked (with the JSON library), and the answers' writer (JsonWriter.h).
 #pragma once
+
+#include "web/JsonWriter.h"
 
 #include <nlohmann/json.hpp>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +22,10 @@ struct RequestError {
 };
 
 /// The answer for a refused request: {"error": {"code": ..., "message": ...}}.
-Json ErrorAnswer(const RequestError& error);
+std::string ErrorAnswer(const RequestError& error);
+
+/// The request in its text; throws RequestError ("malformed") for text that is not JSON in UTF-8.
+Json ParseRequest(std::string_view requestText);
 
 /// Throws RequestError unless the request is an object.
 void ExpectObject(const Json& request);
@@ -43,18 +46,10 @@ std::optional<bool> FlagMember(const Json& object, const char* key, std::string_
 std::optional<long long> NumberMember(const Json& object, const char* key, std::string_view where,
                                       long long min, long long max);
 
-/// UTF-16 text as an answer's string.
-Json Text(std::u16string_view text);
-/// Configuration bytes or string-table text (Windows-1252) as an answer's string.
-Json AnsiText(std::string_view text);
-
-/// The answer as UTF-8 text; a character that cannot be written becomes U+FFFD.
-std::string Dump(const Json& answer);
-
 /// What a call answers to a request's text: the call's answer for JSON text, or the error answer
 /// for text that is not JSON or not UTF-8 ("malformed"), a request the call refuses (its
 /// RequestError) and, where the JSON library throws (not in the extension's module), a value of
 /// the wrong type ("invalid").
-Json AnswerOf(std::string_view requestText, const std::function<Json(const Json&)>& call);
+std::string AnswerOf(std::string_view requestText, std::string (*call)(const Json&));
 
 } // namespace tandrel::web

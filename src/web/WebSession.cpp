@@ -44,8 +44,9 @@ const char* IconOf(std::uint32_t style) {
 }
 
 // A window feature string ("channelmode=0,height=576,...") as numbers and chrome flags.
-void AddFeatures(const std::u16string& features, Json& action) {
-    Json chrome = Json::object();
+void AddFeatures(const std::u16string& features, JsonWriter& action) {
+    JsonWriter chrome;
+    chrome.BeginObject();
     std::size_t start = 0;
     while (start <= features.size()) {
         std::size_t end = features.find(u',', start);
@@ -56,15 +57,15 @@ void AddFeatures(const std::u16string& features, Json& action) {
             std::string name = WideToUtf8(item.substr(0, equals));
             std::string value = WideToUtf8(item.substr(equals + 1));
             if (name == "width" || name == "height" || name == "left" || name == "top")
-                action[name] = std::stoll(value);
+                action.Key(name).Number(std::stoll(value));
             else
-                chrome[name] = value == "1";
+                chrome.Key(name).Bool(value == "1");
         }
         if (end == std::u16string::npos)
             break;
         start = end + 1;
     }
-    action["chrome"] = chrome;
+    action.Key("chrome").Raw(chrome.EndObject().Str());
 }
 
 // Whether the entry gives its window a size or a position of its own; without one the DLL
@@ -81,33 +82,64 @@ bool GivesPlacement(const CLink* link) {
 
 // The entry's keys as the configuration gave them (or their defaults), for a host that carries
 // out the entry itself.
-Json KeysOf(const CLink& link) {
-    Json keys = Json::object();
+void WriteKeys(JsonWriter& out, const CLink& link) {
+    out.BeginObject();
     for (const LinkField& field : LinkFields()) {
         if (!field.keyed)
             continue;
+        out.Key(field.name);
         if (field.kind == LinkFieldKind::Flag)
-            keys[std::string(field.name)] = link.GetFlag(field);
+            out.Bool(link.GetFlag(field));
         else
-            keys[std::string(field.name)] = AnsiText(link.GetText(field));
+            out.AnsiText(link.GetText(field));
     }
-    return keys;
+    out.EndObject();
 }
 
-Json MailFields(const MapiMail& mail, Json action) {
-    action["subject"] = mail.subject ? AnsiText(*mail.subject) : Json();
-    action["body"] = mail.noteText ? AnsiText(*mail.noteText) : Json();
-    Json to = Json::array(), cc = Json::array(), bcc = Json::array();
-    for (const MapiMail::Recipient& recipient : mail.recipients) {
-        Json& list = recipient.recipientClass == MapiMail::kTo   ? to
-                     : recipient.recipientClass == MapiMail::kCc ? cc
-                                                                 : bcc;
-        list.push_back(AnsiText(recipient.address));
+void WriteOptionalText(JsonWriter& out, const std::optional<std::string>& ansiText) {
+    if (ansiText)
+        out.AnsiText(*ansiText);
+    else
+        out.Null();
+}
+
+// The mail's fields, as members of its action.
+void WriteMailFields(JsonWriter& action, const MapiMail& mail) {
+    WriteOptionalText(action.Key("subject"), mail.subject);
+    WriteOptionalText(action.Key("body"), mail.noteText);
+    auto recipients = [&](const char* key, std::uint32_t recipientClass) {
+        action.Key(key).BeginArray();
+        for (const MapiMail::Recipient& recipient : mail.recipients) {
+            // Recipients of another class than To and Cc are Bcc.
+            std::uint32_t listed = recipient.recipientClass == MapiMail::kTo ||
+                                           recipient.recipientClass == MapiMail::kCc
+                                       ? recipient.recipientClass
+                                       : MapiMail::kBcc;
+            if (listed == recipientClass)
+                action.AnsiText(recipient.address);
+        }
+        action.EndArray();
+    };
+    recipients("to", MapiMail::kTo);
+    recipients("cc", MapiMail::kCc);
+    recipients("bcc", MapiMail::kBcc);
+}
+
+// The buttons of a message box of the style: [{"id", "text", "default"}].
+void WriteButtons(JsonWriter& out, std::uint32_t style) {
+    auto button = [&out](int id, int textId, bool isDefault) {
+        out.BeginObject().Key("id").Number(id).Key("text").AnsiText(LoadText(textId));
+        out.Key("default").Bool(isDefault).EndObject();
+    };
+    out.BeginArray();
+    if ((style & kButtonsMask) == kMbOk) {
+        button(kIdOk, ids::kButtonOk, true);
+    } else {
+        bool second = (style & kMbDefaultButton2) != 0;
+        button(kIdYes, ids::kButtonYes, !second);
+        button(kIdNo, ids::kButtonNo, second);
     }
-    action["to"] = to;
-    action["cc"] = cc;
-    action["bcc"] = bcc;
-    return action;
+    out.EndArray();
 }
 
 } // namespace
@@ -263,74 +295,69 @@ const std::vector<WebEvent>& CWebSession::Events() {
     return events_;
 }
 
-Json CWebSession::Ticks() const {
-    Json ticks = Json::object();
+void CWebSession::WriteTicks(JsonWriter& out) const {
+    out.BeginObject();
     const auto& keys = memory_.registry.Keys();
     auto key = keys.find({RegRoot::CurrentUser, CMemoryRegistry::Lowered(kSelectionKeyPath)});
-    if (key == keys.end())
-        return ticks;
-    for (const auto& [lowered, value] : key->second.values)
-        ticks[WideToUtf8(value.name)] = DwordFromBytes(value.data) != 0;
-    return ticks;
+    if (key != keys.end()) {
+        for (const auto& [lowered, value] : key->second.values)
+            out.Key(WideToUtf8(value.name)).Bool(DwordFromBytes(value.data) != 0);
+    }
+    out.EndObject();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Answers
 
-Json MessageButtons(std::uint32_t style) {
-    auto button = [](int id, int textId, bool isDefault) {
-        return Json{{"id", id}, {"text", AnsiText(LoadText(textId))}, {"default", isDefault}};
-    };
-    if ((style & kButtonsMask) == kMbOk)
-        return Json::array({button(kIdOk, ids::kButtonOk, true)});
-    bool second = (style & kMbDefaultButton2) != 0;
-    return Json::array(
-        {button(kIdYes, ids::kButtonYes, !second), button(kIdNo, ids::kButtonNo, second)});
-}
-
-Json MessageOf(std::string_view ansiText, std::string_view caption, std::uint32_t style,
-               bool staysOpen) {
-    Json message = Json::object();
+void WriteMessage(JsonWriter& out, std::string_view ansiText, std::string_view caption,
+                  std::uint32_t style, bool staysOpen, const char* focus) {
+    out.BeginObject();
     if (std::optional<int> id = TextIdOf(ansiText))
-        message["textId"] = *id;
-    message["text"] = AnsiText(ansiText);
-    message["caption"] = AnsiText(caption);
-    message["icon"] = IconOf(style);
-    message["buttons"] = MessageButtons(style);
-    message["staysOpen"] = staysOpen;
-    return message;
+        out.Key("textId").Number(*id);
+    out.Key("text").AnsiText(ansiText).Key("caption").AnsiText(caption);
+    out.Key("icon").String(IconOf(style));
+    WriteButtons(out.Key("buttons"), style);
+    out.Key("staysOpen").Bool(staysOpen);
+    if (focus)
+        out.Key("focus").String(focus);
+    out.EndObject();
 }
 
-Json PageValuesOf(const CPageContext& page) {
-    auto window = [](std::u16string_view url, std::u16string_view title, std::u16string_view name,
-                     std::u16string_view host) {
-        return Json{
-            {"url", Text(url)}, {"title", Text(title)}, {"name", Text(name)}, {"host", Text(host)}};
+std::string PageValuesOf(const CPageContext& page) {
+    JsonWriter values;
+    auto window = [&values](std::u16string_view url, std::u16string_view title,
+                            std::u16string_view name, std::u16string_view host) {
+        values.Key("url").Text(url).Key("title").Text(title);
+        values.Key("name").Text(name).Key("host").Text(host);
     };
-    Json values =
-        window(page.GetTopAddress(), page.GetTopTitle(), page.GetTopName(), page.GetTopHostName());
+    values.BeginObject();
+    window(page.GetTopAddress(), page.GetTopTitle(), page.GetTopName(), page.GetTopHostName());
     if (page.GetFrameWindow() != page.GetTopWindow()) {
-        values["frame"] = window(page.GetFrameAddress(), page.GetFrameTitle(), page.GetFrameName(),
-                                 page.GetFrameHostName());
+        values.Key("frame").BeginObject();
+        window(page.GetFrameAddress(), page.GetFrameTitle(), page.GetFrameName(),
+               page.GetFrameHostName());
+        values.EndObject();
     }
-    values["selection"] = Text(page.GetSelection());
-    values["selectionHtml"] = Text(page.GetSelectionHtml());
-    return values;
+    values.Key("selection").Text(page.GetSelection());
+    values.Key("selectionHtml").Text(page.GetSelectionHtml());
+    return values.EndObject().Take();
 }
 
 void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& frameAddress,
-                    Json& actions, Json& messages) {
-    actions = Json::array();
-    messages = Json::array();
+                    JsonWriter& actions, JsonWriter& messages) {
     std::shared_ptr<const CLink> entry;
-    const Json* entryPage = nullptr;
+    const std::string* entryPage = nullptr;
     std::u16string markup;
-    bool mailPending = false; // the last action is a mailto address waiting for its fields
-    auto add = [&](Json action) {
-        if (entry)
-            action["entry"] = AnsiText(entry->GetSectionName());
-        actions.push_back(std::move(action));
+    // The last action is a mailto address whose object stays open for the fields of the mail
+    // composed next.
+    bool mailPending = false;
+    auto begin = [&](const char* kind) {
+        if (mailPending)
+            actions.EndObject();
         mailPending = false;
+        actions.BeginObject().Key("action").String(kind);
+        if (entry)
+            actions.Key("entry").AnsiText(entry->GetSectionName());
     };
     for (const WebEvent& event : events) {
         switch (event.kind) {
@@ -341,52 +368,54 @@ void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& f
         case WebEvent::kBrowser: {
             const BrowserEvent& call = event.browser;
             if (call.kind == BrowserEvent::kOpen) {
-                Json open{{"action", "open"},
-                          {"address", Text(call.address)},
-                          {"windowName", Text(call.name)},
-                          {"features", Text(call.features)}};
-                AddFeatures(call.features, open);
-                open["placed"] = GivesPlacement(entry.get());
-                add(std::move(open));
+                begin("open");
+                actions.Key("address").Text(call.address).Key("windowName").Text(call.name);
+                actions.Key("features").Text(call.features);
+                AddFeatures(call.features, actions);
+                actions.Key("placed").Bool(GivesPlacement(entry.get())).EndObject();
             } else if (call.kind == BrowserEvent::kInsert) {
                 markup = call.markup;
             } else if (call.kind == BrowserEvent::kClick) {
-                add({{"action", "follow"},
-                     {"markup", Text(markup)},
-                     {"href", Text(call.address)},
-                     {"target", Text(call.name)},
-                     {"frame", Text(frameAddress)}});
+                begin("follow");
+                actions.Key("markup").Text(markup).Key("href").Text(call.address);
+                actions.Key("target").Text(call.name).Key("frame").Text(frameAddress);
+                actions.EndObject();
             } else if (call.kind == BrowserEvent::kNavigate) {
-                add({{"action", "mail"}, {"mailto", Text(call.address)}});
+                begin("mail");
+                actions.Key("mailto").Text(call.address);
                 mailPending = true;
             }
             break;
         }
-        case WebEvent::kStart: {
-            Json command{{"action", "command"}, {"commandLine", AnsiText(event.text)}};
+        case WebEvent::kStart:
+            begin("command");
+            actions.Key("commandLine").AnsiText(event.text);
             if (entry)
-                command["keys"] = KeysOf(*entry);
-            if (entryPage && !entryPage->is_null())
-                command["page"] = *entryPage;
-            add(std::move(command));
+                WriteKeys(actions.Key("keys"), *entry);
+            if (entryPage && !entryPage->empty())
+                actions.Key("page").Raw(*entryPage);
+            actions.EndObject();
             break;
-        }
         case WebEvent::kMail:
-            if (mailPending) {
-                actions.back() = MailFields(event.mail, actions.back());
-                mailPending = false;
-            } else {
-                add(MailFields(event.mail, {{"action", "mail"}, {"mailto", nullptr}}));
+            if (!mailPending) {
+                begin("mail");
+                actions.Key("mailto").Null();
             }
+            WriteMailFields(actions, event.mail);
+            actions.EndObject();
+            mailPending = false;
             break;
         case WebEvent::kBeep:
-            add({{"action", "beep"}, {"sound", IconOf(event.style)}});
+            begin("beep");
+            actions.Key("sound").String(IconOf(event.style)).EndObject();
             break;
         case WebEvent::kMessage:
-            messages.push_back(MessageOf(event.text, event.caption, event.style, false));
+            WriteMessage(messages, event.text, event.caption, event.style, false);
             break;
         }
     }
+    if (mailPending)
+        actions.EndObject();
 }
 
 } // namespace tandrel::web

@@ -27,7 +27,7 @@ struct WebEvent {
     explicit WebEvent(Kind what) : kind(what) {}
     Kind kind;
     std::shared_ptr<const CLink> entry; ///< kEntry: the entry about to run
-    Json page; ///< kEntry of an entry with a command: the page's values as the entry sees them
+    std::string page; ///< kEntry of an entry with a command: PageValuesOf the page; else empty
     BrowserEvent browser{};  ///< kBrowser
     std::string text;        ///< kStart: the command line; kMessage: the text (ANSI)
     std::string caption;     ///< kMessage (ANSI)
@@ -96,8 +96,8 @@ public:
 
     /// The log, with the browser's last calls taken in.
     const std::vector<WebEvent>& Events();
-    /// The remembered ticks as they are now: {"SECTION": true, ...}.
-    Json Ticks() const;
+    /// Writes the remembered ticks as they are now: {"SECTION": true, ...}.
+    void WriteTicks(JsonWriter& out) const;
 
 private:
     void BuildPage(const Json* page);
@@ -119,20 +119,19 @@ private:
 /// The page's values as the entry sees them (the selection being the text the user confirmed),
 /// in the shape of a request's page: the address, title, name and host name of the top window
 /// and, where the command came from a frame, of the frame; the selection and its HTML. A session
-/// made from them gives a command the same values.
-Json PageValuesOf(const CPageContext& page);
+/// made from them gives a command the same values. JSON text.
+std::string PageValuesOf(const CPageContext& page);
 
-/// The log as the answer's "actions" (open, follow, command, mail, beep, in order, each naming
-/// the entry that did it) and "messages" (the message boxes shown outside any dialog).
+/// Writes the log as the elements of the answer's "actions" (open, follow, command, mail, beep,
+/// in order, each naming the entry that did it) and of its "messages" (the message boxes shown
+/// outside any dialog), into the two arrays the caller has begun.
 void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& frameAddress,
-                    Json& actions, Json& messages);
+                    JsonWriter& actions, JsonWriter& messages);
 
-/// A message box's text as an answer's message: {"textId", "text", "caption", "icon",
-/// "buttons", "staysOpen"}; textId is left out when the text is none of the string table's.
-Json MessageOf(std::string_view ansiText, std::string_view caption, std::uint32_t style,
-               bool staysOpen);
-
-/// The buttons of a message box of the style: [{"id", "text", "default"}].
-Json MessageButtons(std::uint32_t style);
+/// Writes a message box's text as an answer's message: {"textId", "text", "caption", "icon",
+/// "buttons": [{"id", "text", "default"}], "staysOpen"} and, where given, "focus" (the control
+/// the dialog focuses after it); textId is left out when the text is none of the string table's.
+void WriteMessage(JsonWriter& out, std::string_view ansiText, std::string_view caption,
+                  std::uint32_t style, bool staysOpen, const char* focus = nullptr);
 
 } // namespace tandrel::web

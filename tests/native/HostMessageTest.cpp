@@ -199,7 +199,7 @@ TEST_F(HostMessages, HostilePageValuesAreNeutralisedAsTheDllNeutralisesThem) {
 TEST_F(HostMessages, StartTheLineTheInterfaceReportsForEachStoredCommand) {
     Json page = {{"url", "https://www.example.org/a?b=\"c\"&d"}, {"selection", "x\" & calc"}};
     for (const char* entry : {"OTHER:Ping", "OTHER:TraceRoute"}) {
-        Json run = web::Run({{"entries", {entry}}, {"page", page}});
+        Json run = Json::parse(web::Run({{"entries", {entry}}, {"page", page}}));
         const Json& action = run.at("actions").at(0);
         processes.started.clear();
         Json answer = Answer(CommandMessage(action.at("keys"), page));
@@ -224,7 +224,7 @@ TEST_F(HostMessages, StartTheLineTheInterfaceReportsFromTheActionsKeysAndPage) {
         {"config", "[OTHER:Mine]\nshortDescription=Mine\ncommand=tool.exe !S !t !h !H !U\n"
                    "useConsole=yes\nURLEncoded=no\n"},
         {"answer", {{"button", 1}, {"text", "edited \" & text"}, {"ticked", {true}}}}};
-    Json action = web::Finish(request).at("actions").at(0);
+    Json action = Json::parse(web::Finish(request)).at("actions").at(0);
     EXPECT_EQ(action.at("page").at("selection"), "edited \" & text");
     Json message = CommandMessage(action.at("keys"), action.at("page"));
     EXPECT_EQ(Answer(message)["outcome"], "started");
@@ -287,7 +287,7 @@ TEST_F(HostMessages, QuoteLongMessagesWithinTheLimit) {
     for (const auto& c : cases) {
         ASSERT_LE(c.body.size(), kMaxMessageBytes);
         Json answer = AnswerBody(c.body);
-        ASSERT_GT(web::Dump(answer).size(), kMaxAnswerBytes);
+        ASSERT_GT(Dump(answer).size(), kMaxAnswerBytes);
         std::string text = AnswerText(answer);
         EXPECT_LE(text.size(), kMaxAnswerBytes);
         Json sent = Json::parse(text);

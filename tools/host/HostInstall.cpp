@@ -94,7 +94,7 @@ std::vector<ManifestPlace> ManifestPlaces(HostSystemKind system, const InstallOp
 
 std::string ManifestText(ManifestKind kind, const InstallOptions& options) {
     web::Json manifest{{"name", std::string(kHostName)},
-                       {"description", web::AnsiText(LoadText(ids::kProductName))},
+                       {"description", Windows1252ToUtf8(LoadText(ids::kProductName))},
                        {"path", options.hostPath.u8string()},
                        {"type", "stdio"}};
     if (kind == ManifestKind::kChromium)

@@ -118,11 +118,18 @@ Json RunCommand(const Json& message, const SystemParts& system) {
     for (const web::WebEvent& event : session.Events()) {
         if (event.kind != web::WebEvent::kMessage)
             continue;
-        Json shown = web::MessageOf(event.text, event.caption, event.style, false);
+        Json shown = Json::parse(web::JsonOf([&event](web::JsonWriter& out) {
+            web::WriteMessage(out, event.text, event.caption, event.style, false);
+        }));
         shown["text"] = SystemText(event.text);
         answer["message"] = shown;
     }
     return answer;
+}
+
+// The refusal as the interface answers it, as a value the host can still shorten.
+Json Refused(const RequestError& error) {
+    return Json::parse(web::ErrorAnswer(error));
 }
 
 } // namespace
@@ -130,19 +137,26 @@ Json RunCommand(const Json& message, const SystemParts& system) {
 Json AnswerMessage(std::string_view body, const SystemParts& system) {
     try {
         if (body.size() > kMaxMessageBytes)
-            return web::ErrorAnswer({"oversized", "a message may hold at most " +
-                                                      std::to_string(kMaxMessageBytes) + " bytes"});
-        return web::AnswerOf(body, [&system](const Json& message) {
-            CheckMessage(message);
-            return RunCommand(message, system);
-        });
+            return Refused({"oversized", "a message may hold at most " +
+                                             std::to_string(kMaxMessageBytes) + " bytes"});
+        Json message = web::ParseRequest(body);
+        CheckMessage(message);
+        return RunCommand(message, system);
+    } catch (const RequestError& error) {
+        return Refused(error);
+    } catch (const Json::exception& error) {
+        return Refused({"invalid", error.what()});
     } catch (...) {
-        return web::ErrorAnswer({"internal", "the host could not answer"});
+        return Refused({"internal", "the host could not answer"});
     }
 }
 
+std::string Dump(const Json& answer) {
+    return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 std::string AnswerText(const Json& answer) {
-    std::string text = web::Dump(answer);
+    std::string text = Dump(answer);
     if (text.size() <= kMaxAnswerBytes)
         return text;
     // Only a command line, or an error's message quoting the message's text, grows with what
@@ -154,7 +168,7 @@ std::string AnswerText(const Json& answer) {
         std::string& message = shorter["error"]["message"].get_ref<std::string&>();
         message.resize(std::min(message.size(), kLongestErrorMessage));
     }
-    return web::Dump(shorter);
+    return Dump(shorter);
 }
 
 int ServeMessages(std::istream& in, std::ostream& out, const SystemParts& system) {
@@ -163,7 +177,7 @@ int ServeMessages(std::istream& in, std::ostream& out, const SystemParts& system
         if (frame.kind == FrameRead::Kind::kEnd)
             return 0;
         bool broken = frame.kind == FrameRead::Kind::kBroken;
-        Json answer = broken ? web::ErrorAnswer(frame.refusal) : AnswerMessage(frame.body, system);
+        Json answer = broken ? Refused(frame.refusal) : AnswerMessage(frame.body, system);
         out << FrameOf(AnswerText(answer)) << std::flush;
         if (broken)
             return 1;

@@ -29,6 +29,9 @@ struct SystemParts {
 /// the wrong type ("invalid"), or one the host could not answer at all ("internal").
 web::Json AnswerMessage(std::string_view body, const SystemParts& system);
 
+/// The answer as UTF-8 text; a character that cannot be written becomes U+FFFD.
+std::string Dump(const web::Json& answer);
+
 /// The answer as the text to send: at most kMaxAnswerBytes, a command line too long for that
 /// left out and a refusal's message quoting a long message cut.
 std::string AnswerText(const web::Json& answer);
