@@ -80,30 +80,33 @@ void JsonWriter::Separate() {
     needsComma_ = true;
 }
 
-JsonWriter& JsonWriter::BeginObject() {
+JsonWriter& JsonWriter::Open(char bracket) {
     Separate();
-    out_ += '{';
+    out_ += bracket;
     needsComma_ = false;
     return *this;
+}
+
+JsonWriter& JsonWriter::Close(char bracket) {
+    out_ += bracket;
+    needsComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::BeginObject() {
+    return Open('{');
 }
 
 JsonWriter& JsonWriter::EndObject() {
-    out_ += '}';
-    needsComma_ = true;
-    return *this;
+    return Close('}');
 }
 
 JsonWriter& JsonWriter::BeginArray() {
-    Separate();
-    out_ += '[';
-    needsComma_ = false;
-    return *this;
+    return Open('[');
 }
 
 JsonWriter& JsonWriter::EndArray() {
-    out_ += ']';
-    needsComma_ = true;
-    return *this;
+    return Close(']');
 }
 
 JsonWriter& JsonWriter::Key(std::string_view name) {

@@ -41,6 +41,9 @@ public:
 
 private:
     void Separate();
+    /// An object's or array's opening bracket, and its closing one.
+    JsonWriter& Open(char bracket);
+    JsonWriter& Close(char bracket);
     void Quote(std::string_view utf8);
 
     std::string out_;
