@@ -2,22 +2,18 @@
 
 #include "common/Platform.h"
 #include "common/TextConversion.h"
-#include "config/ConfigParser.h"
 #include "config/ConfigPath.h"
 
 namespace tandrel {
 
 namespace {
 
-// True when the file could be read and gave at least one section of the prefix. A missing,
-// locked or unreadable file is no error worth telling anyone: the stored default stands in.
-bool ParseConfigFile(CSectionList& list, std::string_view prefix) {
-    FileReadResult file = CurrentPlatform().files->ReadWholeFile(ConfigFilePath());
-    if (!file.opened)
-        return false;
-    std::size_t before = list.size();
-    ParseConfigText(list, file.bytes, prefix);
-    return list.size() > before;
+// The sections of the prefix in the stored text of that id; none when the module does not carry
+// it.
+std::shared_ptr<const CParsedPrefix> StoredPrefix(int textId, std::string_view prefix) {
+    std::optional<std::string_view> text =
+        CurrentPlatform().module->FindModuleResource(kStoredTextType, textId);
+    return ParsedPrefixOf(text.value_or(std::string_view()), prefix);
 }
 
 } // namespace
@@ -27,20 +23,25 @@ bool IsSystemPrefix(std::string_view prefix) {
 }
 
 void ParseStoredText(CSectionList& list, int textId, std::string_view prefix) {
-    std::optional<std::string_view> text =
-        CurrentPlatform().module->FindModuleResource(kStoredTextType, textId);
-    if (text)
-        ParseConfigText(list, *text, prefix);
+    list.Append(StoredPrefix(textId, prefix)->Sections());
+}
+
+std::shared_ptr<const CParsedPrefix> LoadParsedPrefix(std::string_view prefix, bool systemOnly) {
+    if (systemOnly)
+        return StoredPrefix(kSystemLinksTextId, prefix);
+    // A missing, locked or unreadable file is no error worth telling anyone, nor one without a
+    // section of the prefix: the stored default stands in.
+    FileReadResult file = CurrentPlatform().files->ReadWholeFile(ConfigFilePath());
+    if (file.opened) {
+        std::shared_ptr<const CParsedPrefix> parsed = ParsedPrefixOf(file.bytes, prefix);
+        if (!parsed->Sections().empty())
+            return parsed;
+    }
+    return StoredPrefix(kDefaultLinksTextId, prefix);
 }
 
 void LoadSections(CSectionList& list, std::string_view prefix, bool systemOnly) {
-    if (systemOnly) {
-        ParseStoredText(list, kSystemLinksTextId, prefix);
-        return;
-    }
-    if (ParseConfigFile(list, prefix))
-        return;
-    ParseStoredText(list, kDefaultLinksTextId, prefix);
+    list.Append(LoadParsedPrefix(prefix, systemOnly)->Sections());
 }
 
 } // namespace tandrel

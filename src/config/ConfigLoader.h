@@ -3,7 +3,9 @@
 #pragma once
 
 #include "config/ConfigSection.h"
+#include "config/ParsedTexts.h"
 
+#include <memory>
 #include <string_view>
 
 namespace tandrel {
@@ -27,6 +29,10 @@ bool IsSystemPrefix(std::string_view prefix);
 /// one section of the prefix, else from stored text 206. Failures are silent: an empty list
 /// means no source had a section of the prefix.
 void LoadSections(CSectionList& list, std::string_view prefix, bool systemOnly);
+
+/// The sections LoadSections gives, shared and read-only with the entries made from them: a text
+/// read before is not parsed again (ParsedPrefixOf).
+std::shared_ptr<const CParsedPrefix> LoadParsedPrefix(std::string_view prefix, bool systemOnly);
 
 /// Appends the sections of the prefix from the stored text of that id; nothing when the module
 /// does not carry it.

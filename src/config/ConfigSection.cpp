@@ -57,4 +57,8 @@ CConfigSection& CSectionList::Append(std::string name) {
     return sections_.emplace_back(std::move(name));
 }
 
+void CSectionList::Append(const CSectionList& other) {
+    sections_.insert(sections_.end(), other.sections_.begin(), other.sections_.end());
+}
+
 } // namespace tandrel

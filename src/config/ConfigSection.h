@@ -56,6 +56,8 @@ public:
     /// Appends a new section without values and returns it; the reference stays valid until the
     /// next Append.
     CConfigSection& Append(std::string name);
+    /// Appends a copy of every section of other, in order.
+    void Append(const CSectionList& other);
 
     std::size_t size() const { return sections_.size(); }
     bool empty() const { return sections_.empty(); }

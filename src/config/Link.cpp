@@ -96,6 +96,11 @@ CLink::CLink() {
 }
 
 void CLink::LoadFromSection(const CConfigSection& section) {
+    LoadKeysFromSection(section);
+    LoadRememberedChoice();
+}
+
+void CLink::LoadKeysFromSection(const CConfigSection& section) {
     sectionName_ = section.GetName();
     for (const LinkField& field : LinkFields()) {
         if (!field.keyed)
@@ -109,7 +114,12 @@ void CLink::LoadFromSection(const CConfigSection& section) {
     hasMail_ = false;
     for (const LinkField& field : LinkFields())
         hasMail_ = hasMail_ || (field.mail && !(this->*field.text).empty());
-    selected_ = ReadRememberedChoice(sectionName_).value_or(defaultSelected_);
+    selected_ = defaultSelected_;
+}
+
+void CLink::LoadRememberedChoice() {
+    if (std::optional<bool> remembered = ReadRememberedChoice(sectionName_))
+        selected_ = *remembered;
 }
 
 bool CLink::SaveSelection() const {

@@ -62,6 +62,10 @@ public:
     /// default), `hasMail` from the mail fields, and `selected` from `defaultSelected` replaced
     /// by the remembered choice when there is one. Never fails.
     void LoadFromSection(const CConfigSection& section);
+    /// LoadFromSection without the remembered choice: `selected` is `defaultSelected`.
+    void LoadKeysFromSection(const CConfigSection& section);
+    /// Sets `selected` to the remembered choice, when there is one.
+    void LoadRememberedChoice();
 
     /// Stores `selected` as this entry's remembered choice; false when it could not be stored.
     bool SaveSelection() const;

@@ -16,12 +16,10 @@ bool CLinkList::SaveSelections() const {
 }
 
 void LoadLinks(CLinkList& list, std::string_view prefix, bool systemOnly) {
-    CSectionList sections;
-    LoadSections(sections, prefix, systemOnly);
-    for (const CConfigSection& section : sections) {
-        CLink link;
-        link.LoadFromSection(section);
-        list.Append(std::move(link));
+    std::shared_ptr<const CParsedPrefix> parsed = LoadParsedPrefix(prefix, systemOnly);
+    for (const CLink& loaded : parsed->Links()) {
+        CLink& link = list.Append(loaded);
+        link.LoadRememberedChoice();
     }
 }
 

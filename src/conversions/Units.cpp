@@ -252,10 +252,8 @@ const CUnit* CUnitTable::FindUnit(std::string_view text) const {
 }
 
 CUnitTable LoadUnitTable() {
-    CSectionList sections;
-    LoadSections(sections, "UNIT:", false);
     CUnitTable table;
-    table.Load(sections);
+    table.Load(LoadParsedPrefix("UNIT:", false)->Sections());
     return table;
 }
 

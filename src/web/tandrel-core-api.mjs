@@ -27,17 +27,24 @@ const CALLS = {
  * @returns {Record<keyof CALLS, (request?: object) => any>}
  */
 export function bindCore(module) {
+    // The platform's coders rather than emscripten's helpers, which walk the text one character
+    // at a time in JavaScript: a request carries the whole configuration.
+    const encoder = new TextEncoder();
+    const decoder = new TextDecoder();
     /** @param {string} name @param {object} request */
     const call = (name, request) => {
-        const text = JSON.stringify(request ?? {});
-        const size = module.lengthBytesUTF8(text) + 1;
-        const pointer = module._tandrel_alloc(size);
+        const bytes = encoder.encode(JSON.stringify(request ?? {}));
+        const pointer = module._tandrel_alloc(bytes.length + 1);
         if (!pointer)
-            throw new Error('tandrel-core: no memory for a request of ' + size + ' bytes');
+            throw new Error('tandrel-core: no memory for a request of ' + bytes.length + ' bytes');
         try {
-            module.stringToUTF8(text, pointer, size);
-            // The answer stays valid until the next call: read it before anything else runs.
-            return JSON.parse(module.UTF8ToString(module['_tandrel_' + name](pointer)));
+            module.HEAPU8.set(bytes, pointer);
+            module.HEAPU8[pointer + bytes.length] = 0;
+            const answer = module['_tandrel_' + name](pointer);
+            // The answer stays valid until the next call: read it before anything else runs. The
+            // call may have grown the memory, which replaces the heap's view.
+            const heap = module.HEAPU8;
+            return JSON.parse(decoder.decode(heap.subarray(answer, heap.indexOf(0, answer))));
         } finally {
             module._tandrel_free(pointer);
         }

@@ -2,6 +2,7 @@
 
 #include "config/ConfigLoader.h"
 #include "config/ConfigPath.h"
+#include "config/ParsedTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,45 @@ TEST_F(LoadSectionsTest, MissingStoredTextGivesAnEmptyList) {
     EXPECT_EQ(Names("SYSTEM:", true), "");
     WriteConfigFile("[ISBN:Mine]");
     EXPECT_EQ(Names("ISBN:"), "ISBN:Mine");
+}
+
+// Parsed texts are kept between commands; a file changed in between must be read as it is now,
+// however many versions came before and however little they differ.
+TEST_F(LoadSectionsTest, AFileChangedBetweenCommandsIsReadAsItIsNow) {
+    const std::string longer(40, '#');
+    const std::pair<std::string, std::string> versions[] = {
+        {"[ISBN:One]\n", "ISBN:One"},
+        {"[ISBN:Two]\n", "ISBN:Two"},
+        {"[ISBN:Two]\n[ISBN:Three]\n", "ISBN:Two ISBN:Three"},
+        {longer + "\n[ISBN:Ab]", "ISBN:Ab"},
+        {longer + "\n[ISBN:Ac]", "ISBN:Ac"}, // the same length, the last byte differs
+        {"[BOOK:One]\n", "ISBN:StoredA ISBN:StoredB"},
+        {"[ISBN:One]\n", "ISBN:One"},
+        {"", "ISBN:StoredA ISBN:StoredB"},
+        {longer + "\n[ISBN:Ab]", "ISBN:Ab"},
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& [text, names] : versions) {
+            WriteConfigFile(text);
+            EXPECT_EQ(Names("ISBN:"), names) << text;
+            EXPECT_EQ(Names("ISBN:"), names) << text << " (read again)";
+        }
+    }
+}
+
+TEST(SameBytes, ComparesEveryByteOfTextsOfAnyLength) {
+    const std::string base = "0123456789abcdefghijklmnopqrstuvwxyz";
+    EXPECT_TRUE(SameBytes("", ""));
+    for (std::size_t size = 1; size <= base.size(); ++size) {
+        std::string_view text(base.data(), size);
+        EXPECT_TRUE(SameBytes(text, std::string(text))) << size;
+        EXPECT_FALSE(SameBytes(text, base.substr(0, size - 1))) << size;
+        for (std::size_t at = 0; at < size; ++at) {
+            std::string changed(text);
+            changed[at] = '\xFF';
+            EXPECT_FALSE(SameBytes(text, changed)) << size << " " << at;
+        }
+    }
 }
 
 TEST(SystemPrefix, IsRecognisedInAnyCase) {

@@ -52,6 +52,20 @@ TEST_F(LinkSelectionTest, StoredChoiceOverridesTheDefault) {
     EXPECT_EQ(Ticks("ISBN:"), "01");
 }
 
+// Entries are made once per configuration text and copied for each command: a choice read for one
+// command must not stay with the entries for the next.
+TEST_F(LinkSelectionTest, EveryLoadReadsTheChoicesAsTheyAreThen) {
+    Store(u"ISBN:AmazonCom", kRegDword, "\0\0\0\0"s);
+    Store(u"ISBN:Plain", kRegDword, "\1\0\0\0"s);
+    EXPECT_EQ(Ticks("ISBN:"), "01");
+    registry().DeleteKey(RegRoot::CurrentUser, kSelectionKeyPath);
+    EXPECT_EQ(Ticks("ISBN:"), "10");
+    CLinkList changed;
+    LoadLinks(changed, "ISBN:", false);
+    changed[1].SetSelected(true);
+    EXPECT_EQ(Ticks("ISBN:"), "10") << "a tick set on a command's entries, never saved";
+}
+
 TEST_F(LinkSelectionTest, SavedChoicesComeBackNextTime) {
     CLinkList list;
     LoadLinks(list, "ISBN:", false);

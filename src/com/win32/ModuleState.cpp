@@ -2,6 +2,7 @@
 
 #include "common/win32/ComPtr.h"
 #include "common/win32/Win32Platform.h"
+#include "config/ParsedTexts.h"
 #include "dialogs/win32/Win32Dialogs.h"
 
 #include "nubrix_h.h"
@@ -94,6 +95,7 @@ bool ModuleCanUnload() {
 }
 
 void ReleaseModuleCaches() {
+    ForgetParsedTexts();
     CExclusiveLock hold(typeInfoLock);
     if (cachedTypeInfo)
         cachedTypeInfo->Reset();

@@ -24,8 +24,8 @@ void ObjectDestroyed();
 void LockModule(bool lock);
 bool ModuleCanUnload();
 
-/// Drops what the module keeps between calls (the type information), when it is about to be
-/// unloaded; it is made again if it is needed after all.
+/// Drops what the module keeps between calls (the type information, the parsed configuration
+/// texts), when it is about to be unloaded; it is made again if it is needed after all.
 void ReleaseModuleCaches();
 
 /// The type information of the scriptable interface, loaded from the registered type library on
