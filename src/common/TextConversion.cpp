@@ -40,32 +40,57 @@ bool IsLowSurrogate(char16_t ch) {
     return ch >= 0xDC00 && ch <= 0xDFFF;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+// The conversions write into strings made at their final size (or a bound of it) rather than
+// appending a character at a time: appending is a call per character into the C++ library, which
+// costs far more than the conversion itself in the WebAssembly build.
+
+std::size_t Utf8Length(char32_t cp) {
+    return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
 }
 
-void AppendUtf16(std::u16string& out, char32_t cp) {
+// Writes the code point's UTF-8 bytes at out; returns the end of what it wrote.
+char* EncodeUtf8(char32_t cp, char* out) {
+    if (cp < 0x80) {
+        *out++ = static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (cp >> 6));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (cp >> 18));
+        *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
+// Writes the code point's UTF-16 units at out; returns the end of what it wrote.
+char16_t* EncodeUtf16(char32_t cp, char16_t* out) {
     if (cp < 0x10000) {
-        out += static_cast<char16_t>(cp);
+        *out++ = static_cast<char16_t>(cp);
     } else {
         cp -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (cp >> 10));
-        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        *out++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+        *out++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
     }
+    return out;
+}
+
+// The character at text[i]: a surrogate pair whole (i is then moved to its second unit), a lone
+// surrogate as the replacement character.
+char32_t WideCodePoint(std::u16string_view text, std::size_t& i) {
+    char16_t ch = text[i];
+    if (IsHighSurrogate(ch) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+        ++i;
+        return 0x10000 + ((char32_t(ch) - 0xD800) << 10) + (text[i] - 0xDC00);
+    }
+    if (IsHighSurrogate(ch) || IsLowSurrogate(ch))
+        return kReplacement;
+    return ch;
 }
 
 // Decodes one UTF-8 sequence at text[i]; advances i past it. Malformed input yields U+FFFD and
@@ -108,59 +133,55 @@ std::string WideToAnsi(std::u16string_view text) {
 }
 
 std::u16string Utf8ToWide(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
+    // Never more units than bytes: a four-byte sequence is two units, a malformed byte one.
+    std::u16string out(text.size(), u'\0');
+    char16_t* end = out.data();
     for (std::size_t i = 0; i < text.size();)
-        AppendUtf16(out, DecodeUtf8(text, i));
+        end = EncodeUtf16(DecodeUtf8(text, i), end);
+    out.resize(static_cast<std::size_t>(end - out.data()));
     return out;
 }
 
 std::string WideToUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t ch = text[i];
-        if (IsHighSurrogate(ch) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            AppendUtf8(out, 0x10000 + ((char32_t(ch) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-            ++i;
-        } else if (IsHighSurrogate(ch) || IsLowSurrogate(ch)) {
-            AppendUtf8(out, kReplacement);
-        } else {
-            AppendUtf8(out, ch);
-        }
-    }
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        length += Utf8Length(WideCodePoint(text, i));
+    std::string out(length, '\0');
+    char* end = out.data();
+    for (std::size_t i = 0; i < text.size(); ++i)
+        end = EncodeUtf8(WideCodePoint(text, i), end);
     return out;
 }
 
 std::u16string Windows1252ToWide(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
+    std::u16string out(text.size(), u'\0');
+    char16_t* at = out.data();
     for (char byte : text)
-        out += Windows1252Char(static_cast<unsigned char>(byte));
+        *at++ = Windows1252Char(static_cast<unsigned char>(byte));
     return out;
 }
 
 std::string Windows1252ToUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char byte : text) {
-        if (static_cast<unsigned char>(byte) < 0x80)
-            out += byte;
-        else
-            AppendUtf8(out, Windows1252Char(static_cast<unsigned char>(byte)));
-    }
+    std::size_t length = 0;
+    for (char byte : text)
+        length += Utf8Length(Windows1252Char(static_cast<unsigned char>(byte)));
+    std::string out(length, '\0');
+    char* end = out.data();
+    for (char byte : text)
+        end = EncodeUtf8(Windows1252Char(static_cast<unsigned char>(byte)), end);
     return out;
 }
 
 std::string WideToWindows1252(std::u16string_view text, char unmappable) {
-    std::string out;
-    out.reserve(text.size());
+    std::string out(text.size(), '\0');
+    char* end = out.data();
     for (std::size_t i = 0; i < text.size(); ++i) {
         // A surrogate pair is one character of the text and becomes one default character.
         if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
             ++i;
-        out += Windows1252Byte(text[i], unmappable);
+        *end++ = Windows1252Byte(text[i], unmappable);
     }
+    out.resize(static_cast<std::size_t>(end - out.data()));
     return out;
 }
 

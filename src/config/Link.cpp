@@ -126,7 +126,7 @@ bool CLink::SaveSelection() const {
     return RememberChoice(sectionName_, selected_);
 }
 
-std::string CLink::GetShownDescription() const {
+const std::string& CLink::GetShownDescription() const {
     return longDescription_.empty() ? shortDescription_ : longDescription_;
 }
 

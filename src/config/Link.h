@@ -72,18 +72,18 @@ public:
 
     /// The description shown for the entry in a site list: the long description, or the short
     /// one when the long one is empty.
-    std::string GetShownDescription() const;
+    const std::string& GetShownDescription() const;
 
-    std::string GetShortDescription() const { return shortDescription_; }
-    std::string GetLongDescription() const { return longDescription_; }
-    std::string GetUrl() const { return url_; }
-    std::string GetHref() const { return href_; }
-    std::string GetCommand() const { return command_; }
+    const std::string& GetShortDescription() const { return shortDescription_; }
+    const std::string& GetLongDescription() const { return longDescription_; }
+    const std::string& GetUrl() const { return url_; }
+    const std::string& GetHref() const { return href_; }
+    const std::string& GetCommand() const { return command_; }
     bool GetUseConsole() const { return useConsole_; }
     bool GetLeaveConsole() const { return leaveConsole_; }
     bool GetURLEncoded() const { return URLEncoded_; }
     /// The URLCharset value as written ("windows-1252" when none is).
-    std::string GetURLCharsetName() const { return URLCharset_; }
+    const std::string& GetURLCharsetName() const { return URLCharset_; }
     /// The charset of the entry's URL-encoded values; Windows-1252 unless `URLCharset` names
     /// another.
     UrlCharset GetURLCharset() const {
@@ -91,17 +91,17 @@ public:
     }
     /// True when any of the five mail fields is not empty.
     bool GetHasMail() const { return hasMail_; }
-    std::string GetMailTo() const { return MailTo_; }
-    std::string GetMailCC() const { return MailCC_; }
-    std::string GetMailBCC() const { return MailBCC_; }
-    std::string GetMailSubject() const { return MailSubject_; }
-    std::string GetMailBody() const { return MailBody_; }
-    std::string GetWindowName() const { return windowName_; }
+    const std::string& GetMailTo() const { return MailTo_; }
+    const std::string& GetMailCC() const { return MailCC_; }
+    const std::string& GetMailBCC() const { return MailBCC_; }
+    const std::string& GetMailSubject() const { return MailSubject_; }
+    const std::string& GetMailBody() const { return MailBody_; }
+    const std::string& GetWindowName() const { return windowName_; }
     /// Window geometry as written ("0", "-50%", "40%"); empty when not given.
-    std::string GetLeft() const { return left_; }
-    std::string GetTop() const { return top_; }
-    std::string GetWidth() const { return width_; }
-    std::string GetHeight() const { return height_; }
+    const std::string& GetLeft() const { return left_; }
+    const std::string& GetTop() const { return top_; }
+    const std::string& GetWidth() const { return width_; }
+    const std::string& GetHeight() const { return height_; }
     bool GetDirectories() const { return directories_; }
     bool GetFullScreen() const { return fullScreen_; }
     bool GetLocation() const { return location_; }
@@ -115,7 +115,7 @@ public:
     bool GetExclusive() const { return exclusive_; }
     bool GetDefaultSelected() const { return defaultSelected_; }
     /// The full section name, prefix included; also the name of the remembered choice.
-    std::string GetSectionName() const { return sectionName_; }
+    const std::string& GetSectionName() const { return sectionName_; }
     bool GetSelected() const { return selected_; }
 
     /// The value of a field of the table, for readers that walk every field.

@@ -13,6 +13,9 @@ namespace tandrel::web {
 /// and inside an object every value its Key.
 class JsonWriter {
 public:
+    /// Room for a typical answer from the start, so that writing it rarely moves it.
+    JsonWriter() { out_.reserve(2048); }
+
     JsonWriter& BeginObject();
     JsonWriter& EndObject();
     JsonWriter& BeginArray();

@@ -56,6 +56,10 @@ TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
     EXPECT_EQ(Utf8ToWide("\xC0\x80"), u"\uFFFD") << "overlong form";
     EXPECT_EQ(Utf8ToWide("\xED\xA0\x80"), u"\uFFFD") << "encoded surrogate";
     EXPECT_EQ(WideToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
+    const char16_t lone[] = {u'a', 0xDC00, u'b', 0xD800, u'\u00E9', 0xD83D, 0xDE00, 0};
+    EXPECT_EQ(WideToUtf8(lone), "a\xEF\xBF\xBD"
+                                "b\xEF\xBF\xBD\xC3\xA9\xF0\x9F\x98\x80")
+        << "lone surrogates amid characters of every length";
 }
 
 TEST(AsciiCase, LowersOnlyAsciiCapitals) {
