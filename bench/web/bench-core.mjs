@@ -1,6 +1,8 @@
 // The WebAssembly module's figures: its size raw and gzipped, the time node takes to instantiate
 // it, and each call of the interface with the requests of requests.json (the ones the native
-// benchmark WebCall/<call> sends), through the helper the extension uses. Prints one JSON object.
+// benchmark WebCall/<call> sends), through the helper the extension uses and, as the native
+// benchmark calls it, the module's function alone (the request's text already in the module's
+// memory, the answer's text left there). Prints one JSON object.
 // Usage: node bench-core.mjs BUILD_DIR
 import { readFile } from 'node:fs/promises';
 import { join, dirname } from 'node:path';
@@ -27,7 +29,8 @@ for (let i = 0; i < 15; i++) {
     instantiations.push(Number(process.hrtime.bigint() - start) / 1e6);
 }
 
-const core = bindCore(await createTandrelCore({ wasmBinary }));
+const module = await createTandrelCore({ wasmBinary });
+const core = bindCore(module);
 const method = { default_config: 'defaultConfig' };
 // The process's CPU time in nanoseconds, as the native benchmark counts it: on a busy machine the
 // time waited for a core would otherwise count against the module. node's own threads (the
@@ -37,26 +40,44 @@ const cpuNs = () => {
     return (user + system) * 1e3;
 };
 
-// Each call as often as fits in a fifth of a second of CPU time, three times; the best time per
+// The call as often as fits in a fifth of a second of CPU time, three times; the best time per
 // call.
-const calls = {};
-for (const [name, request] of Object.entries(requests)) {
-    const call = core[method[name] ?? name];
-    if (call(request).error)
-        throw new Error(name + ': the request is refused');
+const bestNs = (call) => {
     let best = Infinity;
     for (let round = 0; round < 3; round++) {
         let count = 0;
         const start = cpuNs();
         let elapsed = 0;
         while (elapsed < 0.2e9) {
-            call(request);
+            call();
             count++;
             elapsed = cpuNs() - start;
         }
         best = Math.min(best, elapsed / count);
     }
-    calls[name] = best;
+    return best;
+};
+
+// The request's text in the module's memory, as the helper puts it there.
+const requestText = (request) => {
+    const bytes = new TextEncoder().encode(JSON.stringify(request));
+    const pointer = module._tandrel_alloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, pointer);
+    module.HEAPU8[pointer + bytes.length] = 0;
+    return pointer;
+};
+
+const calls = {};
+const moduleCalls = {};
+for (const [name, request] of Object.entries(requests)) {
+    const call = core[method[name] ?? name];
+    if (call(request).error)
+        throw new Error(name + ': the request is refused');
+    calls[name] = bestNs(() => call(request));
+    const pointer = requestText(request);
+    const exported = module['_tandrel_' + name];
+    moduleCalls[name] = bestNs(() => exported(pointer));
+    module._tandrel_free(pointer);
 }
 
 console.log(JSON.stringify({
@@ -66,4 +87,5 @@ console.log(JSON.stringify({
     instantiateMs: median(instantiations),
     node: process.version,
     callNs: calls,
+    moduleCallNs: moduleCalls,
 }, null, 2));

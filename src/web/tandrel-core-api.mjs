@@ -33,13 +33,17 @@ export function bindCore(module) {
     const decoder = new TextDecoder();
     /** @param {string} name @param {object} request */
     const call = (name, request) => {
-        const bytes = encoder.encode(JSON.stringify(request ?? {}));
-        const pointer = module._tandrel_alloc(bytes.length + 1);
+        const text = JSON.stringify(request ?? {});
+        // Room for the longest encoding (three bytes a UTF-16 unit) and the terminating zero; the
+        // text is encoded straight into it.
+        const room = text.length * 3 + 1;
+        const pointer = module._tandrel_alloc(room);
         if (!pointer)
-            throw new Error('tandrel-core: no memory for a request of ' + bytes.length + ' bytes');
+            throw new Error('tandrel-core: no memory for a request of ' + room + ' bytes');
         try {
-            module.HEAPU8.set(bytes, pointer);
-            module.HEAPU8[pointer + bytes.length] = 0;
+            const into = module.HEAPU8.subarray(pointer, pointer + room - 1);
+            const { written } = encoder.encodeInto(text, into);
+            module.HEAPU8[pointer + written] = 0;
             const answer = module['_tandrel_' + name](pointer);
             // The answer stays valid until the next call: read it before anything else runs. The
             // call may have grown the memory, which replaces the heap's view.
