@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
 namespace tandrel {
 namespace {
 
@@ -159,6 +164,34 @@ TEST(SameBytes, ComparesEveryByteOfTextsOfAnyLength) {
             EXPECT_FALSE(SameBytes(text, changed)) << size << " " << at;
         }
     }
+}
+
+// Commands of several apartments may read at once: each must get the sections of its own text
+// while the others bring in texts that push older ones out.
+TEST(ParsedTexts, ThreadsReadingDifferentTextsEachGetTheirOwn) {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "the WebAssembly build has no threads";
+#endif
+    constexpr int kTexts = 5; // more than are kept, so that texts are dropped while in use
+    auto text = [](int n) {
+        return "[ISBN:T" + std::to_string(n) + "]\nurl=u\n";
+    };
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 500; ++i) {
+                int n = (t + i) % kTexts;
+                std::shared_ptr<const CParsedPrefix> parsed = ParsedPrefixOf(text(n), "ISBN:");
+                const std::vector<CLink>& links = parsed->Links();
+                if (links.size() != 1 || links[0].GetSectionName() != "ISBN:T" + std::to_string(n))
+                    ++wrong;
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(SystemPrefix, IsRecognisedInAnyCase) {
