@@ -105,7 +105,7 @@ bool FlagOf(const std::optional<std::string>& value, bool otherwise) {
 // Every getter with the name of the field it reads.
 struct Getter {
     std::string_view field;
-    std::string (CLink::*text)() const;
+    const std::string& (CLink::*text)() const;
     bool (CLink::*flag)() const;
 };
 
