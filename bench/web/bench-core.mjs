@@ -12,7 +12,7 @@ import { gzipSync } from 'node:zlib';
 const build = process.argv[2];
 const here = dirname(fileURLToPath(import.meta.url));
 const { default: createTandrelCore } = await import(pathToFileURL(join(build, 'tandrel-core.mjs')).href);
-const { bindCore } = await import(pathToFileURL(join(build, 'tandrel-core-api.mjs')).href);
+const { bindCore, copyRequestIn } = await import(pathToFileURL(join(build, 'tandrel-core-api.mjs')).href);
 const wasmBinary = await readFile(join(build, 'tandrel-core.wasm'));
 const glue = await readFile(join(build, 'tandrel-core.mjs'));
 const requests = JSON.parse(await readFile(join(here, 'requests.json'), 'utf8'));
@@ -58,15 +58,6 @@ const bestNs = (call) => {
     return best;
 };
 
-// The request's text in the module's memory, as the helper puts it there.
-const requestText = (request) => {
-    const bytes = new TextEncoder().encode(JSON.stringify(request));
-    const pointer = module._tandrel_alloc(bytes.length + 1);
-    module.HEAPU8.set(bytes, pointer);
-    module.HEAPU8[pointer + bytes.length] = 0;
-    return pointer;
-};
-
 const calls = {};
 const moduleCalls = {};
 for (const [name, request] of Object.entries(requests)) {
@@ -74,7 +65,7 @@ for (const [name, request] of Object.entries(requests)) {
     if (call(request).error)
         throw new Error(name + ': the request is refused');
     calls[name] = bestNs(() => call(request));
-    const pointer = requestText(request);
+    const pointer = copyRequestIn(module, JSON.stringify(request));
     const exported = module['_tandrel_' + name];
     moduleCalls[name] = bestNs(() => exported(pointer));
     module._tandrel_free(pointer);

@@ -80,6 +80,17 @@ char16_t* EncodeUtf16(char32_t cp, char16_t* out) {
     return out;
 }
 
+// The UTF-8 text of the code points forEach gives (it calls its argument with each, in order):
+// measured first, then written into a string of that size.
+template <class ForEach> std::string Utf8Of(const ForEach& forEach) {
+    std::size_t length = 0;
+    forEach([&length](char32_t cp) { length += Utf8Length(cp); });
+    std::string out(length, '\0');
+    char* end = out.data();
+    forEach([&end](char32_t cp) { end = EncodeUtf8(cp, end); });
+    return out;
+}
+
 // The character at text[i]: a surrogate pair whole (i is then moved to its second unit), a lone
 // surrogate as the replacement character.
 char32_t WideCodePoint(std::u16string_view text, std::size_t& i) {
@@ -143,14 +154,10 @@ std::u16string Utf8ToWide(std::string_view text) {
 }
 
 std::string WideToUtf8(std::u16string_view text) {
-    std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        length += Utf8Length(WideCodePoint(text, i));
-    std::string out(length, '\0');
-    char* end = out.data();
-    for (std::size_t i = 0; i < text.size(); ++i)
-        end = EncodeUtf8(WideCodePoint(text, i), end);
-    return out;
+    return Utf8Of([text](const auto& write) {
+        for (std::size_t i = 0; i < text.size(); ++i)
+            write(WideCodePoint(text, i));
+    });
 }
 
 std::u16string Windows1252ToWide(std::string_view text) {
@@ -162,14 +169,10 @@ std::u16string Windows1252ToWide(std::string_view text) {
 }
 
 std::string Windows1252ToUtf8(std::string_view text) {
-    std::size_t length = 0;
-    for (char byte : text)
-        length += Utf8Length(Windows1252Char(static_cast<unsigned char>(byte)));
-    std::string out(length, '\0');
-    char* end = out.data();
-    for (char byte : text)
-        end = EncodeUtf8(Windows1252Char(static_cast<unsigned char>(byte)), end);
-    return out;
+    return Utf8Of([text](const auto& write) {
+        for (char byte : text)
+            write(Windows1252Char(static_cast<unsigned char>(byte)));
+    });
 }
 
 std::string WideToWindows1252(std::u16string_view text, char unmappable) {

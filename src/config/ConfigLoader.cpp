@@ -22,10 +22,6 @@ bool IsSystemPrefix(std::string_view prefix) {
     return EqualsIgnoreAsciiCase(prefix, kSystemPrefix);
 }
 
-void ParseStoredText(CSectionList& list, int textId, std::string_view prefix) {
-    list.Append(StoredPrefix(textId, prefix)->Sections());
-}
-
 std::shared_ptr<const CParsedPrefix> LoadParsedPrefix(std::string_view prefix, bool systemOnly) {
     if (systemOnly)
         return StoredPrefix(kSystemLinksTextId, prefix);

@@ -34,8 +34,4 @@ void LoadSections(CSectionList& list, std::string_view prefix, bool systemOnly);
 /// read before is not parsed again (ParsedPrefixOf).
 std::shared_ptr<const CParsedPrefix> LoadParsedPrefix(std::string_view prefix, bool systemOnly);
 
-/// Appends the sections of the prefix from the stored text of that id; nothing when the module
-/// does not carry it.
-void ParseStoredText(CSectionList& list, int textId, std::string_view prefix);
-
 } // namespace tandrel

@@ -61,11 +61,15 @@ KeptText& KeepText(std::string_view text) {
     return *oldest;
 }
 
-std::shared_ptr<const CParsedPrefix> FindPrefix(const KeptText* slot, std::string_view prefix) {
-    if (slot) {
-        for (const std::shared_ptr<const CParsedPrefix>& parsed : slot->prefixes) {
-            if (parsed->Prefix() == prefix)
-                return parsed;
+// The kept parse of the prefix in the slot's text, which becomes the text used last; null when
+// there is none.
+std::shared_ptr<const CParsedPrefix> UseKept(KeptText* slot, std::string_view prefix) {
+    if (!slot)
+        return nullptr;
+    for (const std::shared_ptr<const CParsedPrefix>& parsed : slot->prefixes) {
+        if (parsed->Prefix() == prefix) {
+            slot->lastUse = ++uses;
+            return parsed;
         }
     }
     return nullptr;
@@ -92,17 +96,14 @@ std::shared_ptr<const CParsedPrefix> ParsedPrefixOf(std::string_view text,
                                                     std::string_view prefix) {
     {
         std::lock_guard<CSpinLock> hold(cacheLock);
-        KeptText* slot = FindKept(text);
-        if (std::shared_ptr<const CParsedPrefix> parsed = FindPrefix(slot, prefix)) {
-            slot->lastUse = ++uses;
+        if (std::shared_ptr<const CParsedPrefix> parsed = UseKept(FindKept(text), prefix))
             return parsed;
-        }
     }
     auto parsed = std::make_shared<const CParsedPrefix>(text, prefix);
     std::lock_guard<CSpinLock> hold(cacheLock);
     KeptText* slot = FindKept(text);
     // Another thread may have parsed the same in the meantime: one of the two is kept.
-    if (std::shared_ptr<const CParsedPrefix> other = FindPrefix(slot, prefix))
+    if (std::shared_ptr<const CParsedPrefix> other = UseKept(slot, prefix))
         return other;
     if (!slot)
         slot = &KeepText(text);

@@ -21,29 +21,39 @@ const CALLS = {
     run: 'run',
 };
 
+// The platform's coders rather than emscripten's helpers, which walk the text one character at a
+// time in JavaScript: a request carries the whole configuration.
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+
+/**
+ * Copies a request's text into the module's memory, zero-terminated, encoded straight into room
+ * for its longest encoding (three bytes a UTF-16 unit).
+ * @param {any} module what the module's factory resolved to
+ * @param {string} text
+ * @returns {number} where it is; the caller frees it with _tandrel_free
+ */
+export function copyRequestIn(module, text) {
+    const room = text.length * 3 + 1;
+    const pointer = module._tandrel_alloc(room);
+    if (!pointer)
+        throw new Error('tandrel-core: no memory for a request of ' + room + ' bytes');
+    const into = module.HEAPU8.subarray(pointer, pointer + room - 1);
+    const { written } = encoder.encodeInto(text, into);
+    module.HEAPU8[pointer + written] = 0;
+    return pointer;
+}
+
 /**
  * Binds the calls to an instantiated module.
  * @param {any} module what the module's factory resolved to
  * @returns {Record<keyof CALLS, (request?: object) => any>}
  */
 export function bindCore(module) {
-    // The platform's coders rather than emscripten's helpers, which walk the text one character
-    // at a time in JavaScript: a request carries the whole configuration.
-    const encoder = new TextEncoder();
-    const decoder = new TextDecoder();
     /** @param {string} name @param {object} request */
     const call = (name, request) => {
-        const text = JSON.stringify(request ?? {});
-        // Room for the longest encoding (three bytes a UTF-16 unit) and the terminating zero; the
-        // text is encoded straight into it.
-        const room = text.length * 3 + 1;
-        const pointer = module._tandrel_alloc(room);
-        if (!pointer)
-            throw new Error('tandrel-core: no memory for a request of ' + room + ' bytes');
+        const pointer = copyRequestIn(module, JSON.stringify(request ?? {}));
         try {
-            const into = module.HEAPU8.subarray(pointer, pointer + room - 1);
-            const { written } = encoder.encodeInto(text, into);
-            module.HEAPU8[pointer + written] = 0;
             const answer = module['_tandrel_' + name](pointer);
             // The answer stays valid until the next call: read it before anything else runs. The
             // call may have grown the memory, which replaces the heap's view.
