@@ -1,0 +1,46 @@
+// Memory for the many small blocks a call makes and lets go (strings, list and map nodes), kept
+// for reuse rather than given back: the WebAssembly module's allocator spends several times
+// longer on each block than the rest of a call's work on it.
+#pragma once
+
+#include <cstddef>
+
+namespace tandrel::web {
+
+/// Hands out blocks aligned as malloc's. A block of up to kLargestPooled bytes, once freed, waits
+/// on the free list of its size class for the next request of that class; larger ones come from
+/// malloc and go back to it. Not safe for several threads: the module has one.
+class CSmallBlockPool {
+public:
+    static constexpr std::size_t kLargestPooled = 256;
+
+    constexpr CSmallBlockPool() = default;
+    CSmallBlockPool(const CSmallBlockPool&) = delete;
+    CSmallBlockPool& operator=(const CSmallBlockPool&) = delete;
+
+    /// A block of at least size bytes; null when memory runs out.
+    void* Allocate(std::size_t size);
+    /// Takes back a block from Allocate (of this pool); null is ignored.
+    void Free(void* block);
+
+private:
+    // Every block starts with a header of one alignment unit holding its size class (0 for a
+    // block from malloc), so that what follows is aligned for any object.
+    static constexpr std::size_t kHeader = alignof(std::max_align_t);
+    static constexpr std::size_t kGranule = 16;
+    static constexpr std::size_t kClasses = kLargestPooled / kGranule;
+    static constexpr std::size_t kChunkBytes = 64 * 1024;
+
+    struct FreeBlock {
+        FreeBlock* next;
+    };
+
+    /// A new block of the class, cut from the current chunk or a new one.
+    void* Carve(std::size_t sizeClass);
+
+    FreeBlock* free_[kClasses + 1] = {};
+    char* chunk_ = nullptr;
+    std::size_t chunkLeft_ = 0;
+};
+
+} // namespace tandrel::web
