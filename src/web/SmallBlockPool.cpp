@@ -4,7 +4,13 @@
 
 namespace tandrel::web {
 
-static_assert(CSmallBlockPool::kLargestPooled % 16 == 0);
+CSmallBlockPool::~CSmallBlockPool() {
+    while (chunks_) {
+        char* before = *reinterpret_cast<char**>(chunks_);
+        std::free(chunks_);
+        chunks_ = before;
+    }
+}
 
 void* CSmallBlockPool::Allocate(std::size_t size) {
     std::size_t sizeClass = size ? (size + kGranule - 1) / kGranule : 1;
@@ -28,12 +34,14 @@ void* CSmallBlockPool::Carve(std::size_t sizeClass) {
     std::size_t bytes = kHeader + sizeClass * kGranule;
     if (chunkLeft_ < bytes) {
         // What is left of the old chunk is too small for this class; it stays unused.
-        chunk_ = static_cast<char*>(std::malloc(kChunkBytes));
-        if (!chunk_) {
-            chunkLeft_ = 0;
+        static_assert(kHeader >= sizeof(char*));
+        auto* chunk = static_cast<char*>(std::malloc(kChunkBytes));
+        if (!chunk)
             return nullptr;
-        }
-        chunkLeft_ = kChunkBytes;
+        *reinterpret_cast<char**>(chunk) = chunks_;
+        chunks_ = chunk;
+        chunk_ = chunk + kHeader;
+        chunkLeft_ = kChunkBytes - kHeader;
     }
     char* block = chunk_;
     chunk_ += bytes;

@@ -15,6 +15,8 @@ public:
     static constexpr std::size_t kLargestPooled = 256;
 
     constexpr CSmallBlockPool() = default;
+    /// Gives every chunk back, with the blocks still handed out from it.
+    ~CSmallBlockPool();
     CSmallBlockPool(const CSmallBlockPool&) = delete;
     CSmallBlockPool& operator=(const CSmallBlockPool&) = delete;
 
@@ -39,6 +41,9 @@ private:
     void* Carve(std::size_t sizeClass);
 
     FreeBlock* free_[kClasses + 1] = {};
+    /// Every chunk, newest first: each one's first unit points to the one before it.
+    char* chunks_ = nullptr;
+    /// Where the next block is cut from the newest chunk, and the bytes left there.
     char* chunk_ = nullptr;
     std::size_t chunkLeft_ = 0;
 };

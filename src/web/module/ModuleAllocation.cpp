@@ -5,8 +5,15 @@
 
 namespace {
 
-// Constant-initialised, so ready for the first allocation of any static initialiser.
-tandrel::web::CSmallBlockPool pool;
+// Constant-initialised, so ready for the first allocation of any static initialiser, and never
+// destroyed, so still there for the last block any static destructor frees.
+union NeverDestroyed {
+    constexpr NeverDestroyed() : pool() {}
+    ~NeverDestroyed() {}
+    tandrel::web::CSmallBlockPool pool;
+} kept;
+
+tandrel::web::CSmallBlockPool& pool = kept.pool;
 
 } // namespace
 
