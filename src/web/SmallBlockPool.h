@@ -1,6 +1,6 @@
 // Memory for the many small blocks a call makes and lets go (strings, list and map nodes), kept
-// for reuse rather than given back: the WebAssembly module's allocator spends several times
-// longer on each block than the rest of a call's work on it.
+// for reuse rather than given back: in the WebAssembly module, emscripten's small allocator took
+// a sixth of every call, several times what a free list takes.
 #pragma once
 
 #include <cstddef>
@@ -40,6 +40,7 @@ private:
     /// A new block of the class, cut from the current chunk or a new one.
     void* Carve(std::size_t sizeClass);
 
+    /// The freed blocks of each size class; none for class 0, the blocks from malloc.
     FreeBlock* free_[kClasses + 1] = {};
     /// Every chunk, newest first: each one's first unit points to the one before it.
     char* chunks_ = nullptr;
