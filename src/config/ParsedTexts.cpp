@@ -82,13 +82,19 @@ CParsedPrefix::CParsedPrefix(std::string_view text, std::string_view prefix) : p
 }
 
 const std::vector<CLink>& CParsedPrefix::Links() const {
-    std::lock_guard<CSpinLock> hold(cacheLock);
-    if (!links_) {
-        auto links = std::make_unique<std::vector<CLink>>(sections_.size());
-        for (std::size_t index = 0; index < sections_.size(); ++index)
-            (*links)[index].LoadKeysFromSection(sections_[index]);
-        links_ = std::move(links);
+    {
+        std::lock_guard<CSpinLock> hold(cacheLock);
+        if (links_)
+            return *links_;
     }
+    // Made outside the lock, like the sections; once stored, the entries never change.
+    auto links = std::make_unique<std::vector<CLink>>(sections_.size());
+    for (std::size_t index = 0; index < sections_.size(); ++index)
+        (*links)[index].LoadKeysFromSection(sections_[index]);
+    std::lock_guard<CSpinLock> hold(cacheLock);
+    // Another thread may have made them in the meantime: the first stored stays.
+    if (!links_)
+        links_ = std::move(links);
     return *links_;
 }
 
