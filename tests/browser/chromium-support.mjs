@@ -178,7 +178,7 @@ class ChromiumSession extends Session {
 
     /** The dialog as its page shows it. @param {Page} dialog */
     read(dialog) {
-        return dialog.evaluate(describeDialog);
+        return dialog.evaluate(/** @type {() => import('./support.mjs').Shown} */ (describeDialog));
     }
 
     /** @param {Page} dialog @param {import('./support.mjs').Answer} answer */

@@ -11,7 +11,7 @@
 // a proxy that refuses: opened sites cannot load here, and their addresses are read from the tabs.
 import puppeteer from 'puppeteer-core';
 import { spawnSync } from 'node:child_process';
-import { copyFile, readFile, writeFile } from 'node:fs/promises';
+import { copyFile, mkdir, readFile, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 
 import { CleanUp, Session, WAIT_MS, newFolder, removeAll, root, selectParagraph, servePages, waitFor } from './support.mjs';
@@ -28,16 +28,17 @@ async function testExtension() {
     const unpacked = spawnSync('python3', ['-m', 'zipfile', '-e', builtPackage, folder], { encoding: 'utf8' });
     if (unpacked.status !== 0)
         throw new Error('cannot unpack ' + builtPackage + ': ' + unpacked.stderr);
-    await copyFile(join(here, 'firefox/hook.mjs'), join(folder, 'test-hook.mjs'));
-    await copyFile(join(here, 'dialog-page.mjs'), join(folder, 'test-dialog-page.mjs'));
-    await copyFile(join(here, 'firefox/relay.js'), join(folder, 'test-relay.js'));
+    // The test's files keep their places under test/, the hook's import among them.
+    await mkdir(join(folder, 'test/firefox'), { recursive: true });
+    for (const file of ['firefox/hook.mjs', 'firefox/relay.js', 'dialog-page.mjs'])
+        await copyFile(join(here, file), join(folder, 'test', file));
     const manifestPath = join(folder, 'manifest.json');
     const manifest = JSON.parse(await readFile(manifestPath, 'utf8'));
     // Without background scripts of its own, the package has no menu in Firefox: the tests say so.
-    manifest.background = { ...manifest.background, scripts: ['test-hook.mjs', ...(manifest.background?.scripts ?? [])] };
+    manifest.background = { ...manifest.background, scripts: ['test/firefox/hook.mjs', ...(manifest.background?.scripts ?? [])] };
     manifest.host_permissions = ['http://127.0.0.1/*'];
     manifest.permissions = [...manifest.permissions, 'tabs'];
-    manifest.content_scripts = [{ matches: ['http://127.0.0.1/*'], js: ['test-relay.js'] }];
+    manifest.content_scripts = [{ matches: ['http://127.0.0.1/*'], js: ['test/firefox/relay.js'] }];
     await writeFile(manifestPath, JSON.stringify(manifest, null, 2));
     return folder;
 }

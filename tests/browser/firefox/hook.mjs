@@ -4,7 +4,7 @@
 // registers, and answers the test's requests, which the page relay (relay.js) passes on. It
 // reads and presses the dialog pages through extension.getViews, as a user would: by the
 // checkbox labels and button texts the page shows.
-import { describeDialog } from './test-dialog-page.mjs';
+import { describeDialog } from '../dialog-page.mjs';
 
 /** @type {Array<(info: object, tab: object) => void>} */
 const menuListeners = [];
