@@ -30,22 +30,33 @@ async function testExtension() {
 }
 
 /**
- * @typedef {{profile?: string, env?: Record<string, string | undefined>, colorScheme?: 'light' | 'dark'}} ChromiumOptions
- *   profile: a folder of the caller's (removed by close); env: the browser's environment (the
- *   programs it starts, a native host among them, inherit it)
- */
-
-/**
  * One headless Chromium with the extension, serving the pages, for a group of tests.
  * @param {import('./support.mjs').Pages} pages
- * @param {ChromiumOptions} [options]
+ * @param {{profile?: string, env?: Record<string, string | undefined>}} [options] profile: a
+ *   folder of the caller's (removed by close); env: the browser's environment (the programs it
+ *   starts, a native host among them, inherit it)
  */
 export function launchChromium(pages, options = {}) {
     return CleanUp.making(async (cleanUp) => {
         const server = cleanUp.add(await servePages(pages), (made) => made.close());
         const extension = cleanUp.add(await testExtension(), removeAll);
         const profile = cleanUp.add(options.profile ?? await newFolder(), removeAll);
-        const session = cleanUp.add(new ChromiumSession(server, cleanUp, extension, profile, options), (made) => made.context?.close());
+        const launch = () => chromium.launchPersistentContext(profile, {
+            executablePath: process.env.TANDREL_CHROMIUM ?? '/usr/bin/chromium',
+            headless: true,
+            env: options.env,
+            colorScheme: 'light',
+            viewport: null,
+            args: [
+                '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                '--disable-background-networking', '--disable-component-update', '--disable-sync',
+                // "intranet" is a host without a dot, served here too.
+                '--host-resolver-rules=MAP intranet 127.0.0.1, MAP * ~NOTFOUND, EXCLUDE 127.0.0.1',
+                '--window-size=1280,900',
+                `--disable-extensions-except=${extension}`, `--load-extension=${extension}`,
+            ],
+        });
+        const session = cleanUp.add(Object.assign(new ChromiumSession(server, cleanUp), { launch }), (made) => made.context?.close());
         await session.start();
         return session;
     });
@@ -57,35 +68,12 @@ class ChromiumSession extends Session {
     context;
     /** @type {import('playwright-core').Worker} the extension's service worker */
     worker;
+    /** @type {() => Promise<import('playwright-core').BrowserContext>} starts the browser */
+    launch;
 
-    /**
-     * @param {Awaited<ReturnType<typeof servePages>>} server @param {CleanUp} cleanUp
-     * @param {string} extension @param {string} profile @param {ChromiumOptions} options
-     */
-    constructor(server, cleanUp, extension, profile, options) {
-        super(server, cleanUp);
-        this.extension = extension;
-        this.profile = profile;
-        this.options = options;
-    }
-
-    /** Starts the browser on the session's profile. */
+    /** Starts the browser, and waits for the extension's worker. */
     async start() {
-        this.context = await chromium.launchPersistentContext(this.profile, {
-            executablePath: process.env.TANDREL_CHROMIUM ?? '/usr/bin/chromium',
-            headless: true,
-            env: this.options.env,
-            colorScheme: this.options.colorScheme ?? 'light',
-            viewport: null,
-            args: [
-                '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                '--disable-background-networking', '--disable-component-update', '--disable-sync',
-                // "intranet" is a host without a dot, served here too.
-                '--host-resolver-rules=MAP intranet 127.0.0.1, MAP * ~NOTFOUND, EXCLUDE 127.0.0.1',
-                '--window-size=1280,900',
-                `--disable-extensions-except=${this.extension}`, `--load-extension=${this.extension}`,
-            ],
-        });
+        this.context = await this.launch();
         this.context.setDefaultTimeout(WAIT_MS);
         const isOurs = (/** @type {import('playwright-core').Worker} */ worker) => worker.url().endsWith('/sw.mjs');
         this.worker = this.context.serviceWorkers().find(isOurs) ??
@@ -99,10 +87,7 @@ class ChromiumSession extends Session {
         await this.start();
     }
 
-    /**
-     * Opens a page (a served one by its path) in a tab of its own, with its paragraph selected.
-     * @param {string} address @param {{select?: boolean}} [options]
-     */
+    /** Opens a page (a served one by its path) in a tab, its paragraph selected. @param {string} address @param {{select?: boolean}} [options] */
     async open(address, { select = true } = {}) {
         const page = await this.context.newPage();
         await page.goto(this.address(address));
@@ -116,33 +101,31 @@ class ChromiumSession extends Session {
         await page.evaluate(selectParagraph);
     }
 
-    /**
-     * The menu items as the extension makes them on an update, once there are count of them.
-     * @param {number} count
-     * @returns {Promise<chrome.contextMenus.CreateProperties[]>}
-     */
+    /** The menu items as the extension makes them, once there are count of them. @param {number} count */
     async menu(count) {
+        // Made anew as on an update, with the browser's calls recorded. What counts is what
+        // follows the last removal: the menu made when the extension loaded may be under way.
         await this.worker.evaluate(() => {
-            // What counts is what follows the last removal: the menu made when the extension
-            // loaded may still be under way.
-            const made = /** @type {any} */ (globalThis).menuMade = [];
-            const { create, removeAll } = chrome.contextMenus;
-            /** @type {any} */ (globalThis).unrecordMenu = () => Object.assign(chrome.contextMenus, { create, removeAll });
-            chrome.contextMenus.create = (properties, done) => {
+            const [global, menus] = [/** @type {any} */ (globalThis), chrome.contextMenus];
+            const { create, removeAll } = menus;
+            const made = global.menuMade = [];
+            global.unrecordMenu = () => Object.assign(menus, { create, removeAll });
+            menus.create = (properties, done) => {
                 made.push(properties);
                 return create(properties, done);
             };
-            chrome.contextMenus.removeAll = (...args) => {
+            menus.removeAll = (...args) => {
                 made.length = 0;
                 return removeAll(...args);
             };
             /** @type {any} */ (chrome.runtime.onInstalled).dispatch({ reason: 'update' });
         });
         try {
-            return await waitFor(() => this.worker.evaluate((count) => {
-                const made = /** @type {any} */ (globalThis).menuMade;
+            return await waitFor(async () => {
+                /** @type {chrome.contextMenus.CreateProperties[]} */
+                const made = await this.worker.evaluate(() => /** @type {any} */ (globalThis).menuMade);
                 return made.length >= count && made;
-            }, count), { what: `${count} menu items` });
+            }, { what: `${count} menu items` });
         } finally {
             await this.worker.evaluate(() => /** @type {any} */ (globalThis).unrecordMenu());
         }

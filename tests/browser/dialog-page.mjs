@@ -2,11 +2,7 @@
 // this in the page (it sends the function's source there, so it is whole in itself); Firefox's
 // test hook runs it on the page's window, from the extension's background.
 
-/**
- * The dialog as its page shows it now.
- * @param {Window} [view] the page's window
- * @returns {import('./support.mjs').Shown}
- */
+/** The dialog as its page shows it now. @param {Window} [view] the page's window */
 export function describeDialog(view = window) {
     const document = view.document;
     const textOf = (/** @type {Element | null} */ element) => element ? (element.textContent ?? '').trim() : null;

@@ -42,8 +42,7 @@ const messageBox = (dialog) => dialog.getByRole('alertdialog');
 
 describe('the site-list dialog', () => {
     it('keeps itself open with the message of a refused OK, the focus back in the edit box', async () => {
-        const page = await browser.open('/book');
-        const dialog = await browser.dialog('ISBN', page);
+        const dialog = await browser.dialog('ISBN', await browser.open('/book'));
         const text = dialog.getByRole('textbox', { name: 'Look for the book ISBN' });
         await text.fill('12345');
         await browser.pressButton(dialog, 'OK');
@@ -63,8 +62,7 @@ describe('the site-list dialog', () => {
     });
 
     it('ticks by Space and double-click; an exclusive entry unticks the others; the status line follows', async () => {
-        const page = await browser.open('/mail');
-        const dialog = await browser.dialog('EMAIL', page);
+        const dialog = await browser.dialog('EMAIL', await browser.open('/mail'));
         const url = dialog.getByRole('checkbox', { name: 'Email the address of this page' });
         const address = dialog.getByRole('checkbox', { name: 'Write to the selected email address' });
         assert.equal(await url.isChecked(), true);
@@ -83,8 +81,7 @@ describe('the site-list dialog', () => {
     });
 
     it('opens Help in the shared help window, reused for the next help page', async () => {
-        const page = await browser.open('/book');
-        let dialog = await browser.dialog('ISBN', page);
+        let dialog = await browser.dialog('ISBN', await browser.open('/book'));
         const [first] = await browser.answerAndRead(dialog, { press: 'Help' }, 1);
         assert.match(first, /\/help\/HelpISBN\.htm$/);
         const before = await browser.tabIds();
@@ -102,8 +99,7 @@ describe('the site-list dialog', () => {
     });
 
     it('says how to install the host for a console command', async () => {
-        const page = await browser.open('/host');
-        const dialog = await browser.dialog('OTHER', page);
+        const dialog = await browser.dialog('OTHER', await browser.open('/host'));
         await browser.answer(dialog, { ticks: { 'Ping the host of this page': true }, press: 'OK' });
         await dialog.getByText('tandrel-host').waitFor();
         assert.match(await dialog.locator('main').innerText(), /native messaging host com\.veltrane\.tandrel\)\. It is not installed/);
@@ -112,8 +108,7 @@ describe('the site-list dialog', () => {
     });
 
     it('tells when the page refuses scripts, and works on what the click gave', async () => {
-        const page = await browser.open('chrome://version/', { select: false });
-        const dialog = await browser.dialog('ISBN', page, { selectionText: 'ISBN 0-306-40615-2' });
+        const dialog = await browser.dialog('ISBN', await browser.open('chrome://version/', { select: false }), { selectionText: 'ISBN 0-306-40615-2' });
         assert.match(await dialog.getByRole('note').innerText(), /does not let extensions read this page/);
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
         await pressToClose(dialog, 'Escape');
@@ -140,8 +135,7 @@ describe('the options page', () => {
         await options.getByRole('button', { name: 'Save' }).click();
         await options.getByText('Saved').waitFor();
 
-        const page = await browser.open('/book');
-        const dialog = await browser.dialog('ISBN', page);
+        const dialog = await browser.dialog('ISBN', await browser.open('/book'));
         const addresses = await browser.answerAndRead(dialog, { ticks: { 'My shop': true }, press: 'OK' }, 3);
         assert.ok(addresses.includes(`${browser.server.origin}/landing?isbn=0306406152`), addresses.join(' '));
 

@@ -62,8 +62,7 @@ const lookups = [
 describe('the lookups open the ticked sites', () => {
     for (const lookup of lookups) {
         it(`${lookup.keyword}: the dialog, then OK opens ${lookup.addresses.length} address(es)`, async () => {
-            const page = await browser.open(lookup.path);
-            const dialog = await browser.dialog(lookup.keyword, page);
+            const dialog = await browser.dialog(lookup.keyword, await browser.open(lookup.path));
             if (lookup.text === null)
                 assert.equal(await dialog.getByRole('textbox').count(), 0);
             else
@@ -120,8 +119,7 @@ describe('the other entries', () => {
     });
 
     it('CONVERT shows the converted amount and keeps the dialog open', async () => {
-        const page = await browser.open('/distance');
-        const dialog = await browser.dialog('CONVERT', page);
+        const dialog = await browser.dialog('CONVERT', await browser.open('/distance'));
         assert.equal(await dialog.getByRole('textbox', { name: 'Convert the' }).inputValue(), '5');
         await dialog.getByRole('combobox', { name: 'To:' }).selectOption('miles');
         await dialog.getByRole('textbox', { name: 'Convert the' }).press('Enter');
@@ -132,8 +130,7 @@ describe('the other entries', () => {
     });
 
     it('CURRENCY opens the converter with the amount and both currencies', async () => {
-        const page = await browser.open('/price');
-        const dialog = await browser.dialog('CURRENCY', page);
+        const dialog = await browser.dialog('CURRENCY', await browser.open('/price'));
         assert.equal(await dialog.getByRole('textbox').inputValue(), '50');
         assert.equal(await dialog.getByRole('combobox', { name: 'From:' }).inputValue(), 'GBP');
         assert.equal(await dialog.getByRole('combobox', { name: 'From:' }).locator('option').count(), 176);
@@ -148,8 +145,7 @@ describe('the other entries', () => {
         ['Home Page', /^https:\/\/tandrel\.veltrane\.com\/$/],
     ]) {
         it(`CONFIG: the about page's ${name} opens its page`, async () => {
-            const page = await browser.open('/book');
-            const dialog = await browser.dialog('CONFIG', page);
+            const dialog = await browser.dialog('CONFIG', await browser.open('/book'));
             const addresses = await browser.answerAndRead(dialog, { press: /** @type {string} */ (name) }, 1);
             assert.equal(addresses.length, 1);
             assert.match(addresses[0], /** @type {RegExp} */ (address));

@@ -75,7 +75,7 @@ export function launchFirefox(pages, options = {}) {
             },
         }), (made) => made.close());
         await browser.installExtension(extension);
-        const session = new FirefoxSession(server, cleanUp, browser, home);
+        const session = Object.assign(new FirefoxSession(server, cleanUp), { browser, home });
         // The tab through which the test talks to the hook, which a page that navigates cannot be.
         session.control = await session.open('/control', { select: false });
         return session;
@@ -84,24 +84,14 @@ export function launchFirefox(pages, options = {}) {
 
 /** @extends {Session<Dialog>} */
 class FirefoxSession extends Session {
+    /** @type {import('puppeteer-core').Browser} */
+    browser;
+    /** @type {string} the home folder Firefox sees */
+    home;
     /** @type {Page} */
     control;
 
-    /**
-     * @param {Awaited<ReturnType<typeof servePages>>} server @param {CleanUp} cleanUp
-     * @param {import('puppeteer-core').Browser} browser @param {string} home
-     */
-    constructor(server, cleanUp, browser, home) {
-        super(server, cleanUp);
-        this.browser = browser;
-        this.home = home;
-    }
-
-    /**
-     * Opens a served page (by its path) in a tab of its own, once the relay is in it, with its
-     * paragraph selected.
-     * @param {string} address @param {{select?: boolean}} [options]
-     */
+    /** Opens a served page (by its path) in a tab, the relay in it, its paragraph selected. @param {string} address @param {{select?: boolean}} [options] */
     async open(address, { select = true } = {}) {
         const page = await this.browser.newPage();
         page.setDefaultTimeout(WAIT_MS);
@@ -138,13 +128,9 @@ class FirefoxSession extends Session {
         return answer.result;
     }
 
-    /**
-     * The menu items as the extension made them, once there are count of them.
-     * @param {number} count
-     * @returns {Promise<chrome.contextMenus.CreateProperties[]>}
-     */
+    /** The menu items as the extension made them, once there are count of them. @param {number} count */
     menu(count) {
-        /** @type {object[]} */
+        /** @type {chrome.contextMenus.CreateProperties[]} */
         let items = [];
         return waitFor(async () => (items = await this.ask({ op: 'menu' })).length >= count && items,
             { what: () => `${count} menu items; there are ${items.length}` });

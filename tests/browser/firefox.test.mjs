@@ -26,13 +26,7 @@ before(async () => {
     }, { env });
 });
 afterEach(() => firefox?.closeOthers());
-after(async () => {
-    try {
-        await firefox?.close();
-    } finally {
-        await removeAll(programs);
-    }
-});
+after(() => Promise.resolve(firefox?.close()).finally(() => removeAll(programs)));
 
 describe('Firefox', () => {
     it('makes the fourteen entries in the DLL order and texts, each named by its keyword', async () => {
@@ -40,8 +34,7 @@ describe('Firefox', () => {
     });
 
     it('=>ISBN: the dialog shows the number read from the page, and OK opens the ticked bookshops', async () => {
-        const page = await firefox.open('/book');
-        const dialog = await firefox.dialog('ISBN', page);
+        const dialog = await firefox.dialog('ISBN', await firefox.open('/book'));
         const shown = await firefox.read(dialog);
         assert.equal(shown.title, 'Veltrane Tandrel');
         assert.equal(shown.prompt, 'Look for the book ISBN');
@@ -76,8 +69,7 @@ describe('Firefox', () => {
     });
 
     it('=>Other: a console entry without the native host says how to install it', async () => {
-        const page = await firefox.open('/host');
-        const dialog = await firefox.dialog('OTHER', page);
+        const dialog = await firefox.dialog('OTHER', await firefox.open('/host'));
         await firefox.answer(dialog, { ticks: await onlyPing(dialog), press: 'OK' });
         /** @type {import('./support.mjs').Shown | null} */
         let shown = null;
@@ -96,8 +88,7 @@ describe('Firefox', () => {
         // on each message, so no restart is needed.
         await setUpHost('--install', firefox.home);
         try {
-            const page = await firefox.open('/host');
-            const dialog = await firefox.dialog('OTHER', page);
+            const dialog = await firefox.dialog('OTHER', await firefox.open('/host'));
             // The dialog closes without a message.
             await firefox.answer(dialog, { ticks: await onlyPing(dialog), press: 'OK' });
             await firefox.closed(dialog);

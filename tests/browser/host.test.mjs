@@ -33,13 +33,7 @@ before(async () => {
     });
 });
 afterEach(() => browser?.closeOthers());
-after(async () => {
-    try {
-        await browser?.close();
-    } finally {
-        await removeAll(home);
-    }
-});
+after(() => Promise.resolve(browser?.close()).finally(() => removeAll(home)));
 
 /** A stand-in's arguments, once it has run. @param {string} name */
 const recorded = (name) => recordedIn(home, name);

@@ -16,11 +16,11 @@ const POLL_MS = 50;
 
 /**
  * Waits for a condition, polled until it gives a truthy value, or for a promise (an event), and
- * gives that value; fails, naming what it waited for, once the bound has passed.
+ * gives that value; fails, naming what it waited for (a function may tell the last state seen),
+ * once the bound has passed.
  * @template T
  * @param {(() => T | Promise<T>) | Promise<T>} condition
- * @param {{what: string | (() => string), timeout?: number}} options what: for the failure's
- *   message (a function may tell the last state seen)
+ * @param {{what: string | (() => string), timeout?: number}} options
  * @returns {Promise<T>}
  */
 export async function waitFor(condition, { what, timeout = WAIT_MS }) {
@@ -64,10 +64,7 @@ export class CleanUp {
             throw failures[0];
     }
 
-    /**
-     * Makes something of parts each added with its clean-up; if making fails, cleans up what was made.
-     * @template T @param {(cleanUp: CleanUp) => Promise<T>} make
-     */
+    /** Makes something of parts, each added with its clean-up; if that fails, cleans them up. @template T @param {(cleanUp: CleanUp) => Promise<T>} make */
     static async making(make) {
         const cleanUp = new CleanUp();
         try {
@@ -168,11 +165,7 @@ export async function nextRequest(page, start) {
  * @typedef {{text?: string, ticks?: Record<string, boolean>, press: string}} Answer
  */
 
-/**
- * A dialog as its page shows it; see dialog-page.mjs.
- * @typedef {{url: string, title: string, prompt: string | null, text: string | null, list: string | null,
- *   ticks: {label: string, ticked: boolean}[], status: string | null, buttons: string[], shown: string}} Shown
- */
+/** A dialog as its page shows it. @typedef {ReturnType<typeof import('./dialog-page.mjs').describeDialog>} Shown */
 
 /**
  * What a session does the same in each browser; the drivers' sessions add the verbs that need
@@ -192,9 +185,8 @@ export class Session {
     }
 
     /**
-     * Answers a dialog, waits until it has closed, and gives the addresses of the tabs that
-     * opened (waiting for count of them at their addresses).
-     * @param {Dialog} dialog @param {Answer} answer @param {number} count
+     * Answers a dialog, waits until it has closed, and gives the addresses of the tabs it opened
+     * (see openedSince). @param {Dialog} dialog @param {Answer} answer @param {number} count
      */
     async answerAndRead(dialog, answer, count) {
         const before = await this.tabIds();
@@ -210,10 +202,8 @@ export class Session {
     }
 
     /**
-     * Waits until the extension has opened tabs at count addresses besides those given, and gives
-     * the new addresses (of every such tab, in the order the browser lists them; dialogs aside).
-     * @param {Set<number>} before ids of the tabs there before
-     * @param {number} count
+     * Waits until tabs besides those given (and dialogs) show count addresses, and gives the new
+     * addresses. @param {Set<number>} before ids of the tabs there before @param {number} count
      */
     async openedSince(before, count) {
         /** @type {string[]} */

@@ -72,16 +72,12 @@ function answerDialog(answer) {
         if (box.checked !== ticked)
             box.click();
     }
-    pressButton(document, answer.press);
-    return true;
-}
-
-/** Clicks a button of a dialog page, named by its text. @param {Document} document @param {string} name */
-function pressButton(document, name) {
-    const button = [...document.querySelectorAll('button')].find((candidate) => (candidate.textContent ?? '').trim() === name);
+    // The one place that finds a dialog's button in Firefox: by its text.
+    const button = [...document.querySelectorAll('button')].find((candidate) => (candidate.textContent ?? '').trim() === answer.press);
     if (!button)
-        throw new Error('no button ' + name);
+        throw new Error('no button ' + answer.press);
     button.click();
+    return true;
 }
 
 /**
