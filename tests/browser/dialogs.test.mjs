@@ -90,8 +90,10 @@ describe('the site-list dialog', () => {
         await browser.closed(dialog);
         /** @type {string[]} */
         let urls = [];
-        await waitFor(async () => (urls = (await browser.tabs()).map((tab) => tab.url)).some((url) => url.endsWith('/help/HelpEmail.htm')),
-            { what: () => `the help page of Email among ${urls.join(' ')}` });
+        await waitFor(async () => {
+            urls = (await browser.tabs()).map((tab) => tab.url);
+            return urls.some((url) => url.endsWith('/help/HelpEmail.htm'));
+        }, { what: () => `the help page of Email among ${urls.join(' ')}` });
         assert.equal(urls.filter((url) => url?.includes('/help/')).length, 1, urls.join(' '));
         assert.ok(urls.some((url) => url?.endsWith('/help/HelpEmail.htm')));
         const added = await browser.openedSince(before, 0);
@@ -108,7 +110,8 @@ describe('the site-list dialog', () => {
     });
 
     it('tells when the page refuses scripts, and works on what the click gave', async () => {
-        const dialog = await browser.dialog('ISBN', await browser.open('chrome://version/', { select: false }), { selectionText: 'ISBN 0-306-40615-2' });
+        const page = await browser.open('chrome://version/', { select: false });
+        const dialog = await browser.dialog('ISBN', page, { selectionText: 'ISBN 0-306-40615-2' });
         assert.match(await dialog.getByRole('note').innerText(), /does not let extensions read this page/);
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
         await pressToClose(dialog, 'Escape');

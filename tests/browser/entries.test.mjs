@@ -33,9 +33,7 @@ after(() => browser?.close());
 
 describe('the menu', () => {
     it('holds the fourteen entries in the DLL order and texts, each named by its keyword', async () => {
-        // The menu made anew as on an update, with the browser's calls recorded.
-        const items = await browser.menu(14);
-        assertTheDllsMenu(items);
+        assertTheDllsMenu(await browser.menu(14));
     });
 });
 
