@@ -64,7 +64,10 @@ export class CleanUp {
             throw failures[0];
     }
 
-    /** Makes something of parts, each added with its clean-up; if that fails, cleans them up. @template T @param {(cleanUp: CleanUp) => Promise<T>} make */
+    /**
+     * Makes something of parts, each added with its clean-up; if that fails, cleans them up.
+     * @template T @param {(cleanUp: CleanUp) => Promise<T>} make
+     */
     static async making(make) {
         const cleanUp = new CleanUp();
         try {
