@@ -5,7 +5,7 @@
 // Usage: TANDREL_EXTENSION=build/bench-wasm/extension node extension-bench.mjs [CLICKS]
 import { cpus, loadavg } from 'node:os';
 
-import { nextDialog, session } from '../../tests/browser/support.mjs';
+import { launchChromium } from '../../tests/browser/chromium-support.mjs';
 
 const clicks = Number(process.argv[2] ?? 60);
 const launches = 3;
@@ -19,12 +19,12 @@ function percentile(values, share) {
 
 /**
  * One click: the time from the click to the dialog painted, and from OK to the first tab opened.
- * @param {Awaited<ReturnType<typeof session>>} browser
+ * @param {Awaited<ReturnType<typeof launchChromium>>} browser
  * @param {import('playwright-core').Page} page
  */
 async function oneClick(browser, page) {
-    const { worker, context } = browser;
-    const opening = nextDialog(context);
+    const { worker } = browser;
+    const opening = browser.nextDialog();
     const clicked = await worker.evaluate(async (url) => {
         const tab = (await chrome.tabs.query({})).find((candidate) => candidate.url === url);
         // The first tab the extension opens after OK, other than a dialog.
@@ -75,7 +75,7 @@ async function oneClick(browser, page) {
     };
 }
 
-const browser = await session(pages);
+const browser = await launchChromium(pages);
 const toDialog = [];
 const toWindow = [];
 /** @type {Record<'windowCreated' | 'stateSaved' | 'pageLoaded', number[]>} */
@@ -91,10 +91,8 @@ try {
         for (const step of /** @type {const} */ (['windowCreated', 'stateSaved', 'pageLoaded']))
             steps[step].push(times[step]);
     }
-    const id = new URL(browser.worker.url()).host;
     for (let run = 0; run < 10; run++) {
-        const extensionPage = await browser.context.newPage();
-        await extensionPage.goto(`chrome-extension://${id}/options.html`);
+        const extensionPage = await browser.open(`chrome-extension://${browser.id}/options.html`, { select: false });
         instantiation.push(await extensionPage.evaluate(async () => {
             const { default: create } = await import('./tandrel-core.mjs?fresh=' + Math.random());
             const start = performance.now();
@@ -110,7 +108,7 @@ try {
 // The first click after the browser starts: its worker freshly started with the module.
 const firstClicks = [];
 for (let launch = 0; launch < launches; launch++) {
-    const fresh = await session(pages);
+    const fresh = await launchChromium(pages);
     try {
         firstClicks.push((await oneClick(fresh, await fresh.open('/book'))).toDialog);
     } finally {

@@ -4,11 +4,12 @@
 // reading, the options page's edit taking effect in the next dialog, a followed anchor's
 // referrer, and the worker stopped while a dialog is open.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { after, afterEach, before, describe, it } from 'node:test';
 
-import { WAIT_MS, openedAddresses, session, tabIds } from './support.mjs';
+import { launchChromium } from './chromium-support.mjs';
+import { waitFor } from './support.mjs';
 
-/** @type {Awaited<ReturnType<typeof session>>} */
+/** @type {Awaited<ReturnType<typeof launchChromium>>} */
 let browser;
 const pages = {
     '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
@@ -20,11 +21,10 @@ const pages = {
 };
 
 before(async () => {
-    browser = await session(pages);
+    browser = await launchChromium(pages);
 });
-after(async () => {
-    await browser?.close();
-});
+afterEach(() => browser?.closeOthers());
+after(() => browser?.close());
 
 /**
  * Presses a key that ends the dialog, and waits until its window has closed.
@@ -32,9 +32,9 @@ after(async () => {
  * @param {string} key
  */
 async function pressToClose(dialog, key) {
-    const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
+    // The page may close before the key's press has returned.
     await dialog.keyboard.press(key).catch(() => {});
-    await closed;
+    await browser.closed(dialog);
 }
 
 /** The message box shown over a dialog. @param {import('playwright-core').Page} dialog */
@@ -42,113 +42,93 @@ const messageBox = (dialog) => dialog.getByRole('alertdialog');
 
 describe('the site-list dialog', () => {
     it('keeps itself open with the message of a refused OK, the focus back in the edit box', async () => {
-        const page = await browser.open('/book');
-        const dialog = await browser.dialog('ISBN', page);
+        const dialog = await browser.dialog('ISBN', await browser.open('/book'));
         const text = dialog.getByRole('textbox', { name: 'Look for the book ISBN' });
         await text.fill('12345');
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
-        await messageBox(dialog).waitFor({ timeout: WAIT_MS });
+        await browser.pressButton(dialog, 'OK');
+        await messageBox(dialog).waitFor();
         assert.equal((await messageBox(dialog).innerText()).includes('The ISBN number is not valid.'), true);
         await messageBox(dialog).getByRole('button', { name: 'OK' }).click();
-        await dialog.waitForFunction(() => document.activeElement?.id === 'text', null, { timeout: WAIT_MS });
+        await dialog.waitForFunction(() => document.activeElement?.id === 'text');
         // Nothing ticked is refused too, with the focus on the list.
-        const ticked = dialog.getByRole('checkbox', { checked: true });
-        while (await ticked.count())
-            await ticked.first().uncheck();
+        for (const box of await dialog.getByRole('checkbox').all())
+            await box.uncheck();
         await text.fill('0-306-40615-2');
         await text.press('Enter');
-        await messageBox(dialog).waitFor({ timeout: WAIT_MS });
+        await messageBox(dialog).waitFor();
         await messageBox(dialog).getByRole('button', { name: 'OK' }).press('Enter');
-        await dialog.waitForFunction(() => document.activeElement?.getAttribute('type') === 'checkbox', null, { timeout: WAIT_MS });
+        await dialog.waitForFunction(() => document.activeElement?.getAttribute('type') === 'checkbox');
         await pressToClose(dialog, 'Escape');
-        await browser.closeOthers();
     });
 
     it('ticks by Space and double-click; an exclusive entry unticks the others; the status line follows', async () => {
-        const page = await browser.open('/mail');
-        const dialog = await browser.dialog('EMAIL', page);
+        const dialog = await browser.dialog('EMAIL', await browser.open('/mail'));
         const url = dialog.getByRole('checkbox', { name: 'Email the address of this page' });
         const address = dialog.getByRole('checkbox', { name: 'Write to the selected email address' });
         assert.equal(await url.isChecked(), true);
         await address.focus();
         await dialog.keyboard.press('Space');
         // The core sets the ticks by its rule for exclusive entries as soon as it is loaded.
-        await dialog.waitForSelector('[aria-busy]', { state: 'detached', timeout: WAIT_MS });
+        await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
         assert.equal(await address.isChecked(), true);
         assert.equal(await url.isChecked(), false);
         assert.equal(await dialog.getByRole('status').innerText(), 'Write to the selected email address');
         await dialog.getByText('Email the selected text as a quotation').dblclick();
-        await dialog.waitForSelector('[aria-busy]', { state: 'detached', timeout: WAIT_MS });
+        await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
         assert.deepEqual(await dialog.getByRole('checkbox').evaluateAll((boxes) => boxes.map((box) => /** @type {HTMLInputElement} */ (box).checked)), [false, false, true]);
-        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
-        await dialog.getByRole('button', { name: 'Cancel' }).click();
-        await closed;
-        await browser.closeOthers();
+        await browser.pressButton(dialog, 'Cancel');
+        await browser.closed(dialog);
     });
 
     it('opens Help in the shared help window, reused for the next help page', async () => {
-        const page = await browser.open('/book');
-        let dialog = await browser.dialog('ISBN', page);
-        const [first] = await browser.pressAndRead(dialog, 'Help', 1);
+        let dialog = await browser.dialog('ISBN', await browser.open('/book'));
+        const [first] = await browser.answerAndRead(dialog, { press: 'Help' }, 1);
         assert.match(first, /\/help\/HelpISBN\.htm$/);
-        const before = await tabIds(browser.worker);
+        const before = await browser.tabIds();
         dialog = await browser.dialog('EMAIL', await browser.open('/mail'));
-        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
-        await dialog.getByRole('button', { name: 'Help' }).click();
-        await closed;
-        const deadline = Date.now() + WAIT_MS;
+        await browser.pressButton(dialog, 'Help');
+        await browser.closed(dialog);
+        /** @type {string[]} */
         let urls = [];
-        while (Date.now() < deadline) {
-            urls = await browser.worker.evaluate(async () => (await chrome.tabs.query({})).map((tab) => tab.pendingUrl || tab.url));
-            if (urls.some((url) => url?.endsWith('/help/HelpEmail.htm')))
-                break;
-            await new Promise((done) => setTimeout(done, 50));
-        }
+        await waitFor(async () => {
+            urls = (await browser.tabs()).map((tab) => tab.url);
+            return urls.some((url) => url.endsWith('/help/HelpEmail.htm'));
+        }, { what: () => `the help page of Email among ${urls.join(' ')}` });
         assert.equal(urls.filter((url) => url?.includes('/help/')).length, 1, urls.join(' '));
         assert.ok(urls.some((url) => url?.endsWith('/help/HelpEmail.htm')));
-        const added = await openedAddresses(browser.worker, before, 0);
+        const added = await browser.openedSince(before, 0);
         assert.deepEqual(added.filter((url) => url.includes('/help/')), []);
-        await browser.closeOthers();
     });
 
     it('says how to install the host for a console command', async () => {
-        const page = await browser.open('/host');
-        const dialog = await browser.dialog('OTHER', page);
-        await dialog.getByRole('checkbox', { name: 'Ping the host of this page' }).check();
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
-        await dialog.getByText('tandrel-host').waitFor({ timeout: WAIT_MS });
+        const dialog = await browser.dialog('OTHER', await browser.open('/host'));
+        await browser.answer(dialog, { ticks: { 'Ping the host of this page': true }, press: 'OK' });
+        await dialog.getByText('tandrel-host').waitFor();
         assert.match(await dialog.locator('main').innerText(), /native messaging host com\.veltrane\.tandrel\)\. It is not installed/);
-        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
-        await dialog.getByRole('button', { name: 'OK' }).click();
-        await closed;
-        await browser.closeOthers();
+        await browser.pressButton(dialog, 'OK');
+        await browser.closed(dialog);
     });
 
     it('tells when the page refuses scripts, and works on what the click gave', async () => {
-        const page = await browser.context.newPage();
-        await page.goto('chrome://version/');
+        const page = await browser.open('chrome://version/', { select: false });
         const dialog = await browser.dialog('ISBN', page, { selectionText: 'ISBN 0-306-40615-2' });
         assert.match(await dialog.getByRole('note').innerText(), /does not let extensions read this page/);
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
         await pressToClose(dialog, 'Escape');
-        await browser.closeOthers();
     });
 });
 
 describe('the options page', () => {
     it('checks the text by line as it is typed; a saved entry appears in the next dialog', async () => {
-        const id = new URL(browser.worker.url()).host;
-        const options = await browser.context.newPage();
-        await options.goto(`chrome-extension://${id}/options.html`);
-        await options.waitForSelector('html[data-ready]', { timeout: WAIT_MS });
+        const options = await browser.openOptions();
         const editor = options.getByRole('textbox', { name: 'Link configuration (nubrix.ini)' });
         const stored = await editor.inputValue();
         assert.match(stored, /\[ISBN:AmazonCom\]/);
         const mine = `[ISBN:Mine]\nshortDescription=My shop\nurl=${browser.server.origin}/landing?isbn=!S\nWindowNme=Mine\n`;
         await editor.fill(mine + stored);
-        await options.getByText('Line 4: ').waitFor({ timeout: WAIT_MS });
+        await options.getByText('Line 4: ').waitFor();
         await editor.fill(mine.replace('WindowNme', 'windowName') + stored);
-        await options.waitForFunction(() => !document.getElementById('findings')?.textContent?.includes('WindowNme'), null, { timeout: WAIT_MS });
+        await options.waitForFunction(() => !document.getElementById('findings')?.textContent?.includes('WindowNme'));
         // The preview: what the new entry would do on the sample page.
         await options.getByRole('textbox', { name: 'Selected text' }).fill('0306406152');
         await options.getByRole('combobox', { name: 'Menu entry' }).selectOption('ISBN');
@@ -156,32 +136,26 @@ describe('the options page', () => {
         await options.getByRole('button', { name: 'Show what it does' }).click();
         assert.match(await options.locator('#preview-result').innerText(), /\/landing\?isbn=0306406152/);
         await options.getByRole('button', { name: 'Save' }).click();
-        await options.getByText('Saved').waitFor({ timeout: WAIT_MS });
+        await options.getByText('Saved').waitFor();
 
-        const page = await browser.open('/book');
-        const dialog = await browser.dialog('ISBN', page);
-        await dialog.getByRole('checkbox', { name: 'My shop' }).check();
-        const addresses = await browser.pressAndRead(dialog, 'OK', 3);
+        const dialog = await browser.dialog('ISBN', await browser.open('/book'));
+        const addresses = await browser.answerAndRead(dialog, { ticks: { 'My shop': true }, press: 'OK' }, 3);
         assert.ok(addresses.includes(`${browser.server.origin}/landing?isbn=0306406152`), addresses.join(' '));
 
         await options.getByRole('button', { name: 'Reset to the default' }).click();
-        await options.getByText('The stored default serves again.').waitFor({ timeout: WAIT_MS });
+        await options.getByText('The stored default serves again.').waitFor();
         assert.equal(await browser.worker.evaluate(async () => (await chrome.storage.local.get('config')).config ?? null), null);
-        await browser.closeOthers();
     });
 
     it('imports and exports nubrix.ini as Windows-1252 bytes with CRLF line ends', async () => {
-        const id = new URL(browser.worker.url()).host;
-        const options = await browser.context.newPage();
-        await options.goto(`chrome-extension://${id}/options.html`);
-        await options.waitForSelector('html[data-ready]', { timeout: WAIT_MS });
+        const options = await browser.openOptions();
         // "Caf\xe9 \x80" in Windows-1252: an e with an acute accent and the euro sign.
         const bytes = Buffer.from('[BOOK:Cafe]\r\nshortDescription=Caf\xe9 \x80\r\nurl=https://cafe.example/?q=!S\r\n', 'latin1');
         await options.locator('input[type=file]').setInputFiles({ name: 'nubrix.ini', mimeType: 'text/plain', buffer: bytes });
         const editor = options.getByRole('textbox', { name: 'Link configuration (nubrix.ini)' });
-        await options.waitForFunction(() => /** @type {HTMLTextAreaElement} */ (document.getElementById('config')).value.startsWith('[BOOK:Cafe]'), null, { timeout: WAIT_MS });
+        await options.waitForFunction(() => /** @type {HTMLTextAreaElement} */ (document.getElementById('config')).value.startsWith('[BOOK:Cafe]'));
         assert.equal(await editor.inputValue(), '[BOOK:Cafe]\nshortDescription=Caf\u00e9 \u20ac\nurl=https://cafe.example/?q=!S\n');
-        const downloading = options.waitForEvent('download', { timeout: WAIT_MS });
+        const downloading = options.waitForEvent('download');
         await options.getByRole('button', { name: 'Export nubrix.ini' }).click();
         const download = await downloading;
         assert.equal(download.suggestedFilename(), 'nubrix.ini');
@@ -190,23 +164,16 @@ describe('the options page', () => {
         for await (const chunk of stream)
             chunks.push(chunk);
         assert.deepEqual(Buffer.concat(chunks), bytes);
-        await options.close();
     });
 
     it('opens the addresses of entries that do not place their windows in tabs when the user chose so', async () => {
-        const id = new URL(browser.worker.url()).host;
-        const options = await browser.context.newPage();
-        await options.goto(`chrome-extension://${id}/options.html`);
-        await options.waitForSelector('html[data-ready]', { timeout: WAIT_MS });
+        const options = await browser.openOptions();
         await options.getByRole('radio', { name: 'a new tab' }).check();
-        const deadline = Date.now() + WAIT_MS;
-        while (Date.now() < deadline && await browser.worker.evaluate(async () => (await chrome.storage.sync.get('openIn')).openIn) !== 'tab')
-            await new Promise((done) => setTimeout(done, 50));
+        await waitFor(async () => await browser.worker.evaluate(async () => (await chrome.storage.sync.get('openIn')).openIn) === 'tab',
+            { what: 'the choice of tabs stored' });
         const page = await browser.open('/book');
         const dialog = await browser.dialog('ISBN', page);
-        const before = await tabIds(browser.worker);
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
-        await openedAddresses(browser.worker, before, 2);
+        await browser.answerAndRead(dialog, { press: 'OK' }, 2);
         const windows = await browser.worker.evaluate(async (url) => {
             const tabs = await chrome.tabs.query({});
             const origin = tabs.find((tab) => tab.url === url);
@@ -214,39 +181,27 @@ describe('the options page', () => {
         }, page.url());
         assert.deepEqual(windows, [true, true]);
         await options.getByRole('radio', { name: 'a new window' }).check();
-        await options.close();
-        await browser.closeOthers();
     });
 
-    it('follows an anchor of an entry with the page as its referrer', async () => {
-        const config = `[TRANSLATE:Mine]\nshortDescription=Mine\nhref=${browser.server.origin}/landing?from=anchor\nwindowName=_top\n`;
-        await browser.worker.evaluate((text) => chrome.storage.local.set({ config: text }), config);
+    it('follows an anchor of an entry with the page as its referrer', async (t) => {
+        await browser.useConfig(t, `[TRANSLATE:Mine]\nshortDescription=Mine\nhref=${browser.server.origin}/landing?from=anchor\nwindowName=_top\n`);
         const page = await browser.open('/book');
         const dialog = await browser.dialog('TRANSLATE', page);
-        const landed = page.waitForURL(/\/landing\?from=anchor$/, { timeout: WAIT_MS });
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        const landed = page.waitForURL(/\/landing\?from=anchor$/);
+        await browser.pressButton(dialog, 'OK');
         await landed;
         const request = browser.server.requests.find((entry) => entry.path === '/landing?from=anchor');
         assert.equal(request?.referer, `${browser.server.origin}/book`);
-        await browser.worker.evaluate(() => chrome.storage.local.remove('config'));
-        await browser.closeOthers();
     });
 });
 
 describe('a page with frames', () => {
-    it('reads the selection of the frame clicked in, and follows the anchor there', async () => {
-        const config = `[ISBN:Framed]\nshortDescription=Framed\nhref=${browser.server.origin}/landing?from=frame\nwindowName=_self\n`;
-        await browser.worker.evaluate((text) => chrome.storage.local.set({ config: text }), config);
-        const page = await browser.context.newPage();
-        await page.goto(browser.server.origin + '/framed');
+    it('reads the selection of the frame clicked in, and follows the anchor there', async (t) => {
+        await browser.useConfig(t, `[ISBN:Framed]\nshortDescription=Framed\nhref=${browser.server.origin}/landing?from=frame\nwindowName=_self\n`);
+        const page = await browser.open('/framed', { select: false });
         const inner = /** @type {import('playwright-core').Frame} */ (page.frame({ url: /\/inner$/ }));
         await inner.waitForLoadState();
-        await inner.evaluate(() => {
-            const range = document.createRange();
-            range.selectNodeContents(/** @type {Node} */ (document.getElementById('selection')));
-            getSelection()?.removeAllRanges();
-            getSelection()?.addRange(range);
-        });
+        await browser.selectText(inner);
         const frameId = await browser.worker.evaluate(async (url) => {
             const tab = (await chrome.tabs.query({})).find((candidate) => candidate.url === url);
             const found = await chrome.scripting.executeScript({ target: { tabId: tab?.id ?? -1, allFrames: true }, func: () => location.pathname });
@@ -254,14 +209,12 @@ describe('a page with frames', () => {
         }, page.url());
         const dialog = await browser.dialog('ISBN', page, { frameId, frameUrl: inner.url() });
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
-        const landed = inner.waitForURL(/\/landing\?from=frame$/, { timeout: WAIT_MS });
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        const landed = inner.waitForURL(/\/landing\?from=frame$/);
+        await browser.pressButton(dialog, 'OK');
         await landed;
         assert.equal(page.url(), `${browser.server.origin}/framed`);
         const request = browser.server.requests.find((entry) => entry.path === '/landing?from=frame');
         assert.equal(request?.referer, `${browser.server.origin}/inner`);
-        await browser.worker.evaluate(() => chrome.storage.local.remove('config'));
-        await browser.closeOthers();
     });
 });
 
@@ -269,23 +222,20 @@ describe('a dialog outlives the worker', () => {
     it('completes on OK after the browser stopped the worker', async () => {
         const page = await browser.open('/book');
         const dialog = await browser.dialog('ISBN', page);
-        const id = new URL(browser.worker.url()).host;
-        const extensionPage = await browser.context.newPage();
-        await extensionPage.goto(`chrome-extension://${id}/options.html`);
+        // An extension page to read the tabs through.
+        const extensionPage = await browser.openOptions();
         // The last test of the file: the session's worker stays stopped.
         assert.ok(await browser.stopWorker(page) >= 1);
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+        await browser.pressButton(dialog, 'OK');
         const amazon = 'https://www.amazon.com/s?k=0306406152&i=stripbooks';
-        const deadline = Date.now() + WAIT_MS;
         /** @type {string[]} */
         let now = [];
         // Both ticked sites; a tab may be there a moment before its address is.
-        while (!(now.includes(amazon) && now.some((url) => url.includes('abebooks.com'))) && Date.now() < deadline) {
-            await new Promise((done) => setTimeout(done, 50));
+        await waitFor(async () => {
             now = await extensionPage.evaluate(async () => (await chrome.tabs.query({})).map((tab) => tab.pendingUrl || tab.url || ''));
-        }
+            return now.includes(amazon) && now.some((url) => url.includes('abebooks.com'));
+        }, { what: () => `both ticked sites among ${now.join(' ')}` });
         assert.ok(now.includes(amazon), now.join(' '));
         assert.ok(now.some((url) => url.includes('abebooks.com')), now.join(' '));
-        await extensionPage.close();
     });
 });

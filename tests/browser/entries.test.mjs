@@ -3,11 +3,12 @@
 // at their addresses, the followed anchor, the mailto navigation, the converted amount, the
 // currency site and the about page's buttons.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { after, afterEach, before, describe, it } from 'node:test';
 
-import { WAIT_MS, assertTheDllsMenu, nextMailto, session } from './support.mjs';
+import { launchChromium } from './chromium-support.mjs';
+import { assertTheDllsMenu, nextRequest } from './support.mjs';
 
-/** @type {Awaited<ReturnType<typeof session>>} */
+/** @type {Awaited<ReturnType<typeof launchChromium>>} */
 let browser;
 const pages = {
     '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
@@ -25,42 +26,14 @@ const pages = {
 };
 
 before(async () => {
-    browser = await session(pages);
+    browser = await launchChromium(pages);
 });
-after(async () => {
-    await browser?.close();
-});
+afterEach(() => browser?.closeOthers());
+after(() => browser?.close());
 
 describe('the menu', () => {
     it('holds the fourteen entries in the DLL order and texts, each named by its keyword', async () => {
-        // The menu made anew as on an update, with the browser's calls recorded.
-        const items = await browser.worker.evaluate(async () => {
-            /** @type {chrome.contextMenus.CreateProperties[]} */
-            const made = [];
-            // The menu made when the extension loaded may still be under way: what counts is
-            // what follows the last removal.
-            const create = chrome.contextMenus.create;
-            const removeAll = chrome.contextMenus.removeAll;
-            chrome.contextMenus.create = (properties, done) => {
-                made.push(properties);
-                return create(properties, done);
-            };
-            chrome.contextMenus.removeAll = (...args) => {
-                made.length = 0;
-                return removeAll(...args);
-            };
-            try {
-                chrome.runtime.onInstalled.dispatch({ reason: 'update' });
-                const deadline = Date.now() + 30_000;
-                while (made.length < 14 && Date.now() < deadline)
-                    await new Promise((resolve) => setTimeout(resolve, 20));
-            } finally {
-                chrome.contextMenus.create = create;
-                chrome.contextMenus.removeAll = removeAll;
-            }
-            return made;
-        });
-        assertTheDllsMenu(items);
+        assertTheDllsMenu(await browser.menu(14));
     });
 });
 
@@ -87,15 +60,13 @@ const lookups = [
 describe('the lookups open the ticked sites', () => {
     for (const lookup of lookups) {
         it(`${lookup.keyword}: the dialog, then OK opens ${lookup.addresses.length} address(es)`, async () => {
-            const page = await browser.open(lookup.path);
-            const dialog = await browser.dialog(lookup.keyword, page);
+            const dialog = await browser.dialog(lookup.keyword, await browser.open(lookup.path));
             if (lookup.text === null)
                 assert.equal(await dialog.getByRole('textbox').count(), 0);
             else
                 assert.equal(await dialog.getByRole('textbox').inputValue(), lookup.text);
-            const addresses = await browser.pressAndRead(dialog, 'OK', lookup.addresses.length);
+            const addresses = await browser.answerAndRead(dialog, { press: 'OK' }, lookup.addresses.length);
             assert.deepEqual([...addresses].sort(), [...lookup.addresses].sort());
-            await browser.closeOthers();
         });
     }
 });
@@ -108,75 +79,62 @@ describe('the other entries', () => {
             // The entry names differ: tick the first one by its position instead.
             await dialog.getByRole('checkbox').first().check();
         });
-        const navigated = page.waitForRequest((request) => request.url().startsWith('https://translate.google.com/'), { timeout: WAIT_MS });
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
-        const request = await navigated;
-        assert.match(request.url(), /&u=http%3A%2F%2F127\.0\.0\.1%3A\d+%2Farticle$/);
+        const navigated = nextRequest(page, 'https://translate.google.com/');
+        await browser.pressButton(dialog, 'OK');
+        assert.match(await navigated, /&u=http%3A%2F%2F127\.0\.0\.1%3A\d+%2Farticle$/);
         // One anchor was inserted, while the page is still there to tell (the translation may
         // already have replaced it, by an error page as its site cannot load here).
         const anchors = await page.evaluate(() =>
             location.pathname === '/article' ? document.querySelectorAll('a[id^="NUBRIX"]').length : 1).catch(() => 1);
         assert.equal(anchors, 1);
-        await browser.closeOthers();
     });
 
     for (const [reply, outcome] of [['Yes', 'the dialog'], ['No', 'nothing']]) {
         it(`TRANSLATE on a host without a dot asks first; ${reply} gives ${outcome}`, async () => {
-            const page = await browser.context.newPage();
-            await page.goto(browser.server.origin.replace('127.0.0.1', 'intranet') + '/article');
+            const page = await browser.open(browser.server.origin.replace('127.0.0.1', 'intranet') + '/article', { select: false });
             const dialog = await browser.dialog('TRANSLATE', page);
             const question = dialog.getByRole('alertdialog');
-            await question.waitFor({ timeout: WAIT_MS });
+            await question.waitFor();
             assert.match(await question.innerText(), /Translation is only available if the URL you are browsing is on the Internet/);
+            await question.getByRole('button', { name: /** @type {string} */ (reply) }).click();
             if (reply === 'No') {
-                const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
-                await question.getByRole('button', { name: 'No' }).click();
-                await closed;
+                await browser.closed(dialog);
             } else {
-                await question.getByRole('button', { name: 'Yes' }).click();
-                await dialog.getByRole('checkbox').first().waitFor({ timeout: WAIT_MS });
-                const navigated = page.waitForRequest((request) => request.url().startsWith('https://translate.google.com/'), { timeout: WAIT_MS });
-                await dialog.getByRole('button', { name: 'OK', exact: true }).click();
-                assert.match((await navigated).url(), /&u=http%3A%2F%2Fintranet%3A\d+%2Farticle$/);
+                await dialog.getByRole('checkbox').first().waitFor();
+                const navigated = nextRequest(page, 'https://translate.google.com/');
+                await browser.pressButton(dialog, 'OK');
+                assert.match(await navigated, /&u=http%3A%2F%2Fintranet%3A\d+%2Farticle$/);
             }
-            await browser.closeOthers();
         });
     }
 
     it('EMAIL sends the page to its mailto address', async () => {
         const page = await browser.open('/mail');
         const dialog = await browser.dialog('EMAIL', page);
-        const mail = nextMailto(page);
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
-        const address = await mail;
-        assert.match(address, /^mailto:\?subject=Contact&body=.*127\.0\.0\.1/);
-        await browser.closeOthers();
+        const mail = nextRequest(page, 'mailto:');
+        await browser.pressButton(dialog, 'OK');
+        assert.match(await mail, /^mailto:\?subject=Contact&body=.*127\.0\.0\.1/);
     });
 
     it('CONVERT shows the converted amount and keeps the dialog open', async () => {
-        const page = await browser.open('/distance');
-        const dialog = await browser.dialog('CONVERT', page);
+        const dialog = await browser.dialog('CONVERT', await browser.open('/distance'));
         assert.equal(await dialog.getByRole('textbox', { name: 'Convert the' }).inputValue(), '5');
         await dialog.getByRole('combobox', { name: 'To:' }).selectOption('miles');
         await dialog.getByRole('textbox', { name: 'Convert the' }).press('Enter');
-        await dialog.waitForFunction(() => document.querySelector('output')?.textContent !== '', null, { timeout: WAIT_MS });
+        await dialog.waitForFunction(() => document.querySelector('output')?.textContent !== '');
         assert.equal(await dialog.locator('output').textContent(), '5 kilometres = 3.10686 miles');
-        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
-        await dialog.getByRole('button', { name: 'OK', exact: true }).click();
-        await closed;
-        await browser.closeOthers();
+        await browser.pressButton(dialog, 'OK');
+        await browser.closed(dialog);
     });
 
     it('CURRENCY opens the converter with the amount and both currencies', async () => {
-        const page = await browser.open('/price');
-        const dialog = await browser.dialog('CURRENCY', page);
+        const dialog = await browser.dialog('CURRENCY', await browser.open('/price'));
         assert.equal(await dialog.getByRole('textbox').inputValue(), '50');
         assert.equal(await dialog.getByRole('combobox', { name: 'From:' }).inputValue(), 'GBP');
         assert.equal(await dialog.getByRole('combobox', { name: 'From:' }).locator('option').count(), 176);
         await dialog.getByRole('combobox', { name: 'To:' }).selectOption('EUR');
-        const addresses = await browser.pressAndRead(dialog, 'OK', 1);
+        const addresses = await browser.answerAndRead(dialog, { press: 'OK' }, 1);
         assert.deepEqual(addresses, ['https://www.xe.com/currencyconverter/convert/?Amount=50&From=GBP&To=EUR']);
-        await browser.closeOthers();
     });
 
     for (const [name, address] of [
@@ -185,12 +143,10 @@ describe('the other entries', () => {
         ['Home Page', /^https:\/\/tandrel\.veltrane\.com\/$/],
     ]) {
         it(`CONFIG: the about page's ${name} opens its page`, async () => {
-            const page = await browser.open('/book');
-            const dialog = await browser.dialog('CONFIG', page);
-            const addresses = await browser.pressAndRead(dialog, /** @type {string} */ (name), 1);
+            const dialog = await browser.dialog('CONFIG', await browser.open('/book'));
+            const addresses = await browser.answerAndRead(dialog, { press: /** @type {string} */ (name) }, 1);
             assert.equal(addresses.length, 1);
             assert.match(addresses[0], /** @type {RegExp} */ (address));
-            await browser.closeOthers();
         });
     }
 });

@@ -7,7 +7,7 @@ import { chmod, mkdir, readFile, rm, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
 
-import { WAIT_MS, root } from './support.mjs';
+import { root, waitFor } from './support.mjs';
 
 export const hostProgram = process.env.TANDREL_HOST ?? join(root, 'build/native/tools/host/tandrel-host');
 
@@ -68,16 +68,7 @@ export async function setUpHost(option, home) {
  */
 export async function recorded(folder, name) {
     const file = join(folder, 'records', name);
-    const deadline = Date.now() + WAIT_MS;
-    for (;;) {
-        try {
-            const text = await readFile(file, 'utf8');
-            await rm(file);
-            return text.split('\0').slice(0, -1);
-        } catch (error) {
-            if (Date.now() > deadline)
-                throw new Error(`${name} was not started`, { cause: error });
-            await new Promise((done) => setTimeout(done, 50));
-        }
-    }
+    const [text] = await waitFor(() => readFile(file, 'utf8').then((read) => [read], () => null), { what: `${name} to be started` });
+    await rm(file);
+    return text.split('\0').slice(0, -1);
 }

@@ -3,11 +3,11 @@
 // finds its code at the very end; and the ticks are remembered by section name in storage.sync,
 // across a restart of the browser.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { after, afterEach, before, describe, it } from 'node:test';
 
-import { WAIT_MS, openedAddresses, session, tabIds } from './support.mjs';
+import { launchChromium } from './chromium-support.mjs';
 
-/** @type {Awaited<ReturnType<typeof session>>} */
+/** @type {Awaited<ReturnType<typeof launchChromium>>} */
 let browser;
 const TEN_MB = 10 * 1024 * 1024;
 const pages = {
@@ -19,64 +19,51 @@ const pages = {
 };
 
 before(async () => {
-    browser = await session(pages);
+    browser = await launchChromium(pages);
 });
-after(async () => {
-    await browser?.close();
-});
+afterEach(() => browser?.closeOthers());
+after(() => browser?.close());
 
 describe('hostile page text', () => {
     it('quotes, markup and line breaks reach the site encoded, collapsed as the DLL does', async () => {
         const dialog = await browser.dialog('SEARCH', await browser.open('/quotes'));
         assert.equal(await dialog.getByRole('textbox').inputValue(), 'say "hi" & <b> there');
-        const addresses = await browser.pressAndRead(dialog, 'OK', 1);
+        const addresses = await browser.answerAndRead(dialog, { press: 'OK' }, 1);
         assert.deepEqual(addresses, ['https://www.google.com/search?q=say%20%22hi%22%20%26%20%3Cb%3E%20there']);
-        await browser.closeOthers();
     });
 
     for (const path of ['/script', '/file']) {
         it(`an address of the page off the web (${path.slice(1)}:) opens nothing`, async () => {
             const page = await browser.open(path);
             const dialog = await browser.dialog('OTHER', page);
-            const before = await tabIds(browser.worker);
-            const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
-            await dialog.getByRole('button', { name: 'OK', exact: true }).click();
-            await closed;
-            // Give a wrongly opened window time to show.
-            await new Promise((done) => setTimeout(done, 500));
-            const opened = await openedAddresses(browser.worker, before, 0);
+            // The dialog page closes once the windows it opens are there: a wrongly opened one
+            // shows among the tabs.
+            const opened = await browser.answerAndRead(dialog, { press: 'OK' }, 0);
             assert.deepEqual(opened, []);
             assert.equal(page.url(), `${browser.server.origin}${path}`);
-            await browser.closeOthers();
         });
     }
 
     it('a selection of ten million characters finds the ISBN at its end', async () => {
-        const page = await browser.open('/large');
-        const dialog = await browser.dialog('ISBN', page);
+        const dialog = await browser.dialog('ISBN', await browser.open('/large'));
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
-        const addresses = await browser.pressAndRead(dialog, 'OK', 2);
+        const addresses = await browser.answerAndRead(dialog, { press: 'OK' }, 2);
         assert.ok(addresses.includes('https://www.amazon.com/s?k=0306406152&i=stripbooks'), addresses.join(' '));
-        await page.close();
-        await browser.closeOthers();
     });
 });
 
 describe('remembered ticks', () => {
     it('are kept in storage.sync by section name and come back after a restart', async () => {
         let dialog = await browser.dialog('ISBN', await browser.open('/book'));
-        await dialog.getByRole('checkbox', { name: 'Barnes & Noble (USA)' }).check();
-        await dialog.getByRole('checkbox', { name: 'Amazon.com (USA)' }).uncheck();
-        await browser.pressAndRead(dialog, 'OK', 2);
+        await browser.answerAndRead(dialog, { ticks: { 'Barnes & Noble (USA)': true, 'Amazon.com (USA)': false }, press: 'OK' }, 2);
         const synced = await browser.worker.evaluate(() => chrome.storage.sync.get(['ISBN:BnCom', 'ISBN:AmazonCom']));
         assert.deepEqual(synced, { 'ISBN:BnCom': true, 'ISBN:AmazonCom': false });
         await browser.restart();
         dialog = await browser.dialog('ISBN', await browser.open('/book'));
         assert.equal(await dialog.getByRole('checkbox', { name: 'Barnes & Noble (USA)' }).isChecked(), true);
         assert.equal(await dialog.getByRole('checkbox', { name: 'Amazon.com (USA)' }).isChecked(), false);
-        const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
-        await dialog.getByRole('button', { name: 'Cancel' }).click();
-        await closed;
+        await browser.pressButton(dialog, 'Cancel');
+        await browser.closed(dialog);
     });
 
     it('go to storage.local when sync refuses them, and back to sync when it takes them again', async () => {
@@ -90,7 +77,7 @@ describe('remembered ticks', () => {
         });
         let dialog = await browser.dialog('MOVIE', await browser.open('/book'));
         await dialog.getByRole('checkbox').nth(1).check();
-        await browser.pressAndRead(dialog, 'OK', 2);
+        await browser.answerAndRead(dialog, { press: 'OK' }, 2);
         const local = await browser.worker.evaluate(async () => (await chrome.storage.local.get('ticks')).ticks ?? null);
         assert.equal(local?.['MOVIE:RottenTomatoesCom'], true);
         assert.equal(local?.['ISBN:BnCom'], true);
@@ -103,13 +90,12 @@ describe('remembered ticks', () => {
         dialog = await browser.dialog('MOVIE', await browser.open('/book'));
         assert.equal(await dialog.getByRole('checkbox').nth(1).isChecked(), true);
         await dialog.getByRole('checkbox').nth(2).check();
-        await browser.pressAndRead(dialog, 'OK', 3);
+        await browser.answerAndRead(dialog, { press: 'OK' }, 3);
         const after = await browser.worker.evaluate(async () => ({
             local: (await chrome.storage.local.get('ticks')).ticks ?? null,
             synced: await chrome.storage.sync.get(['MOVIE:RottenTomatoesCom', 'MOVIE:MetacriticCom', 'ISBN:BnCom']),
         }));
         assert.equal(after.local, null);
         assert.deepEqual(after.synced, { 'MOVIE:RottenTomatoesCom': true, 'MOVIE:MetacriticCom': true, 'ISBN:BnCom': true });
-        await browser.closeOthers();
     });
 });

@@ -2,10 +2,10 @@
 // docs/tour/web-*.png. Usage: node pictures.mjs FOLDER   (run by sh scripts/pictures.sh)
 import { join } from 'node:path';
 
-import { WAIT_MS, session } from './support.mjs';
+import { launchChromium } from './chromium-support.mjs';
 
 const folder = process.argv[2] ?? 'docs/tour';
-const browser = await session({
+const browser = await launchChromium({
     '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
     '/upc': { title: 'A can', text: 'UPC 03600029145' },
     '/title': { title: 'Titles', text: 'The Hobbit' },
@@ -31,10 +31,9 @@ async function picture(dialog, name, width) {
 
 /** @param {import('playwright-core').Page} dialog */
 async function cancel(dialog) {
-    const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
     // The page may close before the key's press has returned; if it never closes, the wait says so.
     await dialog.keyboard.press('Escape').catch(() => {});
-    await closed;
+    await browser.closed(dialog);
 }
 
 try {
@@ -53,14 +52,13 @@ try {
 
     let dialog = await browser.dialog('CONVERT', await browser.open('/distance'));
     await dialog.getByRole('combobox', { name: 'To:' }).selectOption('miles');
-    await dialog.getByRole('button', { name: 'Calculate' }).click();
+    await browser.pressButton(dialog, 'Calculate');
     await dialog.waitForFunction(() => document.querySelector('output')?.textContent !== '');
     await picture(dialog, 'convert', 460);
     await cancel(dialog);
 
     dialog = await browser.dialog('ISBN', await browser.open('/book'));
-    await dialog.getByRole('textbox').fill('12345');
-    await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+    await browser.answer(dialog, { text: '12345', press: 'OK' });
     await dialog.getByRole('alertdialog').waitFor();
     await dialog.setViewportSize({ width: 460, height: 420 });
     await dialog.screenshot({ path: join(folder, 'web-message-isbn-invalid.png') });
@@ -69,15 +67,12 @@ try {
     await cancel(dialog);
 
     dialog = await browser.dialog('OTHER', await browser.open('/host'));
-    await dialog.getByRole('checkbox', { name: 'Ping the host of this page' }).check();
-    await dialog.getByRole('button', { name: 'OK', exact: true }).click();
+    await browser.answer(dialog, { ticks: { 'Ping the host of this page': true }, press: 'OK' });
     await dialog.getByText('tandrel-host').waitFor();
     await picture(dialog, 'message-nohost', 440);
     await cancel(dialog);
 
-    const options = await browser.context.newPage();
-    await options.goto(`chrome-extension://${new URL(browser.worker.url()).host}/options.html`);
-    await options.waitForSelector('html[data-ready]');
+    const options = await browser.openOptions();
     await options.setViewportSize({ width: 1000, height: 1400 });
     await options.getByRole('button', { name: 'Show what it does' }).click();
     await options.screenshot({ path: join(folder, 'web-options.png'), fullPage: true });

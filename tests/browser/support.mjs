@@ -1,24 +1,83 @@
-// What the browser tests share: pages served on 127.0.0.1 by the test itself, headless Chromium
-// (Debian's) with a test copy of the built extension, menu clicks dispatched in its worker, and
-// the dialog windows and opened tabs read back.
-//
-// The copy differs from the built extension in its manifest alone: host access to 127.0.0.1
-// (a synthetic click grants no activeTab) and the tabs permission, so that the test reads the
-// addresses of the tabs the extension opened. Every other host is mapped away: opened sites
-// cannot load here, and their addresses are read from the tabs.
-import { chromium } from 'playwright-core';
+// What the browser tests share, whichever browser they drive: pages served on 127.0.0.1 by the
+// test itself, the one bounded wait, clean-up that runs whatever failed, and the verbs of a
+// session (open a page, select its text, click a menu entry, read the dialog, answer it, read what
+// opened), which chromium-support.mjs and firefox-support.mjs implement each for its driver.
 import assert from 'node:assert/strict';
-import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { mkdtemp, rm } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-const here = dirname(fileURLToPath(import.meta.url));
-export const root = resolve(here, '../..');
-export const builtExtension = process.env.TANDREL_EXTENSION ?? join(root, 'build/wasm/extension');
+export const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 /** Bounds for waiting on the browser; generous, for a busy two-core machine. */
 export const WAIT_MS = 30_000;
+const POLL_MS = 50;
+
+/**
+ * Waits for a condition, polled until it gives a truthy value, or for a promise (an event), and
+ * gives that value; fails, naming what it waited for (a function may tell the last state seen),
+ * once the bound has passed.
+ * @template T
+ * @param {(() => T | Promise<T>) | Promise<T>} condition
+ * @param {{what: string | (() => string), timeout?: number}} options
+ * @returns {Promise<T>}
+ */
+export async function waitFor(condition, { what, timeout = WAIT_MS }) {
+    /** @type {NodeJS.Timeout | undefined} */
+    let timer;
+    /** @type {Promise<never>} */
+    const expired = new Promise((_, reject) => {
+        timer = setTimeout(() => reject(new Error(`waited ${timeout} ms for ${typeof what === 'function' ? what() : what}`)), timeout);
+    });
+    try {
+        if (typeof condition !== 'function')
+            return await Promise.race([condition, expired]);
+        for (;;) {
+            const value = await Promise.race([condition(), expired]);
+            if (value)
+                return value;
+            await Promise.race([new Promise((done) => setTimeout(done, POLL_MS)), expired]);
+        }
+    } finally {
+        clearTimeout(timer);
+    }
+}
+
+/** Clean-up steps, run latest first, each whatever the others did. */
+export class CleanUp {
+    /** @type {Array<() => unknown>} */
+    #steps = [];
+
+    /** @template T @param {T} made @param {(made: T) => unknown} step its clean-up @returns {T} made */
+    add(made, step) {
+        this.#steps.unshift(() => step(made));
+        return made;
+    }
+
+    /** Runs every step; throws the first failure. */
+    async run() {
+        const failures = [];
+        for (const step of this.#steps.splice(0))
+            await Promise.resolve().then(step).catch((error) => failures.push(error));
+        if (failures.length > 0)
+            throw failures[0];
+    }
+
+    /**
+     * Makes something of parts, each added with its clean-up; if that fails, cleans them up.
+     * @template T @param {(cleanUp: CleanUp) => Promise<T>} make
+     */
+    static async making(make) {
+        const cleanUp = new CleanUp();
+        try {
+            return await make(cleanUp);
+        } catch (error) {
+            await cleanUp.run().catch(() => {});
+            throw error;
+        }
+    }
+}
 
 /**
  * Checks menu items as the browser was given them against the DLL's menu: the fourteen entries
@@ -36,9 +95,11 @@ export function assertTheDllsMenu(items) {
         assert.deepEqual(item.contexts, ['page', 'selection', 'link']);
 }
 
+/** @typedef {Record<string, {title?: string, text?: string, body?: string, raw?: string}>} Pages */
+
 /**
- * A page with a selection: the text in a paragraph of its own, selected by selectText.
- * @param {{title?: string, text?: string, body?: string, csp?: string}} page
+ * A page with a selection: the text in a paragraph of its own, selected by selectParagraph.
+ * @param {{title?: string, text?: string, body?: string}} page
  */
 function pageHtml(page) {
     const text = (page.text ?? '').replace(/&/g, '&amp;').replace(/</g, '&lt;');
@@ -48,22 +109,18 @@ function pageHtml(page) {
 
 /**
  * Serves the pages given by path, and records every request (with its referrer).
- * @param {Record<string, {title?: string, text?: string, body?: string, raw?: string}>} pages
+ * @param {Pages} pages
  */
 export async function servePages(pages) {
     /** @type {Array<{path: string, referer: string | undefined}>} */
     const requests = [];
     const server = createServer((request, response) => {
-        const path = (request.url ?? '/').split('?')[0];
+        const page = pages[(request.url ?? '/').split('?')[0]];
         requests.push({ path: request.url ?? '/', referer: request.headers.referer });
-        const page = pages[path];
         response.setHeader('content-type', 'text/html; charset=utf-8');
-        if (!page) {
+        if (!page)
             response.statusCode = 404;
-            response.end('<title>none</title>');
-            return;
-        }
-        response.end(page.raw ?? pageHtml(page));
+        response.end(page ? page.raw ?? pageHtml(page) : '<title>none</title>');
     });
     await new Promise((done) => server.listen(0, '127.0.0.1', () => done(undefined)));
     const address = /** @type {import('node:net').AddressInfo} */ (server.address());
@@ -74,54 +131,9 @@ export async function servePages(pages) {
     };
 }
 
-/** A test copy of the built extension (see above). @returns {Promise<string>} its folder */
-export async function testExtension() {
-    const folder = await mkdtemp(join(tmpdir(), 'tandrel-extension-'));
-    await cp(builtExtension, folder, { recursive: true });
-    const manifestPath = join(folder, 'manifest.json');
-    const manifest = JSON.parse(await readFile(manifestPath, 'utf8'));
-    manifest.host_permissions = ['http://127.0.0.1/*', 'http://intranet/*'];
-    manifest.permissions = [...manifest.permissions, 'tabs'];
-    await writeFile(manifestPath, JSON.stringify(manifest, null, 2));
-    return folder;
-}
-
-/**
- * Headless Chromium with the extension, in a profile folder (kept by the caller for restarts).
- * @param {string} extension
- * @param {string} profile
- * @param {{colorScheme?: 'light' | 'dark', env?: Record<string, string>}} [options] env: the
- *   browser's environment (the programs it starts, a native host among them, inherit it)
- */
-export async function launch(extension, profile, options = {}) {
-    const context = await chromium.launchPersistentContext(profile, {
-        executablePath: process.env.TANDREL_CHROMIUM ?? '/usr/bin/chromium',
-        headless: true,
-        env: options.env,
-        colorScheme: options.colorScheme ?? 'light',
-        viewport: null,
-        args: [
-            '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync',
-            // "intranet" is a host without a dot, served here too.
-            '--host-resolver-rules=MAP intranet 127.0.0.1, MAP * ~NOTFOUND, EXCLUDE 127.0.0.1',
-            '--window-size=1280,900',
-            `--disable-extensions-except=${extension}`, `--load-extension=${extension}`,
-        ],
-    });
-    const worker = await serviceWorker(context);
-    return { context, worker };
-}
-
-/** The extension's service worker, started if it is not running. @param {import('playwright-core').BrowserContext} context */
-export async function serviceWorker(context) {
-    const running = context.serviceWorkers().find((worker) => worker.url().endsWith('/sw.mjs'));
-    return running ?? context.waitForEvent('serviceworker', { timeout: WAIT_MS });
-}
-
-/** A fresh profile folder. */
-export function newProfile() {
-    return mkdtemp(join(tmpdir(), 'tandrel-profile-'));
+/** A fresh folder of the test's own. @param {string} [kind] */
+export function newFolder(kind = 'profile') {
+    return mkdtemp(join(tmpdir(), `tandrel-${kind}-`));
 }
 
 /** Removes folders a test made. @param {...string} folders */
@@ -129,180 +141,93 @@ export async function removeAll(...folders) {
     await Promise.all(folders.map((folder) => rm(folder, { recursive: true, force: true })));
 }
 
-/**
- * Selects the text of the page's paragraph (or a part of it).
- * @param {import('playwright-core').Page} page
- */
-export async function selectText(page) {
-    await page.evaluate(() => {
-        const paragraph = /** @type {HTMLElement} */ (document.getElementById('selection'));
-        const range = document.createRange();
-        range.selectNodeContents(paragraph);
-        const selection = /** @type {Selection} */ (window.getSelection());
-        selection.removeAllRanges();
-        selection.addRange(range);
-    });
+/** Selects the text of the page's paragraph; runs in the page (or frame). */
+export function selectParagraph() {
+    const range = document.createRange();
+    range.selectNodeContents(/** @type {HTMLElement} */ (document.getElementById('selection')));
+    const selection = /** @type {Selection} */ (window.getSelection());
+    selection.removeAllRanges();
+    selection.addRange(range);
 }
 
 /**
- * Clicks a menu entry, as the browser calls the extension for it, on the tab showing the page.
- * @param {import('playwright-core').Worker} worker
- * @param {string} keyword the entry's menu item id
- * @param {string} url the address of the page clicked in
- * @param {object} [extra] more of the click's info (selectionText, linkUrl, frameId)
+ * The address of the next request of a page (the browser's own or an extension's navigation)
+ * that starts so.
+ * @param {{waitForRequest: (predicate: (request: {url: () => string}) => boolean, options: {timeout: number}) => Promise<{url: () => string}>}} page
+ *   a page of either driver
+ * @param {string} start
  */
-export async function clickMenu(worker, keyword, url, extra = {}) {
-    await worker.evaluate(async ({ keyword, url, extra }) => {
-        const tabs = await chrome.tabs.query({});
-        const tab = tabs.find((candidate) => candidate.url === url);
-        if (!tab)
-            throw new Error('no tab shows ' + url + ' among ' + tabs.map((t) => t.url).join(', '));
-        chrome.contextMenus.onClicked.dispatch(
-            { menuItemId: keyword, frameId: 0, pageUrl: url, editable: false, ...extra }, tab);
-    }, { keyword, url, extra });
+export async function nextRequest(page, start) {
+    const request = page.waitForRequest((candidate) => candidate.url().startsWith(start), { timeout: 0 });
+    return (await waitFor(request, { what: `a request to ${start}` })).url();
 }
 
 /**
- * The next dialog window, once it is painted.
- * @param {import('playwright-core').BrowserContext} context
+ * An answer to a dialog, as a user gives it: the text typed, boxes ticked or not (by their
+ * labels), a button pressed (by its text).
+ * @typedef {{text?: string, ticks?: Record<string, boolean>, press: string}} Answer
  */
-export async function nextDialog(context) {
-    const dialog = await context.waitForEvent('page', {
-        predicate: (page) => page.url().includes('/dialog.html'), timeout: WAIT_MS,
-    });
-    await dialog.waitForSelector('html[data-painted]', { timeout: WAIT_MS });
-    return dialog;
-}
+
+/** A dialog as its page shows it. @typedef {ReturnType<typeof import('./dialog-page.mjs').describeDialog>} Shown */
 
 /**
- * Waits until the extension has opened tabs at these many addresses besides those given, and
- * gives the new addresses (of every tab, in the order the browser lists them).
- * @param {import('playwright-core').Worker} worker
- * @param {Set<number>} before ids of the tabs there before
- * @param {number} count
+ * What a session does the same in each browser; the drivers' sessions add the verbs that need
+ * their browser (open, dialog, read, answer, pressButton, closed, tabs, closeOthers).
+ * @template Dialog
  */
-export async function openedAddresses(worker, before, count) {
-    const deadline = Date.now() + WAIT_MS;
-    for (;;) {
-        const tabs = await worker.evaluate(() => chrome.tabs.query({}));
-        const opened = tabs.filter((tab) => !before.has(tab.id ?? -1) && !(tab.url ?? tab.pendingUrl ?? '').includes('/dialog.html'));
-        const addresses = opened.map((tab) => tab.pendingUrl || tab.url || '');
-        if ((addresses.length >= count && addresses.every((address) => address && address !== 'about:blank')) || Date.now() > deadline)
-            return addresses;
-        await new Promise((done) => setTimeout(done, 50));
+export class Session {
+    /** @param {Awaited<ReturnType<typeof servePages>>} server @param {CleanUp} cleanUp */
+    constructor(server, cleanUp) {
+        this.server = server;
+        this.cleanUp = cleanUp;
     }
-}
 
-/** Ids of the tabs open now. @param {import('playwright-core').Worker} worker */
-export async function tabIds(worker) {
-    return new Set(await worker.evaluate(async () => (await chrome.tabs.query({})).map((tab) => tab.id ?? -1)));
-}
-
-/**
- * One browser for a group of tests, with the served pages and helpers bound to it.
- * @param {Record<string, {title?: string, text?: string, body?: string, raw?: string}>} pages
- * @param {{profile?: string, env?: Record<string, string>}} [options] a profile folder of the
- *   caller's (removed by close) and the browser's environment
- */
-export async function session(pages, options = {}) {
-    const server = await servePages(pages);
-    const extension = await testExtension();
-    const profile = options.profile ?? await newProfile();
-    const launchOptions = { env: options.env };
-    let { context, worker } = await launch(extension, profile, launchOptions);
-    const self = {
-        server, extension, profile,
-        get context() { return context; },
-        get worker() { return worker; },
-        /** Opens a served page in a tab of its own, with its paragraph selected. @param {string} path */
-        async open(path) {
-            const page = await context.newPage();
-            await page.goto(server.origin + path);
-            await selectText(page);
-            return page;
-        },
-        /** Clicks an entry on the page and gives its dialog. @param {string} keyword @param {import('playwright-core').Page} page @param {object} [extra] */
-        async dialog(keyword, page, extra) {
-            const opening = nextDialog(context);
-            await clickMenu(worker, keyword, page.url(), extra);
-            return opening;
-        },
-        /** Presses a button of a dialog and gives the addresses of the tabs it opened. */
-        async pressAndRead(/** @type {import('playwright-core').Page} */ dialog, /** @type {string} */ name, /** @type {number} */ count) {
-            const before = await tabIds(worker);
-            const closed = dialog.waitForEvent('close', { timeout: WAIT_MS });
-            await dialog.getByRole('button', { name, exact: true }).click();
-            const addresses = await openedAddresses(worker, before, count);
-            await closed;
-            return addresses;
-        },
-        /** Closes every tab but the pages given. @param {...import('playwright-core').Page} keep */
-        async closeOthers(...keep) {
-            const keepUrls = keep.map((page) => page.url());
-            await worker.evaluate(async (urls) => {
-                const tabs = await chrome.tabs.query({});
-                const others = tabs.filter((tab) => !urls.includes(tab.url ?? '')).map((tab) => tab.id ?? -1);
-                // A dialog may be closing by itself meanwhile.
-                await Promise.all(others.map((id) => chrome.tabs.remove(id).catch(() => {})));
-            }, keepUrls);
-        },
-        /** Stops the worker as the idle browser does; the session's worker is gone after it. */
-        async stopWorker(/** @type {import('playwright-core').Page} */ page) {
-            return stopWorker(context, page);
-        },
-        /** Closes the browser and starts it again on the same profile. */
-        async restart() {
-            await context.close();
-            ({ context, worker } = await launch(extension, profile, launchOptions));
-        },
-        async close() {
-            await context.close();
-            await server.close();
-            await removeAll(extension, profile);
-        },
-    };
-    return self;
-}
-
-/**
- * Waits for the page to be sent to a mailto address (the browser hands it to the mail program).
- * @param {import('playwright-core').Page} page
- * @returns {Promise<string>}
- */
-export function nextMailto(page) {
-    return new Promise((resolveMail, reject) => {
-        const timer = setTimeout(() => reject(new Error('no mailto navigation')), WAIT_MS);
-        const listener = (/** @type {import('playwright-core').Request} */ request) => {
-            if (request.url().startsWith('mailto:')) {
-                clearTimeout(timer);
-                page.off('request', listener);
-                resolveMail(request.url());
-            }
-        };
-        page.on('request', listener);
-    });
-}
-
-/**
- * Stops the extension's service worker, as the browser does when it has been idle, and waits
- * until it is gone.
- * @param {import('playwright-core').BrowserContext} context
- * @param {import('playwright-core').Page} page any page of the context, for the protocol session
- */
-export async function stopWorker(context, page) {
-    const protocol = await context.newCDPSession(page);
-    const { targetInfos } = await protocol.send('Target.getTargets');
-    const workers = targetInfos.filter((target) => target.type === 'service_worker' && target.url.endsWith('/sw.mjs'));
-    for (const target of workers)
-        await protocol.send('Target.closeTarget', { targetId: target.targetId });
-    const deadline = Date.now() + WAIT_MS;
-    for (;;) {
-        const { targetInfos: now } = await protocol.send('Target.getTargets');
-        if (!now.some((target) => target.type === 'service_worker' && target.url.endsWith('/sw.mjs')) || Date.now() > deadline)
-            break;
-        await new Promise((done) => setTimeout(done, 50));
+    /** The address of a served page, or any address. @param {string} address */
+    address(address) {
+        return address.startsWith('/') ? this.server.origin + address : address;
     }
-    await protocol.detach();
-    return workers.length;
-}
 
+    /**
+     * Answers a dialog, waits until it has closed, and gives the addresses of the tabs it opened
+     * (see openedSince). @param {Dialog} dialog @param {Answer} answer @param {number} count
+     */
+    async answerAndRead(dialog, answer, count) {
+        const before = await this.tabIds();
+        await this.answer(dialog, answer);
+        // The dialog page opens its windows before it closes.
+        await this.closed(dialog);
+        return this.openedSince(before, count);
+    }
+
+    /** Ids of the tabs open now. */
+    async tabIds() {
+        return new Set((await this.tabs()).map((tab) => tab.id));
+    }
+
+    /**
+     * Waits until tabs besides those given (and dialogs) show count addresses, and gives the new
+     * addresses. @param {Set<number>} before ids of the tabs there before @param {number} count
+     */
+    async openedSince(before, count) {
+        /** @type {string[]} */
+        let addresses = [];
+        await waitFor(async () => {
+            addresses = (await this.tabs()).filter((tab) => !before.has(tab.id) && !tab.url.includes('/dialog.html')).map((tab) => tab.url);
+            return addresses.length >= count && addresses.every((address) => address && address !== 'about:blank');
+        }, { what: () => `${count} tab(s) opened at their addresses; opened: ${addresses.join(' ') || 'none'}` });
+        return addresses;
+    }
+
+    /** Closes the browser, the server, and removes the session's folders. */
+    close() {
+        return this.cleanUp.run();
+    }
+
+    // Each driver's own; its dialog handle too (Chromium's is the dialog's page).
+    /** @param {Dialog} dialog @param {Answer} answer @returns {Promise<void>} */
+    async answer(dialog, answer) { throw new Error('no driver'); }
+    /** Waits until the dialog has closed. @param {Dialog} dialog @returns {Promise<void>} */
+    async closed(dialog) { throw new Error('no driver'); }
+    /** The tabs open now, at their addresses (those they are loading). @returns {Promise<{id: number, url: string}[]>} */
+    async tabs() { throw new Error('no driver'); }
+}

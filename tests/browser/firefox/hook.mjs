@@ -4,6 +4,7 @@
 // registers, and answers the test's requests, which the page relay (relay.js) passes on. It
 // reads and presses the dialog pages through extension.getViews, as a user would: by the
 // checkbox labels and button texts the page shows.
+import { describeDialog } from '../dialog-page.mjs';
 
 /** @type {Array<(info: object, tab: object) => void>} */
 const menuListeners = [];
@@ -36,45 +37,14 @@ function dialogViews() {
     return chrome.extension.getViews().filter((view) => view.location.pathname === '/dialog.html');
 }
 
-/** @param {Window} view */
-function describe(view) {
-    const document = view.document;
-    const labelOf = (/** @type {Element} */ element) => {
-        const by = element.getAttribute('aria-labelledby');
-        const label = by ? document.getElementById(by) : document.querySelector(`label[for="${element.id}"]`);
-        return (label?.textContent ?? '').trim();
-    };
-    const text = /** @type {HTMLInputElement | null} */ (document.querySelector('input[type="text"]'));
-    return {
-        url: view.location.href,
-        title: document.title,
-        prompt: text ? labelOf(text) : null,
-        text: text?.value ?? null,
-        ticks: [...document.querySelectorAll('input[type="checkbox"]')].map((box) => ({
-            label: labelOf(box), ticked: /** @type {HTMLInputElement} */ (box).checked,
-        })),
-        buttons: [...document.querySelectorAll('button')].map((button) => (button.textContent ?? '').trim()),
-        shown: /** @type {HTMLElement} */ (document.querySelector('main')).innerText,
-    };
-}
-
-/** @param {number} ms */
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-
-/** The next dialog page painted that the test has not seen yet. @param {number} timeoutMs */
-async function nextDialog(timeoutMs) {
-    const deadline = Date.now() + timeoutMs;
-    for (;;) {
-        const view = dialogViews().find((candidate) =>
-            !seenDialogs.has(candidate.location.href) && candidate.document.documentElement.dataset.painted);
-        if (view) {
-            seenDialogs.add(view.location.href);
-            return describe(view);
-        }
-        if (Date.now() > deadline)
-            throw new Error('no dialog page within ' + timeoutMs + ' ms');
-        await pause(50);
-    }
+/** The next dialog page painted that the test has not seen yet, as it shows; null if none is. */
+function nextDialog() {
+    const view = dialogViews().find((candidate) =>
+        !seenDialogs.has(candidate.location.href) && candidate.document.documentElement.dataset.painted);
+    if (!view)
+        return null;
+    seenDialogs.add(view.location.href);
+    return describeDialog(view);
 }
 
 /**
@@ -87,11 +57,11 @@ function answerDialog(answer) {
     if (!view)
         throw new Error('the dialog page is gone: ' + answer.url);
     const document = view.document;
-    const described = describe(view);
+    const described = describeDialog(view);
     if (answer.text !== undefined) {
         const box = /** @type {HTMLInputElement} */ (document.querySelector('input[type="text"]'));
         box.value = answer.text;
-        box.dispatchEvent(new view.Event('input', { bubbles: true }));
+        box.dispatchEvent(new /** @type {any} */ (view).Event('input', { bubbles: true }));
     }
     const boxes = [...document.querySelectorAll('input[type="checkbox"]')];
     for (const [label, ticked] of Object.entries(answer.ticks ?? {})) {
@@ -102,6 +72,7 @@ function answerDialog(answer) {
         if (box.checked !== ticked)
             box.click();
     }
+    // The one place that finds a dialog's button in Firefox: by its text.
     const button = [...document.querySelectorAll('button')].find((candidate) => (candidate.textContent ?? '').trim() === answer.press);
     if (!button)
         throw new Error('no button ' + answer.press);
@@ -125,10 +96,10 @@ async function handle(request, sender) {
     case 'menu':
         return menuItems;
     case 'nextDialog':
-        return nextDialog(request.timeoutMs);
+        return nextDialog();
     case 'describe': {
         const view = dialogViews().find((candidate) => candidate.location.href === request.url);
-        return view ? describe(view) : null;
+        return view ? describeDialog(view) : null;
     }
     case 'answer':
         return answerDialog(request);
