@@ -5,12 +5,8 @@
 
 namespace tandrel::web {
 
-namespace {
-
-// The about box's Help is the lookup dialogs' Help, one role for one id.
+// The about box's Help is the other dialogs' Help: one id, one role.
 static_assert(IDC_ABOUT_HELP == IDC_HELP_BUTTON);
-
-} // namespace
 
 const std::vector<ControlRole>& ControlRoles() {
     static const std::vector<ControlRole> kRoles = {
