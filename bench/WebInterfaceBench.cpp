@@ -18,10 +18,10 @@ using Function = const char* (*)(const char*);
 
 const std::map<std::string, Function>& Calls() {
     static const std::map<std::string, Function> calls = {
-        {"prepare", tandrel_prepare},     {"finish", tandrel_finish},
-        {"calculate", tandrel_calculate}, {"currencies", tandrel_currencies},
-        {"lint", tandrel_lint},           {"default_config", tandrel_default_config},
-        {"menu", tandrel_menu},           {"run", tandrel_run}};
+#define TANDREL_WEB_CALL(name, Function) {#name, tandrel_##name},
+#include "web/WebCallList.inc"
+#undef TANDREL_WEB_CALL
+    };
     return calls;
 }
 

@@ -3,8 +3,6 @@
 
 import { element, lines } from './ui.mjs';
 
-const HOME_PAGE = 215;
-
 /**
  * @param {any} dialog
  * @returns {import('./dialog.mjs').View}
@@ -19,11 +17,11 @@ export function aboutView(dialog) {
         ],
         answer: () => ({}),
         focus: () => {},
-        // The buttons stand in two groups, the home page under its own heading.
+        // The buttons stand in two groups, the home page under its own heading, OK below them.
         place: (buttons) => {
-            const home = buttons.filter((made) => made.dataset.id === String(HOME_PAGE));
-            const help = buttons.filter((made) => made.dataset.id !== String(HOME_PAGE) && made.dataset.id !== '1');
-            const ok = buttons.filter((made) => made.dataset.id === '1');
+            const home = buttons.filter((made) => made.dataset.role === 'homePage');
+            const help = buttons.filter((made) => made.dataset.role !== 'homePage' && made.dataset.role !== 'ok');
+            const ok = buttons.filter((made) => made.dataset.role === 'ok');
             return [
                 element('div', { className: 'about-group' }, help),
                 element('fieldset', { className: 'about-group' }, [element('legend', {}, [dialog.texts.goTo]), ...home]),

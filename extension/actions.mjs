@@ -3,14 +3,14 @@
 // address, and hands console commands to the native host. Nothing here decides what to open:
 // the addresses, names, sizes and markup are the core's.
 
-/** The native messaging host that runs console commands for the extension. */
-export const NATIVE_HOST = 'com.veltrane.tandrel';
 /** Window names window.open gives to the page's own window rather than a new one. */
 const PAGE_WINDOWS = new Set(['_self', '_top', '_parent']);
 
 /**
  * @typedef {import('./state.mjs').Origin} Origin
- * @typedef {{openIn: 'window' | 'tab', noHost: any}} Preferences
+ * @typedef {{openIn: 'window' | 'tab', nativeHost: string, noHost: any}} Preferences
+ *   nativeHost: the native messaging host that runs console commands (the menu call's); noHost:
+ *   the message for a browser that has no such host
  */
 
 /**
@@ -145,10 +145,11 @@ async function followAnchor(action, origin) {
  * Hands a console command to the native host: the entry's keys and the page's values as the
  * entry saw them, never the line itself, which the host makes again with the core.
  * @param {any} action
+ * @param {string} nativeHost the host's name
  * @param {{locale?: string, moduleFolderUrl?: string}} request the command's request
  * @returns {Promise<any | null>} the host's answer, or null when the browser found no host
  */
-async function runCommand(action, request) {
+async function runCommand(action, nativeHost, request) {
     const message = {
         type: 'command',
         keys: action.keys,
@@ -157,7 +158,7 @@ async function runCommand(action, request) {
         moduleFolderUrl: request.moduleFolderUrl,
     };
     try {
-        return await chrome.runtime.sendNativeMessage(NATIVE_HOST, message);
+        return await chrome.runtime.sendNativeMessage(nativeHost, message);
     } catch (error) {
         console.warn('Veltrane Tandrel: no host took the command', error);
         return null;
@@ -188,7 +189,7 @@ export async function carryOut(actions, origin, preferences, request) {
                 await chrome.tabs.update(origin.tabId, { url: action.mailto }).catch(() => {});
             break;
         case 'command': {
-            const answer = await runCommand(action, request);
+            const answer = await runCommand(action, preferences.nativeHost, request);
             if (!answer) {
                 if (!messages.includes(preferences.noHost))
                     messages.push(preferences.noHost);

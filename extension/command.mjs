@@ -50,6 +50,7 @@ export async function runMenuCommand(keyword, info, tab) {
         if (answer.kind === 'outcome') {
             const shown = await carryOut(answer.actions, origin, {
                 openIn: await loadOpenIn(),
+                nativeHost: menu.nativeHost,
                 noHost: menu.messages.noHost,
             }, request);
             answer.messages = [...answer.messages, ...shown];

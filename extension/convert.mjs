@@ -4,8 +4,6 @@
 import { loadCore, withCore } from './lazy-core.mjs';
 import { element, label, lines, showMessage } from './ui.mjs';
 
-const CALCULATE = 207;
-
 /**
  * A list of names with one chosen.
  * @param {string} id
@@ -76,8 +74,8 @@ export function convertView(dialog, request) {
         ],
         answer: () => ({}),
         focus: () => { amount.focus(); amount.select(); },
-        press: async (id) => {
-            if (id !== CALCULATE)
+        press: async (role) => {
+            if (role !== 'calculate')
                 return false;
             await calculate();
             return true;

@@ -10,10 +10,10 @@ let menu = null;
 
 /**
  * @typedef {{product: string, commands: Array<{keyword: string, menu: string, status: string,
- *   prefix: string, helpEntry: string}>, texts: Record<string, string>,
+ *   prefix: string, helpEntry: string}>, nativeHost: string, texts: Record<string, string>,
  *   messages: Record<string, Message>}} Menu
  * @typedef {{text: string, caption: string, icon: string, staysOpen?: boolean, focus?: string,
- *   buttons: Array<{id: number, text: string, default: boolean}>}} Message
+ *   buttons: Array<{role: string, text: string, default: boolean}>}} Message
  */
 
 /**

@@ -15,10 +15,9 @@ import { applyLabelKeys, button, element, messageBody, showMessage } from './ui.
 /**
  * What a kind of dialog adds to the page, and how it answers.
  * @typedef {{content: HTMLElement[], answer: () => object, focus: (part?: string) => void,
- *   press?: (id: number) => Promise<boolean>, place?: (buttons: HTMLButtonElement[]) => HTMLElement[]}} View
+ *   press?: (role: string) => Promise<boolean>, place?: (buttons: HTMLButtonElement[]) => HTMLElement[]}} View
  */
 
-const CANCEL = 2;
 /** How long a new dialog waits for the worker to prepare its command. */
 const PREPARE_TIMEOUT_MS = 60_000;
 const id = new URLSearchParams(location.search).get('id') ?? '';
@@ -66,7 +65,7 @@ async function showMessagesAndClose(messages) {
             main.setAttribute('aria-describedby', 'text');
             document.onkeydown = (event) => {
                 if (event.key === 'Escape')
-                    resolve(message.buttons[message.buttons.length - 1].id);
+                    resolve(message.buttons[message.buttons.length - 1].role);
             };
             buttons[0]?.focus();
             painted();
@@ -80,7 +79,7 @@ async function showMessagesAndClose(messages) {
  * the actions carried out, their messages shown, and the dialog closes.
  * @param {any} state
  * @param {View} view
- * @param {number} pressed
+ * @param {string} pressed the role of the button
  */
 async function finish(state, view, pressed) {
     const core = await loadCore();
@@ -101,7 +100,9 @@ async function finish(state, view, pressed) {
     if (JSON.stringify(outcome.ticks) !== JSON.stringify(state.request.ticks ?? {}))
         await saveTicks(outcome.ticks);
     const menu = await loadMenu();
-    const shown = await carryOut(outcome.actions, state.origin, { openIn: await loadOpenIn(), noHost: menu.messages.noHost }, request);
+    const shown = await carryOut(outcome.actions, state.origin, {
+        openIn: await loadOpenIn(), nativeHost: menu.nativeHost, noHost: menu.messages.noHost,
+    }, request);
     const messages = [...outcome.messages, ...shown];
     if (messages.length > 0)
         await showMessagesAndClose(messages);
@@ -117,7 +118,7 @@ function showDialog(state) {
     const dialog = state.answer.dialog;
     const view = viewOf(dialog, state.request);
     document.title = dialog.caption;
-    const press = async (/** @type {number} */ pressed) => {
+    const press = async (/** @type {string} */ pressed) => {
         if (busy)
             return;
         busy = true;
@@ -138,12 +139,13 @@ function showDialog(state) {
         const target = /** @type {HTMLElement} */ (event.target);
         if (event.key === 'Escape') {
             event.preventDefault();
-            press(CANCEL);
+            // Escape ends a dialog as its close box does, as Cancel.
+            press('cancel');
         } else if (event.key === 'Enter' && target.tagName !== 'BUTTON') {
             event.preventDefault();
             const preferred = dialog.buttons.find((/** @type {any} */ offered) => offered.default);
             if (preferred)
-                press(preferred.id);
+                press(preferred.role);
         }
     });
     main.replaceChildren(form);

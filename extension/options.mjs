@@ -5,7 +5,6 @@
 import { loadCore, loadMenu } from './core.mjs';
 import { loadConfig, loadOpenIn, loadTicks, saveConfig, saveOpenIn } from './settings.mjs';
 import { accessText, applyLabelKeys, button, element, label } from './ui.mjs';
-import { decodeWindows1252, encodeWindows1252 } from './windows1252.mjs';
 
 const CHECK_DELAY_MS = 150;
 const SAMPLE_PAGE = { url: 'https://www.example.org/catalogue/item.html', selection: 'ISBN 0-306-40615-2' };
@@ -21,7 +20,7 @@ function fill(text, ...inserts) {
 
 /** A button of the page's own. @param {string} text @param {() => void} press */
 function action(text, press) {
-    return button({ id: 0, text, default: false }, press);
+    return button({ role: '', text, default: false }, press);
 }
 
 const editor = element('textarea', { id: 'config', spellcheck: false, 'aria-describedby': 'findings' });
@@ -53,8 +52,9 @@ function setText(text) {
 const fileInput = element('input', { type: 'file', accept: '.ini,text/plain', hidden: true });
 fileInput.addEventListener('change', async () => {
     const file = fileInput.files?.[0];
+    // nubrix.ini is Windows-1252 bytes, as the DLL reads it: the core makes them text.
     if (file)
-        setText(decodeWindows1252(new Uint8Array(await file.arrayBuffer())));
+        setText(core.importConfig({ bytes: Array.from(new Uint8Array(await file.arrayBuffer())) }).config);
     fileInput.value = '';
 });
 
@@ -70,8 +70,9 @@ const buttons = element('div', { className: 'buttons' }, [
     }),
     action(texts.import, () => fileInput.click()),
     action(texts.export, () => {
-        const bytes = encodeWindows1252(editor.value.replace(/\n/g, '\r\n'));
-        const link = element('a', { href: URL.createObjectURL(new Blob([/** @type {Uint8Array<ArrayBuffer>} */ (bytes)], { type: 'application/octet-stream' })), download: 'nubrix.ini' });
+        // ... and the core makes the text the bytes the DLL reads, with its line ends.
+        const bytes = new Uint8Array(core.exportConfig({ config: editor.value }).bytes);
+        const link = element('a', { href: URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' })), download: 'nubrix.ini' });
         link.click();
         setTimeout(() => URL.revokeObjectURL(link.href), 60_000);
     }),

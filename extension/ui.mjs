@@ -73,17 +73,18 @@ export function lines(text) {
 }
 
 /**
- * A button of a dialog: its text with its access key; Enter presses the default one.
- * @param {{id: number, text: string, default: boolean}} offered
- * @param {(id: number) => void} press
+ * A button of a dialog: its text with its access key; Enter presses the default one. The core
+ * names each button by its role ("ok", "help", ...), which the button's press gives back.
+ * @param {{role: string, text: string, default: boolean}} offered
+ * @param {(role: string) => void} press
  */
 export function button(offered, press) {
     const { nodes, key } = accessText(offered.text);
     const made = element('button', { type: 'button', className: offered.default ? 'default' : '' }, nodes);
-    made.dataset.id = String(offered.id);
+    made.dataset.role = offered.role;
     if (key)
         made.accessKey = key;
-    made.addEventListener('click', () => press(offered.id));
+    made.addEventListener('click', () => press(offered.role));
     return made;
 }
 
@@ -124,16 +125,16 @@ export function messageBody(message, textId) {
 /**
  * Shows a message box over the page, modal, until one of its buttons is pressed.
  * @param {any} message {text, caption, icon, buttons}
- * @returns {Promise<number>} the button pressed (Escape: the last button, as a Windows box's
- *   close button answers No or OK)
+ * @returns {Promise<string>} the role of the button pressed (Escape: the last button, as a
+ *   Windows box's close button answers No or OK)
  */
 export function showMessage(message) {
     return new Promise((resolve) => {
         const box = element('dialog', { role: 'alertdialog', className: 'message-box', 'aria-labelledby': 'message-caption', 'aria-describedby': 'message-text' });
-        const close = (/** @type {number} */ id) => {
+        const close = (/** @type {string} */ role) => {
             box.close();
             box.remove();
-            resolve(id);
+            resolve(role);
         };
         const buttons = message.buttons.map((/** @type {any} */ offered) => button(offered, close));
         box.append(
@@ -142,7 +143,7 @@ export function showMessage(message) {
             element('div', { className: 'buttons' }, buttons));
         box.addEventListener('cancel', (event) => {
             event.preventDefault();
-            close(message.buttons[message.buttons.length - 1].id);
+            close(message.buttons[message.buttons.length - 1].role);
         });
         document.body.append(box);
         box.showModal();

@@ -12,7 +12,7 @@ import { gzipSync } from 'node:zlib';
 const build = process.argv[2];
 const here = dirname(fileURLToPath(import.meta.url));
 const { default: createTandrelCore } = await import(pathToFileURL(join(build, 'tandrel-core.mjs')).href);
-const { bindCore, copyRequestIn } = await import(pathToFileURL(join(build, 'tandrel-core-api.mjs')).href);
+const { bindCore, copyRequestIn, methodName } = await import(pathToFileURL(join(build, 'tandrel-core-api.mjs')).href);
 const wasmBinary = await readFile(join(build, 'tandrel-core.wasm'));
 const glue = await readFile(join(build, 'tandrel-core.mjs'));
 const requests = JSON.parse(await readFile(join(here, 'requests.json'), 'utf8'));
@@ -31,7 +31,6 @@ for (let i = 0; i < 15; i++) {
 
 const module = await createTandrelCore({ wasmBinary });
 const core = bindCore(module);
-const method = { default_config: 'defaultConfig' };
 // The process's CPU time in nanoseconds, as the native benchmark counts it: on a busy machine the
 // time waited for a core would otherwise count against the module. node's own threads (the
 // garbage collector, the compiler) are counted too.
@@ -61,7 +60,7 @@ const bestNs = (call) => {
 const calls = {};
 const moduleCalls = {};
 for (const [name, request] of Object.entries(requests)) {
-    const call = core[method[name] ?? name];
+    const call = core[methodName(name)];
     if (call(request).error)
         throw new Error(name + ': the request is refused');
     calls[name] = bestNs(() => call(request));

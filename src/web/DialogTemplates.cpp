@@ -6,7 +6,7 @@
 
 namespace tandrel::web {
 
-const DialogTemplate* FindDialogTemplate(int templateId) {
+const std::vector<DialogTemplate>& DialogTemplates() {
     using namespace ids;
     // As nubrix.rc lays them out: OK, Cancel and Help under every site list.
     static const std::vector<TemplateButton> kSiteListButtons = {
@@ -68,7 +68,11 @@ const DialogTemplate* FindDialogTemplate(int templateId) {
           {IDC_HELP_BUTTON, kButtonHelp, false},
           {IDC_CALCULATE, kConvertCalculate, true}}},
     };
-    for (const DialogTemplate& dialog : kTemplates) {
+    return kTemplates;
+}
+
+const DialogTemplate* FindDialogTemplate(int templateId) {
+    for (const DialogTemplate& dialog : DialogTemplates()) {
         if (dialog.templateId == templateId)
             return &dialog;
     }

@@ -1,6 +1,8 @@
-// What the dialog templates of the module's resource script say, for a shell that draws the
-// dialogs itself: each template's kind, its texts by the part they label, and its buttons. The
-// texts are string-table ids (strings.inc), the same the resource script takes them from.
+// What the dialog templates of the module's resource script (nubrix.rc) say, for a shell that
+// draws the dialogs itself: each template's kind, its texts by the part they label, and its
+// buttons (every caption is the product's name). The texts are string-table ids (strings.inc),
+// the same the resource script takes them from; DialogTemplatesTest.cpp holds the two to each
+// other.
 #pragma once
 
 #include <string_view>
@@ -27,6 +29,9 @@ struct DialogTemplate {
     std::vector<TemplateText> texts;
     std::vector<TemplateButton> buttons; ///< in the template's order
 };
+
+/// Every dialog template of the resource script.
+const std::vector<DialogTemplate>& DialogTemplates();
 
 /// The template of that id; null for an id that is not a dialog template.
 const DialogTemplate* FindDialogTemplate(int templateId);

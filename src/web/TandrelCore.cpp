@@ -55,44 +55,11 @@ void tandrel_free(void* memory) {
     std::free(memory);
 }
 
-const char* tandrel_prepare(const char* request) {
-    return Serve(request, tandrel::web::Prepare);
-}
-
-const char* tandrel_finish(const char* request) {
-    return Serve(request, tandrel::web::Finish);
-}
-
-const char* tandrel_calculate(const char* request) {
-    return Serve(request, tandrel::web::CalculateCall);
-}
-
-const char* tandrel_tick(const char* request) {
-    return Serve(request, tandrel::web::Tick);
-}
-
-const char* tandrel_units(const char* request) {
-    return Serve(request, tandrel::web::Units);
-}
-
-const char* tandrel_currencies(const char* request) {
-    return Serve(request, tandrel::web::Currencies);
-}
-
-const char* tandrel_lint(const char* request) {
-    return Serve(request, tandrel::web::Lint);
-}
-
-const char* tandrel_default_config(const char* request) {
-    return Serve(request, tandrel::web::DefaultConfig);
-}
-
-const char* tandrel_menu(const char* request) {
-    return Serve(request, tandrel::web::Menu);
-}
-
-const char* tandrel_run(const char* request) {
-    return Serve(request, tandrel::web::Run);
-}
+#define TANDREL_WEB_CALL(name, Function)                                                           \
+    const char* tandrel_##name(const char* request) {                                              \
+        return Serve(request, tandrel::web::Function);                                             \
+    }
+#include "web/WebCallList.inc"
+#undef TANDREL_WEB_CALL
 
 } // extern "C"

@@ -6,7 +6,8 @@
  * it. A request that is not JSON, is larger than TANDREL_MAX_REQUEST_BYTES or holds a field of the
  * wrong type gives {"error": {"code": "malformed" | "oversized" | "invalid", "message": "..."}}.
  *
- * The shapes of requests and answers, with an example of each call: docs/extension-interface.md.
+ * The calls, each with what it answers: WebCallList.inc. The shapes of requests and answers, with
+ * an example of each call: docs/extension-interface.md.
  * Built natively as a library (tests) and with emscripten as the module tandrel-core.mjs and
  * tandrel-core.wasm, whose JavaScript side passes strings through tandrel_alloc and tandrel_free
  * (src/web/tandrel-core-api.mjs does it for every call). */
@@ -28,32 +29,10 @@ void* tandrel_alloc(size_t size);
 /* Frees memory from tandrel_alloc; null is ignored. */
 void tandrel_free(void* memory);
 
-/* A menu command up to its dialog: the dialog to show ("kind": "dialog"), a question to ask
- * before it ("question"), or, for a command that shows none, what it did ("outcome"). */
-const char* tandrel_prepare(const char* request);
-/* The same command again with the user's answer to its dialog: what to show and do ("outcome"):
- * messages (one that "staysOpen" refuses the answer), the ticks to remember, the actions. */
-const char* tandrel_finish(const char* request);
-/* The conversion dialog's Calculate: the result text, or why there is none. */
-const char* tandrel_calculate(const char* request);
-/* A site list's double-click: the ticks after the entry clicked flipped, with exclusive entries
- * kept alone as the DLL's lists keep them. */
-const char* tandrel_tick(const char* request);
-/* The conversion dialog's category chosen: its units in list order and the units both lists start
- * at. */
-const char* tandrel_units(const char* request);
-/* The currency dialog's list of currencies, in the order it shows them. */
-const char* tandrel_currencies(const char* request);
-/* The configuration checker: its findings for a configuration text, with line numbers. */
-const char* tandrel_lint(const char* request);
-/* The stored default link configuration text. */
-const char* tandrel_default_config(const char* request);
-/* The menu commands: keywords, menu and status texts, entry prefixes and help entries; with the
- * extension's own texts (its options page) and messages (no host program, a page it cannot read).
- */
-const char* tandrel_menu(const char* request);
-/* What the named entries, ticked, would do on a page: the actions, as "tandrel run" lists them. */
-const char* tandrel_run(const char* request);
+/* Each call of the interface (WebCallList.inc): const char* tandrel_<name>(const char* request). */
+#define TANDREL_WEB_CALL(name, Function) const char* tandrel_##name(const char* request);
+#include "WebCallList.inc"
+#undef TANDREL_WEB_CALL
 
 #ifdef __cplusplus
 }

@@ -8,8 +8,11 @@
 #include "dialogs/ConvertCommand.h"
 #include "dialogs/SiteList.h"
 #include "lint/ConfigLint.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "runner/EntryRunner.h"
+#include "web/ControlRoles.h"
+#include "web/NativeHost.h"
 #include "web/WebDialogs.h"
 #include "web/WebSession.h"
 
@@ -111,14 +114,31 @@ constexpr ShellText kShellTexts[] = {
 };
 
 // The messages the extension shows of its own accord, by name: a console command with no host
-// program to run it, and a page the browser keeps the extension from reading.
+// program to run it (the host named), and a page the browser keeps the extension from reading.
 void WriteShellMessages(JsonWriter& out) {
     std::string product = LoadText(ids::kProductName);
     out.BeginObject();
-    WriteMessage(out.Key("noHost"), LoadText(ids::kWebNoHost), product, kMbIconHand, false);
+    WriteMessage(out.Key("noHost"), FormatText(ids::kWebNoHost, {std::string(kNativeHostName)}),
+                 product, kMbIconHand, false);
     WriteMessage(out.Key("pageUnreadable"), LoadText(ids::kWebPageUnreadable), product,
                  kMbIconExclamation, false);
     out.EndObject();
+}
+
+// The text with every line end (CR LF, CR or LF) as CR LF, as Windows programs write files.
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\r' || text[at] == '\n') {
+            if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
+                ++at;
+            out += "\r\n";
+        } else {
+            out += text[at];
+        }
+    }
+    return out;
 }
 
 const CUnitCategory* CategoryNamed(const CUnitTable& units, const std::string& name) {
@@ -184,7 +204,7 @@ std::string CalculateCall(const Json& request) {
     case Calculation::Outcome::kNotANumber:
         answer.Key("outcome").String("notANumber");
         WriteMessage(answer.Key("message"), LoadText(ids::kAmountNotANumber),
-                     LoadText(ids::kProductName), kMbIconExclamation, true, "text");
+                     LoadText(ids::kProductName), kMbIconExclamation, true, RoleOf(IDC_TEXT));
         break;
     case Calculation::Outcome::kCalculated:
         answer.Key("outcome").String("calculated");
@@ -274,6 +294,33 @@ std::string DefaultConfig(const Json& request) {
     return answer.EndObject().Take();
 }
 
+std::string ImportConfig(const Json& request) {
+    const Json* bytes = Member(request, "bytes", "");
+    if (!bytes || !bytes->is_array())
+        throw RequestError{"invalid", "bytes must be the file's bytes, numbers from 0 to 255"};
+    std::string file;
+    file.reserve(bytes->size());
+    for (const Json& byte : *bytes) {
+        if (!byte.is_number_integer() || byte.get<long long>() < 0 || byte.get<long long>() > 255)
+            throw RequestError{"invalid", "bytes must be the file's bytes, numbers from 0 to 255"};
+        file.push_back(static_cast<char>(byte.get<int>()));
+    }
+    JsonWriter answer;
+    answer.BeginObject().Key("config").AnsiText(file);
+    return answer.EndObject().Take();
+}
+
+std::string ExportConfig(const Json& request) {
+    std::optional<std::string> config = ConfigMember(request, "config", "");
+    if (!config)
+        throw RequestError{"invalid", "config must be the configuration text to export"};
+    JsonWriter answer;
+    answer.BeginObject().Key("bytes").BeginArray();
+    for (char byte : WithCrLf(*config))
+        answer.Number(static_cast<unsigned char>(byte));
+    return answer.EndArray().EndObject().Take();
+}
+
 std::string Menu(const Json& request) {
     CWebSession session(request);
     ScopedPlatform platform(session.View());
@@ -287,7 +334,8 @@ std::string Menu(const Json& request) {
         answer.Key("prefix").String(row.linkPrefix);
         answer.Key("helpEntry").String(row.helpEntry).EndObject();
     }
-    answer.EndArray().Key("texts").BeginObject();
+    answer.EndArray().Key("nativeHost").String(kNativeHostName);
+    answer.Key("texts").BeginObject();
     for (const ShellText& text : kShellTexts)
         answer.Key(text.name).AnsiText(LoadText(text.textId));
     answer.EndObject();

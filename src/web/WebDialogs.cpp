@@ -6,10 +6,9 @@
 #include "dialogs/CurrencyCommand.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
+#include "web/ControlRoles.h"
 #include "web/DialogTemplates.h"
 #include "web/WebSession.h"
-
-#include <algorithm>
 
 namespace tandrel::web {
 
@@ -38,7 +37,7 @@ void DescribeTemplate(JsonWriter& dialog, int templateId, int groupId = 0, int l
     dialog.EndObject().Key("buttons").BeginArray();
     if (layout) {
         for (const TemplateButton& button : layout->buttons) {
-            dialog.BeginObject().Key("id").Number(button.controlId);
+            dialog.BeginObject().Key("role").String(RoleOf(button.controlId));
             dialog.Key("text").AnsiText(LoadText(button.textId));
             dialog.Key("default").Bool(button.isDefault).EndObject();
         }
@@ -80,8 +79,9 @@ void DescribeUnits(JsonWriter& out, const CUnitTable& units) {
     out.EndArray();
 }
 
-const char* FocusOf(int control) {
-    return control == IDC_TEXT ? "text" : control == IDC_SITE_LIST ? "list" : "none";
+std::string_view FocusOf(int control) {
+    std::string_view role = RoleOf(control);
+    return role.empty() ? "none" : role;
 }
 
 } // namespace
@@ -100,10 +100,10 @@ void WriteCurrencyList(JsonWriter& out) {
 CWebDialogs::CWebDialogs(const Json& answer) : finishing_(true) {
     if (!answer.is_object())
         throw RequestError{"invalid", "answer must be an object"};
-    std::optional<long long> button = NumberMember(answer, "button", "answer", 0, 0xFFFF);
-    if (!button)
-        throw RequestError{"invalid", "answer.button must be the id of a button"};
-    button_ = static_cast<int>(*button);
+    const Json* button = Member(answer, "button", "answer");
+    if (!button || !button->is_string())
+        throw RequestError{"invalid", "answer.button must be the role of a button"};
+    button_ = button->get<std::string>();
     text_ = TextMember(answer, "text", "answer");
     if (const Json* ticked = Member(answer, "ticked", "answer")) {
         if (!ticked->is_array())
@@ -119,11 +119,12 @@ CWebDialogs::CWebDialogs(const Json& answer) : finishing_(true) {
     to_ = ConfigMember(answer, "to", "answer");
 }
 
-int CWebDialogs::Answer(std::initializer_list<int> buttons) const {
-    if (std::find(buttons.begin(), buttons.end(), button_) == buttons.end())
-        throw RequestError{"invalid", "answer.button " + std::to_string(button_) +
-                                          " is no button that ends this dialog"};
-    return button_;
+int CWebDialogs::Answer(const std::vector<int>& buttons) const {
+    std::optional<int> pressed = ControlWithRole(button_, buttons);
+    if (!pressed)
+        throw RequestError{"invalid",
+                           "answer.button \"" + button_ + "\" is no button that ends this dialog"};
+    return *pressed;
 }
 
 void CWebDialogs::ApplyTicks(CSiteListModel& model, CLinkList& links) const {
@@ -178,8 +179,8 @@ int CWebDialogs::ShowSiteList(SiteListRequest& request) {
         return kIdCancel;
     }
     ApplyTicks(model, *request.links);
-    if (Answer({kIdOk, kIdCancel, IDC_HELP_BUTTON}) != kIdOk)
-        return button_;
+    if (int pressed = Answer({kIdOk, kIdCancel, IDC_HELP_BUTTON}); pressed != kIdOk)
+        return pressed;
     std::u16string text = EditBoxText(text_.value_or(request.text.value_or(u"")));
     OkOutcome outcome = CheckOk(request, model, text);
     if (!outcome.accepted) {
@@ -209,8 +210,8 @@ int CWebDialogs::ShowCurrency(CurrencyRequest& request) {
         return kIdCancel;
     }
     ApplyTicks(model, *request.links);
-    if (Answer({kIdOk, kIdCancel, IDC_HELP_BUTTON}) != kIdOk)
-        return button_;
+    if (int pressed = Answer({kIdOk, kIdCancel, IDC_HELP_BUTTON}); pressed != kIdOk)
+        return pressed;
     std::u16string amount = EditBoxText(text_.value_or(request.amount));
     OkOutcome outcome = CheckCurrencyOk(model, amount);
     if (!outcome.accepted) {

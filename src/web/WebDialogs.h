@@ -18,8 +18,8 @@ class CWebDialogs : public IDialogHost {
 public:
     /// Prepare: dialogs are described and cancelled.
     CWebDialogs() = default;
-    /// Finish: dialogs take the answer {"button", "text", "ticked", "from", "to"}; throws
-    /// RequestError when it is not such an object.
+    /// Finish: dialogs take the answer {"button" (its role), "text", "ticked", "from", "to"};
+    /// throws RequestError when it is not such an object.
     explicit CWebDialogs(const Json& answer);
 
     int ShowAboutBox() override;
@@ -35,12 +35,14 @@ public:
     const std::optional<std::string>& Refusal() const { return refusal_; }
 
 private:
-    int Answer(std::initializer_list<int> buttons) const;
+    /// The control of the answer's button among those that end the dialog; throws RequestError
+    /// when it is none of them.
+    int Answer(const std::vector<int>& buttons) const;
     void ApplyTicks(CSiteListModel& model, CLinkList& links) const;
     void Refuse(const OkOutcome& outcome);
 
     bool finishing_ = false;
-    int button_ = 0;
+    std::string button_; ///< the role of the button that ended the dialog
     std::optional<std::u16string> text_;
     std::optional<std::vector<bool>> ticked_; ///< one per entry; none: as the list opened
     std::optional<std::string> from_;

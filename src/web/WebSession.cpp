@@ -9,6 +9,7 @@
 #include "conversions/Currency.h"
 #include "page/HostDomain.h"
 #include "resources/StringIds.h"
+#include "web/ControlRoles.h"
 
 namespace tandrel::web {
 
@@ -125,21 +126,40 @@ void WriteMailFields(JsonWriter& action, const MapiMail& mail) {
     recipients("bcc", MapiMail::kBcc);
 }
 
-// The buttons of a message box of the style: [{"id", "text", "default"}].
+struct BoxButton {
+    int id;
+    int textId;
+    bool isDefault;
+};
+
+// The buttons of a message box of the style, as Windows lays them out: OK alone, or Yes and No.
+std::vector<BoxButton> ButtonsOf(std::uint32_t style) {
+    if ((style & kButtonsMask) == kMbOk)
+        return {{kIdOk, ids::kButtonOk, true}};
+    bool second = (style & kMbDefaultButton2) != 0;
+    return {{kIdYes, ids::kButtonYes, !second}, {kIdNo, ids::kButtonNo, second}};
+}
+
+// The buttons of a message box of the style: [{"role", "text", "default"}].
 void WriteButtons(JsonWriter& out, std::uint32_t style) {
-    auto button = [&out](int id, int textId, bool isDefault) {
-        out.BeginObject().Key("id").Number(id).Key("text").AnsiText(LoadText(textId));
-        out.Key("default").Bool(isDefault).EndObject();
-    };
     out.BeginArray();
-    if ((style & kButtonsMask) == kMbOk) {
-        button(kIdOk, ids::kButtonOk, true);
-    } else {
-        bool second = (style & kMbDefaultButton2) != 0;
-        button(kIdYes, ids::kButtonYes, !second);
-        button(kIdNo, ids::kButtonNo, second);
+    for (const BoxButton& button : ButtonsOf(style)) {
+        out.BeginObject().Key("role").String(RoleOf(button.id));
+        out.Key("text").AnsiText(LoadText(button.textId));
+        out.Key("default").Bool(button.isDefault).EndObject();
     }
     out.EndArray();
+}
+
+// The button of the box that a reply names; throws RequestError for a reply that names none.
+int PressedButton(const std::string& reply, std::uint32_t style) {
+    std::vector<int> buttons;
+    for (const BoxButton& button : ButtonsOf(style))
+        buttons.push_back(button.id);
+    std::optional<int> pressed = ControlWithRole(reply, buttons);
+    if (!pressed)
+        throw RequestError{"invalid", "replies: \"" + reply + "\" is no button of the question"};
+    return *pressed;
 }
 
 } // namespace
@@ -150,10 +170,10 @@ void WriteButtons(JsonWriter& out, std::uint32_t style) {
 int CWebUserInterface::ShowMessageBox(WindowHandle, std::string_view text, std::string_view caption,
                                       std::uint32_t style) {
     if ((style & kButtonsMask) != kMbOk) {
-        std::optional<int> reply = session_.NextReply();
+        std::optional<std::string> reply = session_.NextReply();
         if (!reply)
             throw QuestionPending{std::string(text), std::string(caption), style};
-        return *reply;
+        return PressedButton(*reply, style);
     }
     WebEvent event(WebEvent::kMessage);
     event.text = std::string(text);
@@ -200,11 +220,11 @@ CWebSession::CWebSession(const Json& request) {
     memory_.module.SetFolderAddress(TextMember(request, "moduleFolderUrl", ""));
     if (const Json* replies = Member(request, "replies", "")) {
         if (!replies->is_array())
-            throw RequestError{"invalid", "replies must be an array of button ids"};
+            throw RequestError{"invalid", "replies must be an array of button roles"};
         for (const Json& reply : *replies) {
-            if (!reply.is_number_integer())
-                throw RequestError{"invalid", "replies must be an array of button ids"};
-            replies_.push_back(reply.get<int>());
+            if (!reply.is_string())
+                throw RequestError{"invalid", "replies must be an array of button roles"};
+            replies_.push_back(reply.get<std::string>());
         }
     }
 }
@@ -284,7 +304,7 @@ void CWebSession::Record(WebEvent event) {
     events_.push_back(std::move(event));
 }
 
-std::optional<int> CWebSession::NextReply() {
+std::optional<std::string> CWebSession::NextReply() {
     if (nextReply_ >= replies_.size())
         return std::nullopt;
     return replies_[nextReply_++];
@@ -310,7 +330,7 @@ void CWebSession::WriteTicks(JsonWriter& out) const {
 // Answers
 
 void WriteMessage(JsonWriter& out, std::string_view ansiText, std::string_view caption,
-                  std::uint32_t style, bool staysOpen, const char* focus) {
+                  std::uint32_t style, bool staysOpen, std::string_view focus) {
     out.BeginObject();
     if (std::optional<int> id = TextIdOf(ansiText))
         out.Key("textId").Number(*id);
@@ -318,7 +338,7 @@ void WriteMessage(JsonWriter& out, std::string_view ansiText, std::string_view c
     out.Key("icon").String(IconOf(style));
     WriteButtons(out.Key("buttons"), style);
     out.Key("staysOpen").Bool(staysOpen);
-    if (focus)
+    if (!focus.empty())
         out.Key("focus").String(focus);
     out.EndObject();
 }

@@ -91,8 +91,9 @@ public:
 
     /// Appends an event, after the browser's calls made since the last one.
     void Record(WebEvent event);
-    /// The next reply to a question; none when the request has no more.
-    std::optional<int> NextReply();
+    /// The next reply to a question, the role of the button pressed; none when the request has
+    /// no more.
+    std::optional<std::string> NextReply();
 
     /// The log, with the browser's last calls taken in.
     const std::vector<WebEvent>& Events();
@@ -112,7 +113,7 @@ private:
     std::shared_ptr<CMemoryWindow> frame_;
     std::vector<WebEvent> events_;
     std::size_t browserEventsTaken_ = 0;
-    std::vector<int> replies_;
+    std::vector<std::string> replies_;
     std::size_t nextReply_ = 0;
 };
 
@@ -129,9 +130,10 @@ void DescribeEvents(const std::vector<WebEvent>& events, const std::u16string& f
                     JsonWriter& actions, JsonWriter& messages);
 
 /// Writes a message box's text as an answer's message: {"textId", "text", "caption", "icon",
-/// "buttons": [{"id", "text", "default"}], "staysOpen"} and, where given, "focus" (the control
-/// the dialog focuses after it); textId is left out when the text is none of the string table's.
+/// "buttons": [{"role", "text", "default"}], "staysOpen"} and, where given, "focus" (the role of
+/// the control the dialog focuses after it); textId is left out when the text is none of the
+/// string table's.
 void WriteMessage(JsonWriter& out, std::string_view ansiText, std::string_view caption,
-                  std::uint32_t style, bool staysOpen, const char* focus = nullptr);
+                  std::uint32_t style, bool staysOpen, std::string_view focus = {});
 
 } // namespace tandrel::web

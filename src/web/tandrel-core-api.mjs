@@ -7,19 +7,17 @@
 //   const core = bindCore(await createTandrelCore());
 //   const answer = core.prepare({ keyword: 'ISBN', page: { selection: '0-306-40615-2' } });
 
-/** The calls, by their name here and in the module (tandrel_<name>). */
-const CALLS = {
-    prepare: 'prepare',
-    finish: 'finish',
-    calculate: 'calculate',
-    tick: 'tick',
-    units: 'units',
-    currencies: 'currencies',
-    lint: 'lint',
-    defaultConfig: 'default_config',
-    menu: 'menu',
-    run: 'run',
-};
+/** What the module exports besides the calls: the memory the helper moves text through. */
+const MEMORY_FUNCTIONS = new Set(['alloc', 'free']);
+
+/**
+ * A call's method here: its name in the module (tandrel_<name>) in camelCase, "default_config"
+ * as "defaultConfig".
+ * @param {string} name
+ */
+export function methodName(name) {
+    return name.replace(/_([a-z])/g, (_, letter) => letter.toUpperCase());
+}
 
 // The platform's coders rather than emscripten's helpers, which walk the text one character at a
 // time in JavaScript: a request carries the whole configuration.
@@ -45,9 +43,10 @@ export function copyRequestIn(module, text) {
 }
 
 /**
- * Binds the calls to an instantiated module.
+ * Binds every call the module exports (each tandrel_<name> of TandrelCore.h but the memory
+ * functions), each as the method methodName(name).
  * @param {any} module what the module's factory resolved to
- * @returns {Record<keyof CALLS, (request?: object) => any>}
+ * @returns {Record<string, (request?: object) => any>}
  */
 export function bindCore(module) {
     /** @param {string} name @param {object} request */
@@ -63,9 +62,12 @@ export function bindCore(module) {
             module._tandrel_free(pointer);
         }
     };
-    /** @type {any} */
+    /** @type {Record<string, (request?: object) => any>} */
     const core = {};
-    for (const [method, name] of Object.entries(CALLS))
-        core[method] = (/** @type {object} */ request) => call(name, request);
+    for (const exported of Object.keys(module)) {
+        const name = /^_tandrel_([a-z_]+)$/.exec(exported)?.[1];
+        if (name && !MEMORY_FUNCTIONS.has(name))
+            core[methodName(name)] = (request) => call(name, request);
+    }
     return core;
 }

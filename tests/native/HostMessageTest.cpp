@@ -223,7 +223,7 @@ TEST_F(HostMessages, StartTheLineTheInterfaceReportsFromTheActionsKeysAndPage) {
           {"frame", {{"url", "https://f.example/q?x=%PATH%"}, {"title", "Frame | title"}}}}},
         {"config", "[OTHER:Mine]\nshortDescription=Mine\ncommand=tool.exe !S !t !h !H !U\n"
                    "useConsole=yes\nURLEncoded=no\n"},
-        {"answer", {{"button", 1}, {"text", "edited \" & text"}, {"ticked", {true}}}}};
+        {"answer", {{"button", "ok"}, {"text", "edited \" & text"}, {"ticked", {true}}}}};
     Json action = Json::parse(web::Finish(request)).at("actions").at(0);
     EXPECT_EQ(action.at("page").at("selection"), "edited \" & text");
     Json message = CommandMessage(action.at("keys"), action.at("page"));

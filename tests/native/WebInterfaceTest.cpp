@@ -5,12 +5,15 @@
 #include "common/TextConversion.h"
 #include "conversions/Currency.h"
 #include "lint/ConfigLint.h"
+#include "web/ControlRoles.h"
+#include "web/DialogTemplates.h"
 #include "web/TandrelCore.h"
 
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 namespace tandrel {
@@ -102,9 +105,10 @@ TEST(WebInterface, DialogsCarryTheTemplatesTextsAndTheEntries) {
     Json isbn = Call(tandrel_prepare, Request("ISBN", "0306406152")).at("dialog");
     EXPECT_EQ(isbn.at("texts").at("label"),
               "At one or more of the following sites\n(Double-click sites to select them)");
-    EXPECT_EQ(isbn.at("buttons"), Json::parse(R"([{"id":1,"text":"OK","default":true},)"
-                                              R"({"id":2,"text":"Cancel","default":false},)"
-                                              R"({"id":9,"text":"&Help","default":false}])"));
+    EXPECT_EQ(isbn.at("buttons"),
+              Json::parse(R"([{"role":"ok","text":"OK","default":true},)"
+                          R"({"role":"cancel","text":"Cancel","default":false},)"
+                          R"({"role":"help","text":"&Help","default":false}])"));
     const Json& first = isbn.at("entries").at(0);
     EXPECT_EQ(first.at("section"), "ISBN:AmazonCom");
     EXPECT_EQ(first.at("ticked"), true);
@@ -114,12 +118,62 @@ TEST(WebInterface, DialogsCarryTheTemplatesTextsAndTheEntries) {
     Json about = Call(tandrel_prepare, Request("CONFIG", "")).at("dialog");
     EXPECT_EQ(about.at("texts").at("goTo"), "Go To URL");
     EXPECT_EQ(about.at("buttons").at(3).at("text"), "Ho&me Page");
-    EXPECT_EQ(about.at("buttons").at(3).at("id"), 215);
+    EXPECT_EQ(about.at("buttons").at(3).at("role"), "homePage");
 
     Json other = Call(tandrel_prepare, Request("OTHER", "x")).at("dialog");
     EXPECT_EQ(other.at("texts").at("label"),
               "Do one of the following\n(Double-click on sites or actions to select them)");
     EXPECT_EQ(other.at("entries").at(1).at("exclusive"), true);
+}
+
+// Buttons and controls cross by role, never by their Windows ids: each dialog's buttons in the
+// template's order with the default marked, each role ending the dialog as its button does (a
+// role of no button of the dialog refused), one role for each control and one control for each
+// role.
+TEST(WebInterface, ButtonsGoByTheirRoles) {
+    const struct {
+        const char* keyword;
+        std::vector<std::string> roles; ///< in the template's order
+        const char* defaultRole;
+        std::vector<std::string> ending; ///< the roles finish takes: the buttons', and Escape's
+    } cases[] = {
+        {"CONFIG",
+         {"ok", "help", "customization", "homePage"},
+         "ok",
+         {"ok", "help", "customization", "homePage", "cancel"}},
+        {"ISBN", {"ok", "cancel", "help"}, "ok", {"ok", "cancel", "help"}},
+        {"CURRENCY", {"ok", "cancel", "help"}, "ok", {"ok", "cancel", "help"}},
+        {"CONVERT", {"ok", "help", "calculate"}, "calculate", {"ok", "help", "cancel"}},
+    };
+    for (const auto& c : cases) {
+        Json request = Request(c.keyword, "5 km");
+        Json dialog = Call(tandrel_prepare, request).at("dialog");
+        std::vector<std::string> roles;
+        std::string defaultRole;
+        for (const Json& button : dialog.at("buttons")) {
+            roles.push_back(button.at("role"));
+            if (button.at("default"))
+                defaultRole = button.at("role");
+        }
+        EXPECT_EQ(roles, c.roles) << c.keyword;
+        EXPECT_EQ(defaultRole, c.defaultRole) << c.keyword;
+        for (const std::string& role : c.ending) {
+            Json outcome = Finished(request, {{"button", role}});
+            EXPECT_EQ(outcome.value("kind", ""), "outcome") << c.keyword << " " << role << outcome;
+        }
+    }
+
+    std::set<int> controls;
+    std::set<std::string_view> roles;
+    for (const web::ControlRole& entry : web::ControlRoles()) {
+        EXPECT_TRUE(controls.insert(entry.controlId).second) << entry.controlId;
+        EXPECT_TRUE(roles.insert(entry.role).second) << entry.role;
+    }
+    for (const web::DialogTemplate& dialog : web::DialogTemplates()) {
+        for (const web::TemplateButton& button : dialog.buttons)
+            EXPECT_FALSE(web::RoleOf(button.controlId).empty())
+                << "template " << dialog.templateId << ", control " << button.controlId;
+    }
 }
 
 TEST(WebInterface, EveryCommandFinishesWithTheUsersAnswer) {
@@ -133,35 +187,40 @@ TEST(WebInterface, EveryCommandFinishesWithTheUsersAnswer) {
     } cases[] = {
         {"CONFIG",
          "",
-         {{"button", 9}},
+         {{"button", "help"}},
          "open",
          "address",
          "chrome-extension://abc/help/HelpIndex.htm"},
-        {"CONFIG", "", {{"button", 10}}, "open", "address", "/help/HelpCustomize.htm"},
-        {"BOOK", "The Hobbit", {{"button", 1}}, "open", "address", "k=The%20Hobbit"},
-        {"CONVERT", "5 km", {{"button", 9}}, "open", "address", "/help/HelpUnits.htm"},
+        {"CONFIG", "", {{"button", "customization"}}, "open", "address", "/help/HelpCustomize.htm"},
+        {"BOOK", "The Hobbit", {{"button", "ok"}}, "open", "address", "k=The%20Hobbit"},
+        {"CONVERT", "5 km", {{"button", "help"}}, "open", "address", "/help/HelpUnits.htm"},
         {"CURRENCY",
          "£50",
-         {{"button", 1}, {"from", "GBP"}, {"to", "EUR"}},
+         {{"button", "ok"}, {"from", "GBP"}, {"to", "EUR"}},
          "open",
          "address",
          "GBP"},
-        {"EMAIL", "x", {{"button", 1}}, "mail", "mailto", "mailto:?subject=An%20item"},
-        {"ISBN", "ISBN 0-306-40615-2", {{"button", 1}}, "open", "address", "0306406152"},
-        {"ISBN", "x", {{"button", 1}, {"text", "0-8044-2957-X"}}, "open", "address", "080442957X"},
-        {"MOVIE", "Alien", {{"button", 1}}, "open", "address", "Alien"},
-        {"MUSIC", "Abbey Road", {{"button", 9}}, "open", "address", "/help/HelpMusic.htm"},
+        {"EMAIL", "x", {{"button", "ok"}}, "mail", "mailto", "mailto:?subject=An%20item"},
+        {"ISBN", "ISBN 0-306-40615-2", {{"button", "ok"}}, "open", "address", "0306406152"},
+        {"ISBN",
+         "x",
+         {{"button", "ok"}, {"text", "0-8044-2957-X"}},
+         "open",
+         "address",
+         "080442957X"},
+        {"MOVIE", "Alien", {{"button", "ok"}}, "open", "address", "Alien"},
+        {"MUSIC", "Abbey Road", {{"button", "help"}}, "open", "address", "/help/HelpMusic.htm"},
         {"OTHER",
          "x",
-         {{"button", 1}, {"ticked", {false, true, false}}},
+         {{"button", "ok"}, {"ticked", {false, true, false}}},
          "command",
          "commandLine",
          "ping.exe shop.example.co.uk"},
-        {"SEARCH", "two words", {{"button", 1}}, "open", "address", "two"},
-        {"STOCK", "(ACME)", {{"button", 1}}, "open", "address", "/quote/ACME/"},
-        {"TRANSLATE", "x", {{"button", 1}}, "follow", "markup", "<A ID=\"NUBRIX7587\""},
-        {"UPC", "03600029145", {{"button", 1}}, "open", "address", "036000291452"},
-        {"URL", "x", {{"button", 1}}, "open", "address", "example.co.uk"},
+        {"SEARCH", "two words", {{"button", "ok"}}, "open", "address", "two"},
+        {"STOCK", "(ACME)", {{"button", "ok"}}, "open", "address", "/quote/ACME/"},
+        {"TRANSLATE", "x", {{"button", "ok"}}, "follow", "markup", "<A ID=\"NUBRIX7587\""},
+        {"UPC", "03600029145", {{"button", "ok"}}, "open", "address", "036000291452"},
+        {"URL", "x", {{"button", "ok"}}, "open", "address", "example.co.uk"},
     };
     for (const auto& c : cases) {
         Json outcome = Finished(Request(c.keyword, c.selection), c.answer);
@@ -177,7 +236,7 @@ TEST(WebInterface, EveryCommandFinishesWithTheUsersAnswer) {
 }
 
 TEST(WebInterface, ActionsSayEverythingTheExtensionNeeds) {
-    Json open = Finished(Request("ISBN", "0306406152"), {{"button", 1}}).at("actions").at(0);
+    Json open = Finished(Request("ISBN", "0306406152"), {{"button", "ok"}}).at("actions").at(0);
     EXPECT_EQ(open.at("entry"), "ISBN:AmazonCom");
     EXPECT_EQ(open.at("width"), 960);
     EXPECT_EQ(open.at("height"), 750);
@@ -188,17 +247,17 @@ TEST(WebInterface, ActionsSayEverythingTheExtensionNeeds) {
     // A cascaded window is placed by the extension as the user prefers; an entry's own size or
     // position is kept, and a size the DLL cannot read counts as none.
     EXPECT_EQ(open.at("placed"), false);
-    Json help = Finished(Request("ISBN", "0306406152"), {{"button", 9}}).at("actions").at(0);
+    Json help = Finished(Request("ISBN", "0306406152"), {{"button", "help"}}).at("actions").at(0);
     EXPECT_EQ(help.at("placed"), true);
     Json unread = Request("ISBN", "0306406152");
     unread["config"] = "[ISBN:A]\nurl=https://a.example/!S\nwidth=40px\n"
                        "[ISBN:B]\nurl=https://b.example/!S\ntop=-10\n";
-    Json opened = Finished(unread, {{"button", 1}, {"ticked", {true, true}}}).at("actions");
+    Json opened = Finished(unread, {{"button", "ok"}, {"ticked", {true, true}}}).at("actions");
     EXPECT_EQ(opened.at(0).at("placed"), false);
     EXPECT_EQ(opened.at(1).at("placed"), true);
 
     Json command =
-        Finished(Request("OTHER", "x"), {{"button", 1}, {"ticked", {false, true, false}}})
+        Finished(Request("OTHER", "x"), {{"button", "ok"}, {"ticked", {false, true, false}}})
             .at("actions")
             .at(0);
     EXPECT_EQ(command.at("entry"), "OTHER:Ping");
@@ -206,13 +265,13 @@ TEST(WebInterface, ActionsSayEverythingTheExtensionNeeds) {
     EXPECT_EQ(command.at("keys").at("useConsole"), true);
     EXPECT_EQ(command.at("commandLine"), "COMMAND.COM /K \"ping.exe shop.example.co.uk\"");
 
-    Json mail = Finished(Request("EMAIL", "x"), {{"button", 1}}).at("actions").at(0);
+    Json mail = Finished(Request("EMAIL", "x"), {{"button", "ok"}}).at("actions").at(0);
     EXPECT_EQ(mail.at("subject"), "An item");
     EXPECT_EQ(mail.at("to"), Json::array());
     EXPECT_NE(mail.at("body").get<std::string>().find("https://shop.example.co.uk/item?id=7"),
               std::string::npos);
 
-    Json follow = Finished(Request("TRANSLATE", "x"), {{"button", 1}}).at("actions").at(0);
+    Json follow = Finished(Request("TRANSLATE", "x"), {{"button", "ok"}}).at("actions").at(0);
     EXPECT_EQ(follow.at("frame"), "https://shop.example.co.uk/item?id=7");
     EXPECT_NE(follow.at("href").get<std::string>().find("javascript:"), std::string::npos);
 }
@@ -224,11 +283,11 @@ TEST(WebInterface, ARefusedOkStaysOpenAndChangesNothing) {
         int textId;
         const char* focus;
     } cases[] = {
-        {"ISBN", {{"button", 1}, {"text", "12345"}}, 129, "text"},
-        {"UPC", {{"button", 1}, {"text", "12"}}, 130, "text"},
-        {"STOCK", {{"button", 1}, {"text", " \t"}}, 143, "text"},
-        {"BOOK", {{"button", 1}, {"ticked", Json(std::vector<bool>(10, false))}}, 128, "list"},
-        {"CURRENCY", {{"button", 1}, {"text", "abc"}}, 142, "text"},
+        {"ISBN", {{"button", "ok"}, {"text", "12345"}}, 129, "text"},
+        {"UPC", {{"button", "ok"}, {"text", "12"}}, 130, "text"},
+        {"STOCK", {{"button", "ok"}, {"text", " \t"}}, 143, "text"},
+        {"BOOK", {{"button", "ok"}, {"ticked", Json(std::vector<bool>(10, false))}}, 128, "list"},
+        {"CURRENCY", {{"button", "ok"}, {"text", "abc"}}, 142, "text"},
     };
     for (const auto& c : cases) {
         Json request = Request(c.keyword, "x");
@@ -251,20 +310,20 @@ TEST(WebInterface, TranslatingAnIntranetPageAsksFirst) {
     ASSERT_EQ(question.value("kind", ""), "question") << question;
     EXPECT_EQ(question.at("question").at("textId"), 135);
     EXPECT_EQ(question.at("question").at("buttons"),
-              Json::parse(R"([{"id":6,"text":"&Yes","default":false},)"
-                          R"({"id":7,"text":"&No","default":true}])"));
+              Json::parse(R"([{"role":"yes","text":"&Yes","default":false},)"
+                          R"({"role":"no","text":"&No","default":true}])"));
 
-    request["replies"] = {7};
+    request["replies"] = {"no"};
     Json declined = Call(tandrel_prepare, request);
     EXPECT_EQ(declined.at("kind"), "outcome");
     EXPECT_TRUE(declined.at("actions").empty());
 
-    request["replies"] = {6};
+    request["replies"] = {"yes"};
     EXPECT_EQ(Call(tandrel_prepare, request).at("dialog").at("template"), 227);
-    Json outcome = Finished(request, {{"button", 1}});
+    Json outcome = Finished(request, {{"button", "ok"}});
     EXPECT_EQ(outcome.at("actions").at(0).at("action"), "follow");
     request.erase("replies");
-    EXPECT_EQ(Finished(request, {{"button", 1}}).at("kind"), "question")
+    EXPECT_EQ(Finished(request, {{"button", "ok"}}).at("kind"), "question")
         << "a worker that lost the reply asks again";
 }
 
@@ -275,12 +334,12 @@ TEST(WebInterface, AFrameIsTheWindowTheCommandCameFrom) {
     request["page"]["frame"] = {{"url", "http://wiki/Frame"}};
     EXPECT_EQ(Call(tandrel_prepare, request).at("kind"), "question");
     request["page"]["frame"] = {{"url", "https://docs.example.net/frame"}};
-    Json follow = Finished(request, {{"button", 1}}).at("actions").at(0);
+    Json follow = Finished(request, {{"button", "ok"}}).at("actions").at(0);
     EXPECT_EQ(follow.at("frame"), "https://docs.example.net/frame");
 
     request["keyword"] = "OTHER";
     Json command =
-        Finished(request, {{"button", 1}, {"ticked", {false, true, false}}}).at("actions").at(0);
+        Finished(request, {{"button", "ok"}, {"ticked", {false, true, false}}}).at("actions").at(0);
     EXPECT_EQ(command.at("commandLine"), "COMMAND.COM /K \"ping.exe www.example.org\"");
 }
 
@@ -293,7 +352,7 @@ TEST(WebInterface, TicksGoRound) {
 
     Json outcome = Finished(
         request,
-        {{"button", 1},
+        {{"button", "ok"},
          {"ticked", {true, false, true, false, false, false, false, false, false, false}}});
     const Json& ticks = outcome.at("ticks");
     EXPECT_EQ(ticks.at("MOVIE:ImdbCom"), true);
@@ -308,13 +367,13 @@ TEST(WebInterface, TicksGoRound) {
     EXPECT_EQ(again.at("entries").at(1).at("ticked"), false);
 
     // Cancel and Help save nothing.
-    for (int button : {2, 9})
-        EXPECT_EQ(Finished(request, {{"button", button}}).at("ticks"), ticks);
+    for (const char* button : {"cancel", "help"})
+        EXPECT_EQ(Finished(request, {{"button", button}}).at("ticks"), ticks) << button;
 }
 
 TEST(WebInterface, ExclusiveTicksArePutRight) {
     Json outcome = Finished(Request("OTHER", "www.example.org"),
-                            {{"button", 1}, {"ticked", {true, true, true}}});
+                            {{"button", "ok"}, {"ticked", {true, true, true}}});
     EXPECT_EQ(outcome.at("actions").size(), 1u) << outcome;
     EXPECT_EQ(outcome.at("ticks").at("OTHER:Ping"), false);
 }
@@ -328,7 +387,7 @@ TEST(WebInterface, CurrencyDialogGuessesFromThePageAndTheBrowsersLanguage) {
     EXPECT_EQ(dialog.at("texts").at("example"), "e.g. 5.48");
 
     Json outcome = Finished(Request("CURRENCY", "£1.234,50"),
-                            {{"button", 1}, {"text", "7"}, {"from", "JPY"}, {"to", "EUR"}});
+                            {{"button", "ok"}, {"text", "7"}, {"from", "JPY"}, {"to", "EUR"}});
     std::vector<std::string> opened = Addresses(outcome);
     ASSERT_FALSE(opened.empty()) << outcome;
     EXPECT_NE(opened[0].find("Amount=7"), std::string::npos) << opened[0];
@@ -467,9 +526,10 @@ TEST(WebInterface, CallsWithoutAPage) {
                           R"("helpEntry":"SYSTEM:HelpISBN"})"));
     EXPECT_EQ(menu.at("texts").at("save"), "&Save");
     EXPECT_EQ(menu.at("texts").at("findingLine"), "Line %1: %2");
-    EXPECT_EQ(menu.at("messages").at("noHost").at("textId"), 340);
+    EXPECT_EQ(menu.at("nativeHost"), "com.veltrane.tandrel");
     EXPECT_EQ(menu.at("messages").at("noHost").at("icon"), "error");
-    for (const char* how : {"tandrel-host --install", "TandrelSetup.exe"}) {
+    for (const char* how : {"tandrel-host --install", "TandrelSetup.exe",
+                            "(native messaging host com.veltrane.tandrel)"}) {
         EXPECT_NE(menu.at("messages").at("noHost").at("text").get<std::string>().find(how),
                   std::string::npos)
             << how;
@@ -481,6 +541,21 @@ TEST(WebInterface, CallsWithoutAPage) {
     Json lint = Call(tandrel_lint, {{"config", stored}});
     EXPECT_EQ(lint.at("findings").size(),
               LintConfigText(WideToWindows1252(Utf8ToWide(stored))).size());
+
+    // nubrix.ini crosses as its Windows-1252 bytes, both ways, every byte but the line ends kept.
+    std::vector<int> everyByte;
+    for (int byte = 0; byte < 256; ++byte)
+        if (byte != '\r' && byte != '\n')
+            everyByte.push_back(byte);
+    Json imported = Call(tandrel_import_config, {{"bytes", everyByte}});
+    EXPECT_NE(imported.at("config").get<std::string>().find("\xC3\xA9\xC3\xAA"), std::string::npos)
+        << "é and ê in UTF-8";
+    EXPECT_EQ(Call(tandrel_export_config, imported).at("bytes"), Json(everyByte));
+    EXPECT_EQ(
+        Call(tandrel_export_config, {{"config", "Caf\u00e9 \u20ac\n\u201cx\u201d\r\u03a9\r\n"}})
+            .at("bytes"),
+        Json({'C', 'a', 'f', 0xE9, ' ', 0x80, '\r', '\n', 0x93, 'x', 0x94, '\r', '\n', '?', '\r',
+              '\n'}));
 
     Json findings =
         Call(tandrel_lint, {{"config", "[ISBN:A]\nurl=x\nshortDescripton=A\n"}}).at("findings");
@@ -503,7 +578,7 @@ TEST(WebInterface, CallsWithoutAPage) {
 TEST(WebInterface, AUsersConfigurationReplacesTheStoredDefault) {
     Json request = Request("ISBN", "0306406152");
     request["config"] = "[ISBN:Mine]\nshortDescription=Mine\nurl=https://mine.example/?q=!S&c=1\n";
-    Json outcome = Finished(request, {{"button", 1}});
+    Json outcome = Finished(request, {{"button", "ok"}});
     EXPECT_EQ(Addresses(outcome),
               std::vector<std::string>{"https://mine.example/?q=0306406152&c=1"});
 }
@@ -525,13 +600,21 @@ TEST(WebInterface, RefusesMalformedRequestsWithAnAnswer) {
         {tandrel_prepare, R"({"keyword":"ISBN","page":{"screen":{"width":-1,"height":5}}})",
          "invalid"},
         {tandrel_prepare, R"({"keyword":"ISBN","ticks":{"ISBN:A":"yes"}})", "invalid"},
-        {tandrel_prepare, R"({"keyword":"ISBN","replies":["yes"]})", "invalid"},
+        {tandrel_prepare, R"({"keyword":"ISBN","replies":[6]})", "invalid"},
+        {tandrel_prepare,
+         R"({"keyword":"TRANSLATE","page":{"url":"http://intranet/"},"replies":["ok"]})",
+         "invalid"},
         {tandrel_finish, R"({"keyword":"ISBN"})", "invalid"},
-        {tandrel_finish, R"({"keyword":"ISBN","answer":{"button":215}})", "invalid"},
-        {tandrel_finish, R"({"keyword":"ISBN","answer":{"button":1,"ticked":[1]}})", "invalid"},
-        {tandrel_finish, R"({"keyword":"ISBN","answer":{"button":1,"ticked":[true]}})", "invalid"},
+        {tandrel_finish, R"({"keyword":"ISBN","answer":{"button":1}})", "invalid"},
+        {tandrel_finish, R"({"keyword":"ISBN","answer":{"button":"homePage"}})", "invalid"},
+        {tandrel_finish, R"({"keyword":"CONVERT","answer":{"button":"calculate"}})", "invalid"},
+        {tandrel_finish, R"({"keyword":"ISBN","answer":{"button":"ok","ticked":[1]}})", "invalid"},
+        {tandrel_finish, R"({"keyword":"ISBN","answer":{"button":"ok","ticked":[true]}})",
+         "invalid"},
         {tandrel_run, R"({"entries":["ISBN:Nowhere"]})", "invalid"},
         {tandrel_lint, R"({})", "invalid"},
+        {tandrel_import_config, R"({"bytes":[65,256]})", "invalid"},
+        {tandrel_export_config, R"({})", "invalid"},
         {tandrel_tick, R"({"entries":[{}],"ticked":[true]})", "invalid"},
         {tandrel_tick, R"({"entries":[{}],"ticked":[true],"clicked":1})", "invalid"},
         {tandrel_tick, R"({"entries":[{},{}],"ticked":[true],"clicked":0})", "invalid"},

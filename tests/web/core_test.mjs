@@ -3,12 +3,12 @@
 // what the native tests expect of the same requests. Usage: node core_test.mjs BUILD_DIR
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
-import { join } from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { dirname, join } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const build = process.argv[2];
 const { default: createTandrelCore } = await import(pathToFileURL(join(build, 'tandrel-core.mjs')).href);
-const { bindCore } = await import(pathToFileURL(join(build, 'tandrel-core-api.mjs')).href);
+const { bindCore, methodName } = await import(pathToFileURL(join(build, 'tandrel-core-api.mjs')).href);
 // The module's glue looks for the .wasm beside it with fetch(), which node cannot do for a file.
 const wasmBinary = await readFile(join(build, 'tandrel-core.wasm'));
 const core = bindCore(await createTandrelCore({ wasmBinary }));
@@ -23,7 +23,15 @@ const request = {
     keyword: 'ISBN', page, ticks: { 'ISBN:BnCom': true }, locale: 'de-CH',
     moduleFolderUrl: 'chrome-extension://abc/help/',
 };
+// The interface's list of calls, which the module's exports are made from.
+const callList = await readFile(join(dirname(fileURLToPath(import.meta.url)), '../../src/web/WebCallList.inc'), 'utf8');
+const listedCalls = [...callList.matchAll(/^TANDREL_WEB_CALL\((\w+),/gm)].map((match) => match[1]);
+
 const checks = {
+    'the helper binds every call of the list, and only those'() {
+        assert.ok(listedCalls.length >= 10, 'the list is read');
+        assert.deepEqual(Object.keys(core).sort(), listedCalls.map(methodName).sort());
+    },
     'prepare gives the dialog'() {
         const answer = core.prepare(request);
         assert.equal(answer.kind, 'dialog');
@@ -33,7 +41,7 @@ const checks = {
         assert.deepEqual(answer.dialog.entries.map((e) => e.ticked), [true, false, true, true, false, false]);
     },
     'finish opens the ticked sites and gives the ticks'() {
-        const answer = core.finish({ ...request, answer: { button: 1, ticked: [true, false, true, false, false, false] } });
+        const answer = core.finish({ ...request, answer: { button: 'ok', ticked: [true, false, true, false, false, false] } });
         assert.deepEqual(answer.actions.map((a) => a.address), [
             'https://www.amazon.com/s?k=0306406152&i=stripbooks',
             'https://www.barnesandnoble.com/s/0306406152',
@@ -42,7 +50,7 @@ const checks = {
         assert.equal(answer.ticks['ISBN:AbeBooksCom'], false);
     },
     'help opens from the extension'() {
-        const answer = core.finish({ ...request, answer: { button: 9 } });
+        const answer = core.finish({ ...request, answer: { button: 'help' } });
         assert.equal(answer.actions[0].address, 'chrome-extension://abc/help/HelpISBN.htm');
     },
     'text beyond ASCII crosses both ways'() {
@@ -79,6 +87,12 @@ const checks = {
         assert.match(core.defaultConfig().config, /\[ISBN:AmazonCom\]/);
         assert.equal(core.lint({ config: '[ISBN:A]\nurl=x\nWindowNme=A\n' }).findings[0].line, 3);
         assert.equal(core.run({ entries: ['OTHER:Ping'], page }).actions[0].action, 'command');
+        assert.equal(core.menu().nativeHost, 'com.veltrane.tandrel');
+    },
+    'nubrix.ini crosses as its Windows-1252 bytes'() {
+        const bytes = [0x43, 0x61, 0x66, 0xE9, 0x20, 0x80, 0x0D, 0x0A, 0x93, 0x78, 0x94, 0x0D, 0x0A];
+        assert.equal(core.importConfig({ bytes }).config, 'Café €\r\n“x”\r\n');
+        assert.deepEqual(core.exportConfig({ config: 'Café €\n“x”\n' }).bytes, bytes);
     },
     'a large request and a malformed one answer'() {
         const large = core.prepare({ ...request, page: { ...page, selection: 'x'.repeat(10 << 20), selectionHtml: 'x'.repeat(10 << 20) } });

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "common/Platform.h"
+#include "web/NativeHost.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,7 +17,7 @@
 namespace tandrel::host {
 
 /// The host's name, which the extension hands the browser.
-constexpr std::string_view kHostName = "com.veltrane.tandrel";
+constexpr std::string_view kHostName = web::kNativeHostName;
 /// The extension's id in Chromium, Chrome and Edge: fixed by the public key in its manifest.
 constexpr std::string_view kExtensionId = "eijaamjdjpipgjkjbmmjinjohfgbhhac";
 /// The extension's id in Firefox (browser_specific_settings.gecko.id of its manifest).
