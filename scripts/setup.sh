@@ -3,7 +3,7 @@
 set -eu
 
 # The 32-bit cross build's tests run under Wine's 32-bit loader, a package of the i386 architecture.
-packages="cmake make g++ googletest libbenchmark-dev clang-format
+packages="cmake make ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-format
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686 nsis
     wine wine64 wine64-tools wine32:i386 fonts-wine xvfb xauth x11-apps imagemagick

@@ -31,13 +31,13 @@ constexpr double kUnset = -7;
 constexpr float kFloatUnset = static_cast<float>(kUnset);
 
 // The outcomes of a read by name, so that a failure says which.
-constexpr const char* kOk = "ok";
+constexpr const char* kRead = "ok";
 constexpr const char* kRange = "out of range";
 constexpr const char* kInvalid = "invalid";
 
 std::string Outcome(std::errc read) {
     if (read == std::errc())
-        return kOk;
+        return kRead;
     if (read == std::errc::result_out_of_range)
         return kRange;
     if (read == std::errc::invalid_argument)
@@ -55,32 +55,32 @@ struct ReadCase {
 
 TEST(ReadDecimal, RoundsOnceToEachTypeAndReportsWhatItCannotHold) {
     const ReadCase cases[] = {
-        {"0", kOk, 0, kOk, 0},
-        {"1.5", kOk, 1.5, kOk, 1.5f},
-        {".5", kOk, 0.5, kOk, 0.5f},
-        {"5.", kOk, 5, kOk, 5},
-        {"2E+3", kOk, 2000, kOk, 2000},
-        {"0e999999999999999999", kOk, 0, kOk, 0},
+        {"0", kRead, 0, kRead, 0},
+        {"1.5", kRead, 1.5, kRead, 1.5f},
+        {".5", kRead, 0.5, kRead, 0.5f},
+        {"5.", kRead, 5, kRead, 5},
+        {"2E+3", kRead, 2000, kRead, 2000},
+        {"0e999999999999999999", kRead, 0, kRead, 0},
         // Halfway between two floats a tie goes to the even one, and a hair off halfway goes the
         // hair's way, although the double nearest to the text is the halfway point itself.
-        {"16777217", kOk, 16777217, kOk, 16777216},
-        {"16777217.0000000001", kOk, 16777217, kOk, 16777218},
-        {"16777218.9999999999", kOk, 16777219, kOk, 16777218},
-        {"16777219", kOk, 16777219, kOk, 16777220},
+        {"16777217", kRead, 16777217, kRead, 16777216},
+        {"16777217.0000000001", kRead, 16777217, kRead, 16777218},
+        {"16777218.9999999999", kRead, 16777219, kRead, 16777218},
+        {"16777219", kRead, 16777219, kRead, 16777220},
         // The same between two doubles.
-        {"9007199254740993", kOk, 9007199254740992, kOk, 9007199254740992.0f},
-        {"9007199254740993.000000000000000000001", kOk, 9007199254740994, kOk, 9007199254740992.0f},
+        {"9007199254740993", kRead, 9007199254740992, kRead, 9007199254740992.0f},
+        {"9007199254740993.000000000000000000001", kRead, 9007199254740994, kRead, 9007199254740992.0f},
         // Subnormals are in range; what rounds to zero or past the largest value is not.
-        {"4.9406564584124654e-324", kOk, 4.9406564584124654e-324, kRange, kFloatUnset},
-        {"2.4703282292062328e-324", kOk, 4.9406564584124654e-324, kRange, kFloatUnset},
-        {"1.4e-45", kOk, 1.4e-45, kOk, std::numeric_limits<float>::denorm_min()},
+        {"4.9406564584124654e-324", kRead, 4.9406564584124654e-324, kRange, kFloatUnset},
+        {"2.4703282292062328e-324", kRead, 4.9406564584124654e-324, kRange, kFloatUnset},
+        {"1.4e-45", kRead, 1.4e-45, kRead, std::numeric_limits<float>::denorm_min()},
         {"1e400", kRange, kUnset, kRange, kFloatUnset},
         {"1e-400", kRange, kUnset, kRange, kFloatUnset},
-        {"1.7976931348623158e308", kOk, std::numeric_limits<double>::max(), kRange, kFloatUnset},
+        {"1.7976931348623158e308", kRead, std::numeric_limits<double>::max(), kRange, kFloatUnset},
         {"1.7976931348623159e308", kRange, kUnset, kRange, kFloatUnset},
-        {"3.40282356779733661637539395458142568447e38", kOk,
-         3.40282356779733661637539395458142568447e38, kOk, std::numeric_limits<float>::max()},
-        {"3.40282356779733661637539395458142568448e38", kOk,
+        {"3.40282356779733661637539395458142568447e38", kRead,
+         3.40282356779733661637539395458142568447e38, kRead, std::numeric_limits<float>::max()},
+        {"3.40282356779733661637539395458142568448e38", kRead,
          3.40282356779733661637539395458142568448e38, kRange, kFloatUnset},
         // Only the whole text is a number.
         {"", kInvalid, kUnset, kInvalid, kFloatUnset},
@@ -137,8 +137,8 @@ TEST(CharConv, IgnoresTheProcessLocale) {
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     double asDouble = kUnset;
     float asFloat = kFloatUnset;
-    EXPECT_EQ(Outcome(ReadDecimal("1.25", asDouble)), kOk) << locale.Name();
-    EXPECT_EQ(Outcome(ReadDecimal("1.25", asFloat)), kOk) << locale.Name();
+    EXPECT_EQ(Outcome(ReadDecimal("1.25", asDouble)), kRead) << locale.Name();
+    EXPECT_EQ(Outcome(ReadDecimal("1.25", asFloat)), kRead) << locale.Name();
     EXPECT_EQ(Outcome(ReadDecimal("1,25", asDouble)), kInvalid) << locale.Name();
     EXPECT_EQ(asDouble, 1.25) << locale.Name();
     EXPECT_EQ(asFloat, 1.25f) << locale.Name();
