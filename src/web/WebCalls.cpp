@@ -8,6 +8,7 @@
 #include "dialogs/ConvertCommand.h"
 #include "dialogs/SiteList.h"
 #include "lint/ConfigLint.h"
+#include "resources/CommandInfo.h"
 #include "resources/StringIds.h"
 #include "runner/EntryRunner.h"
 #include "web/WebDialogs.h"
@@ -280,7 +281,7 @@ std::string Menu(const Json& request) {
     JsonWriter answer;
     answer.BeginObject().Key("product").AnsiText(LoadText(ids::kProductName));
     answer.Key("commands").BeginArray();
-    for (const CommandRow& row : CommandTable()) {
+    for (const CommandInfo& row : CommandInfoTable()) {
         answer.BeginObject().Key("keyword").String(row.keyword);
         answer.Key("menu").AnsiText(LoadText(row.menuTextId));
         answer.Key("status").AnsiText(LoadText(row.statusTextId));

@@ -1,7 +1,7 @@
 #include "LintVocabulary.h"
 
-#include "com/CommandTable.h"
 #include "common/TextConversion.h"
+#include "resources/CommandInfo.h"
 
 #include <algorithm>
 
