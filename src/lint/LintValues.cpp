@@ -1,9 +1,9 @@
-#include "LintValues.h"
+#include "lint/LintValues.h"
 
-#include "LintVocabulary.h"
 #include "common/DecimalNumber.h"
 #include "common/TextConversion.h"
 #include "config/Link.h"
+#include "lint/LintVocabulary.h"
 
 #include <algorithm>
 

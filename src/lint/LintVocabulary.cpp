@@ -1,4 +1,4 @@
-#include "LintVocabulary.h"
+#include "lint/LintVocabulary.h"
 
 #include "common/TextConversion.h"
 #include "resources/CommandInfo.h"
