@@ -1,7 +1,9 @@
 #include "lint/LintVocabulary.h"
 
+#include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "resources/CommandInfo.h"
+#include "resources/StringIds.h"
 
 #include <algorithm>
 
@@ -136,11 +138,7 @@ std::string Quote(std::string_view text) {
 }
 
 std::string Suggestion(std::optional<std::string_view> name) {
-    return name ? "; did you mean " + Quote(*name) + "?" : "";
-}
-
-const char* YesNo(bool value) {
-    return value ? "yes" : "no";
+    return name ? FormatText(ids::kLintDidYouMean, {Quote(*name)}) : "";
 }
 
 } // namespace tandrel

@@ -74,7 +74,4 @@ std::string Quote(std::string_view text);
 /// "; did you mean "name"?" for a name, nothing for none.
 std::string Suggestion(std::optional<std::string_view> name);
 
-/// "yes" or "no", as findings name a flag's value.
-const char* YesNo(bool value);
-
 } // namespace tandrel

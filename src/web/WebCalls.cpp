@@ -255,6 +255,9 @@ std::string Lint(const Json& request) {
     if (!config)
         throw RequestError{"invalid", "config must be the configuration text to check"};
     bool system = FlagMember(request, "system", "").value_or(false);
+    // The findings' texts come from the in-memory platform's string table, as a session's do.
+    CMemoryPlatform platform;
+    ScopedPlatform installed(platform.View());
     JsonWriter answer;
     answer.BeginObject().Key("findings").BeginArray();
     for (const LintFinding& finding : LintConfigText(

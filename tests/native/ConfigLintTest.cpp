@@ -29,6 +29,12 @@ struct LintCase {
     LintedText kind = LintedText::LinkConfiguration;
 };
 
+// The findings' texts come from the platform's string table.
+class ConfigLint : public ::testing::Test {
+protected:
+    test::MemoryPlatformScope scope;
+};
+
 std::string Dump(const std::vector<LintFinding>& findings) {
     std::ostringstream out;
     for (const LintFinding& finding : findings)
@@ -199,27 +205,27 @@ const LintCase kValueCases[] = {
      {{3, {"\"utf8\" of URLCharset names no charset", "write windows-1252 or utf-8"}}}},
 };
 
-TEST(ConfigLint, ReportsTextAndLineFaults) {
+TEST_F(ConfigLint, ReportsTextAndLineFaults) {
     for (const LintCase& test : kTextAndLineCases)
         ExpectFindings(test);
 }
 
-TEST(ConfigLint, ReportsSectionFaults) {
+TEST_F(ConfigLint, ReportsSectionFaults) {
     for (const LintCase& test : kSectionCases)
         ExpectFindings(test);
 }
 
-TEST(ConfigLint, ReportsKeyFaults) {
+TEST_F(ConfigLint, ReportsKeyFaults) {
     for (const LintCase& test : kKeyCases)
         ExpectFindings(test);
 }
 
-TEST(ConfigLint, ReportsValueFaults) {
+TEST_F(ConfigLint, ReportsValueFaults) {
     for (const LintCase& test : kValueCases)
         ExpectFindings(test);
 }
 
-TEST(ConfigLint, SuggestsOnlyCloseKeys) {
+TEST_F(ConfigLint, SuggestsOnlyCloseKeys) {
     const struct {
         const char* key;
         const char* suggestion; ///< empty: no suggestion expected
@@ -308,7 +314,7 @@ std::string Replace(std::string text, std::string_view from, std::string_view to
     return text;
 }
 
-TEST(ConfigLint, LeavesWellWrittenTextsAlone) {
+TEST_F(ConfigLint, LeavesWellWrittenTextsAlone) {
     const std::string wellWritten = kWellWritten;
     const struct {
         const char* what;
@@ -363,8 +369,7 @@ std::vector<StoredFinding> Describe(std::string_view text,
 // the simple year has no "]" (it still names "UNIT:SimpleYear"); the author and keyword searches
 // of two book sites share a name, and so do the time and angle minutes. Anything else found here
 // is a new fault of the stored default.
-TEST(ConfigLint, StoredDefaultHasOnlyItsDeliberateFindings) {
-    test::MemoryPlatformScope scope;
+TEST_F(ConfigLint, StoredDefaultHasOnlyItsDeliberateFindings) {
     std::string_view text = StoredText(kDefaultLinksTextId);
     ASSERT_FALSE(text.empty());
     std::vector<LintFinding> findings = LintConfigText(text);
@@ -386,8 +391,7 @@ TEST(ConfigLint, StoredDefaultHasOnlyItsDeliberateFindings) {
     }
 }
 
-TEST(ConfigLint, StoredSystemLinksAreClean) {
-    test::MemoryPlatformScope scope;
+TEST_F(ConfigLint, StoredSystemLinksAreClean) {
     std::string_view text = StoredText(kSystemLinksTextId);
     ASSERT_FALSE(text.empty());
     EXPECT_TRUE(LintConfigText(text, LintedText::SystemLinks).empty())
