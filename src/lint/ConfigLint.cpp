@@ -1,5 +1,6 @@
 #include "lint/ConfigLint.h"
 
+#include "common/CharClass.h"
 #include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "config/ConfigLines.h"
@@ -76,8 +77,8 @@ private:
         // 64-bit FNV-1a whatever the word size, folded into a size_t.
         std::uint64_t hash = 14695981039346656037ull;
         for (char c : name) {
-            if (ignoreCase_ && c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
+            if (ignoreCase_)
+                c = ToAsciiLower(c);
             hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         }
         return static_cast<std::size_t>(hash ^ (hash >> 29));

@@ -4,6 +4,7 @@
 #include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "config/Link.h"
+#include "config/MacroLetters.h"
 #include "lint/LintVocabulary.h"
 #include "resources/StringIds.h"
 
@@ -44,10 +45,9 @@ std::optional<std::string> WindowNameFinding(std::string_view value) {
 std::optional<std::string> HrefFinding(std::string_view value) {
     if (StartsWithIgnoreAsciiCase(value, "javascript:"))
         return std::nullopt;
-    constexpr std::string_view kMacroLetters = "CcDdFfHhIiLlOoSsTtUuWw";
     for (std::size_t pos = value.find('!'); pos != std::string_view::npos && pos + 1 < value.size();
          pos = value.find('!', pos + 1)) {
-        if (kMacroLetters.find(value[pos + 1]) != std::string_view::npos) {
+        if (FindMacroLetter(value[pos + 1])) {
             return FormatText(ids::kLintMacroInHref, {Quote(value.substr(pos, 2))});
         }
     }

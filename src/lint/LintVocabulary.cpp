@@ -1,5 +1,6 @@
 #include "lint/LintVocabulary.h"
 
+#include "common/CharClass.h"
 #include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "resources/CommandInfo.h"
@@ -33,7 +34,10 @@ std::optional<int> PowerOfKey(std::string_view key) {
     bool negative = number.front() == '-';
     if (number.front() == '+' || number.front() == '-')
         number.remove_prefix(1);
-    if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos)
+    auto digit = [](char c) {
+        return IsAsciiDigit(c);
+    };
+    if (number.empty() || !std::all_of(number.begin(), number.end(), digit))
         return std::nullopt;
     int power = 0;
     for (char c : number)
