@@ -5,8 +5,7 @@
 #include "dialogs/CurrencyCommand.h"
 #include "dialogs/LookupCommands.h"
 
-#include <stdexcept>
-#include <string>
+#include <iterator>
 
 namespace tandrel {
 
@@ -33,46 +32,46 @@ void Currency(CPageContext& page, const CommandRow& row) {
 
 struct KeywordHandler {
     std::string_view keyword;
-    CommandHandler handler;
+    void (*handler)(CPageContext& page, const CommandRow& row);
 };
 
-const std::vector<KeywordHandler>& Handlers() {
-    static const std::vector<KeywordHandler> handlers = {
-        {"CONFIG", OnPage<RunConfigCommand>},
-        {"BOOK", Lookup<RunGenericLookupCommand>},
-        {"CONVERT", Convert},
-        {"CURRENCY", Currency},
-        {"EMAIL", Lookup<RunEmailCommand>},
-        {"ISBN", Lookup<RunIsbnCommand>},
-        {"MOVIE", Lookup<RunGenericLookupCommand>},
-        {"MUSIC", Lookup<RunGenericLookupCommand>},
-        {"OTHER", Lookup<RunGenericLookupCommand>},
-        {"SEARCH", Lookup<RunGenericLookupCommand>},
-        {"STOCK", Lookup<RunStockCommand>},
-        {"TRANSLATE", Lookup<RunTranslateCommand>},
-        {"UPC", Lookup<RunUpcCommand>},
-        {"URL", Lookup<RunUrlCommand>},
-    };
-    return handlers;
-}
+// The handler of each row of kCommandInfos, in its order.
+constexpr KeywordHandler kHandlers[] = {
+    {"CONFIG", OnPage<RunConfigCommand>},
+    {"BOOK", Lookup<RunGenericLookupCommand>},
+    {"CONVERT", Convert},
+    {"CURRENCY", Currency},
+    {"EMAIL", Lookup<RunEmailCommand>},
+    {"ISBN", Lookup<RunIsbnCommand>},
+    {"MOVIE", Lookup<RunGenericLookupCommand>},
+    {"MUSIC", Lookup<RunGenericLookupCommand>},
+    {"OTHER", Lookup<RunGenericLookupCommand>},
+    {"SEARCH", Lookup<RunGenericLookupCommand>},
+    {"STOCK", Lookup<RunStockCommand>},
+    {"TRANSLATE", Lookup<RunTranslateCommand>},
+    {"UPC", Lookup<RunUpcCommand>},
+    {"URL", Lookup<RunUrlCommand>},
+};
 
-// A command of the data table without a handler here is a slip in the source, never a state
-// the module can meet at run time: it stops the first use of the table.
-const CommandHandler& HandlerOf(std::string_view keyword) {
-    for (const KeywordHandler& entry : Handlers()) {
-        if (entry.keyword == keyword)
-            return entry.handler;
+constexpr bool EveryCommandHasItsHandler() {
+    if (std::size(kHandlers) != std::size(kCommandInfos))
+        return false;
+    for (std::size_t i = 0; i < std::size(kHandlers); ++i) {
+        if (kHandlers[i].keyword != kCommandInfos[i].keyword)
+            return false;
     }
-    throw std::logic_error("no handler for the menu command " + std::string(keyword));
+    return true;
 }
+static_assert(EveryCommandHasItsHandler(),
+              "each row of kCommandInfos needs its handler in kHandlers, in the same order");
 
 } // namespace
 
 const std::vector<CommandRow>& CommandTable() {
     static const std::vector<CommandRow> table = [] {
         std::vector<CommandRow> rows;
-        for (const CommandInfo& info : CommandInfoTable())
-            rows.push_back(CommandRow{info, HandlerOf(info.keyword)});
+        for (std::size_t i = 0; i < std::size(kCommandInfos); ++i)
+            rows.push_back(CommandRow{kCommandInfos[i], kHandlers[i].handler});
         return rows;
     }();
     return table;

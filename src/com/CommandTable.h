@@ -22,7 +22,7 @@ struct CommandRow : CommandInfo {
     CommandHandler handler;
 };
 
-/// The commands in dispatch and registration order, the order of CommandInfoTable().
+/// The commands in dispatch and registration order, the order of kCommandInfos.
 const std::vector<CommandRow>& CommandTable();
 
 } // namespace tandrel

@@ -85,7 +85,7 @@ void RemoveKeys(const CMenuRegistration& row) {
 
 std::vector<CMenuRegistration> MenuTable() {
     std::vector<CMenuRegistration> rows;
-    for (const CommandInfo& command : CommandInfoTable()) {
+    for (const CommandInfo& command : kCommandInfos) {
         rows.push_back({ToolsId(command.toolsIdDigits), command.menuTextId, command.statusTextId,
                         std::string(command.pageFile), kContextsDefaultSelectionLink,
                         IDR_MENU_SCRIPT, std::string(command.keyword), "", ""});

@@ -1,7 +1,6 @@
 #include "lint/ConfigLint.h"
 
 #include "common/CharClass.h"
-#include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "config/ConfigLines.h"
 #include "config/ConfigLoader.h"
@@ -144,10 +143,10 @@ private:
     void OnHead(const ConfigLine& line) {
         CloseSection();
         if (!line.closed)
-            Report(line.number, FormatText(ids::kLintHeadNotClosed, {Quote(line.name)}));
+            Report(line.number, FindingText(ids::kLintHeadNotClosed, {Quote(line.name)}));
         std::string_view rest = TrimLeadingBlanks(line.rest);
         if (!rest.empty() && rest.front() != '#' && rest.front() != ';')
-            Report(line.number, FormatText(ids::kLintTextAfterHead, {Quote(rest)}));
+            Report(line.number, FindingText(ids::kLintTextAfterHead, {Quote(rest)}));
         current_ = Section{line.name, line.number, KindOfSection(line), {}};
         if (current_->kind != SectionKind::Ignored)
             CheckSameName(*current_);
@@ -158,11 +157,11 @@ private:
         if (target_ == LintedText::SystemLinks) {
             if (system)
                 return SectionKind::Link;
-            Report(line.number, FormatText(ids::kLintLinkInSystemLinks, {Quote(line.name)}));
+            Report(line.number, FindingText(ids::kLintLinkInSystemLinks, {Quote(line.name)}));
             return SectionKind::Ignored;
         }
         if (system) {
-            Report(line.number, FormatText(ids::kLintSystemInLinks, {Quote(line.name)}));
+            Report(line.number, FindingText(ids::kLintSystemInLinks, {Quote(line.name)}));
             return SectionKind::Ignored;
         }
         if (StartsWithIgnoreAsciiCase(line.name, kUnitPrefix))
@@ -183,8 +182,8 @@ private:
         std::string_view written = line.name.substr(0, line.name.find(':'));
         std::optional<std::string_view> close = ClosestName(written, prefixes);
         std::string suggestion = close ? Suggestion(std::string(*close) + ":") : std::string();
-        Report(line.number, FormatText(ids::kLintUnknownPrefix,
-                                       {Quote(line.name), ReadPrefixesText(), suggestion}));
+        Report(line.number, FindingText(ids::kLintUnknownPrefix,
+                                        {Quote(line.name), ReadPrefixesText(), suggestion}));
     }
 
     // Two heads of one name are two entries (or two sets of units); entries share the remembered
@@ -201,9 +200,9 @@ private:
                 ReportSameName(section, *first);
                 return;
             }
-            Report(section.line,
-                   FormatText(ids::kLintNameDiffersInCase, {Quote(section.name), Quote(first->name),
-                                                            std::to_string(first->line)}));
+            Report(section.line, FindingText(ids::kLintNameDiffersInCase,
+                                             {Quote(section.name), Quote(first->name),
+                                              std::to_string(first->line)}));
             return;
         }
         CFirstSections& firstByName =
@@ -216,7 +215,8 @@ private:
         int text = section.kind == SectionKind::Unit    ? ids::kLintSameUnitName
                    : target_ == LintedText::SystemLinks ? ids::kLintSameSystemName
                                                         : ids::kLintSameLinkName;
-        Report(section.line, FormatText(text, {Quote(section.name), std::to_string(earlier.line)}));
+        Report(section.line,
+               FindingText(text, {Quote(section.name), std::to_string(earlier.line)}));
     }
 
     void CloseSection() {
@@ -237,15 +237,15 @@ private:
             return;
         std::string_view significant = TrimLeadingBlanks(line.text);
         if (significant.front() == '=') {
-            Report(line.number, FormatText(ids::kLintLineStartsWithEquals, {}));
+            Report(line.number, FindingText(ids::kLintLineStartsWithEquals));
             return;
         }
         if (line.kind == ConfigLine::Kind::Other) {
-            Report(line.number, FormatText(ids::kLintLineWithoutEquals, {}));
+            Report(line.number, FindingText(ids::kLintLineWithoutEquals));
             return;
         }
         if (!current_) {
-            Report(line.number, FormatText(ids::kLintKeyBeforeHead, {}));
+            Report(line.number, FindingText(ids::kLintKeyBeforeHead));
             return;
         }
         OnKey(line);
@@ -254,9 +254,9 @@ private:
     void OnKey(const ConfigLine& line) {
         std::string_view trimmed = TrimTrailingBlanks(line.key);
         if (trimmed.size() != line.key.size() && IsReadKey(trimmed)) {
-            Report(line.number, FormatText(ids::kLintBlankBeforeEquals,
-                                           {Quote(line.key), Quote(trimmed), Shortened(trimmed),
-                                            Shortened(TrimLeadingBlanks(line.value))}));
+            Report(line.number, FindingText(ids::kLintBlankBeforeEquals,
+                                            {Quote(line.key), Quote(trimmed), Shortened(trimmed),
+                                             Shortened(TrimLeadingBlanks(line.value))}));
             return;
         }
         if (!IsReadKey(line.key)) {
@@ -269,9 +269,9 @@ private:
         if (earlier != current_->keys.end()) {
             bool sameCase = earlier->second.written == line.key;
             Report(line.number,
-                   FormatText(sameCase ? ids::kLintRepeatedKey : ids::kLintRepeatedKeyOtherCase,
-                              {Quote(line.key), Quote(earlier->second.written),
-                               std::to_string(earlier->second.line)}));
+                   FindingText(sameCase ? ids::kLintRepeatedKey : ids::kLintRepeatedKeyOtherCase,
+                               {Quote(line.key), Quote(earlier->second.written),
+                                std::to_string(earlier->second.line)}));
         }
         current_->keys[lowered] = KeyLine{line.number, line.key, line.value};
     }
@@ -291,7 +291,7 @@ private:
         std::string key = Quote(line.key);
         if (current_->kind == SectionKind::Link) {
             if (EqualsIgnoreAsciiCase(trimmed, "titleBar")) {
-                Report(line.number, FormatText(ids::kLintTitleBarKey, {key}));
+                Report(line.number, FindingText(ids::kLintTitleBarKey, {key}));
                 return;
             }
             std::vector<std::string_view> names;
@@ -299,20 +299,20 @@ private:
                 if (field.keyed)
                     names.push_back(field.name);
             }
-            Report(line.number, FormatText(ids::kLintUnknownLinkKey,
-                                           {key, Suggestion(ClosestName(trimmed, names))}));
+            Report(line.number, FindingText(ids::kLintUnknownLinkKey,
+                                            {key, Suggestion(ClosestName(trimmed, names))}));
             return;
         }
         std::optional<int> power = PowerOfKey(trimmed);
         if (power && (*power < kLowestPower || *power > kHighestPower)) {
-            Report(line.number, FormatText(ids::kLintPowerOutOfRange, {key}));
+            Report(line.number, FindingText(ids::kLintPowerOutOfRange, {key}));
         } else if (power) {
             Report(line.number,
-                   FormatText(ids::kLintPowerMisspelt, {key, Quote(PowerKeyName(*power))}));
+                   FindingText(ids::kLintPowerMisspelt, {key, Quote(PowerKeyName(*power))}));
         } else {
             Report(line.number,
-                   FormatText(ids::kLintUnknownUnitKey,
-                              {key, Suggestion(ClosestName(trimmed, {"category", "invert"}))}));
+                   FindingText(ids::kLintUnknownUnitKey,
+                               {key, Suggestion(ClosestName(trimmed, {"category", "invert"}))}));
         }
     }
 
@@ -329,11 +329,11 @@ private:
         for (const LinkField& field : LinkFields())
             mail = mail || (field.mail && has(AsciiLower(field.name)));
         if (!has("url") && !has("href") && !has("command") && !mail) {
-            Report(section.line, FormatText(ids::kLintEntryDoesNothing, {Quote(section.name)}));
+            Report(section.line, FindingText(ids::kLintEntryDoesNothing, {Quote(section.name)}));
         }
         if (has("url") && has("href")) {
             Report(section.keys.at("url").line,
-                   FormatText(ids::kLintHrefAndUrl, {Quote(section.name)}));
+                   FindingText(ids::kLintHrefAndUrl, {Quote(section.name)}));
         }
     }
 
@@ -361,7 +361,7 @@ private:
     void CheckUnitSection(const Section& section) {
         auto category = section.keys.find("category");
         if (category == section.keys.end() || category->second.value.empty()) {
-            Report(section.line, FormatText(ids::kLintUnitWithoutCategory, {Quote(section.name)}));
+            Report(section.line, FindingText(ids::kLintUnitWithoutCategory, {Quote(section.name)}));
             return;
         }
         ReportValue(category->second, CategoryFinding(category->second.value));
@@ -379,7 +379,7 @@ private:
             }
         }
         if (!anyUnit) {
-            Report(section.line, FormatText(ids::kLintUnitWithoutPowers, {Quote(section.name)}));
+            Report(section.line, FindingText(ids::kLintUnitWithoutPowers, {Quote(section.name)}));
         }
     }
 
@@ -407,7 +407,7 @@ bool ReportByteOrderMark(CConfigLinter& linter, std::string_view text, const Con
         return false;
     std::string_view firstLine = TrimLeadingBlanks(first.text.substr(kUtf8ByteOrderMark.size()));
     bool head = !firstLine.empty() && firstLine.front() == '[';
-    linter.Report(1, FormatText(head ? ids::kLintUtf8MarkBeforeHead : ids::kLintUtf8Mark, {}));
+    linter.Report(1, FindingText(head ? ids::kLintUtf8MarkBeforeHead : ids::kLintUtf8Mark));
     return true;
 }
 
@@ -421,7 +421,7 @@ bool IsUtf16(std::string_view text) {
 std::vector<LintFinding> LintConfigText(std::string_view text, LintedText kind) {
     CConfigLinter linter(kind);
     if (IsUtf16(text)) {
-        linter.Report(1, FormatText(ids::kLintUtf16Text, {}));
+        linter.Report(1, FindingText(ids::kLintUtf16Text));
         return linter.Finish();
     }
     CConfigLineReader reader(text);

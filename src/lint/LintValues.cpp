@@ -1,7 +1,6 @@
 #include "lint/LintValues.h"
 
 #include "common/DecimalNumber.h"
-#include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "config/Link.h"
 #include "config/MacroLetters.h"
@@ -17,8 +16,8 @@ std::optional<std::string> FlagFinding(std::string_view written, std::string_vie
     if (value.empty() ||
         std::string_view("0FfNn1TtYy").find(value.front()) != std::string_view::npos)
         return std::nullopt;
-    return FormatText(flagDefault ? ids::kLintFlagKeepsYes : ids::kLintFlagKeepsNo,
-                      {Quote(value), std::string(written)});
+    return FindingText(flagDefault ? ids::kLintFlagKeepsYes : ids::kLintFlagKeepsNo,
+                       {Quote(value), written});
 }
 
 std::optional<std::string> DimensionFinding(std::string_view written, std::string_view value) {
@@ -28,18 +27,17 @@ std::optional<std::string> DimensionFinding(std::string_view written, std::strin
     std::string_view after = number ? value.substr(number->end) : value;
     if (number && (after.empty() || after.front() == '%')) {
         if (after.size() > 1) {
-            return FormatText(ids::kLintTextAfterPercent, {Quote(value), std::string(written)});
+            return FindingText(ids::kLintTextAfterPercent, {Quote(value), written});
         }
         return std::nullopt;
     }
-    return FormatText(ids::kLintDimensionUnread,
-                      {Quote(value), std::string(written), AsciiLower(written)});
+    return FindingText(ids::kLintDimensionUnread, {Quote(value), written, AsciiLower(written)});
 }
 
 std::optional<std::string> WindowNameFinding(std::string_view value) {
     if (!value.empty())
         return std::nullopt;
-    return FormatText(ids::kLintEmptyWindowName, {});
+    return FindingText(ids::kLintEmptyWindowName);
 }
 
 std::optional<std::string> HrefFinding(std::string_view value) {
@@ -48,7 +46,7 @@ std::optional<std::string> HrefFinding(std::string_view value) {
     for (std::size_t pos = value.find('!'); pos != std::string_view::npos && pos + 1 < value.size();
          pos = value.find('!', pos + 1)) {
         if (FindMacroLetter(value[pos + 1])) {
-            return FormatText(ids::kLintMacroInHref, {Quote(value.substr(pos, 2))});
+            return FindingText(ids::kLintMacroInHref, {Quote(value.substr(pos, 2))});
         }
     }
     return std::nullopt;
@@ -57,14 +55,14 @@ std::optional<std::string> HrefFinding(std::string_view value) {
 std::optional<std::string> CharsetFinding(std::string_view value) {
     if (value.empty() || ParseUrlCharset(value))
         return std::nullopt;
-    return FormatText(ids::kLintUnknownCharset, {Quote(value)});
+    return FindingText(ids::kLintUnknownCharset, {Quote(value)});
 }
 
 std::optional<std::string> CategoryFinding(std::string_view value) {
     if (value.empty() || (!IsBlank(value.front()) && !IsBlank(value.back())))
         return std::nullopt;
-    return FormatText(ids::kLintCategoryBlanks,
-                      {Quote(value), Quote(TrimTrailingBlanks(TrimLeadingBlanks(value)))});
+    return FindingText(ids::kLintCategoryBlanks,
+                       {Quote(value), Quote(TrimTrailingBlanks(TrimLeadingBlanks(value)))});
 }
 
 std::optional<std::string> NumberFinding(std::string_view written, std::string_view value,
@@ -73,16 +71,15 @@ std::optional<std::string> NumberFinding(std::string_view written, std::string_v
         return std::nullopt;
     std::optional<LeadingDecimal> number = ScanLeadingDecimal(value);
     if (!number) {
-        return FormatText(ids::kLintNoNumber,
-                          {Quote(value), std::string(written), std::string(fallback)});
+        return FindingText(ids::kLintNoNumber, {Quote(value), written, fallback});
     }
     std::size_t end = number->end;
     std::string_view rest = value.substr(end);
     if (TrimTrailingBlanks(rest).empty())
         return std::nullopt;
-    return FormatText(ids::kLintTextAfterNumber,
-                      {Quote(value), std::string(written),
-                       Quote(TrimLeadingBlanks(value.substr(0, end))), Quote(rest)});
+    return FindingText(
+        ids::kLintTextAfterNumber,
+        {Quote(value), written, Quote(TrimLeadingBlanks(value.substr(0, end))), Quote(rest)});
 }
 
 // The first alias names the unit; a unit written after an amount is looked up with the blanks
@@ -90,7 +87,7 @@ std::optional<std::string> NumberFinding(std::string_view written, std::string_v
 std::optional<std::string> AliasesFinding(std::string_view written, std::string_view value) {
     std::string_view first = value.substr(0, value.find(','));
     if (TrimLeadingBlanks(first).empty()) {
-        return FormatText(ids::kLintBlankFirstAlias, {std::string(written)});
+        return FindingText(ids::kLintBlankFirstAlias, {written});
     }
     std::string blankAliases;
     std::size_t begin = 0;
@@ -103,7 +100,7 @@ std::optional<std::string> AliasesFinding(std::string_view written, std::string_
     }
     if (blankAliases.empty())
         return std::nullopt;
-    return FormatText(ids::kLintAliasAfterBlank, {std::string(written), blankAliases});
+    return FindingText(ids::kLintAliasAfterBlank, {written, blankAliases});
 }
 
 } // namespace tandrel

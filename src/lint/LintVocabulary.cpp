@@ -141,8 +141,16 @@ std::string Quote(std::string_view text) {
     return "\"" + Shortened(text) + "\"";
 }
 
+std::string FindingText(int textId, std::initializer_list<std::string_view> inserts) {
+    std::vector<MessageArg> args;
+    args.reserve(inserts.size());
+    for (std::string_view insert : inserts)
+        args.emplace_back(std::string(insert));
+    return FormatText(textId, args);
+}
+
 std::string Suggestion(std::optional<std::string_view> name) {
-    return name ? FormatText(ids::kLintDidYouMean, {Quote(*name)}) : "";
+    return name ? FindingText(ids::kLintDidYouMean, {Quote(*name)}) : "";
 }
 
 } // namespace tandrel

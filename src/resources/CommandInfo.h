@@ -6,6 +6,8 @@
 // texts in the string table and its handler there.
 #pragma once
 
+#include "resources/StringIds.h"
+
 #include <string_view>
 #include <vector>
 
@@ -25,9 +27,40 @@ struct CommandInfo {
 };
 
 /// The commands in dispatch and registration order.
-const std::vector<CommandInfo>& CommandInfoTable();
+inline constexpr CommandInfo kCommandInfos[] = {
+    // keyword, menu text, status text, page, tools id, prefix, help entry[, caption, list text]
+    {"CONFIG", ids::kMenuConfig, ids::kStatusConfig, "config.htm", "F0", "", "SYSTEM:HelpHome"},
+    {"BOOK", ids::kMenuBook, ids::kStatusBook, "book.htm", "E0", "BOOK:", "SYSTEM:HelpBook",
+     ids::kLookupBook, ids::kLookupAtOneOrMore},
+    {"CONVERT", ids::kMenuConvert, ids::kStatusConvert, "convert.htm", "D0", "",
+     "SYSTEM:HelpUnits"},
+    {"CURRENCY", ids::kMenuCurrency, ids::kStatusCurrency, "currency.htm", "C0",
+     "CURRENCY:", "SYSTEM:HelpCurrency"},
+    {"EMAIL", ids::kMenuEmail, ids::kStatusEmail, "email.htm", "B0", "EMAIL:", "SYSTEM:HelpEmail"},
+    {"ISBN", ids::kMenuIsbn, ids::kStatusIsbn, "isbn.htm", "A0", "ISBN:", "SYSTEM:HelpISBN"},
+    {"MOVIE", ids::kMenuMovie, ids::kStatusMovie, "movie.htm", "90", "MOVIE:", "SYSTEM:HelpMovie",
+     ids::kLookupMovie, ids::kLookupAtOneOrMore},
+    {"MUSIC", ids::kMenuMusic, ids::kStatusMusic, "music.htm", "80", "MUSIC:", "SYSTEM:HelpMusic",
+     ids::kLookupMusic, ids::kLookupAtOneOrMore},
+    {"OTHER", ids::kMenuOther, ids::kStatusOther, "other.htm", "70", "OTHER:", "SYSTEM:HelpOther",
+     ids::kLookupUsingSelection, ids::kLookupDoOneOf},
+    {"SEARCH", ids::kMenuSearch, ids::kStatusSearch, "search.htm", "65",
+     "SEARCH:", "SYSTEM:HelpSearch", ids::kLookupSearchFor, ids::kLookupAtOneOrMore},
+    {"STOCK", ids::kMenuStock, ids::kStatusStock, "stock.htm", "60", "STOCK:", "SYSTEM:HelpStock"},
+    {"TRANSLATE", ids::kMenuTranslate, ids::kStatusTranslate, "translate.htm", "50",
+     "TRANSLATE:", "SYSTEM:HelpTranslate"},
+    {"UPC", ids::kMenuUpc, ids::kStatusUpc, "upc.htm", "40", "UPC:", "SYSTEM:HelpUPC"},
+    {"URL", ids::kMenuUrl, ids::kStatusUrl, "url.htm", "30", "URL:", "SYSTEM:HelpURL"},
+};
 
 /// The section prefixes of the link entries the commands list, in table order.
-std::vector<std::string_view> LinkPrefixes();
+inline std::vector<std::string_view> LinkPrefixes() {
+    std::vector<std::string_view> prefixes;
+    for (const CommandInfo& command : kCommandInfos) {
+        if (!command.linkPrefix.empty())
+            prefixes.push_back(command.linkPrefix);
+    }
+    return prefixes;
+}
 
 } // namespace tandrel

@@ -284,7 +284,7 @@ std::string Menu(const Json& request) {
     JsonWriter answer;
     answer.BeginObject().Key("product").AnsiText(LoadText(ids::kProductName));
     answer.Key("commands").BeginArray();
-    for (const CommandInfo& row : CommandInfoTable()) {
+    for (const CommandInfo& row : kCommandInfos) {
         answer.BeginObject().Key("keyword").String(row.keyword);
         answer.Key("menu").AnsiText(LoadText(row.menuTextId));
         answer.Key("status").AnsiText(LoadText(row.statusTextId));

@@ -12,7 +12,7 @@ namespace tandrel::tool {
 int RunCommands(ToolContext& context) {
     if (!context.arguments.empty())
         throw UsageError{"commands takes no arguments"};
-    for (const CommandInfo& row : CommandInfoTable()) {
+    for (const CommandInfo& row : kCommandInfos) {
         *context.out << row.keyword << "\t" << ConfigTextToUtf8(LoadText(row.menuTextId)) << "\t"
                      << row.pageFile << "\t" << row.linkPrefix << "\t" << row.helpEntry << "\n";
     }
