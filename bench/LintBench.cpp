@@ -1,5 +1,6 @@
 // The configuration checker: time per byte must stay flat from 1 MB to 100 MB, whatever the text
 // holds (many sections, one endless key, nothing but line ends).
+#include "common/MemoryPlatform.h"
 #include "lint/ConfigLint.h"
 
 #include <benchmark/benchmark.h>
@@ -40,6 +41,9 @@ std::string LineEndsOf(std::int64_t bytes) {
 }
 
 template <std::string (*Make)(std::int64_t)> void BM_Lint(benchmark::State& state) {
+    // The findings' texts come from the platform's string table.
+    tandrel::CMemoryPlatform platform;
+    tandrel::ScopedPlatform installed(platform.View());
     const std::string text = Make(state.range(0) * kMegabyte);
     for (auto _ : state)
         benchmark::DoNotOptimize(tandrel::LintConfigText(text).size());

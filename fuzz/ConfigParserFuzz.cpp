@@ -243,6 +243,8 @@ void CheckText(std::string_view text) {
 } // namespace tandrel
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The checker's findings are texts of the platform's string table.
+    static tandrel::fuzz::FuzzPlatform platform;
     tandrel::CheckText(std::string_view(reinterpret_cast<const char*>(data), size));
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "actions/ConsoleCommand.h"
 
+#include "actions/ConsoleCharacters.h"
 #include "actions/MacroExpansion.h"
+#include "common/CharClass.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/TextConversion.h"
@@ -12,11 +14,6 @@ namespace tandrel {
 
 namespace {
 
-bool EndsConsoleCommand(char c) {
-    return c == '"' || c == '&' || c == '|' || c == '<' || c == '>' || c == '^' || c == '\r' ||
-           c == '\n';
-}
-
 // The code page may write a character it has no byte for as an ASCII look-alike: a best-fit
 // conversion makes a quote of U+FF02 and a percent sign of U+FF05. Such a character (only a value
 // brings one: a template's own text is bytes of the code page) is blanked like the character it
@@ -26,18 +23,18 @@ void BlankLookAlikes(std::u16string& command, bool encoded) {
         if (c < 0x80)
             continue;
         std::string ansi = WideToAnsi(std::u16string_view(&c, 1));
-        if (ansi.size() == 1 &&
-            (EndsConsoleCommand(ansi[0]) || (!encoded && (ansi[0] == '%' || ansi[0] == '!'))))
+        if (ansi.size() != 1)
+            continue;
+        char16_t becomes = Widened(ansi[0]);
+        if (EndsConsoleCommand(becomes) || (!encoded && ExpandsInConsole(becomes)))
             c = u' ';
     }
 }
 
 std::u16string AsciiLowered(std::u16string_view text) {
     std::u16string lowered(text);
-    for (char16_t& c : lowered) {
-        if (c >= u'A' && c <= u'Z')
-            c = static_cast<char16_t>(c - u'A' + u'a');
-    }
+    for (char16_t& c : lowered)
+        c = ToAsciiLower(c);
     return lowered;
 }
 

@@ -1,10 +1,13 @@
 #include "actions/MacroExpansion.h"
 
+#include "actions/ConsoleCharacters.h"
+#include "common/CharClass.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/TextConversion.h"
 #include "config/ConfigLines.h"
 #include "config/ConfigLoader.h"
+#include "config/MacroLetters.h"
 #include "resources/StringIds.h"
 
 #include <array>
@@ -21,28 +24,8 @@ constexpr std::u16string_view kHexDigits = u"0123456789ABCDEF";
 constexpr std::u16string_view kUnreservedMarks = u"!'()*-._~";
 constexpr std::string_view kHomeEntry = "SYSTEM:Home";
 
-// A configuration byte as the character of the same code, 0 to 255.
-char16_t Widened(char byte) {
-    return static_cast<char16_t>(static_cast<unsigned char>(byte));
-}
-
-// The characters with which a command interpreter leaves a quoted command: the quote itself,
-// the chaining and redirecting ones, and the line breaks that end the command.
-constexpr bool EndsConsoleCommand(char16_t c) {
-    return c == u'"' || c == u'&' || c == u'|' || c == u'<' || c == u'>' || c == u'^' ||
-           c == u'\r' || c == u'\n';
-}
-
-// The characters with which a command interpreter puts in a variable: "%NAME%", and "!NAME!"
-// where the user has turned delayed expansion on. Both are replaced before the interpreter reads
-// any quote, so no quoting protects a value from them.
-constexpr bool ExpandsInConsole(char16_t c) {
-    return c == u'%' || c == u'!';
-}
-
 constexpr bool IsUnreserved(char16_t c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
-           kUnreservedMarks.find(c) != std::u16string_view::npos;
+    return IsAsciiAlphanumeric(c) || kUnreservedMarks.find(c) != std::u16string_view::npos;
 }
 
 // The escape URL-encoding writes before the two hexadecimal digits of a byte. In a line a
@@ -94,9 +77,17 @@ void BlankConsoleCharacters(std::u16string& text) {
     }
 }
 
-// Values that come from the page (not the module's folder or the product's own text).
-bool IsPageValue(char macro) {
-    return macro != 'I' && macro != 'i' && macro != 'C' && macro != 'c' && macro != '!';
+// Values that come from the page (not the module's folder or the product's own text). A letter
+// without a macro counts as one: what it puts in, "!" and the letter, is treated with the same
+// care.
+bool IsPageValue(char letter) {
+    const MacroLetter* known = FindMacroLetter(letter);
+    return !known || known->fromPage;
+}
+
+bool IsModuleFolder(char letter) {
+    const MacroLetter* known = FindMacroLetter(letter);
+    return known && known->macro == Macro::ModuleFolder;
 }
 
 std::u16string EscapeValue(char escape) {
@@ -161,7 +152,7 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
         if (slot == 0) {
             std::u16string text = ExpandMacro(macro, page);
             // The module folder is an address already: encoding it would break it.
-            bool folder = macro == 'I' || macro == 'i';
+            bool folder = IsModuleFolder(macro);
             bool blank = substitution.consoleSafe && IsPageValue(macro);
             if (substitution.urlEncode && !folder)
                 text = UrlEncoded(text, blank, substitution.charset);
@@ -217,54 +208,51 @@ bool TakesPageValues(std::string_view templateText) {
     return false;
 }
 
-std::u16string ExpandMacro(char macro, CPageContext& page) {
-    switch (macro) {
-    case '!':
+std::u16string ExpandMacro(char letter, CPageContext& page) {
+    const MacroLetter* known = FindMacroLetter(letter);
+    if (!known)
+        return std::u16string{u'!', Widened(letter)};
+    switch (known->macro) {
+    case Macro::ExclamationMark:
         return u"!";
-    case '-':
+    case Macro::SelectionButLast:
         return WithoutLastCharacter(page.GetSelection());
-    case 'C':
-    case 'c':
+    case Macro::Credit:
         return CreditText();
-    case 'D':
+    case Macro::TopDomain:
         return page.GetTopDomain();
-    case 'd':
+    case Macro::FrameDomain:
         return page.GetFrameDomain();
-    case 'F':
-    case 'f':
+    case Macro::FromCurrency:
         return CurrencyCode(page.GetFromCurrency());
-    case 'H':
-        return page.GetTopHostName();
-    case 'h':
-        return page.GetFrameHostName();
-    case 'I':
-    case 'i':
-        return ModuleFolderUrl();
-    case 'L':
-    case 'l':
+    case Macro::ToCurrency:
         return CurrencyCode(page.GetToCurrency());
-    case 'O':
-    case 'o':
+    case Macro::TopHostName:
+        return page.GetTopHostName();
+    case Macro::FrameHostName:
+        return page.GetFrameHostName();
+    case Macro::ModuleFolder:
+        return ModuleFolderUrl();
+    case Macro::SelectionHtml:
         return page.GetSelectionHtml();
-    case 'S':
+    case Macro::Selection:
         return page.GetSelection();
-    case 's':
+    case Macro::CollapsedSelection:
         return page.GetCollapsedSelection();
-    case 'T':
+    case Macro::TopTitle:
         return page.GetTopTitle();
-    case 't':
+    case Macro::FrameTitle:
         return page.GetFrameTitle();
-    case 'U':
+    case Macro::TopAddress:
         return page.GetTopAddress();
-    case 'u':
+    case Macro::FrameAddress:
         return page.GetFrameAddress();
-    case 'W':
+    case Macro::TopName:
         return page.GetTopName();
-    case 'w':
+    case Macro::FrameName:
         return page.GetFrameName();
-    default:
-        return std::u16string{u'!', Widened(macro)};
     }
+    return {};
 }
 
 std::u16string UrlEncode(std::u16string_view text, UrlCharset charset) {

@@ -39,10 +39,10 @@ inline std::u16string ExpandTemplate(std::string_view templateText, CPageContext
 /// and the module folder.
 bool TakesPageValues(std::string_view templateText);
 
-/// The value of one macro letter ("!" followed by macro): the selection, the page's addresses,
-/// host names, domains, titles and names, the currencies, the credit text, the module folder. A
-/// letter without a macro gives "!" and the letter.
-std::u16string ExpandMacro(char macro, CPageContext& page);
+/// The value of one macro letter ("!" followed by letter, kMacroLetters of config/MacroLetters.h):
+/// the selection, the page's addresses, host names, domains, titles and names, the currencies,
+/// the credit text, the module folder. A letter without a macro gives "!" and the letter.
+std::u16string ExpandMacro(char letter, CPageContext& page);
 
 /// text for a URL's query: ASCII letters, digits and ! ' ( ) * - . _ ~ stay; every other
 /// character becomes "%" and two capital hexadecimal digits for each of its bytes in the charset:

@@ -1,6 +1,7 @@
 #include "actions/OpenLinks.h"
 
 #include "actions/MacroExpansion.h"
+#include "common/CharClass.h"
 #include "common/CharConv.h"
 #include "common/DecimalNumber.h"
 #include "common/Platform.h"
@@ -145,7 +146,7 @@ bool IsWebAddress(std::u16string_view address) {
     for (char16_t c : address) {
         if (c == u'\t' || c == u'\n' || c == u'\r' || (scheme.empty() && c <= u' '))
             continue;
-        scheme += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+        scheme += ToAsciiLower(c);
         if (c == u':' || scheme.size() == kLongestScheme)
             break;
     }

@@ -4,7 +4,8 @@
 #include "dialogs/ConvertCommand.h"
 #include "dialogs/CurrencyCommand.h"
 #include "dialogs/LookupCommands.h"
-#include "resources/StringIds.h"
+
+#include <iterator>
 
 namespace tandrel {
 
@@ -29,51 +30,51 @@ void Currency(CPageContext& page, const CommandRow& row) {
     RunCurrencyCommand(page, row.linkPrefix, row.helpEntry);
 }
 
+struct KeywordHandler {
+    std::string_view keyword;
+    void (*handler)(CPageContext& page, const CommandRow& row);
+};
+
+// The handler of each row of kCommandInfos, in its order.
+constexpr KeywordHandler kHandlers[] = {
+    {"CONFIG", OnPage<RunConfigCommand>},
+    {"BOOK", Lookup<RunGenericLookupCommand>},
+    {"CONVERT", Convert},
+    {"CURRENCY", Currency},
+    {"EMAIL", Lookup<RunEmailCommand>},
+    {"ISBN", Lookup<RunIsbnCommand>},
+    {"MOVIE", Lookup<RunGenericLookupCommand>},
+    {"MUSIC", Lookup<RunGenericLookupCommand>},
+    {"OTHER", Lookup<RunGenericLookupCommand>},
+    {"SEARCH", Lookup<RunGenericLookupCommand>},
+    {"STOCK", Lookup<RunStockCommand>},
+    {"TRANSLATE", Lookup<RunTranslateCommand>},
+    {"UPC", Lookup<RunUpcCommand>},
+    {"URL", Lookup<RunUrlCommand>},
+};
+
+constexpr bool EveryCommandHasItsHandler() {
+    if (std::size(kHandlers) != std::size(kCommandInfos))
+        return false;
+    for (std::size_t i = 0; i < std::size(kHandlers); ++i) {
+        if (kHandlers[i].keyword != kCommandInfos[i].keyword)
+            return false;
+    }
+    return true;
+}
+static_assert(EveryCommandHasItsHandler(),
+              "each row of kCommandInfos needs its handler in kHandlers, in the same order");
+
 } // namespace
 
 const std::vector<CommandRow>& CommandTable() {
-    using namespace ids;
-    // keyword, menu text, status text, page, tools id, prefix, help entry, handler[, texts]
-    static const std::vector<CommandRow> table = {
-        {"CONFIG", kMenuConfig, kStatusConfig, "config.htm", "F0", "", "SYSTEM:HelpHome",
-         OnPage<RunConfigCommand>},
-        {"BOOK", kMenuBook, kStatusBook, "book.htm", "E0", "BOOK:", "SYSTEM:HelpBook",
-         Lookup<RunGenericLookupCommand>, kLookupBook, kLookupAtOneOrMore},
-        {"CONVERT", kMenuConvert, kStatusConvert, "convert.htm", "D0", "", "SYSTEM:HelpUnits",
-         Convert},
-        {"CURRENCY", kMenuCurrency, kStatusCurrency, "currency.htm", "C0",
-         "CURRENCY:", "SYSTEM:HelpCurrency", Currency},
-        {"EMAIL", kMenuEmail, kStatusEmail, "email.htm", "B0", "EMAIL:", "SYSTEM:HelpEmail",
-         Lookup<RunEmailCommand>},
-        {"ISBN", kMenuIsbn, kStatusIsbn, "isbn.htm", "A0", "ISBN:", "SYSTEM:HelpISBN",
-         Lookup<RunIsbnCommand>},
-        {"MOVIE", kMenuMovie, kStatusMovie, "movie.htm", "90", "MOVIE:", "SYSTEM:HelpMovie",
-         Lookup<RunGenericLookupCommand>, kLookupMovie, kLookupAtOneOrMore},
-        {"MUSIC", kMenuMusic, kStatusMusic, "music.htm", "80", "MUSIC:", "SYSTEM:HelpMusic",
-         Lookup<RunGenericLookupCommand>, kLookupMusic, kLookupAtOneOrMore},
-        {"OTHER", kMenuOther, kStatusOther, "other.htm", "70", "OTHER:", "SYSTEM:HelpOther",
-         Lookup<RunGenericLookupCommand>, kLookupUsingSelection, kLookupDoOneOf},
-        {"SEARCH", kMenuSearch, kStatusSearch, "search.htm", "65", "SEARCH:", "SYSTEM:HelpSearch",
-         Lookup<RunGenericLookupCommand>, kLookupSearchFor, kLookupAtOneOrMore},
-        {"STOCK", kMenuStock, kStatusStock, "stock.htm", "60", "STOCK:", "SYSTEM:HelpStock",
-         Lookup<RunStockCommand>},
-        {"TRANSLATE", kMenuTranslate, kStatusTranslate, "translate.htm", "50",
-         "TRANSLATE:", "SYSTEM:HelpTranslate", Lookup<RunTranslateCommand>},
-        {"UPC", kMenuUpc, kStatusUpc, "upc.htm", "40", "UPC:", "SYSTEM:HelpUPC",
-         Lookup<RunUpcCommand>},
-        {"URL", kMenuUrl, kStatusUrl, "url.htm", "30", "URL:", "SYSTEM:HelpURL",
-         Lookup<RunUrlCommand>},
-    };
+    static const std::vector<CommandRow> table = [] {
+        std::vector<CommandRow> rows;
+        for (std::size_t i = 0; i < std::size(kCommandInfos); ++i)
+            rows.push_back(CommandRow{kCommandInfos[i], kHandlers[i].handler});
+        return rows;
+    }();
     return table;
-}
-
-std::vector<std::string_view> LinkPrefixes() {
-    std::vector<std::string_view> prefixes;
-    for (const CommandRow& row : CommandTable()) {
-        if (!row.linkPrefix.empty())
-            prefixes.push_back(row.linkPrefix);
-    }
-    return prefixes;
 }
 
 } // namespace tandrel

@@ -1,5 +1,7 @@
 #include "common/CharConv.h"
 
+#include "common/CharClass.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,16 +17,12 @@ namespace tandrel {
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Whether text is exactly a number of the grammar ReadDecimal takes.
 bool IsDecimalNumber(std::string_view text) {
     std::size_t pos = 0, digits = 0;
     auto skipDigits = [&] {
         std::size_t start = pos;
-        while (pos < text.size() && IsDigit(text[pos]))
+        while (pos < text.size() && IsAsciiDigit(text[pos]))
             ++pos;
         return pos - start;
     };

@@ -1,5 +1,6 @@
 #include "common/DecimalNumber.h"
 
+#include "common/CharClass.h"
 #include "common/CharConv.h"
 
 #include <algorithm>
@@ -14,14 +15,10 @@ bool IsScanBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Moves pos past a run of digits and returns how many there were.
 std::size_t SkipDigits(std::string_view text, std::size_t& pos) {
     std::size_t start = pos;
-    while (pos < text.size() && IsDigit(text[pos]))
+    while (pos < text.size() && IsAsciiDigit(text[pos]))
         ++pos;
     return pos - start;
 }

@@ -1,6 +1,7 @@
 #include "common/MemoryPlatform.h"
 
 #include "common/BuiltInResources.h"
+#include "common/CharClass.h"
 #include "common/MessageFormat.h"
 #include "common/TextConversion.h"
 
@@ -77,10 +78,8 @@ private:
 
 std::u16string CMemoryRegistry::Lowered(std::u16string_view text) {
     std::u16string lowered(text);
-    for (char16_t& c : lowered) {
-        if (c >= u'A' && c <= u'Z')
-            c = static_cast<char16_t>(c - u'A' + u'a');
-    }
+    for (char16_t& c : lowered)
+        c = ToAsciiLower(c);
     return lowered;
 }
 

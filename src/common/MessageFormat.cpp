@@ -1,14 +1,12 @@
 #include "common/MessageFormat.h"
 
+#include "common/CharClass.h"
+
 #include <cstdio>
 
 namespace tandrel {
 
 namespace {
-
-bool IsDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
 
 // Formats one argument with a printf conversion such as "s", "d", "08x" or "I64d".
 std::optional<std::string> FormatArgument(const MessageArg& arg, std::string conversion) {
@@ -24,7 +22,7 @@ std::optional<std::string> FormatArgument(const MessageArg& arg, std::string con
     std::string flags;
     char kind = conversion.back();
     for (char ch : conversion.substr(0, conversion.size() - 1)) {
-        if (IsDigit(ch) || ch == '-' || ch == '+' || ch == ' ' || ch == '#' || ch == '.')
+        if (IsAsciiDigit(ch) || ch == '-' || ch == '+' || ch == ' ' || ch == '#' || ch == '.')
             flags += ch;
     }
     if (kind != 'd' && kind != 'i' && kind != 'u' && kind != 'x' && kind != 'X' && kind != 'o' &&
@@ -55,7 +53,7 @@ std::optional<std::string> FormatMessageInserts(std::string_view pattern,
         char next = pattern[++i];
         if (next == '0')
             return out;
-        if (!IsDigit(next)) {
+        if (!IsAsciiDigit(next)) {
             out += next == 'n'   ? "\r\n"
                    : next == 'r' ? "\r"
                    : next == 't' ? "\t"
@@ -63,7 +61,7 @@ std::optional<std::string> FormatMessageInserts(std::string_view pattern,
             continue;
         }
         int index = next - '0';
-        if (i + 1 < pattern.size() && IsDigit(pattern[i + 1]))
+        if (i + 1 < pattern.size() && IsAsciiDigit(pattern[i + 1]))
             index = index * 10 + (pattern[++i] - '0');
         std::string conversion = "s";
         if (i + 1 < pattern.size() && pattern[i + 1] == '!') {
@@ -89,10 +87,10 @@ int HighestInsert(std::string_view pattern) {
         if (pattern[i] != '%')
             continue;
         char next = pattern[++i];
-        if (!IsDigit(next) || next == '0')
+        if (!IsAsciiDigit(next) || next == '0')
             continue;
         int index = next - '0';
-        if (i + 1 < pattern.size() && IsDigit(pattern[i + 1]))
+        if (i + 1 < pattern.size() && IsAsciiDigit(pattern[i + 1]))
             index = index * 10 + (pattern[++i] - '0');
         highest = index > highest ? index : highest;
     }

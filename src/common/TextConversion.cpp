@@ -1,5 +1,6 @@
 #include "common/TextConversion.h"
 
+#include "common/CharClass.h"
 #include "common/Platform.h"
 
 #include <array>
@@ -190,10 +191,8 @@ std::string WideToWindows1252(std::u16string_view text, char unmappable) {
 
 std::string AsciiLower(std::string_view text) {
     std::string out(text);
-    for (char& ch : out) {
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch - 'A' + 'a');
-    }
+    for (char& ch : out)
+        ch = ToAsciiLower(ch);
     return out;
 }
 
@@ -201,12 +200,7 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
+        if (ToAsciiLower(a[i]) != ToAsciiLower(b[i]))
             return false;
     }
     return true;

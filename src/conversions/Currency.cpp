@@ -1,5 +1,6 @@
 #include "conversions/Currency.h"
 
+#include "common/CharClass.h"
 #include "common/TextConversion.h"
 #include "conversions/CurrencyTables.h"
 #include "conversions/Letters.h"
@@ -13,10 +14,6 @@
 namespace tandrel {
 
 namespace {
-
-bool IsCapital(char16_t c) {
-    return c >= u'A' && c <= u'Z';
-}
 
 // Every three capital letters, as a number from 0 to 26^3 - 1.
 std::size_t TrigramIndex(char16_t a, char16_t b, char16_t c) {
@@ -153,7 +150,8 @@ const std::vector<std::uint8_t>& RowsByTrigram() {
         std::vector<std::uint8_t> made(26 * 26 * 26, 0xFF);
         for (std::size_t row = kCurrencyCount; row-- > 0;) {
             std::string_view code = kCurrencies[row].code;
-            if (code.size() == 3 && IsCapital(code[0]) && IsCapital(code[1]) && IsCapital(code[2]))
+            if (code.size() == 3 && IsAsciiUpper(code[0]) && IsAsciiUpper(code[1]) &&
+                IsAsciiUpper(code[2]))
                 made[TrigramIndex(code[0], code[1], code[2])] = static_cast<std::uint8_t>(row);
         }
         return made;
@@ -167,7 +165,7 @@ const CCurrency* FindCurrencyCodeIn(std::u16string_view text) {
     const std::vector<std::uint8_t>& rows = RowsByTrigram();
     std::size_t first = kCurrencyCount;
     for (std::size_t at = 0; at + 2 < text.size() && first > 0; ++at) {
-        if (IsCapital(text[at]) && IsCapital(text[at + 1]) && IsCapital(text[at + 2])) {
+        if (IsAsciiUpper(text[at]) && IsAsciiUpper(text[at + 1]) && IsAsciiUpper(text[at + 2])) {
             std::uint8_t row = rows[TrigramIndex(text[at], text[at + 1], text[at + 2])];
             if (row < first && StandsApart(text, at, 3))
                 first = row;
@@ -198,13 +196,10 @@ const CCurrency* CurrencyFromLanguageTag(std::u16string_view tag) {
                                                                    : end - start - 1);
         if (subtag.size() == 1)
             return nullptr;
-        auto isLetter = [](char16_t c) {
-            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        };
-        if (subtag.size() == 2 && isLetter(subtag[0]) && isLetter(subtag[1])) {
+        if (subtag.size() == 2 && IsAsciiLetter(subtag[0]) && IsAsciiLetter(subtag[1])) {
             std::string region;
             for (char16_t c : subtag)
-                region += static_cast<char>(c <= u'Z' ? c - u'A' + u'a' : c);
+                region += static_cast<char>(ToAsciiLower(c));
             return CurrencyOfDomain(region);
         }
         start = end;

@@ -1,14 +1,12 @@
 #include "conversions/Currency.h"
 
+#include "common/CharClass.h"
+
 #include <optional>
 
 namespace tandrel {
 
 namespace {
-
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
 
 bool IsSeparator(char16_t c) {
     return c == u'.' || c == u',';
@@ -42,12 +40,12 @@ std::optional<char16_t> DecimalSeparator(std::u16string_view run) {
 
 std::u16string ReadCurrencyAmount(std::u16string_view text) {
     std::size_t start = 0;
-    while (start < text.size() && !IsDigit(text[start]))
+    while (start < text.size() && !IsAsciiDigit(text[start]))
         ++start;
     if (start == text.size())
         return u"1.00";
     std::size_t end = start;
-    while (end < text.size() && (IsDigit(text[end]) || IsSeparator(text[end])))
+    while (end < text.size() && (IsAsciiDigit(text[end]) || IsSeparator(text[end])))
         ++end;
     std::u16string_view run = text.substr(start, end - start);
 
@@ -55,7 +53,7 @@ std::u16string ReadCurrencyAmount(std::u16string_view text) {
     std::u16string amount;
     bool pointWritten = false;
     for (char16_t c : run) {
-        if (IsDigit(c)) {
+        if (IsAsciiDigit(c)) {
             amount += c;
         } else if (decimal && c == *decimal) {
             if (pointWritten)

@@ -1,5 +1,7 @@
 #include "conversions/Letters.h"
 
+#include "common/CharClass.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -80,7 +82,7 @@ constexpr LetterRange kLetterRanges[] = {
 
 LetterScript ScriptOf(char16_t c) {
     if (c < 0x80) {
-        if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))
+        if (IsAsciiLetter(c))
             return S::Latin;
         return S::None;
     }

@@ -1,5 +1,6 @@
 #include "conversions/UnitRecognition.h"
 
+#include "common/CharClass.h"
 #include "common/DecimalNumber.h"
 #include "common/Messages.h"
 #include "common/NumberFormat.h"
@@ -12,13 +13,9 @@ namespace tandrel {
 
 namespace {
 
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 // The characters a decimal number can be made of; the number ends before any other.
 bool IsNumberCharacter(char16_t c) {
-    return IsDigit(c) || c == u'.' || c == u'+' || c == u'-' || c == u'e' || c == u'E';
+    return IsAsciiDigit(c) || c == u'.' || c == u'+' || c == u'-' || c == u'e' || c == u'E';
 }
 
 bool IsUnitBlank(char16_t c) {
@@ -49,7 +46,7 @@ std::u16string_view UnitText(std::u16string_view fromNumber, char16_t following)
 RecognizedAmount RecognizeAmountAndUnit(std::u16string_view selection, const CUnitTable& table) {
     RecognizedAmount recognized{u"1", nullptr};
     std::size_t start = 0;
-    while (start < selection.size() && !IsDigit(selection[start]))
+    while (start < selection.size() && !IsAsciiDigit(selection[start]))
         ++start;
     if (start == selection.size())
         return recognized;

@@ -1,5 +1,6 @@
 #include "conversions/Units.h"
 
+#include "common/CharClass.h"
 #include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "config/ConfigLoader.h"
@@ -38,10 +39,6 @@ constexpr double kRoundingUnits = 16.0;
 bool IsRoundingNoise(double sum, double terms) {
     return std::isfinite(terms) &&
            std::abs(sum) <= kRoundingUnits * std::numeric_limits<double>::epsilon() * terms;
-}
-
-bool IsAsciiCapital(char c) {
-    return c >= 'A' && c <= 'Z';
 }
 
 bool IsBlankOnly(std::string_view text) {
@@ -198,8 +195,7 @@ CUnitTable::Match CUnitTable::LongestAliasAtStart(std::string_view text, bool lo
     // the amount is and however alike the aliases are.
     using Alias = std::pair<std::string_view, const CUnit*>;
     auto byteOfText = [text, lowerText](std::size_t at) {
-        char c = text[at];
-        return lowerText && IsAsciiCapital(c) ? static_cast<char>(c - 'A' + 'a') : c;
+        return lowerText ? ToAsciiLower(text[at]) : text[at];
     };
     Match longest;
     auto lo = sortedAliases_.begin();
@@ -245,9 +241,10 @@ const CUnit* CUnitTable::FindUnit(std::string_view text) const {
     // Lowering changes nothing in a start without capitals; no alias is longer than longestAlias_.
     std::string_view start = text.substr(0, std::min(text.size(), longestAlias_));
     Match asWritten = LongestAliasAtStart(text, false);
-    Match asLowered = std::any_of(start.begin(), start.end(), IsAsciiCapital)
-                          ? LongestAliasAtStart(start, true)
-                          : Match{};
+    Match asLowered =
+        std::any_of(start.begin(), start.end(), [](char c) { return IsAsciiUpper(c); })
+            ? LongestAliasAtStart(start, true)
+            : Match{};
     return asWritten.length >= asLowered.length ? asWritten.unit : asLowered.unit;
 }
 

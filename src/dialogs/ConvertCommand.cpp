@@ -1,5 +1,6 @@
 #include "dialogs/ConvertCommand.h"
 
+#include "common/CharClass.h"
 #include "common/NumberFormat.h"
 #include "conversions/UnitRecognition.h"
 #include "dialogs/DialogHost.h"
@@ -11,11 +12,9 @@
 namespace tandrel {
 
 bool ListsBefore(std::string_view a, std::string_view b) {
-    auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [&](char x, char y) { return lower(x) < lower(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return ToAsciiLower(x) < ToAsciiLower(y);
+    });
 }
 
 namespace {

@@ -1,9 +1,9 @@
 #include "install/MenuRegistration.h"
 
-#include "com/CommandTable.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/TextConversion.h"
+#include "resources/CommandInfo.h"
 #include "resources/ResourceIds.h"
 
 namespace tandrel {
@@ -85,7 +85,7 @@ void RemoveKeys(const CMenuRegistration& row) {
 
 std::vector<CMenuRegistration> MenuTable() {
     std::vector<CMenuRegistration> rows;
-    for (const CommandRow& command : CommandTable()) {
+    for (const CommandInfo& command : kCommandInfos) {
         rows.push_back({ToolsId(command.toolsIdDigits), command.menuTextId, command.statusTextId,
                         std::string(command.pageFile), kContextsDefaultSelectionLink,
                         IDR_MENU_SCRIPT, std::string(command.keyword), "", ""});

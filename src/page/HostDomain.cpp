@@ -1,14 +1,12 @@
 #include "page/HostDomain.h"
 
+#include "common/CharClass.h"
+
 #include <algorithm>
 
 namespace tandrel {
 
 namespace {
-
-char16_t AsciiLowered(char16_t ch) {
-    return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
-}
 
 struct TopLevelDomain {
     std::u16string_view label;
@@ -47,7 +45,7 @@ int LabelsUnder(std::u16string_view topLevel) {
 
 bool IsNumericAddress(std::u16string_view host) {
     return std::all_of(host.begin(), host.end(),
-                       [](char16_t c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
+                       [](char16_t c) { return c == u'.' || IsAsciiDigit(c); });
 }
 
 } // namespace
@@ -76,7 +74,7 @@ std::u16string HostNameOfUrl(std::u16string_view url) {
         return {};
     std::u16string scheme;
     for (std::size_t i = 0; i < colon; ++i)
-        scheme += AsciiLowered(url[i]);
+        scheme += ToAsciiLower(url[i]);
     if (scheme == u"file")
         return {};
     std::size_t start = colon + 3;
@@ -91,7 +89,7 @@ std::u16string HostNameOfUrl(std::u16string_view url) {
         (bracket == std::u16string::npos || portColon > bracket))
         authority.erase(portColon);
     for (char16_t& ch : authority)
-        ch = AsciiLowered(ch);
+        ch = ToAsciiLower(ch);
     return authority;
 }
 

@@ -1,5 +1,7 @@
 #include "recognizers/Recognizers.h"
 
+#include "common/CharClass.h"
+
 #include <algorithm>
 #include <array>
 #include <bitset>
@@ -17,14 +19,6 @@ constexpr char16_t kDigitZeros[] = {0x0030, 0x0660, 0x06F0, 0x07C0, 0x0966, 0x09
                                     0x1A90, 0x1B50, 0x1BB0, 0x1C40, 0x1C50, 0xA620, 0xA8D0, 0xA900,
                                     0xA9D0, 0xA9F0, 0xAA50, 0xABF0, 0xFF10};
 
-bool IsAsciiDigit(char16_t ch) {
-    return ch >= u'0' && ch <= u'9';
-}
-
-bool IsAsciiLetter(char16_t ch) {
-    return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
-}
-
 int DigitValue(char16_t ch) {
     return ch - u'0';
 }
@@ -38,7 +32,7 @@ int AlternatingSum(std::u16string_view digits, int first, int second) {
 }
 
 bool AllAsciiDigits(std::u16string_view text) {
-    return std::all_of(text.begin(), text.end(), IsAsciiDigit);
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return IsAsciiDigit(c); });
 }
 
 // The most digits a code is written with (EAN-13); a run's count saturates one past it, which
@@ -130,8 +124,7 @@ std::u16string_view WideDigitBlockStarts() {
 }
 
 bool IsWideLowercase(char16_t ch) {
-    return (ch >= u'a' && ch <= u'z') || ch == 0x00B5 ||
-           (ch >= 0x00DF && ch <= 0x00FF && ch != 0x00F7);
+    return IsAsciiLower(ch) || ch == 0x00B5 || (ch >= 0x00DF && ch <= 0x00FF && ch != 0x00F7);
 }
 
 bool IsValidIsbn10(std::u16string_view code) {

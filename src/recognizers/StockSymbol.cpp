@@ -1,5 +1,7 @@
 #include "recognizers/Recognizers.h"
 
+#include "common/CharClass.h"
+
 #include <cstddef>
 
 namespace tandrel {
@@ -8,12 +10,8 @@ namespace {
 
 constexpr std::size_t kNone = std::u16string_view::npos;
 
-bool IsUpper(char16_t ch) {
-    return ch >= u'A' && ch <= u'Z';
-}
-
 bool IsSymbolCharacter(char16_t ch) {
-    return IsUpper(ch) || ch == u'.';
+    return IsAsciiUpper(ch) || ch == u'.';
 }
 
 // What one search over a part of the text decided.
@@ -32,7 +30,7 @@ LevelOutcome SearchLevel(std::u16string_view text, std::size_t from, std::u16str
     std::size_t position = from;
     for (;;) {
         std::size_t p = position;
-        while (p < end && !IsUpper(text[p]))
+        while (p < end && !IsAsciiUpper(text[p]))
             ++p;
         if (p == end)
             return {LevelOutcome::kNothing, {}};
@@ -46,7 +44,7 @@ LevelOutcome SearchLevel(std::u16string_view text, std::size_t from, std::u16str
         if (!afterLowercase) {
             if (e == end)
                 return {LevelOutcome::kResult, text.substr(p)};
-            if (!(text[e] >= u'a' && text[e] <= u'z') && text[e] != u':')
+            if (!IsAsciiLower(text[e]) && text[e] != u':')
                 return {LevelOutcome::kResult, text.substr(p, e - p)};
         }
         if (e == end)

@@ -8,6 +8,7 @@
 #include "dialogs/ConvertCommand.h"
 #include "dialogs/SiteList.h"
 #include "lint/ConfigLint.h"
+#include "resources/CommandInfo.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "runner/EntryRunner.h"
@@ -274,6 +275,9 @@ std::string Lint(const Json& request) {
     if (!config)
         throw RequestError{"invalid", "config must be the configuration text to check"};
     bool system = FlagMember(request, "system", "").value_or(false);
+    // The findings' texts come from the in-memory platform's string table, as a session's do.
+    CMemoryPlatform platform;
+    ScopedPlatform installed(platform.View());
     JsonWriter answer;
     answer.BeginObject().Key("findings").BeginArray();
     for (const LintFinding& finding : LintConfigText(
@@ -327,7 +331,7 @@ std::string Menu(const Json& request) {
     JsonWriter answer;
     answer.BeginObject().Key("product").AnsiText(LoadText(ids::kProductName));
     answer.Key("commands").BeginArray();
-    for (const CommandRow& row : CommandTable()) {
+    for (const CommandInfo& row : kCommandInfos) {
         answer.BeginObject().Key("keyword").String(row.keyword);
         answer.Key("menu").AnsiText(LoadText(row.menuTextId));
         answer.Key("status").AnsiText(LoadText(row.statusTextId));

@@ -2,6 +2,8 @@
 // them: every menu command through prepare and finish on the stored default configuration, a
 // refused OK, the question before translating, ticks going round, the conversion and currency
 // dialogs, the calls without a page, and requests the interface must refuse without failing.
+#include "TestPlatform.h"
+
 #include "common/TextConversion.h"
 #include "conversions/Currency.h"
 #include "lint/ConfigLint.h"
@@ -539,8 +541,11 @@ TEST(WebInterface, CallsWithoutAPage) {
     std::string stored = Call(tandrel_default_config, Json::object()).at("config");
     EXPECT_NE(stored.find("[ISBN:AmazonCom]"), std::string::npos);
     Json lint = Call(tandrel_lint, {{"config", stored}});
-    EXPECT_EQ(lint.at("findings").size(),
-              LintConfigText(WideToWindows1252(Utf8ToWide(stored))).size());
+    {
+        test::MemoryPlatformScope scope;
+        EXPECT_EQ(lint.at("findings").size(),
+                  LintConfigText(WideToWindows1252(Utf8ToWide(stored))).size());
+    }
 
     // nubrix.ini crosses as its Windows-1252 bytes, both ways, every byte but the line ends kept.
     std::vector<int> everyByte;

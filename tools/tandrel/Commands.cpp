@@ -1,8 +1,8 @@
 #include "ConfigText.h"
 #include "Subcommands.h"
 
-#include "com/CommandTable.h"
 #include "common/Messages.h"
+#include "resources/CommandInfo.h"
 
 #include <ostream>
 
@@ -12,7 +12,7 @@ namespace tandrel::tool {
 int RunCommands(ToolContext& context) {
     if (!context.arguments.empty())
         throw UsageError{"commands takes no arguments"};
-    for (const CommandRow& row : CommandTable()) {
+    for (const CommandInfo& row : kCommandInfos) {
         *context.out << row.keyword << "\t" << ConfigTextToUtf8(LoadText(row.menuTextId)) << "\t"
                      << row.pageFile << "\t" << row.linkPrefix << "\t" << row.helpEntry << "\n";
     }

@@ -36,7 +36,7 @@ STDAPI DllRegisterServer() {
     EnsureModulePlatform();
     HRESULT hr = RegisterClassKeys();
     if (SUCCEEDED(hr))
-        hr = RegisterModuleTypeLibrary();
+        hr = RegisterModuleTypeLibrary(ModuleHandle());
     if (FAILED(hr))
         return hr;
     RegisterMenus(true);
@@ -56,6 +56,6 @@ STDAPI DllUnregisterServer() {
     EnsureModulePlatform();
     RegisterMenus(false);
     HRESULT hr = UnregisterClassKeys();
-    UnregisterModuleTypeLibrary();
+    UnregisterModuleTypeLibrary(ModuleHandle());
     return hr;
 }

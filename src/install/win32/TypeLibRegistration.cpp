@@ -1,6 +1,5 @@
 #include "install/win32/TypeLibRegistration.h"
 
-#include "com/win32/ModuleState.h"
 #include "common/win32/ComPtr.h"
 #include "common/win32/Handles.h"
 
@@ -9,8 +8,8 @@ namespace tandrel {
 namespace {
 
 // The type library stored in the module.
-HRESULT LoadModuleTypeLibrary(std::wstring& path, ComPtr<ITypeLib>& library) {
-    path = ModuleFileName(ModuleHandle());
+HRESULT LoadModuleTypeLibrary(HMODULE module, std::wstring& path, ComPtr<ITypeLib>& library) {
+    path = ModuleFileName(module);
     if (path.empty())
         return HRESULT_FROM_WIN32(GetLastError());
     return LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.Out());
@@ -18,16 +17,16 @@ HRESULT LoadModuleTypeLibrary(std::wstring& path, ComPtr<ITypeLib>& library) {
 
 } // namespace
 
-HRESULT RegisterModuleTypeLibrary() {
+HRESULT RegisterModuleTypeLibrary(HMODULE module) {
     std::wstring path;
     ComPtr<ITypeLib> library;
-    HRESULT hr = LoadModuleTypeLibrary(path, library);
+    HRESULT hr = LoadModuleTypeLibrary(module, path, library);
     if (FAILED(hr))
         return hr;
     return RegisterTypeLib(library.Get(), path.data(), nullptr);
 }
 
-HRESULT UnregisterModuleTypeLibrary() {
+HRESULT UnregisterModuleTypeLibrary(HMODULE module) {
     // Older systems lack the removal call; the registration then simply stays. The automation
     // library is loaded for as long as the module uses it, so its handle needs no release.
     using UnregisterFunction = HRESULT(WINAPI*)(REFGUID, WORD, WORD, LCID, SYSKIND);
@@ -41,7 +40,7 @@ HRESULT UnregisterModuleTypeLibrary() {
     // 32-bit module, win64 for the 64-bit one): remove what registering it wrote.
     std::wstring path;
     ComPtr<ITypeLib> library;
-    HRESULT hr = LoadModuleTypeLibrary(path, library);
+    HRESULT hr = LoadModuleTypeLibrary(module, path, library);
     if (FAILED(hr))
         return hr;
     TLIBATTR* attributes = nullptr;

@@ -5,10 +5,10 @@
 
 namespace tandrel {
 
-/// Registers the module's type library (resource TYPELIB 1).
-HRESULT RegisterModuleTypeLibrary();
+/// Registers the type library of the module (resource TYPELIB 1).
+HRESULT RegisterModuleTypeLibrary(HMODULE module);
 
-/// Removes the type library registration, when the platform offers that.
-HRESULT UnregisterModuleTypeLibrary();
+/// Removes the type library registration of the module, when the platform offers that.
+HRESULT UnregisterModuleTypeLibrary(HMODULE module);
 
 } // namespace tandrel

@@ -4,6 +4,7 @@
 // to quote what it finds.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,10 +72,11 @@ std::string Shortened(std::string_view text);
 /// Shortened(text) in double quotes, as findings quote names and values.
 std::string Quote(std::string_view text);
 
+/// The text of a finding: the string table's text (strings.inc, kLint...) with its inserts (%1,
+/// %2, ...) filled in, through the current platform.
+std::string FindingText(int textId, std::initializer_list<std::string_view> inserts = {});
+
 /// "; did you mean "name"?" for a name, nothing for none.
 std::string Suggestion(std::optional<std::string_view> name);
-
-/// "yes" or "no", as findings name a flag's value.
-const char* YesNo(bool value);
 
 } // namespace tandrel

@@ -1,7 +1,10 @@
-#include "LintVocabulary.h"
+#include "lint/LintVocabulary.h"
 
-#include "com/CommandTable.h"
+#include "common/CharClass.h"
+#include "common/Messages.h"
 #include "common/TextConversion.h"
+#include "resources/CommandInfo.h"
+#include "resources/StringIds.h"
 
 #include <algorithm>
 
@@ -31,7 +34,10 @@ std::optional<int> PowerOfKey(std::string_view key) {
     bool negative = number.front() == '-';
     if (number.front() == '+' || number.front() == '-')
         number.remove_prefix(1);
-    if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos)
+    auto digit = [](char c) {
+        return IsAsciiDigit(c);
+    };
+    if (number.empty() || !std::all_of(number.begin(), number.end(), digit))
         return std::nullopt;
     int power = 0;
     for (char c : number)
@@ -135,12 +141,16 @@ std::string Quote(std::string_view text) {
     return "\"" + Shortened(text) + "\"";
 }
 
-std::string Suggestion(std::optional<std::string_view> name) {
-    return name ? "; did you mean " + Quote(*name) + "?" : "";
+std::string FindingText(int textId, std::initializer_list<std::string_view> inserts) {
+    std::vector<MessageArg> args;
+    args.reserve(inserts.size());
+    for (std::string_view insert : inserts)
+        args.emplace_back(std::string(insert));
+    return FormatText(textId, args);
 }
 
-const char* YesNo(bool value) {
-    return value ? "yes" : "no";
+std::string Suggestion(std::optional<std::string_view> name) {
+    return name ? FindingText(ids::kLintDidYouMean, {Quote(*name)}) : "";
 }
 
 } // namespace tandrel

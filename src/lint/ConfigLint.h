@@ -29,7 +29,10 @@
 // The checker reads the lines of the configuration's one line reader (config/ConfigLines.h), knows
 // the system's prefixes and keys from the command and link-field tables (LintVocabulary.h) and
 // judges single values with the checks of LintValues.h. It takes time linear in the text, and
-// memory for the names of its sections and for what it reports.
+// memory for the names of its sections and for what it reports. The findings' texts are the
+// string table's (strings.inc, kLint...), read through the current platform as every message of
+// the system is, so that the tool, the module and the extension word them alike: a platform must
+// be installed while the checker runs.
 //
 // The stored default link configuration carries these findings on purpose (it keeps the layout
 // of the configuration it replaces): the "URLEncode=n" lines of OTHER:Ping and OTHER:TraceRoute

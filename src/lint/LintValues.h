@@ -1,7 +1,7 @@
 // What the reader makes of a single value: the "values" findings of LintConfigText. Each check
-// gets the key as written and its value verbatim, and returns the finding's message when the
-// reader does something other than what the writer most likely meant, none otherwise; the
-// checker adds the line.
+// gets the key as written and its value verbatim, and returns the finding's message (a text of the
+// string table, through the current platform) when the reader does something other than what the
+// writer most likely meant, none otherwise; the checker adds the line.
 #pragma once
 
 #include <optional>

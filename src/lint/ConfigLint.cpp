@@ -1,10 +1,12 @@
 #include "lint/ConfigLint.h"
 
+#include "common/CharClass.h"
 #include "common/TextConversion.h"
 #include "config/ConfigLines.h"
 #include "config/ConfigLoader.h"
 #include "config/Link.h"
 #include "lint/LintValues.h"
+#include "resources/StringIds.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -74,8 +76,8 @@ private:
         // 64-bit FNV-1a whatever the word size, folded into a size_t.
         std::uint64_t hash = 14695981039346656037ull;
         for (char c : name) {
-            if (ignoreCase_ && c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
+            if (ignoreCase_)
+                c = ToAsciiLower(c);
             hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         }
         return static_cast<std::size_t>(hash ^ (hash >> 29));
@@ -140,14 +142,11 @@ private:
 
     void OnHead(const ConfigLine& line) {
         CloseSection();
-        if (!line.closed) {
-            Report(line.number, "the head has no \"]\": the reader names the section by the "
-                                "whole rest of the line, " +
-                                    Quote(line.name));
-        }
+        if (!line.closed)
+            Report(line.number, FindingText(ids::kLintHeadNotClosed, {Quote(line.name)}));
         std::string_view rest = TrimLeadingBlanks(line.rest);
         if (!rest.empty() && rest.front() != '#' && rest.front() != ';')
-            Report(line.number, "the text after \"]\" is ignored: " + Quote(rest));
+            Report(line.number, FindingText(ids::kLintTextAfterHead, {Quote(rest)}));
         current_ = Section{line.name, line.number, KindOfSection(line), {}};
         if (current_->kind != SectionKind::Ignored)
             CheckSameName(*current_);
@@ -158,15 +157,11 @@ private:
         if (target_ == LintedText::SystemLinks) {
             if (system)
                 return SectionKind::Link;
-            Report(line.number, "section " + Quote(line.name) +
-                                    " is ignored: only \"SYSTEM:\" sections are read from the "
-                                    "system links");
+            Report(line.number, FindingText(ids::kLintLinkInSystemLinks, {Quote(line.name)}));
             return SectionKind::Ignored;
         }
         if (system) {
-            Report(line.number, "section " + Quote(line.name) +
-                                    " is ignored: the system entries are read from the module "
-                                    "only, never from this file");
+            Report(line.number, FindingText(ids::kLintSystemInLinks, {Quote(line.name)}));
             return SectionKind::Ignored;
         }
         if (StartsWithIgnoreAsciiCase(line.name, kUnitPrefix))
@@ -186,10 +181,9 @@ private:
         prefixes.push_back(kUnitPrefix.substr(0, kUnitPrefix.size() - 1));
         std::string_view written = line.name.substr(0, line.name.find(':'));
         std::optional<std::string_view> close = ClosestName(written, prefixes);
-        Report(line.number,
-               "section " + Quote(line.name) + " has no prefix the system reads (" +
-                   ReadPrefixesText() + "): the reader ignores it and its keys" +
-                   (close ? "; did you mean " + Quote(std::string(*close) + ":") + "?" : ""));
+        std::string suggestion = close ? Suggestion(std::string(*close) + ":") : std::string();
+        Report(line.number, FindingText(ids::kLintUnknownPrefix,
+                                        {Quote(line.name), ReadPrefixesText(), suggestion}));
     }
 
     // Two heads of one name are two entries (or two sets of units); entries share the remembered
@@ -206,10 +200,9 @@ private:
                 ReportSameName(section, *first);
                 return;
             }
-            Report(section.line, "section " + Quote(section.name) + " differs from " +
-                                     Quote(first->name) + " (line " + std::to_string(first->line) +
-                                     ") only in letter case: both entries are kept, but they "
-                                     "share one remembered choice");
+            Report(section.line, FindingText(ids::kLintNameDiffersInCase,
+                                             {Quote(section.name), Quote(first->name),
+                                              std::to_string(first->line)}));
             return;
         }
         CFirstSections& firstByName =
@@ -219,16 +212,11 @@ private:
     }
 
     void ReportSameName(const Section& section, const FirstSection& earlier) {
-        std::string what = "section " + Quote(section.name) + " is also headed on line " +
-                           std::to_string(earlier.line) + ": ";
-        if (section.kind == SectionKind::Unit)
-            what += "both are read as separate sets of units (the name after \"UNIT:\" plays no "
-                    "part)";
-        else if (target_ == LintedText::SystemLinks)
-            what += "both entries run when that name is asked for";
-        else
-            what += "both entries are kept, but they share one remembered choice";
-        Report(section.line, what);
+        int text = section.kind == SectionKind::Unit    ? ids::kLintSameUnitName
+                   : target_ == LintedText::SystemLinks ? ids::kLintSameSystemName
+                                                        : ids::kLintSameLinkName;
+        Report(section.line,
+               FindingText(text, {Quote(section.name), std::to_string(earlier.line)}));
     }
 
     void CloseSection() {
@@ -249,17 +237,15 @@ private:
             return;
         std::string_view significant = TrimLeadingBlanks(line.text);
         if (significant.front() == '=') {
-            Report(line.number, "the line starts with \"=\", which the reader takes as the first "
-                                "byte of a key: the line sets nothing");
+            Report(line.number, FindingText(ids::kLintLineStartsWithEquals));
             return;
         }
         if (line.kind == ConfigLine::Kind::Other) {
-            Report(line.number,
-                   "the line has neither a section head nor \"=\": the reader ignores it");
+            Report(line.number, FindingText(ids::kLintLineWithoutEquals));
             return;
         }
         if (!current_) {
-            Report(line.number, "key line before the first section head: the reader drops it");
+            Report(line.number, FindingText(ids::kLintKeyBeforeHead));
             return;
         }
         OnKey(line);
@@ -268,10 +254,9 @@ private:
     void OnKey(const ConfigLine& line) {
         std::string_view trimmed = TrimTrailingBlanks(line.key);
         if (trimmed.size() != line.key.size() && IsReadKey(trimmed)) {
-            Report(line.number, "blank before \"=\": the reader keeps it in the key, " +
-                                    Quote(line.key) + ", which is not " + Quote(trimmed) +
-                                    ", so this line sets nothing; write " + Shortened(trimmed) +
-                                    "=" + Shortened(TrimLeadingBlanks(line.value)));
+            Report(line.number, FindingText(ids::kLintBlankBeforeEquals,
+                                            {Quote(line.key), Quote(trimmed), Shortened(trimmed),
+                                             Shortened(TrimLeadingBlanks(line.value))}));
             return;
         }
         if (!IsReadKey(line.key)) {
@@ -284,9 +269,9 @@ private:
         if (earlier != current_->keys.end()) {
             bool sameCase = earlier->second.written == line.key;
             Report(line.number,
-                   Quote(line.key) + " repeats the key " + Quote(earlier->second.written) +
-                       " of line " + std::to_string(earlier->second.line) +
-                       (sameCase ? "" : " (keys ignore letter case)") + ": this later value wins");
+                   FindingText(sameCase ? ids::kLintRepeatedKey : ids::kLintRepeatedKeyOtherCase,
+                               {Quote(line.key), Quote(earlier->second.written),
+                                std::to_string(earlier->second.line)}));
         }
         current_->keys[lowered] = KeyLine{line.number, line.key, line.value};
     }
@@ -303,10 +288,10 @@ private:
     }
 
     void ReportUnreadKey(const ConfigLine& line, std::string_view trimmed) {
-        std::string start = "the reader ignores the key " + Quote(line.key) + ": ";
+        std::string key = Quote(line.key);
         if (current_->kind == SectionKind::Link) {
             if (EqualsIgnoreAsciiCase(trimmed, "titleBar")) {
-                Report(line.number, start + "no key sets the title bar, which is always shown");
+                Report(line.number, FindingText(ids::kLintTitleBarKey, {key}));
                 return;
             }
             std::vector<std::string_view> names;
@@ -314,23 +299,20 @@ private:
                 if (field.keyed)
                     names.push_back(field.name);
             }
-            Report(line.number, start + "link entries have no such key" +
-                                    Suggestion(ClosestName(trimmed, names)));
+            Report(line.number, FindingText(ids::kLintUnknownLinkKey,
+                                            {key, Suggestion(ClosestName(trimmed, names))}));
             return;
         }
         std::optional<int> power = PowerOfKey(trimmed);
         if (power && (*power < kLowestPower || *power > kHighestPower)) {
-            Report(line.number, start + "the powers go from ten-18 to ten+18");
+            Report(line.number, FindingText(ids::kLintPowerOutOfRange, {key}));
         } else if (power) {
-            Report(line.number, start +
-                                    "power keys are written with a sign and without leading "
-                                    "zeros; did you mean " +
-                                    Quote(PowerKeyName(*power)) + "?");
+            Report(line.number,
+                   FindingText(ids::kLintPowerMisspelt, {key, Quote(PowerKeyName(*power))}));
         } else {
-            Report(line.number, start +
-                                    "unit sections read category, a, b, invert and ten-18 to "
-                                    "ten+18" +
-                                    Suggestion(ClosestName(trimmed, {"category", "invert"})));
+            Report(line.number,
+                   FindingText(ids::kLintUnknownUnitKey,
+                               {key, Suggestion(ClosestName(trimmed, {"category", "invert"}))}));
         }
     }
 
@@ -347,14 +329,11 @@ private:
         for (const LinkField& field : LinkFields())
             mail = mail || (field.mail && has(AsciiLower(field.name)));
         if (!has("url") && !has("href") && !has("command") && !mail) {
-            Report(section.line, "entry " + Quote(section.name) +
-                                     " has no url, href, command or mail key with a value: "
-                                     "choosing it does nothing");
+            Report(section.line, FindingText(ids::kLintEntryDoesNothing, {Quote(section.name)}));
         }
         if (has("url") && has("href")) {
             Report(section.keys.at("url").line,
-                   "entry " + Quote(section.name) +
-                       " has both href and url: the reader follows href and never opens url");
+                   FindingText(ids::kLintHrefAndUrl, {Quote(section.name)}));
         }
     }
 
@@ -382,9 +361,7 @@ private:
     void CheckUnitSection(const Section& section) {
         auto category = section.keys.find("category");
         if (category == section.keys.end() || category->second.value.empty()) {
-            Report(section.line, "unit section " + Quote(section.name) +
-                                     " has no category (or an empty one): the reader ignores the "
-                                     "whole section");
+            Report(section.line, FindingText(ids::kLintUnitWithoutCategory, {Quote(section.name)}));
             return;
         }
         ReportValue(category->second, CategoryFinding(category->second.value));
@@ -402,8 +379,7 @@ private:
             }
         }
         if (!anyUnit) {
-            Report(section.line, "unit section " + Quote(section.name) +
-                                     " has no ten-18 to ten+18 key with a value: it adds no unit");
+            Report(section.line, FindingText(ids::kLintUnitWithoutPowers, {Quote(section.name)}));
         }
     }
 
@@ -430,11 +406,8 @@ bool ReportByteOrderMark(CConfigLinter& linter, std::string_view text, const Con
     if (text.substr(0, kUtf8ByteOrderMark.size()) != kUtf8ByteOrderMark)
         return false;
     std::string_view firstLine = TrimLeadingBlanks(first.text.substr(kUtf8ByteOrderMark.size()));
-    std::string message = "the file begins with a UTF-8 byte-order mark, whose bytes the reader "
-                          "takes as text of this line";
-    if (!firstLine.empty() && firstLine.front() == '[')
-        message += ": the head is not read as a head, and its keys are dropped up to the next head";
-    linter.Report(1, message + "; save the file as ANSI (Windows-1252) without a byte-order mark");
+    bool head = !firstLine.empty() && firstLine.front() == '[';
+    linter.Report(1, FindingText(head ? ids::kLintUtf8MarkBeforeHead : ids::kLintUtf8Mark));
     return true;
 }
 
@@ -448,9 +421,7 @@ bool IsUtf16(std::string_view text) {
 std::vector<LintFinding> LintConfigText(std::string_view text, LintedText kind) {
     CConfigLinter linter(kind);
     if (IsUtf16(text)) {
-        linter.Report(1, "the file is UTF-16 (it begins with a UTF-16 byte-order mark): the reader "
-                         "takes it byte by byte and reads nothing from it; save it as ANSI "
-                         "(Windows-1252)");
+        linter.Report(1, FindingText(ids::kLintUtf16Text));
         return linter.Finish();
     }
     CConfigLineReader reader(text);
