@@ -69,7 +69,8 @@ TEST(ReadDecimal, RoundsOnceToEachTypeAndReportsWhatItCannotHold) {
         {"16777219", kRead, 16777219, kRead, 16777220},
         // The same between two doubles.
         {"9007199254740993", kRead, 9007199254740992, kRead, 9007199254740992.0f},
-        {"9007199254740993.000000000000000000001", kRead, 9007199254740994, kRead, 9007199254740992.0f},
+        {"9007199254740993.000000000000000000001", kRead, 9007199254740994, kRead,
+         9007199254740992.0f},
         // Subnormals are in range; what rounds to zero or past the largest value is not.
         {"4.9406564584124654e-324", kRead, 4.9406564584124654e-324, kRange, kFloatUnset},
         {"2.4703282292062328e-324", kRead, 4.9406564584124654e-324, kRange, kFloatUnset},
