@@ -193,6 +193,11 @@ class ChromiumSession extends Session {
     async closeOthers(...keep) {
         // A dialog may be closing by itself meanwhile.
         await Promise.all(this.context.pages().filter((page) => !keep.includes(page)).map((page) => page.close().catch(() => {})));
+        // The extension reuses a window it named while the browser's tab list still has it: wait
+        // until the list has let the closed tabs go, so that the next test's windows are new.
+        // Once a test has stopped the worker there is none to ask, and no window to reuse.
+        await waitFor(async () => (await this.tabs().catch(() => [])).length <= keep.length,
+            { what: "the closed tabs to leave the browser's tab list" });
     }
 
     /** The extension's options page, ready. */
