@@ -81,17 +81,17 @@ test_fuzz_targets() {
 # in_background NAME FUNCTION...: runs the functions one after the other in the background, with
 # counts of their own; report NAME waits for them, shows what they printed and adds their counts.
 in_background() {
-    name=$1
-    shift
-    rm -f "$logs/steps-$name.counts"
+    steps_counts="$logs/steps-$1.counts"
+    rm -f "$steps_counts"
     (
+        shift
         passed=0 failed=0
         for step in "$@"; do
             "$step"
         done
-        echo "$passed $failed" >"$logs/steps-$name.counts"
-    ) >"$logs/steps-$name.out" 2>&1 &
-    eval "steps_$name=$!"
+        echo "$passed $failed" >"$steps_counts"
+    ) >"$logs/steps-$1.out" 2>&1 &
+    eval "steps_$1=$!"
 }
 report() {
     eval "wait \"\$steps_$1\""
