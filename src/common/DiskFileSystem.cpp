@@ -8,9 +8,6 @@
 namespace tandrel {
 
 namespace {
-constexpr std::uint32_t kErrorFileNotFound = 2;
-constexpr std::uint32_t kErrorAccessDenied = 5;
-constexpr std::uint32_t kErrorReadFault = 30;
 // The path in the system's own form (UTF-8 on Linux, UTF-16 on Windows), every character kept.
 std::filesystem::path NativePath(std::u16string_view path) {
     return std::filesystem::path(std::u16string(path));

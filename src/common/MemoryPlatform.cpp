@@ -12,9 +12,6 @@ namespace tandrel {
 
 namespace {
 
-constexpr std::uint32_t kErrorFileNotFound = 2;
-constexpr std::uint32_t kErrorSharingViolation = 32;
-
 std::u16string JoinPath(const std::u16string& parent, std::u16string_view child) {
     return parent.empty() ? std::u16string(child) : parent + u"\\" + std::u16string(child);
 }

@@ -14,6 +14,12 @@ constexpr HResult kNoInterface = static_cast<HResult>(0x80004002u);
 constexpr HResult kFail = static_cast<HResult>(0x80004005u);
 constexpr HResult kAccessDenied = static_cast<HResult>(0x80070005u);
 
+/// The platform's error codes that the disk and in-memory platforms report, as Win32 numbers them.
+constexpr std::uint32_t kErrorFileNotFound = 2;
+constexpr std::uint32_t kErrorAccessDenied = 5;
+constexpr std::uint32_t kErrorReadFault = 30;
+constexpr std::uint32_t kErrorSharingViolation = 32;
+
 /// True for every failure code (the sign bit is set).
 constexpr bool Failed(HResult hr) {
     return hr < 0;

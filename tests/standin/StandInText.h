@@ -13,6 +13,11 @@
 
 namespace tandrel::standin {
 
+/// A text as the system's wide-character calls take it (UTF-16 on Windows).
+inline const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
 /// A BSTR's text; a null BSTR is the empty text.
 std::u16string TextOf(BSTR text);
 

@@ -33,8 +33,6 @@ namespace {
 using standin::StandInPage;
 using standin::StandInPageDescription;
 
-const wchar_t kChoicesKey[] = L"Software\\KVO\\Tandrel";
-
 StandInPageDescription PageSelecting(const std::u16string& selection) {
     StandInPageDescription description;
     description.top.href = u"https://www.example.org/page.html";

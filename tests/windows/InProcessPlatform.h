@@ -11,6 +11,9 @@
 
 namespace tandrel::test {
 
+/// The user's key of remembered choices, which the in-process tests clear around each test.
+inline const wchar_t kChoicesKey[] = L"Software\\KVO\\Tandrel";
+
 class InProcessTest : public ::testing::Test {
 protected:
     InProcessTest() : win32_(GetModuleHandleW(nullptr)), installed_(View()) {}

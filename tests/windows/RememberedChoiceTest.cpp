@@ -14,8 +14,6 @@
 namespace tandrel::test {
 namespace {
 
-const wchar_t kChoicesKey[] = L"Software\\KVO\\Tandrel";
-
 class RememberedChoice : public InProcessTest {
 protected:
     void SetUp() override { RegDeleteKeyW(HKEY_CURRENT_USER, kChoicesKey); }

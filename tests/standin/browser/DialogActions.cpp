@@ -1,6 +1,7 @@
 #include "DialogActions.h"
 
 #include "StandInLog.h"
+#include "StandInText.h"
 #include "common/TextConversion.h"
 
 #include <commctrl.h>
@@ -10,10 +11,6 @@
 namespace tandrel::standin {
 
 namespace {
-
-const wchar_t* Wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
 
 bool IsClass(HWND window, const wchar_t* name) {
     wchar_t actual[64] = {};

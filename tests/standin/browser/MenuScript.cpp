@@ -11,10 +11,6 @@ namespace tandrel::standin {
 
 namespace {
 
-const wchar_t* Wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 // The position of the tag name `name` (after "<" or "</") at or after `from`, matched without
 // regard to case and followed by white space or ">"; npos when there is none.
 size_t FindTag(std::u16string_view page, std::u16string_view opening, size_t from) {
