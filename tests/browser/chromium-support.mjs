@@ -70,6 +70,8 @@ class ChromiumSession extends Session {
     worker;
     /** @type {() => Promise<import('playwright-core').BrowserContext>} starts the browser */
     launch;
+    /** Whether a test stopped the worker, which this session then no longer reaches. */
+    workerStopped = false;
 
     /** Starts the browser, and waits for the extension's worker. */
     async start() {
@@ -79,6 +81,7 @@ class ChromiumSession extends Session {
         this.worker = this.context.serviceWorkers().find(isOurs) ??
             await waitFor(this.context.waitForEvent('serviceworker', { predicate: isOurs, timeout: 0 }), { what: "the extension's service worker" });
         this.id = new URL(this.worker.url()).host;
+        this.workerStopped = false;
     }
 
     /** Closes the browser and starts it again on the same profile. */
@@ -191,13 +194,21 @@ class ChromiumSession extends Session {
 
     /** Closes every tab but the pages given. @param {...Page} keep */
     async closeOthers(...keep) {
-        // A dialog may be closing by itself meanwhile.
-        await Promise.all(this.context.pages().filter((page) => !keep.includes(page)).map((page) => page.close().catch(() => {})));
-        // The extension reuses a window it named while the browser's tab list still has it: wait
-        // until the list has let the closed tabs go, so that the next test's windows are new.
-        // Once a test has stopped the worker there is none to ask, and no window to reuse.
-        await waitFor(async () => (await this.tabs().catch(() => [])).length <= keep.length,
-            { what: "the closed tabs to leave the browser's tab list" });
+        if (this.workerStopped) {
+            // A dialog may be closing by itself meanwhile.
+            await Promise.all(this.context.pages().filter((page) => !keep.includes(page)).map((page) => page.close().catch(() => {})));
+            return;
+        }
+        // Through the extension's own tab list, which the extension asks whether a window it named
+        // is still open: once the removals are done it has let the tabs go, and the next test's
+        // windows are new ones.
+        const keepUrls = keep.map((page) => page.url());
+        await this.worker.evaluate(async (urls) => {
+            const tabs = await chrome.tabs.query({});
+            const others = tabs.filter((tab) => !urls.includes(tab.url ?? '')).map((tab) => tab.id ?? -1);
+            // A dialog may be closing by itself meanwhile.
+            await Promise.all(others.map((id) => chrome.tabs.remove(id).catch(() => {})));
+        }, keepUrls);
     }
 
     /** The extension's options page, ready. */
@@ -231,6 +242,7 @@ class ChromiumSession extends Session {
             for (const target of stopped)
                 await protocol.send('Target.closeTarget', { targetId: target.targetId });
             await waitFor(async () => (await workers()).length === 0, { what: 'the service worker to stop' });
+            this.workerStopped = true;
             return stopped.length;
         } finally {
             await protocol.detach();
