@@ -111,11 +111,16 @@ test_wasm() { test_one wasm; }
 test_windows32() { test_one windows32; }
 test_windows() { test_one windows; }
 
-# The sanitize build's tests and fuzz targets while the WebAssembly build compiles; that build's
-# tests and the browsers' while the 32-bit cross build compiles; its Wine tests while the 64-bit
-# one compiles, and then the 64-bit build's.
+# The Wine prefix both cross builds' tests start from, made while the first build compiles.
+export TANDREL_WINE_TEMPLATE="$root/build/wine-template"
+sh "$root/tests/windows/wine-prefix.sh" template "$TANDREL_WINE_TEMPLATE" >"$logs/wine-template.log" 2>&1 &
+template_maker=$!
+
+# The sanitize build's tests while the WebAssembly build compiles; that build's tests and the
+# browsers' while the 32-bit cross build compiles; its Wine tests while the 64-bit one compiles;
+# the fuzz targets (one processor each) beside the 64-bit build's Wine tests, which use one.
 if build_one sanitize; then
-    in_background sanitize test_sanitize test_fuzz_targets
+    in_background sanitize test_sanitize
 else
     in_background sanitize nothing
 fi
@@ -125,13 +130,19 @@ else
     in_background wasm nothing
 fi
 report sanitize
+# Without the template each build's tests make their prefix from the start, as they would alone.
+wait "$template_maker" || echo "no Wine prefix template (see $logs/wine-template.log)"
 if build_one windows32; then
     in_background windows32 test_windows32
 else
     in_background windows32 nothing
 fi
-build_one windows && test_one windows
+windows_built=no
+build_one windows && windows_built=yes
+in_background fuzz test_fuzz_targets
+[ "$windows_built" = yes ] && test_one windows
 report windows32
+report fuzz
 report wasm
 
 echo "== All in $(($(date +%s) - started_all)) s"
