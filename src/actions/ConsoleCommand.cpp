@@ -6,6 +6,7 @@
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/TextConversion.h"
+#include "config/CommandWords.h"
 #include "resources/StringIds.h"
 
 #include <algorithm>
@@ -36,23 +37,6 @@ std::u16string AsciiLowered(std::u16string_view text) {
     for (char16_t& c : lowered)
         c = ToAsciiLower(c);
     return lowered;
-}
-
-bool EndsWith(std::u16string_view text, std::u16string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-// Whether a program's path (lowered, without the dots and blanks the system drops from the end
-// of a file name) names a batch program or the interpreter itself; the file name starts at
-// fileStart. The system takes a file's unnamed data stream for the file.
-bool IsInterpreterProgram(std::u16string_view path, std::size_t fileStart,
-                          std::u16string_view interpreter) {
-    constexpr std::u16string_view kDataStream = u"::$data";
-    if (EndsWith(path, kDataStream))
-        path.remove_suffix(kDataStream.size());
-    std::u16string_view file = path.substr(std::min(fileStart, path.size()));
-    return EndsWith(file, u".bat") || EndsWith(file, u".cmd") || file == u"cmd" ||
-           file == u"cmd.exe" || (!interpreter.empty() && file == interpreter);
 }
 
 // The file name of the interpreter COMSPEC names, lowered; empty when it is not set.
@@ -101,7 +85,7 @@ bool NamesInterpreterProgram(std::u16string_view line) {
 std::string ConsoleCommandLine(const CLink& link, CPageContext& page) {
     bool console = link.GetUseConsole();
     bool encoded = link.GetURLEncoded();
-    Substitution substitution{encoded, false, link.GetURLCharset()};
+    Substitution substitution{encoded, false, link.GetURLCharset(), true};
     std::u16string expanded = ExpandTemplate(link.GetCommand(), page, substitution);
     // The interpreter reads the line when it runs the command in a console, and when the line
     // names a batch program or the interpreter itself: then no value may expand or chain.
@@ -120,6 +104,10 @@ std::string ConsoleCommandLine(const CLink& link, CPageContext& page) {
 }
 
 void RunConsoleCommand(const CLink& link, CPageContext& page) {
+    if (TakesProgramFromPage(link.GetCommand())) {
+        ShowMessage(0, LoadText(ids::kProgramFromPage), ids::kProductName, kMbIconError);
+        return;
+    }
     IProcesses& processes = *CurrentPlatform().processes;
     ProcessStart start = processes.StartProcess(ConsoleCommandLine(link, page));
     if (start.started)

@@ -16,7 +16,10 @@ namespace tandrel {
 /// neither end those quotes, chain another command nor put in a variable: their quotes,
 /// & | < > ^ and line breaks become blanks, and so does any character the code page would write
 /// as one of them (a full-width quote, say); unencoded, their "%", "!" and NULs do too; encoded,
-/// they are written with "#" in place of "%" and with "!" encoded. In the ANSI code page.
+/// they are written with "#" in place of "%" and with "!" encoded. On every line, a value's
+/// quotes and NULs become blanks and the backslashes it ends with are doubled before a quote, so
+/// that a value can neither end nor add an argument where the program splits the line (the C
+/// runtime's rules). In the ANSI code page.
 std::string ConsoleCommandLine(const CLink& link, CPageContext& page);
 
 /// Whether the system hands a command line to the interpreter to run: when its program, quoted
@@ -26,7 +29,9 @@ std::string ConsoleCommandLine(const CLink& link, CPageContext& page);
 bool NamesInterpreterProgram(std::u16string_view line);
 
 /// Starts the entry's command without waiting for it; when it cannot start, shows the system's
-/// text for the error in a message box owned by the desktop window.
+/// text for the error in a message box owned by the desktop window. A command whose program's
+/// name takes a value of the page (TakesProgramFromPage) is not started: the page would choose
+/// what runs; a message box says so.
 void RunConsoleCommand(const CLink& link, CPageContext& page);
 
 } // namespace tandrel

@@ -77,6 +77,20 @@ void BlankConsoleCharacters(std::u16string& text) {
     }
 }
 
+// A value on any command line keeps to its argument: its quotes would end or begin one, and a
+// NUL would end the line there.
+void BlankArgumentBreakers(std::u16string& text) {
+    for (char16_t& c : text) {
+        if (c == u'"' || c == u'\0')
+            c = u' ';
+    }
+}
+
+std::size_t TrailingBackslashes(std::u16string_view text) {
+    std::size_t last = text.find_last_not_of(u'\\');
+    return last == std::u16string_view::npos ? text.size() : text.size() - last - 1;
+}
+
 // Values that come from the page (not the module's folder or the product's own text). A letter
 // without a macro counts as one: what it puts in, "!" and the letter, is treated with the same
 // care.
@@ -158,6 +172,8 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
                 text = UrlEncoded(text, blank, substitution.charset);
             else if (blank)
                 BlankConsoleCharacters(text);
+            else if (substitution.commandLine && IsPageValue(macro))
+                BlankArgumentBreakers(text);
             texts.push_back(std::move(text));
             slot = static_cast<std::uint16_t>(texts.size());
         }
@@ -173,14 +189,37 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
         }
         return texts[slot - 1u];
     };
+    // The first character the template puts in after position at (past the macro or escape
+    // that ends there); 0 at its end.
+    auto nextCharacter = [&](std::size_t at) -> char16_t {
+        for (++at; at < templateText.size(); ++at) {
+            char byte = templateText[at];
+            if (at + 1 == templateText.size() || (byte != '!' && byte != '\\'))
+                return Widened(byte);
+            const std::u16string& text =
+                byte == '!' ? macroText(templateText[++at]) : escapeText(templateText[++at]);
+            if (!text.empty())
+                return text.front();
+        }
+        return 0;
+    };
     // Calls put with the text of each macro and escape and with every other byte widened, in
-    // template order. A "!" or backslash in the last position is a byte like any other.
+    // template order. A "!" or backslash in the last position is a byte like any other. On a
+    // command line, the backslashes a page value ends with are doubled where a quote follows:
+    // the program reads a run of them before a quote as half as many, and an odd run as an
+    // escaped quote, which would join the value to the rest of the line.
     auto forEachPart = [&](auto put) {
         for (std::size_t at = 0; at < templateText.size(); ++at) {
             char byte = templateText[at];
             bool last = at + 1 == templateText.size();
             if (byte == '!' && !last) {
-                put(macroText(templateText[++at]));
+                char macro = templateText[++at];
+                const std::u16string& text = macroText(macro);
+                put(std::u16string_view(text));
+                std::size_t backslashes =
+                    substitution.commandLine && IsPageValue(macro) ? TrailingBackslashes(text) : 0;
+                if (backslashes != 0 && nextCharacter(at) == u'"')
+                    put(std::u16string_view(text).substr(text.size() - backslashes));
             } else if (byte == '\\' && !last) {
                 put(escapeText(templateText[++at]));
             } else {

@@ -20,6 +20,10 @@ struct Substitution {
     /// "!") and NUL; URL-encode with "#" in place of "%", and "!" encoded too.
     bool consoleSafe = false;
     UrlCharset charset = UrlCharset::Windows1252; ///< the bytes URL-encoding writes
+    /// For a command line a program splits into its arguments: values taken from the page lose
+    /// their quotes and NULs (to blanks), and the backslashes one ends with are doubled where a
+    /// quote follows it, so that a value neither ends nor adds an argument.
+    bool commandLine = false;
 };
 
 /// The template (configuration bytes, each widened code for code) with every macro and escape

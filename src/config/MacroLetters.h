@@ -3,6 +3,9 @@
 // knows from the same table which "!" and letter are a macro.
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 namespace tandrel {
 
 /// What a macro stands for.
@@ -57,6 +60,26 @@ constexpr const MacroLetter* FindMacroLetter(char letter) {
             return &entry;
     }
     return nullptr;
+}
+
+/// The bit of a macro in a set of them.
+constexpr std::uint32_t MacroBit(Macro macro) {
+    return std::uint32_t{1} << static_cast<unsigned>(macro);
+}
+
+/// The macros the template puts in, as a set of MacroBit (escapes and a "!" in the last position
+/// are none).
+constexpr std::uint32_t MacrosUsedBy(std::string_view templateText) {
+    std::uint32_t used = 0;
+    for (std::size_t at = 0; at + 1 < templateText.size(); ++at) {
+        char byte = templateText[at];
+        if (byte != '!' && byte != '\\')
+            continue;
+        ++at;
+        if (const MacroLetter* known = FindMacroLetter(templateText[at]); known && byte == '!')
+            used |= MacroBit(known->macro);
+    }
+    return used;
 }
 
 } // namespace tandrel

@@ -2,8 +2,10 @@
 
 #include "common/CharClass.h"
 #include "common/TextConversion.h"
+#include "config/CommandWords.h"
 #include "config/ConfigLines.h"
 #include "config/ConfigLoader.h"
+#include "config/ConfigSection.h"
 #include "config/Link.h"
 #include "lint/LintValues.h"
 #include "resources/StringIds.h"
@@ -335,6 +337,43 @@ private:
             Report(section.keys.at("url").line,
                    FindingText(ids::kLintHrefAndUrl, {Quote(section.name)}));
         }
+        if (has("command"))
+            CheckCommand(section);
+    }
+
+    // Where the page's values stand in the command: never as the program, and not as an
+    // argument they could split into several.
+    void CheckCommand(const Section& section) {
+        CConfigSection read(std::string(section.name));
+        for (const auto& [lowered, key] : section.keys)
+            read.SetValue(lowered, std::string(key.value));
+        CLink link;
+        link.LoadKeysFromSection(read);
+        std::size_t line = section.keys.at("command").line;
+        std::vector<CommandWord> words = CommandWords(link.GetCommand());
+        if (words.empty())
+            return;
+        if (words.front().pageValue) {
+            Report(line, FindingText(ids::kLintProgramFromPage, {Quote(words.front().text)}));
+            return;
+        }
+        // The interpreter's line is neutralised by its own rules, and an encoded value holds no
+        // blank.
+        if (link.GetUseConsole() || link.GetURLEncoded() || NamesInterpreter(words.front().text))
+            return;
+        for (std::size_t at = 1; at < words.size(); ++at) {
+            if (words[at].wholePageValue) {
+                Report(line, FindingText(ids::kLintSplittableArgument, {words[at].text}));
+            }
+        }
+    }
+
+    static bool NamesInterpreter(std::string_view program) {
+        std::u16string path = Windows1252ToWide(AsciiLower(program));
+        while (!path.empty() && (path.back() == u'.' || path.back() == u' '))
+            path.pop_back();
+        std::size_t slash = path.find_last_of(u"\\/");
+        return IsInterpreterProgram(path, slash == std::u16string::npos ? 0 : slash + 1, u"");
     }
 
     void CheckLinkValue(const LinkField& known, const KeyLine& key) {

@@ -22,6 +22,14 @@ void Take(std::u16string& field, const std::optional<std::u16string>& value) {
         field = *value;
 }
 
+// A host name is letters, digits, dots and hyphens, never first a hyphen; a page that names its
+// host "-t.attacker.example" would otherwise hand a program an option ("ping !H") or a path. No
+// name resolves that begins so: such a host is taken as none.
+void KeepOnlyHostNames(std::u16string& host) {
+    if (!host.empty() && (host.front() == u'-' || host.front() == u'/' || host.front() == u'\\'))
+        host.clear();
+}
+
 } // namespace
 
 bool IsWideSpace(char16_t ch) {
@@ -49,6 +57,8 @@ HResult CPageContext::Load(BrowserWindowPtr frame) {
     Take(topAddress_, top_->GetHref());
     Take(frameHostName_, frame_->GetHostName());
     Take(topHostName_, top_->GetHostName());
+    KeepOnlyHostNames(frameHostName_);
+    KeepOnlyHostNames(topHostName_);
     Take(frameTitle_, frame_->GetTitle());
     Take(topTitle_, top_->GetTitle());
     if (std::optional<SelectionText> selection = frame_->GetSelection()) {

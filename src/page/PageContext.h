@@ -14,7 +14,9 @@ class CPageContext {
 public:
     /// Fills the context from the window the command came from. Fails (and leaves the context
     /// unusable) only when there is no window or its top-level window cannot be reached; every
-    /// other missing read leaves its field empty or at its default.
+    /// other missing read leaves its field empty or at its default. A host name that begins with
+    /// a hyphen or a slash is no host name: it is left empty, so that no macro hands it to a
+    /// program as an option or a path.
     HResult Load(BrowserWindowPtr frame);
 
     BrowserWindowPtr GetTopWindow() const { return top_; }

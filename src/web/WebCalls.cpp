@@ -32,7 +32,7 @@ public:
               event.entry = std::make_shared<const CLink>(link);
               // A command goes to a host program that expands it itself, from these values.
               if (!link.GetCommand().empty())
-                  event.page = PageValuesOf(page);
+                  event.page = PageValuesOf(page, link.GetCommand());
               session.Record(std::move(event));
           }) {}
 

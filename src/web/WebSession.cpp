@@ -5,6 +5,7 @@
 #include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "config/ConfigPath.h"
+#include "config/MacroLetters.h"
 #include "config/SelectionMemory.h"
 #include "conversions/Currency.h"
 #include "page/HostDomain.h"
@@ -343,23 +344,48 @@ void WriteMessage(JsonWriter& out, std::string_view ansiText, std::string_view c
     out.EndObject();
 }
 
-std::string PageValuesOf(const CPageContext& page) {
+std::string PageValuesOf(const CPageContext& page, std::string_view commandTemplate) {
+    const std::uint32_t used = MacrosUsedBy(commandTemplate);
+    auto uses = [used](std::initializer_list<Macro> macros) {
+        for (Macro macro : macros) {
+            if (used & MacroBit(macro))
+                return true;
+        }
+        return false;
+    };
+    // The currency converted from is guessed from the frame's host and the selection.
+    const bool fromCurrency = uses({Macro::FromCurrency});
     JsonWriter values;
-    auto window = [&values](std::u16string_view url, std::u16string_view title,
-                            std::u16string_view name, std::u16string_view host) {
-        values.Key("url").Text(url).Key("title").Text(title);
-        values.Key("name").Text(name).Key("host").Text(host);
+    auto window = [&](std::u16string_view url, std::u16string_view title, std::u16string_view name,
+                      std::u16string_view host, Macro address, Macro titled, Macro named,
+                      std::initializer_list<Macro> hosted) {
+        if (uses({address}))
+            values.Key("url").Text(url);
+        if (uses({titled}))
+            values.Key("title").Text(title);
+        if (uses({named}))
+            values.Key("name").Text(name);
+        if (uses(hosted) || fromCurrency)
+            values.Key("host").Text(host);
     };
     values.BeginObject();
-    window(page.GetTopAddress(), page.GetTopTitle(), page.GetTopName(), page.GetTopHostName());
-    if (page.GetFrameWindow() != page.GetTopWindow()) {
+    window(page.GetTopAddress(), page.GetTopTitle(), page.GetTopName(), page.GetTopHostName(),
+           Macro::TopAddress, Macro::TopTitle, Macro::TopName,
+           {Macro::TopHostName, Macro::TopDomain});
+    if (page.GetFrameWindow() != page.GetTopWindow() &&
+        (fromCurrency || uses({Macro::FrameAddress, Macro::FrameTitle, Macro::FrameName,
+                               Macro::FrameHostName, Macro::FrameDomain}))) {
         values.Key("frame").BeginObject();
         window(page.GetFrameAddress(), page.GetFrameTitle(), page.GetFrameName(),
-               page.GetFrameHostName());
+               page.GetFrameHostName(), Macro::FrameAddress, Macro::FrameTitle, Macro::FrameName,
+               {Macro::FrameHostName, Macro::FrameDomain});
         values.EndObject();
     }
-    values.Key("selection").Text(page.GetSelection());
-    values.Key("selectionHtml").Text(page.GetSelectionHtml());
+    if (fromCurrency ||
+        uses({Macro::Selection, Macro::CollapsedSelection, Macro::SelectionButLast}))
+        values.Key("selection").Text(page.GetSelection());
+    if (uses({Macro::SelectionHtml}))
+        values.Key("selectionHtml").Text(page.GetSelectionHtml());
     return values.EndObject().Take();
 }
 

@@ -120,8 +120,10 @@ private:
 /// The page's values as the entry sees them (the selection being the text the user confirmed),
 /// in the shape of a request's page: the address, title, name and host name of the top window
 /// and, where the command came from a frame, of the frame; the selection and its HTML. A session
-/// made from them gives a command the same values. JSON text.
-std::string PageValuesOf(const CPageContext& page);
+/// made from them gives a command the same values. Only the values the command template's
+/// macros use are written (the host name alone for "ping !H"), so that a host program is never
+/// sent what it does not need. JSON text.
+std::string PageValuesOf(const CPageContext& page, std::string_view commandTemplate);
 
 /// Writes the log as the elements of the answer's "actions" (open, follow, command, mail, beep,
 /// in order, each naming the entry that did it) and of its "messages" (the message boxes shown

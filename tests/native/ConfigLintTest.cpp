@@ -205,6 +205,19 @@ const LintCase kValueCases[] = {
      "[TRANSLATE:A]\nhref=https://t.example/?q=!-\n",
      {{2, {"\"!-\" reaches the page as written"}}}},
     {"a letter that names no macro in href", "[TRANSLATE:A]\nhref=https://t.example/?q=!Z!9\n", {}},
+    // Where the page's values stand in a command: never as the program; as a whole argument
+    // only quoted, encoded or where the interpreter's rules apply.
+    {"commands whose program the page names",
+     "[OTHER:A]\ncommand=!S --x\n[OTHER:B]\ncommand=\"C:/Tools/!s.exe\" a\n[OTHER:C]\n"
+     "command=!I/tool.exe \"!S\"\n",
+     {{2, {"takes the name of its program from the page (\"!S\")", "never starts"}},
+      {4, {"(\"C:/Tools/!s.exe\")"}}}},
+    {"page values the page can split into arguments",
+     "[OTHER:A]\ncommand=tool.exe !S \"!T\" x!U !H\nURLEncoded=n\n"
+     "[OTHER:B]\ncommand=tool.exe !S\n[OTHER:C]\ncommand=tool.exe !S\nURLEncoded=n\n"
+     "useConsole=y\n[OTHER:D]\ncommand=C:/run.BAT !S\nURLEncoded=n\n",
+     {{2, {"!S stands unquoted as a whole argument with URLEncoded=no", "write \"!S\""}},
+      {2, {"!H stands unquoted"}}}},
     {"charset the reader does not know",
      "[BOOK:A]\nurl=a\nURLCharset=utf8\n[BOOK:B]\nurl=b\nurlcharset=UTF-8\n[BOOK:C]\nurl="
      "c\nURLCharset=\n",

@@ -1,6 +1,7 @@
 // The extension's host: its frames, its refusals, and the command lines it starts. The host must
 // start exactly what the DLL would for the entry and the page: the lines of the core's hostile
 // page cases, and for the stored entries the line the extension's interface reports.
+#include "ArgumentCases.h"
 #include "HostileCommandCases.h"
 
 #include "HostFraming.h"
@@ -9,6 +10,7 @@
 #include "common/MemoryPlatform.h"
 #include "common/TextConversion.h"
 #include "common/posix/PosixPlatform.h"
+#include "common/posix/WindowsCommandLine.h"
 #include "config/Link.h"
 #include "web/WebCalls.h"
 
@@ -262,13 +264,118 @@ TEST_F(HostMessages, WriteTheLineInTheSystemsCodePage) {
     EXPECT_EQ(processes.started.back(), "finger M\xC3\xBCller \xE2\x82\xAC \xE4\xB8\x80");
 }
 
+// The words the started program gets: the line the host starts, split as the program's runtime
+// (or, for a console command, the interpreter and then the runtime) splits it.
+std::vector<std::string> ArgumentsOf(const std::string& line) {
+    std::optional<InterpreterLine> console = ReadInterpreterLine(line, "COMMAND.COM");
+    std::vector<std::string> words = SplitCommandLine(console ? console->command : line);
+    EXPECT_FALSE(words.empty()) << line;
+    if (!words.empty()) {
+        EXPECT_EQ(words.front(), "record.exe") << line;
+        words.erase(words.begin());
+    }
+    return words;
+}
+
+TEST_F(HostMessages, PageValuesNeitherEndNorAddAnArgument) {
+    for (const test::ArgumentCase& c : test::kArgumentCases) {
+        std::string value = WideToUtf8(c.value);
+        Json page = Json::object();
+        switch (c.source) {
+        case test::ArgumentCase::kSelection:
+        case test::ArgumentCase::kTyped:
+            page["selection"] = value;
+            break;
+        case test::ArgumentCase::kTitle:
+            page["title"] = value;
+            break;
+        case test::ArgumentCase::kAddress:
+            page["url"] = value;
+            break;
+        case test::ArgumentCase::kHost:
+            page["url"] = "https://" + value + "/";
+            page["host"] = value;
+            break;
+        }
+        processes.started.clear();
+        Json answer = Answer(CommandMessage(KeysOf(c.keys), page));
+        SCOPED_TRACE(std::string(c.keys) + " with " + value);
+        EXPECT_EQ(answer["outcome"], "started");
+        ASSERT_EQ(processes.started.size(), 1u);
+        EXPECT_EQ(ArgumentsOf(processes.started[0]), c.arguments) << processes.started[0];
+    }
+}
+
+TEST_F(HostMessages, APageValueNeverNamesTheProgram) {
+    for (const char* keys : {"command=!S --x", "command=\"C:/Tools/!S.exe\" --x",
+                             "command=C:/!H/tool.exe\nuseConsole=y", "command=!Z"}) {
+        Json answer = Answer(CommandMessage(KeysOf(keys), {{"selection", "calc"}}));
+        EXPECT_EQ(answer["outcome"], "refused") << keys;
+        EXPECT_NE(
+            answer["message"]["text"].get<std::string>().find("takes the name of the program"),
+            std::string::npos)
+            << keys;
+    }
+    EXPECT_TRUE(processes.started.empty());
+    // A page value in an argument, or the module's folder in the program's path, is no program.
+    EXPECT_EQ(Answer(CommandMessage(KeysOf("command=!I/tool.exe \"!S\"")))["outcome"], "started");
+}
+
+// Every answer, however long what it quotes, goes out within the browser's limit, and as much of
+// it as fits.
 TEST(HostAnswers, StayWithinTheBrowsersLimit) {
-    Json answer = {{"outcome", "started"}, {"commandLine", std::string(kMaxAnswerBytes, 'x')}};
-    std::string text = AnswerText(answer);
-    EXPECT_LE(text.size(), kMaxAnswerBytes);
-    EXPECT_EQ(Json::parse(text), Json({{"outcome", "started"}}));
-    answer["commandLine"] = "ping.exe x";
-    EXPECT_EQ(Json::parse(AnswerText(answer)), answer);
+    const std::string huge(kMaxAnswerBytes, 'x');
+    const Json message = {{"text", huge}, {"caption", "Veltrane Tandrel"}, {"icon", "error"}};
+    const struct {
+        Json answer;
+        Json sent; ///< what goes out, texts cut to their first 4096 bytes
+    } cases[] = {
+        {{{"outcome", "started"}, {"commandLine", huge}}, {{"outcome", "started"}}},
+        {{{"outcome", "notStarted"}, {"commandLine", huge}, {"error", 7}, {"message", message}},
+         {{"outcome", "notStarted"},
+          {"error", 7},
+          {"message",
+           {{"text", huge.substr(0, 4096)}, {"caption", "Veltrane Tandrel"}, {"icon", "error"}}}}},
+        {{{"outcome", "refused"}, {"message", message}},
+         {{"outcome", "refused"},
+          {"message",
+           {{"text", huge.substr(0, 4096)}, {"caption", "Veltrane Tandrel"}, {"icon", "error"}}}}},
+        {{{"error", {{"code", "invalid"}, {"message", huge}}}},
+         {{"error", {{"code", "invalid"}, {"message", huge.substr(0, 4096)}}}}},
+        // Shapes that cannot grow so, answered all the same.
+        {Json::array({huge}), {{"error", {{"code", "internal"}}}}},
+        {{{"outcome", "started"}, {"other", huge}}, {{"error", {{"code", "internal"}}}}},
+        {{{"outcome", "started"}, {"commandLine", "ping.exe x"}},
+         {{"outcome", "started"}, {"commandLine", "ping.exe x"}}},
+    };
+    for (const auto& c : cases) {
+        std::string text = AnswerText(c.answer);
+        EXPECT_LE(text.size(), kMaxAnswerBytes);
+        Json sent = Json::parse(text);
+        if (sent.contains("error") && sent["error"].is_object() &&
+            sent["error"]["code"] == "internal")
+            sent["error"].erase("message");
+        EXPECT_EQ(sent, c.sent) << text.substr(0, 200);
+    }
+}
+
+// A program that could not start because its line is too long for the system: the host answers
+// (the answer without the line), where it used to end without a word.
+TEST(HostAnswers, ALineTooLongToStartIsAnswered) {
+    CPosixProcesses processes({});
+    CUtf8Text text;
+    Json message = CommandMessage(KeysOf("command=tandrel-no-such-directory/record !S"),
+                                  {{"selection", std::string(400'000, ' ')}});
+    std::istringstream in(Frame(message.dump()));
+    std::ostringstream out;
+    EXPECT_EQ(ServeMessages(in, out, {&processes, &text}), 0);
+    std::istringstream answers(out.str());
+    FrameRead frame = ReadFrame(answers);
+    ASSERT_EQ(frame.kind, FrameRead::Kind::kMessage);
+    Json answer = Json::parse(frame.body);
+    EXPECT_EQ(answer["outcome"], "notStarted");
+    EXPECT_FALSE(answer.contains("commandLine"));
+    EXPECT_TRUE(answer["message"]["text"].is_string());
 }
 
 // A refusal quotes what was sent, escaped twice over: a message within the limit must still get

@@ -57,10 +57,11 @@ TEST_F(HostilePageText, InterpreterLinesKeepEveryValueInert) {
     }
 }
 
-TEST_F(HostilePageText, ACommandWithoutTheInterpreterGetsTheValuesAsTheyAre) {
-    // No interpreter reads this line: the program gets the text, and a NUL ends what it can get.
+TEST_F(HostilePageText, ACommandWithoutTheInterpreterGetsTheValuesAsTheyAreSaveQuotesAndNuls) {
+    // No interpreter reads this line: the program gets the text, but neither a quote that would
+    // end or begin an argument nor a NUL that would end the line.
     EXPECT_EQ(ConsoleCommandLine(test::LinkFromKeys("command=tool.exe !S\nURLEncoded=n"), page),
-              "tool.exe " + std::string("x\" & del *.* & \"\0y", 18));
+              "tool.exe x  & del *.* &   y");
     EXPECT_EQ(ConsoleCommandLine(test::LinkFromKeys("command=tool.exe !T"), page),
               "tool.exe Tom%20%22%26%22%20Jerry%0D%0A%26%20calc%20%7C%20x%20%3E%20y%20%3C%20z%20%5E"
               "%20100%25!");

@@ -207,7 +207,8 @@ TEST_F(LinkActions, EachHrefRunWritesAndClicksItsOwnAnchor) {
     EXPECT_EQ(scope.platform.ui.beeps, std::vector<std::uint32_t>{kMbIconExclamation});
 }
 
-// With useConsole, values from the page stay inside the quoted command.
+// With useConsole, values from the page stay inside the quoted command; on every line, inside
+// their argument.
 TEST_F(LinkActions, CommandLinesQuoteTheCommandAndKeepPageTextInside) {
     scope.platform.processes.environment["ComSpec"] = "C:\\Windows\\system32\\cmd.exe";
     top->hostName = u"www.example.com";
@@ -225,7 +226,8 @@ TEST_F(LinkActions, CommandLinesQuoteTheCommandAndKeepPageTextInside) {
          "C:\\Windows\\system32\\cmd.exe /C \"echo x    calc    \""},
         {u"a|b<c>d^e\r\nf", "command=echo !s\nuseConsole=y\nURLEncoded=n",
          "C:\\Windows\\system32\\cmd.exe /C \"echo a b c d e f\""},
-        {u"\"q\"", "command=echo !S\nURLEncoded=n", "echo \"q\""},
+        // Without the interpreter too, a value's quotes neither end nor start an argument.
+        {u"\"q\"", "command=echo !S\nURLEncoded=n", "echo  q "},
     };
     for (const auto& c : cases) {
         Select(std::u16string(c.selection));

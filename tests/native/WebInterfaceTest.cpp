@@ -266,6 +266,8 @@ TEST(WebInterface, ActionsSayEverythingTheExtensionNeeds) {
     EXPECT_EQ(command.at("keys").at("command"), "ping.exe !H");
     EXPECT_EQ(command.at("keys").at("useConsole"), true);
     EXPECT_EQ(command.at("commandLine"), "COMMAND.COM /K \"ping.exe shop.example.co.uk\"");
+    // The host is sent what the command uses: Ping, the host name alone.
+    EXPECT_EQ(command.at("page"), Json({{"host", "shop.example.co.uk"}}));
 
     Json mail = Finished(Request("EMAIL", "x"), {{"button", "ok"}}).at("actions").at(0);
     EXPECT_EQ(mail.at("subject"), "An item");

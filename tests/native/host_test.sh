@@ -91,9 +91,10 @@ $3"
     rm -f "$2"
 }
 
-# A program of its own: the line is split as Windows would split it, and nothing reaches a shell.
-hostile='one "two three" $(touch '"$tmp"'/chained) ; touch '"$tmp"'/chained & %PATH% `id` !S'
-ask "{\"type\":\"command\",\"keys\":{\"command\":\"record.exe !S\",\"URLEncoded\":false},\"page\":{\"selection\":\"$(printf '%s' "$hostile" | sed 's/"/\\"/g')\"}}"
+# A program of its own: the line is split as Windows would split it (the template's quotes group,
+# the page's group nothing), and nothing reaches a shell.
+hostile='$(touch '"$tmp"'/chained) ; touch '"$tmp"'/chained & %PATH% `id` !S "a b'
+ask '{"type":"command","keys":{"command":"record.exe one \"two three\" !S","URLEncoded":false},"page":{"selection":"'"$(printf '%s' "$hostile" | sed 's/"/\\"/g')"'"}}'
 expect_answer "program" '"outcome":"started"'
 expect_record "program" "$tmp/record" "one
 two three
@@ -105,7 +106,9 @@ $tmp/chained
 &
 %PATH%
 \`id\`
-!S"
+!S
+a
+b"
 [ "$status" = 0 ] || fail "program: exit status $status"
 
 # The stored ping entry: a console kept open, in a terminal, with ping.exe found as ping.
@@ -131,6 +134,13 @@ $tmp/redirected
 HOME
 z]"
 [ ! -e "$tmp/chained" ] && [ ! -e "$tmp/redirected" ] || fail "page text chained a command or redirected"
+
+# A line too long for the system to start (a 1.2 MB argument): answered, without the line.
+ask '{"type":"command","keys":{"command":"record.exe !S"},"page":{"selection":"'"$(printf '%400000s' '')"'"}}'
+expect_answer "too long" '"outcome":"notStarted"'
+expect_answer "too long" '"error":7'
+case $answer in *commandLine*) fail "too long: the answer kept the line" ;; esac
+[ "$status" = 0 ] || fail "too long: exit status $status"
 
 # Programs that do not start, answered with the system's text.
 ask '{"type":"command","keys":{"command":"no-such-program-of-tandrel !S"},"page":{"selection":"a"}}'

@@ -3,6 +3,7 @@
 // another handle; remembered choices in keys that cannot be opened or in values of the wrong type
 // or size; selections of ten megabytes, NULs and surrogates read through the page's objects; text
 // the ANSI code page cannot represent; and page values run through the real command interpreter.
+#include "ArgumentCases.h"
 #include "HostileInputs.h"
 #include "InProcessPlatform.h"
 #include "KeyPermissions.h"
@@ -400,6 +401,54 @@ TEST_F(HostileCommand, PageValuesChainNothingInTheRealInterpreter) {
             DeleteFileW(Marker().c_str());
         }
     }
+}
+
+// The words a real program gets from the lines the core writes, split by the Windows C runtime
+// (and, for a console command, first read by the real interpreter).
+TEST_F(HostileCommand, PageValuesNeitherEndNorAddAnArgument) {
+    wchar_t own[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, own, MAX_PATH);
+    std::filesystem::path recorder = std::filesystem::path(own).parent_path() / "record.exe";
+    std::filesystem::path copy = std::filesystem::path(folder_) / "record.exe";
+    ASSERT_TRUE(CopyFileW(recorder.c_str(), copy.c_str(), FALSE)) << recorder;
+    std::filesystem::path record = std::filesystem::path(folder_) / "record.txt";
+    SetEnvironmentVariableW(L"TANDREL_RECORD", record.c_str());
+    for (const ArgumentCase& c : kArgumentCases) {
+        StandInPageDescription description = PageSelecting(u"");
+        switch (c.source) {
+        case ArgumentCase::kSelection:
+        case ArgumentCase::kTyped:
+            description.top.selectionText = std::u16string(c.value);
+            break;
+        case ArgumentCase::kTitle:
+            description.top.title = std::u16string(c.value);
+            break;
+        case ArgumentCase::kAddress:
+            description.top.href = std::u16string(c.value);
+            break;
+        case ArgumentCase::kHost:
+            description.top.hostName = std::u16string(c.value);
+            break;
+        }
+        StandInPage page(description);
+        CPageContext context;
+        ASSERT_EQ(context.Load(WrapHtmlWindow(page.FrameWindow().Get())), kOk);
+        if (c.source == ArgumentCase::kTyped)
+            context.SetSelection(std::u16string(c.value));
+        std::string line = ConsoleCommandLine(LinkFromKeys(c.keys, "Record"), context);
+        SCOPED_TRACE(line);
+        std::filesystem::remove(record);
+        RunAndWait(line);
+        std::ifstream in(record, std::ios::binary);
+        ASSERT_TRUE(in) << "record.exe did not run";
+        std::vector<std::string> arguments;
+        for (std::string argument; std::getline(in, argument);)
+            arguments.push_back(argument);
+        EXPECT_EQ(arguments, c.arguments);
+    }
+    SetEnvironmentVariableW(L"TANDREL_RECORD", nullptr);
+    std::filesystem::remove(record);
+    DeleteFileW(copy.c_str());
 }
 
 } // namespace

@@ -107,13 +107,17 @@ Json RunCommand(const Json& message, const SystemParts& system) {
     if (Failed(page.Load(session.Frame())))
         throw RequestError{"invalid", "the page cannot be read"};
     RunConsoleCommand(link, page);
-    if (!processes.line)
-        throw RequestError{"internal", "the command was not started"};
-    Json answer{{"outcome", processes.start.started ? "started" : "notStarted"},
-                {"commandLine", SystemText(*processes.line)}};
-    if (processes.start.started)
-        return answer;
-    answer["error"] = processes.start.error;
+    Json answer;
+    if (!processes.line) {
+        // The core refused the command before making its line; its message says why.
+        answer["outcome"] = "refused";
+    } else if (processes.start.started) {
+        return {{"outcome", "started"}, {"commandLine", SystemText(*processes.line)}};
+    } else {
+        answer = {{"outcome", "notStarted"},
+                  {"commandLine", SystemText(*processes.line)},
+                  {"error", processes.start.error}};
+    }
     // The error box the DLL would show, with the system's text in the system's code page.
     for (const web::WebEvent& event : session.Events()) {
         if (event.kind != web::WebEvent::kMessage)
@@ -124,6 +128,8 @@ Json RunCommand(const Json& message, const SystemParts& system) {
         shown["text"] = SystemText(event.text);
         answer["message"] = shown;
     }
+    if (!answer.contains("message"))
+        throw RequestError{"internal", "the command was not started"};
     return answer;
 }
 
@@ -155,20 +161,45 @@ std::string Dump(const Json& answer) {
     return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+namespace {
+
+// Cuts the text at member key of object, where there is one, to at most kLongestText bytes.
+void Shorten(Json& object, const char* key) {
+    constexpr std::size_t kLongestText = 4096;
+    if (!object.is_object())
+        return;
+    auto member = object.find(key);
+    if (member == object.end() || !member->is_string())
+        return;
+    std::string& text = member->get_ref<std::string&>();
+    text.resize(std::min(text.size(), kLongestText));
+}
+
+} // namespace
+
 std::string AnswerText(const Json& answer) {
     std::string text = Dump(answer);
     if (text.size() <= kMaxAnswerBytes)
         return text;
-    // Only a command line, or an error's message quoting the message's text, grows with what
-    // was sent: the line is left out, the error's message cut.
-    constexpr std::size_t kLongestErrorMessage = 4096;
-    Json shorter = answer;
-    shorter.erase("commandLine");
-    if (shorter.contains("error") && shorter["error"]["message"].is_string()) {
-        std::string& message = shorter["error"]["message"].get_ref<std::string&>();
-        message.resize(std::min(message.size(), kLongestErrorMessage));
+    // Only a command line, an error's message quoting the message's text or a message box's
+    // text grows with what was sent: the line is left out, the texts cut. An answer of any other
+    // shape cannot grow, but is answered all the same.
+    try {
+        Json shorter = answer;
+        if (shorter.is_object()) {
+            shorter.erase("commandLine");
+            if (auto error = shorter.find("error"); error != shorter.end())
+                Shorten(*error, "message");
+            if (auto message = shorter.find("message"); message != shorter.end())
+                Shorten(*message, "text");
+        }
+        text = Dump(shorter);
+        if (text.size() <= kMaxAnswerBytes)
+            return text;
+    } catch (...) {
+        // Falls through to the answer that always fits.
     }
-    return Dump(shorter);
+    return Dump(Refused({"internal", "the host's answer was too long to send"}));
 }
 
 int ServeMessages(std::istream& in, std::ostream& out, const SystemParts& system) {

@@ -22,8 +22,9 @@ struct SystemParts {
     IText* text = nullptr;
 };
 
-/// The answer to one message's text: {"outcome": "started", "commandLine"} or {"outcome":
-/// "notStarted", "commandLine", "error", "message"} for a command message;
+/// The answer to one message's text: {"outcome": "started", "commandLine"}, {"outcome":
+/// "notStarted", "commandLine", "error", "message"} or, for a command the core does not start,
+/// {"outcome": "refused", "message"} for a command message;
 /// {"error": {"code", "message"}} for a message that is not JSON ("malformed"), too long
 /// ("oversized"), of another type ("unknown"), or with a field that is missing, unknown or of
 /// the wrong type ("invalid"), or one the host could not answer at all ("internal").
@@ -32,8 +33,9 @@ web::Json AnswerMessage(std::string_view body, const SystemParts& system);
 /// The answer as UTF-8 text; a character that cannot be written becomes U+FFFD.
 std::string Dump(const web::Json& answer);
 
-/// The answer as the text to send: at most kMaxAnswerBytes, a command line too long for that
-/// left out and a refusal's message quoting a long message cut.
+/// The answer as the text to send: at most kMaxAnswerBytes, whatever its shape: a command line
+/// too long for that left out, long texts cut, and an answer that still does not fit replaced by
+/// an "internal" refusal.
 std::string AnswerText(const web::Json& answer);
 
 /// Answers every framed message of in on out, in order, until the input ends. 0 when it ended
