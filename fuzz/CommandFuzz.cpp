@@ -91,10 +91,10 @@ bool SlowNamesInterpreter(std::u16string line, const std::string& interpreter) {
 
 std::string SlowCommandLine(const std::string& command, CPageContext& page, Flags flags,
                             const std::string& interpreter) {
-    std::u16string wide = SlowExpand(command, page, flags.urlEncoded, false);
+    std::u16string wide = SlowExpand(command, page, flags.urlEncoded, false, false, true);
     bool interpreted = flags.useConsole || SlowNamesInterpreter(wide, interpreter);
     if (interpreted)
-        wide = SlowExpand(command, page, flags.urlEncoded, true);
+        wide = SlowExpand(command, page, flags.urlEncoded, true, false, true);
     // A character the code page writes as a breaker (or, unencoded, "%" or "!") is blanked like
     // it.
     for (char16_t& c : wide) {

@@ -385,10 +385,16 @@ inline std::u16string SlowMacroValue(char macro, CPageContext& page) {
 /// an escape (unless either stands last); every other byte is the character of its code. Values
 /// are encoded when asked (the module folder never), in UTF-8 or Windows-1252; console-safe
 /// encodes what the page put in (not the folder, the credit text or "!!") for an interpreter's
-/// line, and blanks the breakers in it, and "%", "!" and NUL when not encoded.
+/// line, and blanks the breakers in it, and "%", "!" and NUL when not encoded. On a command line,
+/// what the page put in loses its quotes and NULs, and the backslashes it ends with are written
+/// twice when the next character put in is a quote.
 inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool encode,
-                                 bool consoleSafe, bool utf8 = false) {
-    std::u16string out;
+                                 bool consoleSafe, bool utf8 = false, bool commandLine = false) {
+    struct Part {
+        std::u16string text;
+        bool fromPage = false;
+    };
+    std::vector<Part> parts;
     for (std::size_t at = 0; at < text.size(); ++at) {
         char c = text[at];
         if ((c == '!' || c == '\\') && at + 1 < text.size()) {
@@ -414,10 +420,33 @@ inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool
                         v = u' ';
                 }
             }
-            out += value;
+            if (commandLine && fromPage) {
+                for (char16_t& v : value) {
+                    if (v == u'"' || v == u'\0')
+                        v = u' ';
+                }
+            }
+            parts.push_back({value, fromPage});
         } else {
-            out += static_cast<char16_t>(static_cast<unsigned char>(c));
+            parts.push_back(
+                {std::u16string(1, static_cast<char16_t>(static_cast<unsigned char>(c))), false});
         }
+    }
+    std::u16string out;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        out += parts[i].text;
+        if (!commandLine || !parts[i].fromPage)
+            continue;
+        std::size_t next = i + 1;
+        while (next < parts.size() && parts[next].text.empty())
+            ++next;
+        if (next == parts.size() || parts[next].text.front() != u'"')
+            continue;
+        const std::u16string& value = parts[i].text;
+        std::size_t backslashes = 0;
+        while (backslashes < value.size() && value[value.size() - 1 - backslashes] == u'\\')
+            ++backslashes;
+        out += std::u16string(backslashes, u'\\');
     }
     return out;
 }

@@ -72,6 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "an error answer has a code and a message alone");
             continue;
         }
+        if (json["outcome"] == "refused") {
+            Require(json["message"]["text"].is_string() && !json.contains("commandLine"),
+                    "a refused command says why and starts nothing");
+            continue;
+        }
         Require(json["outcome"] == "started" || json["outcome"] == "notStarted",
                 "an answer is an outcome or an error");
         Require(started < processes.started.size(), "each outcome started a program");

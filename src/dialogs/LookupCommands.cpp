@@ -75,7 +75,7 @@ std::optional<std::u16string> AcceptIsbn(std::u16string_view text) {
     if (std::optional<std::u16string> isbn = FindIsbn10(text))
         return isbn;
     if (std::optional<std::u16string> ean = FindEan13(text))
-        return EanToIsbn10(*ean);
+        return IsbnOfEan13(*ean);
     return std::nullopt;
 }
 

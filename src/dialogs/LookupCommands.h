@@ -34,7 +34,8 @@ void RunUrlCommand(CPageContext& page, const LookupTexts& texts);
 
 // The checks made of a confirmed text at OK: the text to use, or none (refused).
 
-/// An ISBN-10 found in the text, else the ISBN-10 of a "978" EAN-13 found in it.
+/// An ISBN-10 found in the text, else the ISBN of an EAN-13 found in it (IsbnOfEan13: the
+/// ISBN-10 of a "978" one, a "979" one whole).
 std::optional<std::u16string> AcceptIsbn(std::u16string_view text);
 /// A 12-digit UPC-A found in the text, else a 10 to 12 digit one padded with zeros.
 std::optional<std::u16string> AcceptUpc(std::u16string_view text);

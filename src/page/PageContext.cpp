@@ -10,10 +10,10 @@ namespace tandrel {
 
 namespace {
 
-// An EAN-13's ISBN-10; only the first EAN-13 of the text is looked at.
+// The ISBN of an EAN-13 (IsbnOfEan13); only the first EAN-13 of the text is looked at.
 std::optional<std::u16string> IsbnOfEan(std::u16string_view text) {
     std::optional<std::u16string> ean = FindEan13(text);
-    return ean ? EanToIsbn10(*ean) : std::nullopt;
+    return ean ? IsbnOfEan13(*ean) : std::nullopt;
 }
 
 // A read that fails or answers nothing leaves the field as it is.

@@ -61,7 +61,8 @@ public:
 
     /// The ISBN-10 the page offers: an ISBN-10, then an EAN-13 beginning 978 converted, looked
     /// for in the selection text and HTML, then in the frame's and the top's address (FindIsbn10,
-    /// FindEan13 with EanToIsbn10); empty when none. Found on first use, once per command.
+    /// FindEan13 with IsbnOfEan13: an EAN-13 beginning 979 is kept whole); empty when none. Found
+    /// on first use, once per command.
     std::u16string IsbnFromContext();
     /// The UPC-A the page offers: FindUpc12, then FindShortUpc, then CompleteUpc11, each on the
     /// selection text and HTML and the frame's and the top's address; empty when none. Found on

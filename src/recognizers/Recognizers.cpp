@@ -101,7 +101,81 @@ std::optional<std::u16string> ScanRuns(std::u16string_view text, bool isbnX, Acc
     return endRun();
 }
 
+// The labels printed before codes, and the numbers of their kinds that may follow them.
+struct CodeLabel {
+    std::u16string_view word; // in small letters
+    std::u16string_view numbers[2];
+};
+constexpr CodeLabel kCodeLabels[] = {
+    {u"isbn", {u"10", u"13"}},
+    {u"ean", {u"13", u"8"}},
+    {u"upc", {u"12", u""}},
+};
+
+bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view lowered) {
+    if (text.size() < lowered.size())
+        return false;
+    for (std::size_t i = 0; i < lowered.size(); ++i) {
+        if (ToAsciiLower(text[i]) != lowered[i])
+            return false;
+    }
+    return true;
+}
+
+// Where the number of a label that starts at text[at] stands, as [start, end); none when no
+// label starts there or it has no number.
+std::optional<std::pair<std::size_t, std::size_t>> LabelNumberAt(std::u16string_view text,
+                                                                 std::size_t at) {
+    if (at > 0 && IsAsciiLetter(text[at - 1]))
+        return std::nullopt;
+    for (const CodeLabel& label : kCodeLabels) {
+        if (!StartsWithIgnoringCase(text.substr(at), label.word))
+            continue;
+        std::size_t next = at + label.word.size();
+        if (next < text.size() && (text[next] == u'-' || text[next] == u' ' || text[next] == u'_'))
+            ++next;
+        for (std::u16string_view number : label.numbers) {
+            std::size_t end = next + number.size();
+            if (!number.empty() && text.substr(next, number.size()) == number &&
+                (end == text.size() || !IsWideDecimalDigit(text[end])))
+                return std::pair(next, end);
+        }
+    }
+    return std::nullopt;
+}
+
+// The text with the number of every code label ("ISBN-13", "EAN 8", "UPC12") made letters, so
+// that its digits neither join the code after it nor start one; none when it has no such label.
+std::optional<std::u16string> MaskLabelNumbers(std::u16string_view text) {
+    std::optional<std::u16string> masked;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        char16_t c = ToAsciiLower(text[at]);
+        if (c != u'i' && c != u'e' && c != u'u')
+            continue;
+        if (std::optional<std::pair<std::size_t, std::size_t>> number = LabelNumberAt(text, at)) {
+            if (!masked)
+                masked.emplace(text);
+            std::fill(masked->begin() + static_cast<std::ptrdiff_t>(number->first),
+                      masked->begin() + static_cast<std::ptrdiff_t>(number->second), u'L');
+            at = number->second - 1;
+        }
+    }
+    return masked;
+}
+
+// Runs find on the text, or on its copy with the labels' numbers masked when it has any.
+template <typename Find>
+std::optional<std::u16string> Unlabelled(std::u16string_view text, Find find) {
+    std::optional<std::u16string> masked = MaskLabelNumbers(text);
+    return find(masked ? std::u16string_view(*masked) : text);
+}
+
 } // namespace
+
+std::u16string WithoutCodeLabelNumbers(std::u16string_view text) {
+    std::optional<std::u16string> masked = MaskLabelNumbers(text);
+    return masked ? *masked : std::u16string(text);
+}
 
 bool IsWideDecimalDigit(char16_t ch) {
     if (ch < 0x80)
@@ -151,7 +225,7 @@ bool IsValidUpcA(std::u16string_view code) {
     return code.size() == 12 && AllAsciiDigits(code) && AlternatingSum(code, 3, 1) % 10 == 0;
 }
 
-std::optional<std::u16string> FindIsbn10(std::u16string_view text) {
+static std::optional<std::u16string> ScanIsbn10(std::u16string_view text) {
     return ScanRuns<10>(text, true,
                         [](const std::array<char16_t, 10>& buffer,
                            std::size_t count) -> std::optional<std::u16string> {
@@ -169,7 +243,7 @@ std::optional<std::u16string> FindIsbn10(std::u16string_view text) {
 // letter that ends their group, and end the search at the end of the text. The "fewer than 13
 // characters remain" rule needs no test of its own: a start it stops has no thirteen digits after
 // it, nor does any later start, so the search could only end without a result anyway.
-std::optional<std::u16string> FindEan13(std::u16string_view text) {
+static std::optional<std::u16string> ScanEan13(std::u16string_view text) {
     constexpr std::size_t kLength = 13;
     std::array<char16_t, kLength> ring{};
     std::size_t oldest = 0; // index in ring of the window's first digit
@@ -221,7 +295,7 @@ std::optional<std::u16string> EanToIsbn10(std::u16string_view ean) {
     return isbn;
 }
 
-std::optional<std::u16string> FindUpc12(std::u16string_view text) {
+static std::optional<std::u16string> ScanUpc12(std::u16string_view text) {
     return ScanRuns<12>(text, false,
                         [](const std::array<char16_t, 12>& buffer,
                            std::size_t count) -> std::optional<std::u16string> {
@@ -232,7 +306,7 @@ std::optional<std::u16string> FindUpc12(std::u16string_view text) {
                         });
 }
 
-std::optional<std::u16string> FindShortUpc(std::u16string_view text) {
+static std::optional<std::u16string> ScanShortUpc(std::u16string_view text) {
     return ScanRuns<12>(text, false,
                         [](const std::array<char16_t, 12>& buffer,
                            std::size_t count) -> std::optional<std::u16string> {
@@ -246,7 +320,7 @@ std::optional<std::u16string> FindShortUpc(std::u16string_view text) {
                         });
 }
 
-std::optional<std::u16string> CompleteUpc11(std::u16string_view text) {
+static std::optional<std::u16string> ScanUpc11(std::u16string_view text) {
     std::size_t runStart = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && IsAsciiDigit(text[i]))
@@ -259,6 +333,35 @@ std::optional<std::u16string> CompleteUpc11(std::u16string_view text) {
         }
         runStart = i + 1;
     }
+    return std::nullopt;
+}
+
+// The finders read a code label's number as no digits of a code.
+std::optional<std::u16string> FindIsbn10(std::u16string_view text) {
+    return Unlabelled(text, ScanIsbn10);
+}
+
+std::optional<std::u16string> FindEan13(std::u16string_view text) {
+    return Unlabelled(text, ScanEan13);
+}
+
+std::optional<std::u16string> FindUpc12(std::u16string_view text) {
+    return Unlabelled(text, ScanUpc12);
+}
+
+std::optional<std::u16string> FindShortUpc(std::u16string_view text) {
+    return Unlabelled(text, ScanShortUpc);
+}
+
+std::optional<std::u16string> CompleteUpc11(std::u16string_view text) {
+    return Unlabelled(text, ScanUpc11);
+}
+
+std::optional<std::u16string> IsbnOfEan13(std::u16string_view ean) {
+    if (std::optional<std::u16string> isbn = EanToIsbn10(ean))
+        return isbn;
+    if (IsValidEan13(ean) && ean.substr(0, 3) == u"979")
+        return std::u16string(ean);
     return std::nullopt;
 }
 

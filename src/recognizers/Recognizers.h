@@ -36,6 +36,7 @@ bool IsValidEan13(std::u16string_view code);
 bool IsValidUpcA(std::u16string_view code);
 
 // Finders ---------------------------------------------------------------------------------------
+// Each reads its text as WithoutCodeLabelNumbers gives it.
 
 /// The first valid ISBN-10 in the text. Digits (any IsWideDecimalDigit) are counted into runs that
 /// spaces and hyphens do not break; an "x"/"X" after exactly nine digits is the tenth (given as
@@ -53,6 +54,18 @@ std::optional<std::u16string> FindEan13(std::u16string_view text);
 /// The ISBN-10 of a valid EAN-13 that begins "978": its last ten digits with a new check
 /// character ("X" for ten). None for any other text.
 std::optional<std::u16string> EanToIsbn10(std::u16string_view ean);
+
+/// The ISBN a valid EAN-13 stands for: the ISBN-10 of one that begins "978" (EanToIsbn10), the
+/// thirteen digits themselves for one that begins "979", which has no ten-digit form. None for
+/// any other text.
+std::optional<std::u16string> IsbnOfEan13(std::u16string_view ean);
+
+/// The text with the number of every code label made letters ("L"): "ISBN", "EAN" or "UPC" in
+/// any letter case, not after a letter, then at most one hyphen, blank or "_", then a number of
+/// that kind of code ("10" or "13" for ISBN, "13" or "8" for EAN, "12" for UPC) that no digit
+/// follows. The finders below read their text so: a label's digits never join the code printed
+/// after it ("ISBN-13: 978-...") nor make one of their own.
+std::u16string WithoutCodeLabelNumbers(std::u16string_view text);
 
 /// The first valid UPC-A in the text: the FindIsbn10 runs with twelve digits and no "X", and
 /// the pieces between spaces of a run of 14 digits or more.

@@ -20,8 +20,10 @@ using CodeCheck = bool (*)(std::u16string_view code);
 // accept: the whole run first, then, when it has more digits than longest and neither 12 nor 13
 // (a UPC-A or EAN-13 in groups), each piece in order.
 template <typename Accept>
-std::optional<std::u16string> LiteralRuns(std::u16string_view text, bool isbnX, std::size_t longest,
-                                          Accept accept) {
+std::optional<std::u16string> LiteralRuns(std::u16string_view labelled, bool isbnX,
+                                          std::size_t longest, Accept accept) {
+    // The label rule has its own table of cases; these readings hold the searches to the rest.
+    const std::u16string text = WithoutCodeLabelNumbers(labelled);
     std::vector<std::u16string> pieces(1);
     std::u16string run;
     for (std::size_t at = 0; at <= text.size(); ++at) {
@@ -82,8 +84,9 @@ inline std::optional<std::u16string> LiteralShortUpc(std::u16string_view text,
 
 // The EAN-13 search exactly as its rule reads: from each start, collect up to thirteen digits of
 // a letter-free group, and restart from the second digit collected.
-inline std::optional<std::u16string> LiteralEan13(std::u16string_view text,
+inline std::optional<std::u16string> LiteralEan13(std::u16string_view labelled,
                                                   CodeCheck check = IsValidEan13) {
+    const std::u16string text = WithoutCodeLabelNumbers(labelled);
     auto digit = [](char16_t ch) {
         return ch >= u'0' && ch <= u'9';
     };

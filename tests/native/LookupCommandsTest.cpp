@@ -119,6 +119,10 @@ TEST_F(LookupCommands, ConfirmedTextsAreCheckedPerCommand) {
         {"UPC", u"36000291452", u"u?q=036000291452", ""},
         {"UPC", u"036000291452", u"u?q=036000291452", ""},
         {"UPC", u"03600029145", u"", "The UPC number is not valid."},
+        // The label's number is no part of the code; a 979 ISBN has no ten-digit form.
+        {"ISBN", u"ISBN-13: 978-0-7564-0407-9", u"a?q=075640407X", ""},
+        {"ISBN", u"ISBN13 979-10-90636-07-1", u"a?q=9791090636071", ""},
+        {"ISBN", u"979-10-90636-07-2", u"", "The ISBN number is not valid."},
         {"STOCK", u" \tibm \r\n", u"s?q=ibm", ""},
         {"STOCK", u"  ", u"", "A stock symbol, such as MSFT, is required."},
         {"BOOK", u"", u"k?q=", ""},

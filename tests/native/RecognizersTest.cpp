@@ -92,6 +92,18 @@ TEST(Recognizers, FindersOnTheirTables) {
         {FindIsbn10, u"0306406152\u0660", std::nullopt},
         {FindIsbn10, u"\u0660306406152", std::nullopt},
         {FindIsbn10, u"", std::nullopt},
+        // A label's number is no part of a code, nor a code's start; a number that runs on
+        // into digits is no label's.
+        {FindIsbn10, u"ISBN-10: 0-306-40615-2", u"0306406152"},
+        {FindIsbn10, u"ISBN 10 0306406152", u"0306406152"},
+        {FindIsbn10, u"isbn_10 0306406152 (pbk)", u"0306406152"},
+        {FindEan13, u"ISBN-13: 978-0-7564-0407-9", u"9780756404079"},
+        {FindEan13, u"EAN 13 4006381333931", u"4006381333931"},
+        {FindEan13, u"xEAN 13 4006381333931", u"1340063813339"},
+        {FindEan13, u"ISBN 1397807564040", u"1397807564040"},
+        {FindUpc12, u"UPC-12: 0 36000 29145 2", u"036000291452"},
+        {FindUpc12, u"UPC-A 036000291452", u"036000291452"},
+        {CompleteUpc11, u"EAN-8 03600029145", u"036000291452"},
         {FindEan13, u"978-0-306-40615-7", u"9780306406157"},
         {FindEan13, u"ISBN 978 0 306 40615 7", u"9780306406157"},
         {FindEan13, u"97803064061571", u"9780306406157"},
@@ -225,8 +237,10 @@ TEST_F(PageRecognizers, IsbnTriesEachSourceForTenThenThirteenInOrder) {
         {{u"0306406152", u"080442957X", u"", u""}, u"0306406152"},
         {{u"9780306406157", u"080442957X", u"", u""}, u"080442957X"},
         {{u"9780306406157", u"9780804429573", u"", u""}, u"0306406152"},
-        {{u"9791034304547 9780306406157", u"", u"", u""}, u""},
-        {{u"9791034304547", u"9780804429573", u"", u""}, u"080442957X"},
+        // A 979 ISBN stays whole; only the first EAN-13 of a text is looked at.
+        {{u"9791034304547 9780306406157", u"", u"", u""}, u"9791034304547"},
+        {{u"4006381333931 9780306406157", u"", u"", u""}, u""},
+        {{u"9791034304547", u"9780804429573", u"", u""}, u"9791034304547"},
         {{u"", u"", u"http://x/9780306406157", u"http://x/080442957X"}, u"0306406152"},
         {{u"", u"", u"http://x/", u"http://x/9780306406157"}, u"0306406152"},
         {{u"1", u"2", u"http://x/3", u"http://x/4"}, u""}};
