@@ -70,9 +70,10 @@ describe('console entries through the native host', () => {
         assert.deepEqual(await recorded('ping'),
             ['x', 'calc', 'PATH', '$(touch', `${marker})`, 'a', 'b', ';', '`touch', `${marker}2\``, "'c'", 'typed']);
         assert.equal((await recorded('terminal'))[0], '-e');
-        // A program of its own gets the words as a Windows program would: quotes group.
+        // A program of its own gets the words as a Windows program would, but the page's quotes
+        // group nothing: they would end or begin an argument of the template's.
         assert.deepEqual(await recorded('tracert'),
-            ['x', '&', 'calc', '%PATH%', '$(touch', `${marker})`, 'a b', ';', '`touch', `${marker}2\``, "'c'", 'typed']);
+            ['x', '&', 'calc', '%PATH%', '$(touch', `${marker})`, 'a', 'b', ';', '`touch', `${marker}2\``, "'c'", 'typed']);
         assert.equal(await exists(marker), false);
         assert.equal(await exists(`${marker}2`), false);
     });
