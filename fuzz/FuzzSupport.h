@@ -386,8 +386,9 @@ inline std::u16string SlowMacroValue(char macro, CPageContext& page) {
 /// are encoded when asked (the module folder never), in UTF-8 or Windows-1252; console-safe
 /// encodes what the page put in (not the folder, the credit text or "!!") for an interpreter's
 /// line, and blanks the breakers in it, and "%", "!" and NUL when not encoded. On a command line,
-/// what the page put in loses its quotes and NULs, and the backslashes it ends with are written
-/// twice when the next character put in is a quote.
+/// what the page put in loses its quotes and NULs (and what the code page writes as either), a
+/// character the code page writes as a backslash becomes one, and the backslashes it ends with are
+/// written twice when the next character put in is a quote.
 inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool encode,
                                  bool consoleSafe, bool utf8 = false, bool commandLine = false) {
     struct Part {
@@ -422,8 +423,15 @@ inline std::u16string SlowExpand(std::string_view text, CPageContext& page, bool
             }
             if (commandLine && fromPage) {
                 for (char16_t& v : value) {
-                    if (v == u'"' || v == u'\0')
+                    std::string ansi = WideToAnsi(std::u16string(1, v));
+                    char16_t written =
+                        v >= 0x80 && ansi.size() == 1
+                            ? static_cast<char16_t>(static_cast<unsigned char>(ansi[0]))
+                            : v;
+                    if (written == u'"' || written == u'\0')
                         v = u' ';
+                    else if (written == u'\\')
+                        v = u'\\';
                 }
             }
             parts.push_back({value, fromPage});

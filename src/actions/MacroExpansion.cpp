@@ -78,11 +78,21 @@ void BlankConsoleCharacters(std::u16string& text) {
 }
 
 // A value on any command line keeps to its argument: its quotes would end or begin one, and a
-// NUL would end the line there.
+// NUL would end the line there. A character the code page writes as a quote (a best-fit
+// conversion makes one of U+FF02) is blanked too, and one it writes as a backslash (U+FF3C) is
+// made one now, so that a run of them before a quote is doubled like any other.
 void BlankArgumentBreakers(std::u16string& text) {
     for (char16_t& c : text) {
-        if (c == u'"' || c == u'\0')
+        char16_t written = c;
+        if (c >= 0x80) {
+            std::string ansi = WideToAnsi(std::u16string_view(&c, 1));
+            if (ansi.size() == 1)
+                written = Widened(ansi[0]);
+        }
+        if (written == u'"' || written == u'\0')
             c = u' ';
+        else if (written == u'\\')
+            c = u'\\';
     }
 }
 
@@ -172,7 +182,7 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
                 text = UrlEncoded(text, blank, substitution.charset);
             else if (blank)
                 BlankConsoleCharacters(text);
-            else if (substitution.commandLine && IsPageValue(macro))
+            if (substitution.commandLine && IsPageValue(macro))
                 BlankArgumentBreakers(text);
             texts.push_back(std::move(text));
             slot = static_cast<std::uint16_t>(texts.size());

@@ -51,6 +51,33 @@ TEST(FuzzFindings, FullWidthBreakersInAValueStayInsideTheQuotes) {
     }
 }
 
+// arguments_fuzz, corpus/arguments_fuzz/fullwidth_backslash.txt: on a line no interpreter reads,
+// a full-width quote in a value became a real one and ended the template's quoted argument, and
+// a full-width backslash before the template's closing quote became an escaping one.
+TEST(FuzzFindings, FullWidthQuotesAndBackslashesKeepToTheirArgument) {
+    CMemoryPlatform platform;
+    test::BestFitText bestFit;
+    Platform view = platform.View();
+    view.text = &bestFit;
+    ScopedPlatform installed(view);
+    CConfigSection section("OTHER:Run");
+    section.SetValue("command", "run \"!S\" --safe");
+    section.SetValue("URLEncoded", "no");
+    CLink link;
+    link.LoadFromSection(section);
+    const std::pair<std::u16string_view, std::string_view> cases[] = {
+        {u"a\uFF02 --evil \uFF02b", "run \"a  --evil  b\" --safe"},
+        {u"a\uFF3C", "run \"a\\\\\" --safe"},
+    };
+    for (const auto& [selection, line] : cases) {
+        auto frame = std::make_shared<CMemoryWindow>();
+        frame->selection = SelectionText{std::u16string(selection), u""};
+        CPageContext page;
+        ASSERT_EQ(page.Load(frame), kOk);
+        EXPECT_EQ(ConsoleCommandLine(link, page), line);
+    }
+}
+
 // features_fuzz, corpus/features_fuzz/float_rounding.txt: a dimension was read as a double and
 // then rounded to single precision; a number just past halfway between two floats landed on the
 // lower one, where a single-precision scan rounds the text once, to the upper one.
