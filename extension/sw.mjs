@@ -6,8 +6,9 @@ import { createMenu } from './menu.mjs';
 import { dropAllStates, dropOldStates, dropState } from './state.mjs';
 
 // What the extension stores decides what runs (the configuration names programs): only its own
-// pages and this worker may read or change it, never a script in a web page. Firefox has no
-// setAccessLevel; its content scripts would need a content script of the extension's own.
+// pages and this worker may read or change it, never a script in a web page. Firefox (153) has no
+// setAccessLevel: there only content scripts of the extension's own reach storage.local, and it
+// has none (the page reader it injects never touches storage).
 for (const area of [chrome.storage.local, chrome.storage.session, chrome.storage.sync]) {
     area?.setAccessLevel?.({ accessLevel: 'TRUSTED_CONTEXTS' })
         .catch((/** @type {unknown} */ error) => console.warn('Veltrane Tandrel: storage left open', error));
