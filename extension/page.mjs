@@ -21,7 +21,8 @@ function readFrame() {
     let html = '';
     const inert = document.implementation.createHTMLDocument('');
     // A mark on the stand-ins of hidden elements in the copy, which the markup never holds.
-    const marker = 'data-tandrel-hidden-' + crypto.randomUUID();
+    // (randomUUID is for secure contexts only, and the page may be plain http.)
+    const marker = 'data-tandrel-hidden-' + crypto.getRandomValues(new Uint32Array(2)).join('-');
     const shown = (/** @type {Element} */ element) => element.checkVisibility
         ? element.checkVisibility({ visibilityProperty: true, checkVisibilityCSS: true })
         : getComputedStyle(element).display !== 'none' && getComputedStyle(element).visibility === 'visible';
