@@ -3,14 +3,16 @@
 // address, and hands console commands to the native host. Nothing here decides what to open:
 // the addresses, names, sizes and markup are the core's.
 
+import { filled } from './ui.mjs';
+
 /** Window names window.open gives to the page's own window rather than a new one. */
 const PAGE_WINDOWS = new Set(['_self', '_top', '_parent']);
 
 /**
  * @typedef {import('./state.mjs').Origin} Origin
- * @typedef {{openIn: 'window' | 'tab', nativeHost: string, noHost: any}} Preferences
- *   nativeHost: the native messaging host that runs console commands (the menu call's); noHost:
- *   the message for a browser that has no such host
+ * @typedef {{openIn: 'window' | 'tab', nativeHost: string, messages: Record<string, any>}} Preferences
+ *   nativeHost: the native messaging host that runs console commands (the menu call's); messages:
+ *   the menu call's, for a command that found no host, had no permission or was refused
  */
 
 /**
@@ -31,7 +33,12 @@ function insertAndClick(markup) {
         return false;
     // This run's own anchor is clicked, even where an earlier run left one with the same id.
     body.append(document.adoptNode(anchor));
-    /** @type {HTMLElement} */ (anchor).click();
+    try {
+        /** @type {HTMLElement} */ (anchor).click();
+    } finally {
+        // The browser has taken the link: the page keeps no trace of it.
+        anchor.remove();
+    }
     return true;
 }
 
@@ -165,17 +172,33 @@ async function runCommand(action, nativeHost, request) {
     }
 }
 
+/** Whether the actions start a program (through the host). @param {any[]} actions */
+export function startsPrograms(actions) {
+    return actions.some((action) => action.action === 'command');
+}
+
+/** Whether the user let the extension talk to the host (an optional permission). */
+export function hostPermitted() {
+    return chrome.permissions.contains({ permissions: ['nativeMessaging'] }).catch(() => false);
+}
+
 /**
  * Carries out the actions in their order.
  * @param {any[]} actions the outcome's actions
  * @param {Origin} origin where the command came from
  * @param {Preferences} preferences
  * @param {{locale?: string, moduleFolderUrl?: string}} request the command's request
- * @returns {Promise<any[]>} messages to show: a console command with no host to run it, or
- *   whose program did not start
+ * @returns {Promise<any[]>} messages to show: a console command without the permission or a
+ *   host to run it, refused by the host, or whose program did not start
  */
 export async function carryOut(actions, origin, preferences, request) {
+    /** @type {any[]} */
     const messages = [];
+    const once = (/** @type {any} */ message) => {
+        if (!messages.includes(message))
+            messages.push(message);
+    };
+    const permitted = startsPrograms(actions) && await hostPermitted();
     for (const action of actions) {
         switch (action.action) {
         case 'open':
@@ -189,15 +212,18 @@ export async function carryOut(actions, origin, preferences, request) {
                 await chrome.tabs.update(origin.tabId, { url: action.mailto }).catch(() => {});
             break;
         case 'command': {
+            if (!permitted) {
+                once(preferences.messages.noPermission);
+                break;
+            }
             const answer = await runCommand(action, preferences.nativeHost, request);
             if (!answer) {
-                if (!messages.includes(preferences.noHost))
-                    messages.push(preferences.noHost);
+                once(preferences.messages.noHost);
             } else if (answer.message) {
                 // The error box the DLL shows for a program that did not start.
                 messages.push(answer.message);
             } else if (answer.error) {
-                console.warn('Veltrane Tandrel: the host refused the command', answer.error);
+                messages.push(filled(preferences.messages.hostRefused, String(answer.error.message ?? answer.error.code ?? '')));
             }
             break;
         }

@@ -7,7 +7,7 @@ import { loadCore, loadMenu } from './core.mjs';
 import { openDialogWindow, sizeDialogWindow, windowKind } from './dialogs.mjs';
 import { readPage } from './page.mjs';
 import { loadConfig, loadOpenIn, loadTicks } from './settings.mjs';
-import { newDialogId, saveState } from './state.mjs';
+import { dropState, newDialogId, saveState } from './state.mjs';
 
 /**
  * The request of a command on a page, as prepare and finish take it.
@@ -51,7 +51,7 @@ export async function runMenuCommand(keyword, info, tab) {
             const shown = await carryOut(answer.actions, origin, {
                 openIn: await loadOpenIn(),
                 nativeHost: menu.nativeHost,
-                noHost: menu.messages.noHost,
+                messages: menu.messages,
             }, request);
             answer.messages = [...answer.messages, ...shown];
             if (!notice && answer.messages.length === 0) {
@@ -64,10 +64,19 @@ export async function runMenuCommand(keyword, info, tab) {
             saveState(id, { request, answer, origin, notice }),
             kind === 'siteList' ? null : opening.then((window) => sizeDialogWindow(window?.id, kind)),
         ]);
+        // A dialog closed before its state was there could not drop it.
+        if (!(await isOpen(opening)))
+            await dropState(id);
     } catch (error) {
         await closeWindow(opening);
         throw error;
     }
+}
+
+/** @param {Promise<chrome.windows.Window | undefined>} opening a dialog window */
+async function isOpen(opening) {
+    const window = await opening.catch(() => undefined);
+    return window?.id !== undefined && await chrome.windows.get(window.id).then(() => true, () => false);
 }
 
 /** @param {Promise<chrome.windows.Window | undefined>} opening a dialog window not needed */

@@ -3,7 +3,7 @@
 // of the worker, which may have been stopped while the dialog stood open.
 
 import { aboutView } from './about.mjs';
-import { carryOut } from './actions.mjs';
+import { carryOut, hostPermitted, startsPrograms } from './actions.mjs';
 import { convertView } from './convert.mjs';
 import { currencyView } from './currency.mjs';
 import { loadCore, loadMenu } from './lazy-core.mjs';
@@ -50,6 +50,31 @@ function painted() {
 async function close() {
     await dropState(id).catch(() => {});
     window.close();
+}
+
+// However the page goes (its window or tab closed, navigated elsewhere), the worker drops its
+// state: the page itself may not live to finish removing it.
+addEventListener('pagehide', () => {
+    chrome.runtime.sendMessage({ dialogClosed: id }).catch(() => {});
+});
+
+/**
+ * Whether the extension may hand programs to the host: asked of the browser, after the core's
+ * sentence of why, the first time the user chooses an entry that starts one.
+ * @param {any} menu the core's menu
+ * @returns {Promise<boolean>}
+ */
+async function permitHost(menu) {
+    if (await hostPermitted())
+        return true;
+    /** @type {Promise<boolean>} */
+    let asked = Promise.resolve(false);
+    // The browser asks the user only in the click's own turn.
+    await showMessage(menu.messages.askPermission, (role) => {
+        if (role === 'yes')
+            asked = chrome.permissions.request({ permissions: ['nativeMessaging'] }).catch(() => false);
+    });
+    return asked;
 }
 
 /**
@@ -100,8 +125,10 @@ async function finish(state, view, pressed) {
     if (JSON.stringify(outcome.ticks) !== JSON.stringify(state.request.ticks ?? {}))
         await saveTicks(outcome.ticks);
     const menu = await loadMenu();
+    if (startsPrograms(outcome.actions))
+        await permitHost(menu);
     const shown = await carryOut(outcome.actions, state.origin, {
-        openIn: await loadOpenIn(), nativeHost: menu.nativeHost, noHost: menu.messages.noHost,
+        openIn: await loadOpenIn(), nativeHost: menu.nativeHost, messages: menu.messages,
     }, request);
     const messages = [...outcome.messages, ...shown];
     if (messages.length > 0)

@@ -4,7 +4,7 @@
 
 import { loadCore, loadMenu } from './core.mjs';
 import { loadConfig, loadOpenIn, loadTicks, saveConfig, saveOpenIn } from './settings.mjs';
-import { accessText, applyLabelKeys, button, element, label } from './ui.mjs';
+import { accessText, applyLabelKeys, button, element, fill, filled, label, showMessage } from './ui.mjs';
 
 const CHECK_DELAY_MS = 150;
 const SAMPLE_PAGE = { url: 'https://www.example.org/catalogue/item.html', selection: 'ISBN 0-306-40615-2' };
@@ -12,11 +12,6 @@ const SAMPLE_PAGE = { url: 'https://www.example.org/catalogue/item.html', select
 const [core, menu] = await Promise.all([loadCore(), loadMenu()]);
 const { texts } = menu;
 const main = /** @type {HTMLElement} */ (document.querySelector('main'));
-
-/** A text with its inserts (%1, %2) filled in. @param {string} text @param {...string} inserts */
-function fill(text, ...inserts) {
-    return text.replace(/%(\d)/g, (whole, digit) => inserts[Number(digit) - 1] ?? whole);
-}
 
 /** A button of the page's own. @param {string} text @param {() => void} press */
 function action(text, press) {
@@ -49,6 +44,32 @@ function setText(text) {
     check();
 }
 
+/**
+ * The console entries of a configuration as the core lists them, each as one comparable line.
+ * @param {string | null} config
+ */
+function consoleEntries(config) {
+    const { entries = [] } = core.consoleEntries(config === null ? {} : { config });
+    return entries.map((/** @type {{section: string, command: string, console: boolean}} */ entry) =>
+        fill(entry.console ? texts.consoleProgramLine : texts.programLine, entry.section, entry.command));
+}
+
+/**
+ * Stores a configuration, asking first when it has console entries the one in use lacks (a file
+ * from elsewhere may name any program): the user sees the programs and says yes, or the
+ * configuration in use stays.
+ * @param {string} text
+ * @returns {Promise<boolean>} whether it was stored
+ */
+async function saveIfAgreed(text) {
+    const inUse = new Set(consoleEntries(await loadConfig()));
+    const added = consoleEntries(text).filter((line) => !inUse.has(line));
+    if (added.length > 0 && await showMessage(filled(menu.messages.confirmPrograms, added.join('\n'))) !== 'yes')
+        return false;
+    await saveConfig(text);
+    return true;
+}
+
 const fileInput = element('input', { type: 'file', accept: '.ini,text/plain', hidden: true });
 fileInput.addEventListener('change', async () => {
     const file = fileInput.files?.[0];
@@ -60,8 +81,7 @@ fileInput.addEventListener('change', async () => {
 
 const buttons = element('div', { className: 'buttons' }, [
     action(texts.save, async () => {
-        await saveConfig(editor.value);
-        status.textContent = texts.saved;
+        status.textContent = (await saveIfAgreed(editor.value)) ? texts.saved : texts.notSaved;
     }),
     action(texts.reset, async () => {
         await saveConfig(null);

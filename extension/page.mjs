@@ -6,6 +6,12 @@
 
 /**
  * Runs in the page: what one frame shows. Self-contained, as injected functions must be.
+ *
+ * The selection's markup is copied into a document of the extension's own, made here and never
+ * shown: it has no window, so nothing of the page runs in the copy (no custom element's
+ * constructor, no image loads and no handler fires) and the page cannot tell that it was read.
+ * Elements the page does not show (display:none, visibility:hidden, an ancestor's) are left out
+ * of the copy, so that hidden text never reaches the code finders.
  * @returns {{selection: string, selectionHtml: string, url: string, title: string, name: string,
  *   screen: {width: number, height: number}}}
  */
@@ -13,10 +19,78 @@ function readFrame() {
     const selection = window.getSelection();
     let text = selection ? selection.toString() : '';
     let html = '';
-    if (selection && selection.rangeCount > 0) {
-        const holder = document.createElement('div');
-        for (let index = 0; index < selection.rangeCount; index++)
-            holder.append(selection.getRangeAt(index).cloneContents());
+    const inert = document.implementation.createHTMLDocument('');
+    // A mark on the stand-ins of hidden elements in the copy, which the markup never holds.
+    // (randomUUID is for secure contexts only, and the page may be plain http.)
+    const marker = 'data-tandrel-hidden-' + crypto.getRandomValues(new Uint32Array(2)).join('-');
+    const shown = (/** @type {Element} */ element) => element.checkVisibility
+        ? element.checkVisibility({ visibilityProperty: true, checkVisibilityCSS: true })
+        : getComputedStyle(element).display !== 'none' && getComputedStyle(element).visibility === 'visible';
+    /**
+     * The children of a node that the range touches, copied into the inert document with what
+     * they hold; a hidden element becomes an empty stand-in, so that the copy's tree has the
+     * original's shape down to it. @param {Node} parent @param {Range} range
+     */
+    const copyTouched = (parent, range) => {
+        const top = parent.nodeType === Node.DOCUMENT_NODE ? inert.createDocumentFragment() : inert.importNode(parent, false);
+        let first = -1;
+        /** @type {Array<[Node, Node]>} */
+        const pending = [];
+        parent.childNodes.forEach((child, index) => {
+            if (!range.intersectsNode(child))
+                return;
+            if (first < 0)
+                first = index;
+            pending.push([child, top]);
+        });
+        // Breadth first: each node's children are appended in their order.
+        for (let next = 0; next < pending.length; next++) {
+            const [from, into] = pending[next];
+            const copy = inert.importNode(from, false);
+            into.appendChild(copy);
+            if (from.nodeType === Node.ELEMENT_NODE && !shown(/** @type {Element} */ (from)))
+                /** @type {Element} */ (copy).setAttribute(marker, '');
+            else
+                from.childNodes.forEach((child) => pending.push([child, copy]));
+        }
+        return { top, first: Math.max(first, 0) };
+    };
+    /**
+     * A boundary point of the range in the copy: the same path of child indices (the first
+     * shifted by the children left out); one inside a hidden element stands before or after it.
+     * @param {Node} ancestor @param {{top: Node, first: number}} copied
+     * @param {Node} container @param {number} offset @param {boolean} isEnd
+     * @returns {[Node, number]}
+     */
+    const placeIn = (ancestor, copied, container, offset, isEnd) => {
+        const path = [];
+        for (let node = container; node !== ancestor && node.parentNode; node = node.parentNode)
+            path.unshift(Array.prototype.indexOf.call(node.parentNode.childNodes, node));
+        if (path.length === 0)
+            return [copied.top, Math.max(0, offset - copied.first)];
+        path[0] -= copied.first;
+        let node = copied.top;
+        for (const index of path) {
+            const next = node.childNodes[index];
+            if (!next || (next.nodeType === Node.ELEMENT_NODE && /** @type {Element} */ (next).hasAttribute(marker)))
+                return [node, Math.min(index + (isEnd && next ? 1 : 0), node.childNodes.length)];
+            node = next;
+        }
+        return [node, offset];
+    };
+    if (selection) {
+        const holder = inert.createElement('div');
+        for (let index = 0; index < selection.rangeCount; index++) {
+            const range = selection.getRangeAt(index);
+            const ancestor = range.commonAncestorContainer;
+            const copied = copyTouched(ancestor, range);
+            const inCopy = inert.createRange();
+            inCopy.setStart(...placeIn(ancestor, copied, range.startContainer, range.startOffset, false));
+            inCopy.setEnd(...placeIn(ancestor, copied, range.endContainer, range.endOffset, true));
+            holder.append(inCopy.cloneContents());
+        }
+        for (const stand of holder.querySelectorAll(`[${marker}]`))
+            stand.remove();
         html = holder.innerHTML;
     }
     // A selection inside a text box is not the document's: read it from the box.

@@ -2,11 +2,15 @@
 // stop at any moment: the command's request (the page, the configuration, the ticks), the
 // prepared answer and where the command came from. storage.session holds it, unless it is too
 // large for that storage's 10 MB (a page with a selection of millions of characters): such a
-// state goes to the extension's IndexedDB instead, which the dialog removes when it closes.
+// state goes to the extension's IndexedDB instead. A state goes when its dialog closes, however
+// it closes (the dialog page tells the worker as it goes); one older than a day, which no dialog
+// can still want, goes when the worker starts.
 
 const SESSION_LIMIT = 8 * 1024 * 1024;
 const DATABASE = 'tandrel-dialogs';
 const STORE = 'states';
+/** How long a state may stay: a dialog left open for longer is gone or forgotten. */
+const STATE_LIFETIME_MS = 24 * 60 * 60 * 1000;
 
 /**
  * @typedef {{request: any, answer: any, origin: Origin, notice?: any}} DialogState
@@ -53,6 +57,8 @@ export function newDialogId() {
  */
 export async function saveState(id, state) {
     const key = 'dialog:' + id;
+    // When it was saved, apart from the state, so that the worker reads no state to learn it.
+    await chrome.storage.session.set({ ['saved:' + id]: Date.now() });
     if (JSON.stringify(state).length < SESSION_LIMIT) {
         try {
             await chrome.storage.session.set({ [key]: state });
@@ -113,8 +119,27 @@ export function waitForState(id, timeoutMs) {
 
 /** @param {string} id a dialog that has finished */
 export async function dropState(id) {
-    await chrome.storage.session.remove('dialog:' + id);
+    await chrome.storage.session.remove(['dialog:' + id, 'saved:' + id]);
     await inDatabase('readwrite', (store) => store.delete(id));
+}
+
+/**
+ * Drops the states saved more than a day ago, and those in the database that the session storage
+ * no longer knows (it was emptied when the browser or the extension restarted).
+ */
+export async function dropOldStates() {
+    const session = chrome.storage.session;
+    // getKeys reads no values, which may be megabytes; older browsers lack it.
+    const keys = session.getKeys ? await session.getKeys() : Object.keys(await session.get(null));
+    const saved = await session.get(keys.filter((key) => key.startsWith('saved:')));
+    const oldest = Date.now() - STATE_LIFETIME_MS;
+    const old = Object.entries(saved).filter(([, time]) => !(Number(time) >= oldest)).map(([key]) => key.slice('saved:'.length));
+    await Promise.all(old.map(dropState));
+    // A state being saved has its time already, before it reaches the database.
+    const known = new Set(keys.filter((key) => key.startsWith('saved:')).map((key) => key.slice('saved:'.length)));
+    const stored = /** @type {IDBValidKey[]} */ (await inDatabase('readonly', (store) => store.getAllKeys()));
+    await Promise.all(stored.filter((id) => typeof id !== 'string' || !known.has(id) || old.includes(id))
+        .map((id) => inDatabase('readwrite', (store) => store.delete(id))));
 }
 
 /** Forgets the states of dialogs a closed browser left behind in the database. */

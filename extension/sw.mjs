@@ -3,7 +3,19 @@
 
 import { runMenuCommand } from './command.mjs';
 import { createMenu } from './menu.mjs';
-import { dropAllStates } from './state.mjs';
+import { dropAllStates, dropOldStates, dropState } from './state.mjs';
+
+// What the extension stores decides what runs (the configuration names programs): only its own
+// pages and this worker may read or change it, never a script in a web page. Firefox (153) has no
+// setAccessLevel: there only content scripts of the extension's own reach storage.local, and it
+// has none (the page reader it injects never touches storage).
+for (const area of [chrome.storage.local, chrome.storage.session, chrome.storage.sync]) {
+    area?.setAccessLevel?.({ accessLevel: 'TRUSTED_CONTEXTS' })
+        .catch((/** @type {unknown} */ error) => console.warn('Veltrane Tandrel: storage left open', error));
+}
+
+// Dialogs left by a worker that stopped before their windows closed.
+dropOldStates().catch((error) => console.warn('Veltrane Tandrel: old dialog states kept', error));
 
 chrome.runtime.onInstalled.addListener(() => {
     createMenu();
@@ -18,4 +30,12 @@ chrome.runtime.onStartup.addListener(() => {
 chrome.contextMenus.onClicked.addListener((info, tab) => {
     if (tab && typeof info.menuItemId === 'string')
         runMenuCommand(info.menuItemId, info, tab).catch((error) => console.error('Veltrane Tandrel:', error));
+});
+
+// A dialog page going away (its buttons, its window or tab closed, navigated elsewhere) says so:
+// its state goes with it.
+chrome.runtime.onMessage.addListener((message, sender) => {
+    if (sender.id === chrome.runtime.id && typeof message?.dialogClosed === 'string')
+        dropState(message.dialogClosed).catch(() => {});
+    return undefined;
 });

@@ -122,13 +122,28 @@ export function messageBody(message, textId) {
     ]);
 }
 
+/** A text with its inserts (%1, %2) filled in. @param {string} text @param {...string} inserts */
+export function fill(text, ...inserts) {
+    return text.replace(/%(\d)/g, (whole, digit) => inserts[Number(digit) - 1] ?? whole);
+}
+
+/**
+ * A message of the core's whose text has inserts, with them filled in.
+ * @param {any} message @param {...string} inserts
+ */
+export function filled(message, ...inserts) {
+    return { ...message, text: fill(message.text, ...inserts) };
+}
+
 /**
  * Shows a message box over the page, modal, until one of its buttons is pressed.
  * @param {any} message {text, caption, icon, buttons}
+ * @param {(role: string) => void} [pressed] called at once on a button's click, while the
+ *   browser still counts it as the user's gesture (which permissions.request needs)
  * @returns {Promise<string>} the role of the button pressed (Escape: the last button, as a
  *   Windows box's close button answers No or OK)
  */
-export function showMessage(message) {
+export function showMessage(message, pressed) {
     return new Promise((resolve) => {
         const box = element('dialog', { role: 'alertdialog', className: 'message-box', 'aria-labelledby': 'message-caption', 'aria-describedby': 'message-text' });
         const close = (/** @type {string} */ role) => {
@@ -136,7 +151,10 @@ export function showMessage(message) {
             box.remove();
             resolve(role);
         };
-        const buttons = message.buttons.map((/** @type {any} */ offered) => button(offered, close));
+        const buttons = message.buttons.map((/** @type {any} */ offered) => button(offered, (role) => {
+            pressed?.(role);
+            close(role);
+        }));
         box.append(
             element('h2', { id: 'message-caption' }, [message.caption]),
             messageBody(message, 'message-text'),

@@ -1,6 +1,7 @@
 #include "page/PageContext.h"
 
 #include "common/Platform.h"
+#include "page/HiddenMarkup.h"
 #include "page/HostDomain.h"
 #include "recognizers/Recognizers.h"
 
@@ -141,11 +142,13 @@ std::u16string CPageContext::CurrencyAmount() const {
 
 std::u16string CPageContext::IsbnFromContext() {
     if (!isbnKnown_) {
-        // Each source is tried for both kinds of number before the next source.
+        // Each source is tried for both kinds of number before the next source. Of the markup,
+        // only what the page shows counts: a number it hides is no number its reader chose.
         using Finder = std::optional<std::u16string> (*)(std::u16string_view);
+        const std::u16string shownHtml = WithoutHiddenElements(selectionHtml_);
         const std::pair<const std::u16string*, Finder> steps[] = {
-            {&selectionText_, FindIsbn10}, {&selectionHtml_, FindIsbn10},
-            {&selectionText_, IsbnOfEan},  {&selectionHtml_, IsbnOfEan},
+            {&selectionText_, FindIsbn10}, {&shownHtml, FindIsbn10},
+            {&selectionText_, IsbnOfEan},  {&shownHtml, IsbnOfEan},
             {&frameAddress_, FindIsbn10},  {&frameAddress_, IsbnOfEan},
             {&topAddress_, FindIsbn10},    {&topAddress_, IsbnOfEan}};
         isbn_.clear();
@@ -162,8 +165,10 @@ std::u16string CPageContext::IsbnFromContext() {
 
 std::u16string CPageContext::UpcFromContext() {
     if (!upcKnown_) {
-        // Each finder is tried on every source before the next, looser finder.
-        const std::u16string* sources[] = {&selectionText_, &selectionHtml_, &frameAddress_,
+        // Each finder is tried on every source before the next, looser finder; of the markup,
+        // only what the page shows.
+        const std::u16string shownHtml = WithoutHiddenElements(selectionHtml_);
+        const std::u16string* sources[] = {&selectionText_, &shownHtml, &frameAddress_,
                                            &topAddress_};
         upc_ = [&]() -> std::u16string {
             for (CodeFinder find : kUpcFinders) {

@@ -60,13 +60,14 @@ public:
     std::u16string CurrencyAmount() const;
 
     /// The ISBN-10 the page offers: an ISBN-10, then an EAN-13 beginning 978 converted, looked
-    /// for in the selection text and HTML, then in the frame's and the top's address (FindIsbn10,
+    /// for in the selection text and HTML (without the elements it marks hidden:
+    /// WithoutHiddenElements), then in the frame's and the top's address (FindIsbn10,
     /// FindEan13 with IsbnOfEan13: an EAN-13 beginning 979 is kept whole); empty when none. Found
     /// on first use, once per command.
     std::u16string IsbnFromContext();
     /// The UPC-A the page offers: FindUpc12, then FindShortUpc, then CompleteUpc11, each on the
-    /// selection text and HTML and the frame's and the top's address; empty when none. Found on
-    /// first use, once per command.
+    /// selection text and HTML (without its hidden elements) and the frame's and the top's
+    /// address; empty when none. Found on first use, once per command.
     std::u16string UpcFromContext();
     /// The UPC-A the selection text itself holds: the finders of UpcFromContext on the selection
     /// text alone; empty when none. The keyword searches take it, so that digits in the page's

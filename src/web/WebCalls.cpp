@@ -5,6 +5,7 @@
 #include "common/Messages.h"
 #include "common/TextConversion.h"
 #include "config/ConfigLoader.h"
+#include "config/LinkList.h"
 #include "dialogs/ConvertCommand.h"
 #include "dialogs/SiteList.h"
 #include "lint/ConfigLint.h"
@@ -112,10 +113,16 @@ constexpr ShellText kShellTexts[] = {
     {"previewSelection", ids::kOptionsPreviewSelection},
     {"previewRun", ids::kOptionsPreviewRun},
     {"ticksLocal", ids::kOptionsTicksLocal},
+    {"programLine", ids::kOptionsProgramLine},
+    {"consoleProgramLine", ids::kOptionsConsoleProgramLine},
+    {"notSaved", ids::kOptionsNotSaved},
 };
 
 // The messages the extension shows of its own accord, by name: a console command with no host
-// program to run it (the host named), and a page the browser keeps the extension from reading.
+// program to run it (the host named), a page the browser keeps the extension from reading, the
+// question before the browser is asked for the permission to talk to the host and the message
+// when it is not given, the host's refusal of a command, and the question before a configuration
+// with other console entries is stored. The extension fills the "%1" of the last two.
 void WriteShellMessages(JsonWriter& out) {
     std::string product = LoadText(ids::kProductName);
     out.BeginObject();
@@ -123,6 +130,15 @@ void WriteShellMessages(JsonWriter& out) {
                  product, kMbIconHand, false);
     WriteMessage(out.Key("pageUnreadable"), LoadText(ids::kWebPageUnreadable), product,
                  kMbIconExclamation, false);
+    WriteMessage(out.Key("askPermission"), LoadText(ids::kWebAskPermission), product,
+                 kMbYesNo | kMbIconQuestion, false);
+    WriteMessage(out.Key("noPermission"), LoadText(ids::kWebNoPermission), product, kMbIconHand,
+                 false);
+    WriteMessage(out.Key("hostRefused"), LoadText(ids::kWebHostRefused), product, kMbIconHand,
+                 false);
+    // No is the default: a file from elsewhere should not start programs at a keystroke.
+    WriteMessage(out.Key("confirmPrograms"), LoadText(ids::kOptionsConfirmPrograms), product,
+                 kMbYesNo | kMbIconExclamation | kMbDefaultButton2, false);
     out.EndObject();
 }
 
@@ -284,6 +300,25 @@ std::string Lint(const Json& request) {
              *config, system ? LintedText::SystemLinks : LintedText::LinkConfiguration)) {
         answer.BeginObject().Key("line").Number(finding.line);
         answer.Key("message").AnsiText(finding.message).EndObject();
+    }
+    return answer.EndArray().EndObject().Take();
+}
+
+std::string ConsoleEntries(const Json& request) {
+    CWebSession session(request);
+    ScopedPlatform platform(session.View());
+    JsonWriter answer;
+    answer.BeginObject().Key("entries").BeginArray();
+    for (std::string_view prefix : LinkPrefixes()) {
+        CLinkList list;
+        LoadLinks(list, prefix, false);
+        for (const CLink& link : list) {
+            if (link.GetCommand().empty())
+                continue;
+            answer.BeginObject().Key("section").AnsiText(link.GetSectionName());
+            answer.Key("command").AnsiText(link.GetCommand());
+            answer.Key("console").Bool(link.GetUseConsole()).EndObject();
+        }
     }
     return answer.EndArray().EndObject().Take();
 }

@@ -17,14 +17,19 @@ import { CleanUp, Session, WAIT_MS, newFolder, removeAll, root, selectParagraph,
 
 export const builtExtension = process.env.TANDREL_EXTENSION ?? join(root, 'build/wasm/extension');
 
-/** A test copy of the built extension (see above). @returns {Promise<string>} its folder */
-async function testExtension() {
+/**
+ * A test copy of the built extension (see above).
+ * @param {string[]} granted optional permissions the copy holds from its install, as if the user
+ *   had given them (headless Chromium cannot show the browser's question)
+ * @returns {Promise<string>} its folder
+ */
+async function testExtension(granted) {
     const folder = await newFolder('extension');
     await cp(builtExtension, folder, { recursive: true });
     const manifestPath = join(folder, 'manifest.json');
     const manifest = JSON.parse(await readFile(manifestPath, 'utf8'));
     manifest.host_permissions = ['http://127.0.0.1/*', 'http://intranet/*'];
-    manifest.permissions = [...manifest.permissions, 'tabs'];
+    manifest.permissions = [...manifest.permissions, 'tabs', ...granted];
     await writeFile(manifestPath, JSON.stringify(manifest, null, 2));
     return folder;
 }
@@ -32,14 +37,15 @@ async function testExtension() {
 /**
  * One headless Chromium with the extension, serving the pages, for a group of tests.
  * @param {import('./support.mjs').Pages} pages
- * @param {{profile?: string, env?: Record<string, string | undefined>}} [options] profile: a
- *   folder of the caller's (removed by close); env: the browser's environment (the programs it
- *   starts, a native host among them, inherit it)
+ * @param {{profile?: string, env?: Record<string, string | undefined>, granted?: string[]}} [options]
+ *   profile: a folder of the caller's (removed by close); env: the browser's environment (the
+ *   programs it starts, a native host among them, inherit it); granted: optional permissions
+ *   the extension holds from the start
  */
 export function launchChromium(pages, options = {}) {
     return CleanUp.making(async (cleanUp) => {
         const server = cleanUp.add(await servePages(pages), (made) => made.close());
-        const extension = cleanUp.add(await testExtension(), removeAll);
+        const extension = cleanUp.add(await testExtension(options.granted ?? []), removeAll);
         const profile = cleanUp.add(options.profile ?? await newFolder(), removeAll);
         const launch = () => chromium.launchPersistentContext(profile, {
             executablePath: process.env.TANDREL_CHROMIUM ?? '/usr/bin/chromium',
@@ -225,6 +231,43 @@ class ChromiumSession extends Session {
     async useConfig(test, text) {
         await this.worker.evaluate((text) => chrome.storage.local.set({ config: text }), text);
         test.after(() => this.worker.evaluate(() => chrome.storage.local.remove('config')));
+    }
+
+    /**
+     * Starts the stopped service worker again, as a message from one of the extension's pages
+     * does, and makes it the session's worker. @param {Page} extensionPage
+     */
+    async wakeWorker(extensionPage) {
+        await extensionPage.evaluate(() => chrome.runtime.sendMessage({ wake: true }).catch(() => {}));
+        // Playwright may hand back the object it had for the stopped worker: it reaches the new one.
+        this.worker = await waitFor(async () => {
+            const worker = this.context.serviceWorkers().find((candidate) => candidate.url().endsWith('/sw.mjs'));
+            return worker && await worker.evaluate(() => true).catch(() => false) && worker;
+        }, { what: "the extension's service worker to start again" });
+        this.workerStopped = false;
+    }
+
+    /**
+     * What the dialogs keep: the session storage's keys and the ids in the dialogs' database.
+     * @returns {Promise<{session: string[], database: string[]}>}
+     */
+    dialogStorage() {
+        return this.worker.evaluate(async () => ({
+            session: Object.keys(await chrome.storage.session.get(null)).filter((key) => key !== 'windows'),
+            database: /** @type {string[]} */ (await new Promise((resolve, reject) => {
+                const opening = indexedDB.open('tandrel-dialogs', 1);
+                opening.onupgradeneeded = () => opening.result.createObjectStore('states');
+                opening.onerror = () => reject(opening.error);
+                opening.onsuccess = () => {
+                    const request = opening.result.transaction('states').objectStore('states').getAllKeys();
+                    request.onsuccess = () => {
+                        opening.result.close();
+                        resolve(request.result.map(String));
+                    };
+                    request.onerror = () => reject(request.error);
+                };
+            })),
+        }));
     }
 
     /**

@@ -1,8 +1,9 @@
 // The dialog pages as a user meets them: a refused OK keeps the dialog open with its message,
 // ticks by Space and double-click with exclusive entries, Enter and Escape, Help in the shared
-// help window, a console command without its host, a page the browser keeps the extension from
-// reading, the options page's edit taking effect in the next dialog, a followed anchor's
-// referrer, and the worker stopped while a dialog is open.
+// help window, a console command asking for the permission to start programs, a page the browser
+// keeps the extension from reading, the options page's edit taking effect in the next dialog and
+// its question before it stores other programs, a followed anchor's referrer, and the worker
+// stopped while a dialog is open.
 import assert from 'node:assert/strict';
 import { after, afterEach, before, describe, it } from 'node:test';
 
@@ -100,13 +101,30 @@ describe('the site-list dialog', () => {
         assert.deepEqual(added.filter((url) => url.includes('/help/')), []);
     });
 
-    it('says how to install the host for a console command', async () => {
-        const dialog = await browser.dialog('OTHER', await browser.open('/host'));
-        await browser.answer(dialog, { ticks: { 'Ping the host of this page': true }, press: 'OK' });
-        await dialog.getByText('tandrel-host').waitFor();
-        assert.match(await dialog.locator('main').innerText(), /native messaging host com\.veltrane\.tandrel\)\. It is not installed/);
-        await browser.pressButton(dialog, 'OK');
-        await browser.closed(dialog);
+    it('asks for the permission to start programs with its reason, and says when it is not given', async () => {
+        // Headless Chromium cannot show the browser's own question: the dialog pages' request
+        // is recorded (with whether the click still counted as the user's) and refused.
+        await browser.context.addInitScript(() => {
+            if (location.protocol !== 'chrome-extension:')
+                return;
+            const page = /** @type {any} */ (window);
+            page.permissionRequests = [];
+            chrome.permissions.request = async (/** @type {any} */ asked) => {
+                page.permissionRequests.push({ asked, byTheUser: navigator.userActivation.isActive });
+                return false;
+            };
+        });
+        for (const [answer, requests] of /** @type {const} */ ([['Yes', 1], ['No', 0]])) {
+            const dialog = await browser.dialog('OTHER', await browser.open('/host'));
+            await browser.answer(dialog, { ticks: { 'Ping the host of this page': true }, press: 'OK' });
+            await messageBox(dialog).getByText('Ask for the permission now?').waitFor();
+            await messageBox(dialog).getByRole('button', { name: answer }).click();
+            await dialog.getByText('The permission was not given, so nothing was started.').waitFor();
+            assert.deepEqual(await dialog.evaluate(() => /** @type {any} */ (window).permissionRequests),
+                requests ? [{ asked: { permissions: ['nativeMessaging'] }, byTheUser: true }] : []);
+            await browser.pressButton(dialog, 'OK');
+            await browser.closed(dialog);
+        }
     });
 
     it('tells when the page refuses scripts, and works on what the click gave', async () => {
@@ -145,6 +163,25 @@ describe('the options page', () => {
         await options.getByRole('button', { name: 'Reset to the default' }).click();
         await options.getByText('The stored default serves again.').waitFor();
         assert.equal(await browser.worker.evaluate(async () => (await chrome.storage.local.get('config')).config ?? null), null);
+    });
+
+    it('stores a configuration that starts other programs only when the user agrees', async () => {
+        const options = await browser.openOptions();
+        const file = Buffer.from('[OTHER:Mine]\r\nshortDescription=Mine\r\ncommand=mine.exe !S\r\nuseConsole=yes\r\n', 'latin1');
+        await options.locator('input[type=file]').setInputFiles({ name: 'nubrix.ini', mimeType: 'text/plain', buffer: file });
+        await options.waitForFunction(() => /** @type {HTMLTextAreaElement} */ (document.getElementById('config')).value.startsWith('[OTHER:Mine]'));
+        const stored = () => browser.worker.evaluate(async () => (await chrome.storage.local.get('config')).config ?? null);
+        for (const [answer, kept] of /** @type {const} */ ([['No', null], ['Yes', '[OTHER:Mine]\nshortDescription=Mine\ncommand=mine.exe !S\nuseConsole=yes\n']])) {
+            await options.getByRole('button', { name: 'Save' }).click();
+            const question = options.getByRole('alertdialog');
+            await question.waitFor();
+            assert.match(await question.innerText(), /OTHER:Mine starts in a console window: mine\.exe !S/);
+            await question.getByRole('button', { name: answer }).click();
+            await options.getByText(answer === 'No' ? /^Not saved:/ : /^Saved:/).waitFor();
+            assert.equal(await stored(), kept);
+        }
+        await options.getByRole('button', { name: 'Reset to the default' }).click();
+        await options.getByText('The stored default serves again.').waitFor();
     });
 
     it('imports and exports nubrix.ini as Windows-1252 bytes with CRLF line ends', async () => {

@@ -6,8 +6,9 @@
 // The copy therefore differs from the package in its manifest alone: the hook of firefox/hook.mjs
 // runs before the background script and does that for the test, a content script
 // (firefox/relay.js) in the served pages carries the test's requests to it, host access to
-// 127.0.0.1 stands in for activeTab (a synthetic click grants none), and the tabs permission lets
-// the hook read the addresses of the tabs the extension opened. Every host but 127.0.0.1 goes to
+// 127.0.0.1 stands in for activeTab (a synthetic click grants none), the tabs permission lets
+// the hook read the addresses of the tabs the extension opened, and the optional permissions are
+// held from the start. Every host but 127.0.0.1 goes to
 // a proxy that refuses: opened sites cannot load here, and their addresses are read from the tabs.
 import puppeteer from 'puppeteer-core';
 import { spawnSync } from 'node:child_process';
@@ -37,7 +38,9 @@ async function testExtension() {
     // Without background scripts of its own, the package has no menu in Firefox: the tests say so.
     manifest.background = { ...manifest.background, scripts: ['test/firefox/hook.mjs', ...(manifest.background?.scripts ?? [])] };
     manifest.host_permissions = ['http://127.0.0.1/*'];
-    manifest.permissions = [...manifest.permissions, 'tabs'];
+    // As if the user had given the optional permission: Firefox's automation cannot answer the
+    // browser's question, nor make the click its request needs.
+    manifest.permissions = [...manifest.permissions, 'tabs', ...(manifest.optional_permissions ?? [])];
     manifest.content_scripts = [{ matches: ['http://127.0.0.1/*'], js: ['test/firefox/relay.js'] }];
     await writeFile(manifestPath, JSON.stringify(manifest, null, 2));
     return folder;

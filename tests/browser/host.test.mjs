@@ -27,9 +27,12 @@ before(async () => {
     await setUpHost('--install', home);
     browser = await launchChromium({
         '/host': { title: 'A host', text: hostile },
+        // A selection the host refuses to take whole (its messages hold at most 1 MB).
+        '/long': { title: 'Long', text: 'word '.repeat(300_000) },
     }, {
         profile: join(home, '.config/chromium'),
         env: made.env,
+        granted: ['nativeMessaging'],
     });
 });
 afterEach(() => browser?.closeOthers());
@@ -45,10 +48,11 @@ const exists = (path) => access(path).then(() => true, () => false);
  * Chooses the ticked "=>Other" entries on the page and presses OK.
  * @param {string[]} entries the short descriptions to tick
  * @param {string} [typed] text added in the dialog's edit box
+ * @param {string} [path] the page
  * @returns {Promise<import('playwright-core').Page>} the dialog, if it stays open
  */
-async function runOther(entries, typed = '') {
-    const dialog = await browser.dialog('OTHER', await browser.open('/host'));
+async function runOther(entries, typed = '', path = '/host') {
+    const dialog = await browser.dialog('OTHER', await browser.open(path));
     if (typed)
         await dialog.getByRole('textbox').press('End').then(() => dialog.getByRole('textbox').pressSequentially(typed));
     await browser.answer(dialog, { ticks: Object.fromEntries(entries.map((name) => [name, true])), press: 'OK' });
@@ -76,6 +80,27 @@ describe('console entries through the native host', () => {
             ['x', '&', 'calc', '%PATH%', '$(touch', `${marker})`, 'a', 'b', ';', '`touch', `${marker}2\``, "'c'", 'typed']);
         assert.equal(await exists(marker), false);
         assert.equal(await exists(`${marker}2`), false);
+    });
+
+    it('a command the host refuses is told with the host\'s reason', async (t) => {
+        await browser.useConfig(t, '[OTHER:Whole]\nshortDescription=Whole\ncommand=tracert.exe !S\nURLEncoded=no\n');
+        const dialog = await runOther(['Whole'], '', '/long');
+        await dialog.getByText('tandrel-host refused to start the program of this entry: a message may hold at most').waitFor();
+        await browser.pressButton(dialog, 'OK');
+        await browser.closed(dialog);
+    });
+
+    it('says how to install the host where there is none', async () => {
+        await setUpHost('--uninstall', home);
+        try {
+            const dialog = await runOther(['Ping the host of this page']);
+            await dialog.getByText('tandrel-host').waitFor();
+            assert.match(await dialog.locator('main').innerText(), /native messaging host com\.veltrane\.tandrel\)\. It is not installed/);
+            await browser.pressButton(dialog, 'OK');
+            await browser.closed(dialog);
+        } finally {
+            await setUpHost('--install', home);
+        }
     });
 
     it('a program that does not start is told with the system\'s text', async (t) => {

@@ -1,6 +1,7 @@
 // Hostile page text gives the outcomes the DLL gives: quotes and line breaks arrive encoded,
 // javascript: and file: addresses in the page open nothing, a selection of ten million characters
-// finds its code at the very end; and the ticks are remembered by section name in storage.sync,
+// finds its code at the very end; a page learns nothing of the read, hides nothing from it that
+// reaches a finder and keeps no anchor of a followed link; and the ticks are remembered by section name in storage.sync,
 // across a restart of the browser.
 import assert from 'node:assert/strict';
 import { after, afterEach, before, describe, it } from 'node:test';
@@ -16,6 +17,23 @@ const pages = {
     '/script': { title: 'Script', text: 'javascript:alert(document.cookie)' },
     '/file': { title: 'File', text: 'file:///etc/passwd' },
     '/large': { title: 'Large', raw: `<!DOCTYPE html><title>Large</title><p id="selection">${'word '.repeat(TEN_MB / 5)}ISBN 0-306-40615-2</p>` },
+    // A page that would learn of a copy of its selection: a custom element whose constructor and
+    // an image whose error handler record their calls.
+    '/spy': {
+        title: 'Spy',
+        raw: '<!DOCTYPE html><title>Spy</title><script>window.calls = [];' +
+            'customElements.define("x-spy", class extends HTMLElement { constructor() { super(); window.calls.push("constructor"); } });' +
+            '</script><p id="selection">ISBN <x-spy>0-306-40615-2</x-spy>' +
+            '<img src="/missing.png" onerror="window.calls.push(\'onerror\')"></p>',
+    },
+    // Numbers the page hides in the selection, each way a page hides text.
+    '/hidden': {
+        title: 'Hidden',
+        raw: '<!DOCTYPE html><title>Hidden</title><style>.gone { display: none }</style><p id="selection">A book ' +
+            '<span style="display:none">ISBN 0-306-40615-2</span><span hidden>0-19-852663-6</span>' +
+            '<span class="gone">ISBN 0-8044-2957-X</span><span style="visibility:hidden">0-9752298-0-X</span>' +
+            '<span aria-hidden="true" class="gone">ISBN 0-7167-0344-0</span> in a shop</p>',
+    },
 };
 
 before(async () => {
@@ -49,6 +67,39 @@ describe('hostile page text', () => {
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
         const addresses = await browser.answerAndRead(dialog, { press: 'OK' }, 2);
         assert.ok(addresses.includes('https://www.amazon.com/s?k=0306406152&i=stripbooks'), addresses.join(' '));
+    });
+});
+
+describe('a page that watches', () => {
+    it('learns nothing of the read: its code never runs on the copy of the selection', async () => {
+        const page = await browser.open('/spy');
+        // The page's own element and image made their calls as it loaded.
+        await page.waitForFunction(() => /** @type {any} */ (window).calls.length === 2);
+        await page.evaluate(() => { /** @type {any} */ (window).calls = []; });
+        const dialog = await browser.dialog('ISBN', page);
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
+        // An image the page loads after the read fails after any the read made would have.
+        await page.evaluate(() => new Promise((done) => Object.assign(new Image(), { onerror: done, src: '/missing.png?after' })));
+        assert.deepEqual(await page.evaluate(() => /** @type {any} */ (window).calls), []);
+        assert.equal(browser.server.requests.filter((request) => request.path === '/missing.png').length, 1);
+        await browser.pressButton(dialog, 'Cancel');
+    });
+
+    it('hides text from no finder: what it does not show reaches no dialog', async () => {
+        // No number found: the dialog offers the selected words, without the hidden ones.
+        const dialog = await browser.dialog('ISBN', await browser.open('/hidden'));
+        assert.equal(await dialog.getByRole('textbox').inputValue(), 'A book in a shop');
+        await browser.pressButton(dialog, 'Cancel');
+    });
+
+    it('keeps no anchor of a followed link', async (t) => {
+        // A link to a place in the page itself: the page stays, to be looked at afterwards.
+        await browser.useConfig(t, `[TRANSLATE:Here]\nshortDescription=Here\nhref=${browser.server.origin}/book#followed\nwindowName=_self\n`);
+        const page = await browser.open('/book');
+        const dialog = await browser.dialog('TRANSLATE', page);
+        await browser.pressButton(dialog, 'OK');
+        await page.waitForURL(/#followed$/);
+        assert.equal(await page.evaluate(() => document.querySelectorAll('a').length), 0);
     });
 });
 

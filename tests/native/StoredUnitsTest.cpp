@@ -138,7 +138,7 @@ double FromSi(const PhysicalUnit& unit, double si) {
     return unit.reciprocal ? unit.factor / si : (si - unit.offset) / unit.factor;
 }
 
-const CUnit& Unit(const CUnitTable& table, std::string_view alias) {
+const CUnit& StoredUnit(const CUnitTable& table, std::string_view alias) {
     const CUnit* unit = table.FindUnit(alias);
     if (!unit)
         throw std::logic_error("no unit " + std::string(alias));
@@ -218,7 +218,8 @@ TEST(StoredUnits, ConvertIntoAndOutOfEveryUnitWithAnOffset) {
     };
     std::set<std::string> into, outOf;
     for (const auto& c : cases) {
-        EXPECT_EQ(ConversionResult(c.value, Unit(table, c.from), Unit(table, c.to)), c.expected);
+        EXPECT_EQ(ConversionResult(c.value, StoredUnit(table, c.from), StoredUnit(table, c.to)),
+                  c.expected);
         outOf.insert(c.from);
         into.insert(c.to);
     }
@@ -252,7 +253,8 @@ TEST(StoredUnits, ResultsZeroButForRoundingAreZero) {
         {32.000001, "Farenheit", "Celsius", "32 Farenheit = 5.55556e-007 Celsius"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ConversionResult(c.value, Unit(table, c.from), Unit(table, c.to)), c.expected);
+        EXPECT_EQ(ConversionResult(c.value, StoredUnit(table, c.from), StoredUnit(table, c.to)),
+                  c.expected);
 
     // Into an inverted unit, a difference that is zero but for rounding is a division by zero.
     CUnitTable own;
@@ -267,8 +269,10 @@ TEST(StoredUnits, ResultsZeroButForRoundingAreZero) {
     inverted.SetValue("invert", "yes");
     inverted.SetValue("ten+0", "inverted");
     own.Load(sections);
-    EXPECT_THROW(ConvertUnits(32, Unit(own, "scaled"), Unit(own, "inverted")), std::range_error);
-    EXPECT_NEAR(ConvertUnits(33, Unit(own, "scaled"), Unit(own, "inverted")), 1.8, 1e-12);
+    EXPECT_THROW(ConvertUnits(32, StoredUnit(own, "scaled"), StoredUnit(own, "inverted")),
+                 std::range_error);
+    EXPECT_NEAR(ConvertUnits(33, StoredUnit(own, "scaled"), StoredUnit(own, "inverted")), 1.8,
+                1e-12);
 }
 
 } // namespace

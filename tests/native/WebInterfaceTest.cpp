@@ -582,6 +582,61 @@ TEST(WebInterface, CallsWithoutAPage) {
               "COMMAND.COM /K \"ping.exe www.example.org\"");
 }
 
+TEST(WebInterface, ConsoleEntriesAreTheEntriesThatStartPrograms) {
+    const Json ping = {{"section", "OTHER:Ping"}, {"command", "ping.exe !H"}, {"console", true}};
+    const Json trace = {
+        {"section", "OTHER:TraceRoute"}, {"command", "tracert.exe !H"}, {"console", true}};
+    const struct {
+        Json config; ///< null: the stored default
+        Json entries;
+    } cases[] = {
+        {nullptr, {ping, trace}},
+        // A category the file defines replaces the stored one; the others stay stored.
+        {"[OTHER:Mine]\ncommand=mine.exe \"!S\"\nurl=https://x.example/\n",
+         {{{"section", "OTHER:Mine"}, {"command", "mine.exe \"!S\""}, {"console", false}}}},
+        {"[BOOK:Run]\nCOMMAND=run.exe !S\nuseConsole=yes\n[BOOK:Site]\nurl=https://x.example/\n",
+         {{{"section", "BOOK:Run"}, {"command", "run.exe !S"}, {"console", true}}, ping, trace}},
+        // Entries the reader never lists start nothing.
+        {"[OTHER:Site]\nurl=https://x.example/\n[NOPREFIX:Run]\ncommand=run.exe\n", Json::array()},
+        {"[OTHER:Site]\nurl=https://x.example/\n[SYSTEM:Run]\ncommand=run.exe\n", Json::array()},
+    };
+    for (const auto& c : cases) {
+        Json request = Json::object();
+        if (!c.config.is_null())
+            request["config"] = c.config;
+        EXPECT_EQ(Call(tandrel_console_entries, request).at("entries"), c.entries) << c.config;
+    }
+    EXPECT_EQ(Call(tandrel_console_entries, {{"config", 7}}).at("error").at("code"), "invalid");
+}
+
+TEST(WebInterface, TheExtensionsQuestionsAndMessagesAboutPrograms) {
+    const Json messages = Call(tandrel_menu, Json::object()).at("messages");
+    const struct {
+        const char* name;
+        int textId;
+        const char* icon;
+        std::vector<std::string> buttons;
+    } cases[] = {
+        {"askPermission", 180, "question", {"yes", "no"}},
+        {"noPermission", 181, "error", {"ok"}},
+        {"hostRefused", 182, "error", {"ok"}},
+        {"confirmPrograms", 183, "exclamation", {"yes", "no"}},
+    };
+    for (const auto& c : cases) {
+        const Json& message = messages.at(c.name);
+        EXPECT_EQ(message.at("textId"), c.textId) << c.name;
+        EXPECT_EQ(message.at("icon"), c.icon) << c.name;
+        std::vector<std::string> roles;
+        for (const Json& button : message.at("buttons"))
+            roles.push_back(button.at("role"));
+        EXPECT_EQ(roles, c.buttons) << c.name;
+    }
+    // Storing programs from a file is never the answer of a key pressed in passing.
+    EXPECT_EQ(messages.at("confirmPrograms").at("buttons").at(1).at("default"), true);
+    EXPECT_NE(messages.at("hostRefused").at("text").get<std::string>().find("%1"),
+              std::string::npos);
+}
+
 TEST(WebInterface, AUsersConfigurationReplacesTheStoredDefault) {
     Json request = Request("ISBN", "0306406152");
     request["config"] = "[ISBN:Mine]\nshortDescription=Mine\nurl=https://mine.example/?q=!S&c=1\n";
