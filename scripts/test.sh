@@ -56,7 +56,8 @@ run_browser_tests() {
 # headless firefox-esr. Each test counts.
 test_browsers() {
     echo "== Testing the extension in headless Chromium (tests/browser)"
-    run_browser_tests browser types.test.mjs entries.test.mjs dialogs.test.mjs hostile.test.mjs host.test.mjs
+    run_browser_tests browser types.test.mjs entries.test.mjs dialogs.test.mjs hostile.test.mjs host.test.mjs \
+        storage.test.mjs
     echo "== Testing the extension in headless Firefox (tests/browser)"
     run_browser_tests firefox firefox-lint.test.mjs firefox.test.mjs
 }
