@@ -114,6 +114,11 @@ TEST_F(MacroExpansion, EncodesInTheEntrysCharset) {
         EXPECT_EQ(UrlEncode(c.text, UrlCharset::Windows1252), c.windows1252);
         EXPECT_EQ(UrlEncode(c.text, UrlCharset::Utf8), c.utf8);
     }
+    // An escape is written in the entry's charset too: "\\" and a byte of the template.
+    page.SetSelection(u"x");
+    EXPECT_EQ(ExpandTemplate("q=!S\\\xE9", page, Substitution{true, false, UrlCharset::Utf8}),
+              u"q=x%C3%A9");
+    EXPECT_EQ(ExpandTemplate("q=!S\\\xE9", page, Substitution{true, false}), u"q=x%E9");
     // Values are put in once: a selection holding a macro stays as it is.
     page.SetSelection(u"!S\\n!I");
     EXPECT_EQ(Expand("[!S]"), u"[!S\\n!I]");
