@@ -64,9 +64,12 @@ check '=>ISBN' x "type:$(pattern 1013 x)$isbn$(pattern 977 x);press:OK" -- 'clos
 check '=>ISBN' x "type:$(pattern 1014 x)$isbn$(pattern 976 x);press:OK" 'press:OK' 'press:Cancel' \
     -- "$not_isbn" 'closed 1' 'closed 2'
 
-# An EAN-13 of a book (978) stands for its ISBN-10; one beginning 979 has none.
+# An EAN-13 of a book (978) stands for its ISBN-10; one beginning 979 has none and is looked up
+# whole; a label's number is no part of the code.
 check '=>ISBN' x 'type:978-0-306-40615-7;press:OK' -- 'closed 1' "$amazon"
-check '=>ISBN' x 'type:9791234567896;press:OK' 'press:OK' 'press:Cancel' \
+check '=>ISBN' x 'type:ISBN-13: 979-1-23-456789-6;press:OK' -- 'closed 1' \
+    'open top "https://www.amazon.com/s?k=9791234567896&i=stripbooks"'
+check '=>ISBN' x 'type:9791234567897;press:OK' 'press:OK' 'press:Cancel' \
     -- "$not_isbn" 'closed 1' 'closed 2'
 
 # The status line shows the entry double-clicked: its long description, else its short one.
