@@ -4,16 +4,27 @@
 #include "common/CharClass.h"
 #include "common/CharConv.h"
 #include "common/DecimalNumber.h"
+#include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/TextConversion.h"
+#include "page/HostDomain.h"
+#include "resources/StringIds.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace tandrel {
 
 namespace {
+
+// An address as a message quotes it: its first 200 characters.
+std::u16string Shortened(std::u16string_view address) {
+    constexpr std::size_t kLongest = 200;
+    return address.size() <= kLongest ? std::u16string(address)
+                                      : std::u16string(address.substr(0, kLongest)) + u"...";
+}
 
 constexpr std::size_t kMarkupBufferBytes = 1024;
 constexpr std::string_view kAnchorText = "TRANSLATE";
@@ -87,10 +98,16 @@ void OpenInWindow(const CLink& link, CPageContext& page, int index) {
     std::u16string address =
         ExpandTemplate(link.GetUrl(), page, Substitution{encode, false, link.GetURLCharset()});
     // Put together from the page unencoded, the address could be anything the browser opens: a
-    // script run in the page, a file, a share, a part of the browser itself. Only the web goes.
+    // script run in the page, a file, a share, a part of the browser itself. Only the web goes,
+    // and a host name as people write one ("www.example.org/start") is taken as its https page.
     if (!encode && TakesPageValues(link.GetUrl()) && !IsWebAddress(address)) {
-        CurrentPlatform().ui->Beep(kMbIconExclamation);
-        return;
+        std::optional<std::u16string> web = WebAddressOfHost(address);
+        if (!web) {
+            ShowMessage(0, FormatText(ids::kAddressNotOpened, {WideToAnsi(Shortened(address))}),
+                        ids::kProductName, kMbIconExclamation);
+            return;
+        }
+        address = *web;
     }
     std::u16string name = AnsiToWide(link.GetWindowName());
     BringToFront(page.GetTopWindow()->Open(address, name, BuildWindowFeatures(link, page, index)));
@@ -137,6 +154,26 @@ std::u16string FeatureDimension(std::u16string_view prefix, std::string_view val
     else
         pixels = read >= 0 ? read : total - -read;
     return Number(prefix, HeldWithin(pixels, total));
+}
+
+std::optional<std::u16string> WebAddressOfHost(std::u16string_view text) {
+    std::size_t start = text.find_first_not_of(u" \t\r\n");
+    if (start == std::u16string_view::npos)
+        return std::nullopt;
+    std::size_t end = text.find_last_not_of(u" \t\r\n");
+    std::u16string_view address = text.substr(start, end - start + 1);
+    std::u16string_view host = address.substr(0, address.find_first_of(u"/?#"));
+    // A port after the host name: digits only.
+    if (std::size_t colon = host.find(u':'); colon != std::u16string_view::npos) {
+        std::u16string_view port = host.substr(colon + 1);
+        if (port.empty() || port.size() > 5 ||
+            !std::all_of(port.begin(), port.end(), [](char16_t c) { return IsAsciiDigit(c); }))
+            return std::nullopt;
+        host = host.substr(0, colon);
+    }
+    if (!IsInternetHostName(host) || address.find_first_of(u" \t\r\n") != std::u16string_view::npos)
+        return std::nullopt;
+    return u"https://" + std::u16string(address);
 }
 
 bool IsWebAddress(std::u16string_view address) {

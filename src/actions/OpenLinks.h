@@ -5,6 +5,7 @@
 #include "config/Link.h"
 #include "page/PageContext.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,9 @@ constexpr std::u16string_view kAnchorId = u"NUBRIX7587";
 /// Opens the entry's url: expanded (URL-encoded unless the entry says URLEncoded=no), in the
 /// window named windowName, with BuildWindowFeatures; the new window is brought to the front.
 /// index is the entry's place among the entries run together. An unencoded address with values
-/// of the page in it opens only when it is a web address (IsWebAddress); otherwise nothing opens
-/// and the call beeps. A refused open is not reported.
+/// of the page in it opens only when it is a web address (IsWebAddress), or a host name as people
+/// write one, which opens as its https address (WebAddressOfHost); otherwise nothing opens and a
+/// message says which address was not opened and why. A refused open is not reported.
 void OpenInWindow(const CLink& link, CPageContext& page, int index);
 
 /// The window feature string for the entry: the flags and the dimensions it gives, or, when it
@@ -34,6 +36,12 @@ std::u16string FeatureDimension(std::u16string_view prefix, std::string_view val
 /// Brings the browser window that shows window to the front; nothing for no window, and nothing
 /// when a step of the way there fails.
 void BringToFront(const BrowserWindowPtr& window);
+
+/// "https://" and the text without the blanks around it, when the text is a host name on the
+/// Internet (IsInternetHostName), optionally with a port, followed by nothing or by a path, query
+/// or fragment without blanks: "www.example.org/start", "example.org", "docs.example.org:8080/a".
+/// None for anything else.
+std::optional<std::u16string> WebAddressOfHost(std::u16string_view text);
 
 /// Whether an address is on the web: its scheme is http, https or ftp in any letter case, after
 /// the blanks and control characters a browser skips before it and the tabs and line breaks it

@@ -35,12 +35,31 @@ static_assert(std::size(kTopLevelDomains) == 101);
 
 constexpr int kDefaultLabels = 2;
 
-int LabelsUnder(std::u16string_view topLevel) {
+// Top-level domains the table above leaves to the default, known here so that a host name under
+// one is recognised as on the Internet. In ascending order.
+constexpr std::u16string_view kOtherTopLevelDomains[] = {
+    u"aero",  u"ai",   u"app",   u"asia", u"biz",    u"blog",   u"cat",    u"cc",
+    u"cloud", u"coop", u"dev",   u"eu",   u"gg",     u"info",   u"int",    u"io",
+    u"jobs",  u"ly",   u"me",    u"mobi", u"museum", u"name",   u"online", u"pro",
+    u"shop",  u"site", u"store", u"tech", u"tel",    u"travel", u"tv",     u"xyz"};
+
+const TopLevelDomain* FindTopLevel(std::u16string_view topLevel) {
     const TopLevelDomain* end = std::end(kTopLevelDomains);
     const TopLevelDomain* found = std::lower_bound(
         std::begin(kTopLevelDomains), end, topLevel,
         [](const TopLevelDomain& entry, std::u16string_view label) { return entry.label < label; });
-    return found != end && found->label == topLevel ? found->labels : kDefaultLabels;
+    return found != end && found->label == topLevel ? found : nullptr;
+}
+
+int LabelsUnder(std::u16string_view topLevel) {
+    const TopLevelDomain* found = FindTopLevel(topLevel);
+    return found ? found->labels : kDefaultLabels;
+}
+
+bool IsHostLabel(std::u16string_view label) {
+    return !label.empty() && label.size() <= 63 && label.front() != u'-' && label.back() != u'-' &&
+           std::all_of(label.begin(), label.end(),
+                       [](char16_t c) { return IsAsciiAlphanumeric(c) || c == u'-'; });
 }
 
 bool IsNumericAddress(std::u16string_view host) {
@@ -61,6 +80,27 @@ std::u16string DomainOfHost(std::u16string_view host) {
             return std::u16string(host.substr(at + 1));
     }
     return std::u16string(host);
+}
+
+bool IsInternetHostName(std::u16string_view text) {
+    std::size_t lastDot = text.rfind(u'.');
+    if (lastDot == std::u16string_view::npos || text.size() > 253)
+        return false;
+    std::u16string topLevel;
+    for (char16_t c : text.substr(lastDot + 1))
+        topLevel += ToAsciiLower(c);
+    if (!FindTopLevel(topLevel) &&
+        !std::binary_search(std::begin(kOtherTopLevelDomains), std::end(kOtherTopLevelDomains),
+                            std::u16string_view(topLevel)))
+        return false;
+    for (std::size_t start = 0;;) {
+        std::size_t dot = std::min(text.find(u'.', start), text.size());
+        if (!IsHostLabel(text.substr(start, dot - start)))
+            return false;
+        if (dot == text.size())
+            return true;
+        start = dot + 1;
+    }
 }
 
 std::u16string TopLevelLabelOr(std::u16string_view host, std::u16string_view none) {

@@ -13,6 +13,12 @@ namespace tandrel {
 /// does not hold (capitals included) takes two labels.
 std::u16string DomainOfHost(std::u16string_view host);
 
+/// Whether text is a host name on the Internet as people write one: two or more labels of ASCII
+/// letters, digits and hyphens (none beginning or ending with a hyphen), separated by dots, the
+/// last a top-level domain the table of registrable domains holds ("example.org",
+/// "docs.example.co.uk"; not "localhost", "192.168.1.1" or "example.invalid").
+bool IsInternetHostName(std::u16string_view text);
+
 /// The text after the last "." of a host name; "com" when it has no "." (an empty host included).
 std::u16string TopLevelLabelOr(std::u16string_view host, std::u16string_view none);
 

@@ -51,11 +51,13 @@ describe('hostile page text', () => {
     });
 
     for (const path of ['/script', '/file']) {
-        it(`an address of the page off the web (${path.slice(1)}:) opens nothing`, async () => {
+        it(`an address of the page off the web (${path.slice(1)}:) opens nothing, and says so`, async () => {
             const page = await browser.open(path);
             const dialog = await browser.dialog('OTHER', page);
-            // The dialog page closes once the windows it opens are there: a wrongly opened one
-            // shows among the tabs.
+            // The user is told what was not opened; the dialog page closes once the windows it
+            // opens are there: a wrongly opened one shows among the tabs.
+            await browser.pressButton(dialog, 'OK');
+            await dialog.getByText(/^Nothing was opened for (javascript|file):/).waitFor();
             const opened = await browser.answerAndRead(dialog, { press: 'OK' }, 0);
             assert.deepEqual(opened, []);
             assert.equal(page.url(), `${browser.server.origin}${path}`);

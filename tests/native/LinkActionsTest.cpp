@@ -132,34 +132,53 @@ TEST_F(LinkActions, EveryEncodedValueOfAnEntryIsInItsCharset) {
         "look.cmd #E6#9D#B1#E4#BA#AC#20#C3#A9");
 }
 
-// The url way honours URLEncoded=no, but an address the page put together opens only on the web.
+// The url way honours URLEncoded=no, but an address the page put together opens only on the web:
+// as it is, or a host name as people write it as its https page; anything else is told.
 TEST_F(LinkActions, AnUnencodedUrlFromThePageOpensOnlyOnTheWeb) {
-    const std::pair<std::u16string_view, bool> cases[] = {{u"https://example.org/a b", true},
-                                                          {u" \x01\t HTTP://x", true},
-                                                          {u"ht\ntps://x", true},
-                                                          {u"FtP://x", true},
-                                                          {u"javascript:alert(1)", false},
-                                                          {u"java\nscript:x", false},
-                                                          {u"DATA:text/html,x", false},
-                                                          {u"javascriptx:", false},
-                                                          {u"file:///C:/Windows/x.exe", false},
-                                                          {u"about:blank", false},
-                                                          {u"res://ieframe.dll/x", false},
-                                                          {u"mk:@MSITStore:x.chm", false},
-                                                          {u"ms-settings:", false},
-                                                          {u"\\\\host\\share", false},
-                                                          {u"http s://x", false},
-                                                          {u"https", false},
-                                                          {u"", false}};
-    for (const auto& [selection, opens] : cases) {
+    const std::pair<std::u16string_view, std::u16string_view> cases[] = {
+        {u"https://example.org/a b", u"https://example.org/a b"},
+        {u" \x01\t HTTP://x", u" \x01\t HTTP://x"},
+        {u"ht\ntps://x", u"ht\ntps://x"},
+        {u"FtP://x", u"FtP://x"},
+        {u"www.example.org/start", u"https://www.example.org/start"},
+        {u" example.org\r\n", u"https://example.org"},
+        {u"docs.Example.co.uk:8080/guide?a=b#c", u"https://docs.Example.co.uk:8080/guide?a=b#c"},
+        {u"shop.example.io", u"https://shop.example.io"},
+        {u"javascript:alert(1)", u""},
+        {u"java\nscript:x", u""},
+        {u"DATA:text/html,x", u""},
+        {u"javascriptx:", u""},
+        {u"file:///C:/Windows/x.exe", u""},
+        {u"about:blank", u""},
+        {u"res://ieframe.dll/x", u""},
+        {u"mk:@MSITStore:x.chm", u""},
+        {u"ms-settings:", u""},
+        {u"\\\\host\\share", u""},
+        {u"http s://x", u""},
+        {u"https", u""},
+        {u"", u""},
+        {u"localhost/x", u""},
+        {u"192.168.1.1/admin", u""},
+        {u"example.invalid", u""},
+        {u"-a.example.org", u""},
+        {u"user@example.org", u""},
+        {u"example.org:80x", u""},
+        {u"example.org is great", u""},
+    };
+    for (const auto& [selection, opened] : cases) {
         Select(std::u16string(selection));
         Events().clear();
-        scope.platform.ui.beeps.clear();
+        scope.platform.ui.messageBoxes.clear();
         OpenInWindow(test::LinkFromKeys("url=!S\nURLEncoded=no"), page, 0);
-        ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), opens ? 1u : 0u) << WideToUtf8(selection);
-        EXPECT_EQ(scope.platform.ui.beeps.size(), opens ? 0u : 1u);
-        if (opens) {
-            EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, selection);
+        SCOPED_TRACE(WideToUtf8(selection));
+        ASSERT_EQ(EventsOf(BrowserEvent::kOpen).size(), opened.empty() ? 0u : 1u);
+        if (!opened.empty()) {
+            EXPECT_EQ(EventsOf(BrowserEvent::kOpen)[0].address, opened);
+            EXPECT_TRUE(scope.platform.ui.messageBoxes.empty());
+        } else {
+            ASSERT_EQ(scope.platform.ui.messageBoxes.size(), 1u);
+            EXPECT_NE(scope.platform.ui.messageBoxes[0].text.find("Nothing was opened for"),
+                      std::string::npos);
         }
     }
     // What the author wrote whole is the author's choice.

@@ -72,8 +72,10 @@ mailto\tmailto:a%%40b.example?subject=Top
 mailto\tmailto:?subject=Frame&body=%%20a%%40b.example%%0D%%0A%%0D%%0A[Extracted from web page http%%3A%%2F%%2Ff.example%%2F %%0D%%0Aby %s ]' "$by" "$by")" \
     "$(COMSPEC='C:\cmd.exe' "$tool" run --url http://www.example.org/ --title Top --frame-url http://f.example/ \
         --frame-title Frame --selection " a@b.example" OTHER:TraceRoute EMAIL:Url EMAIL:Address EMAIL:Quote)"
-expect "run, a script address" "$(printf 'refused\tan address of the page off the web is not opened: javascript:x')" \
+expect "run, a script address" "$(printf 'refused\tNothing was opened for javascript:x: only a web address (http, https or ftp) or a host name such as www.example.org opens from the text of the page.')" \
     "$("$tool" run --selection javascript:x OTHER:GoTo)"
+expect "run, a host name" "$(printf 'open\thttps://www.example.org/start\t_blank')" \
+    "$("$tool" run --selection www.example.org/start OTHER:GoTo | cut -f1-3)"
 expect_status "run, no such section" 2 "$tool" run OTHER:Nothing
 expect_status "run, nothing to run" 2 "$tool" run
 

@@ -78,8 +78,8 @@ std::string Utf8(const std::u16string& text) {
 }
 
 // What one entry did to the page, as the runner would have done it in the browser.
-void PrintActions(std::ostream& out, const CLink& link, CPageContext& page, ToolContext& context,
-                  std::size_t startsBefore, std::size_t eventsBefore, std::size_t beepsBefore) {
+void PrintActions(std::ostream& out, ToolContext& context, std::size_t startsBefore,
+                  std::size_t eventsBefore, std::size_t beepsBefore, std::size_t messagesBefore) {
     const auto& started = context.platform->processes.started;
     for (std::size_t i = startsBefore; i < started.size(); ++i)
         out << "command\t" << ConfigTextToUtf8(started[i]) << "\n";
@@ -91,13 +91,12 @@ void PrintActions(std::ostream& out, const CLink& link, CPageContext& page, Tool
         else if (events[i].kind == BrowserEvent::kInsert)
             out << "anchor\t" << Utf8(events[i].markup) << "\n";
     }
-    if (context.platform->ui.beeps.size() > beepsBefore) {
-        out << "refused\t"
-            << (link.GetHref().empty() ? "an address of the page off the web is not opened: " +
-                                             Utf8(ExpandTemplate(link.GetUrl(), page, false))
-                                       : std::string("the page took no link"))
-            << "\n";
-    }
+    // A refusal the user is told of in a message, or only by a beep: a link the page took not.
+    const auto& messages = context.platform->ui.messageBoxes;
+    for (std::size_t i = messagesBefore; i < messages.size(); ++i)
+        out << "refused\t" << ConfigTextToUtf8(messages[i].text) << "\n";
+    if (context.platform->ui.beeps.size() > beepsBefore)
+        out << "refused\tthe page took no link\n";
     for (std::size_t i = eventsBefore; i < events.size(); ++i) {
         if (events[i].kind == BrowserEvent::kNavigate)
             out << "mailto\t" << Utf8(events[i].address) << "\n";
@@ -133,8 +132,9 @@ int RunEntries(ToolContext& context) {
         std::size_t starts = context.platform->processes.started.size();
         std::size_t events = context.top->Log()->events.size();
         std::size_t beeps = context.platform->ui.beeps.size();
+        std::size_t messages = context.platform->ui.messageBoxes.size();
         RunEntry(link, page, index++);
-        PrintActions(*context.out, link, page, context, starts, events, beeps);
+        PrintActions(*context.out, context, starts, events, beeps, messages);
     }
     return kExitSuccess;
 }
