@@ -1,6 +1,7 @@
 // Inputs with which the fuzz targets (fuzz/) found a fault, kept as cases; each input is also a
 // seed of its target's corpus.
 #include "BestFitText.h"
+#include "LinkFromKeys.h"
 
 #include "actions/ConsoleCommand.h"
 #include "actions/OpenLinks.h"
@@ -15,25 +16,33 @@
 namespace tandrel {
 namespace {
 
+// The ANSI conversion of Windows, which writes a full-width form as the ASCII character it looks
+// like, and the command line an entry writes for a selection.
+class FullWidthForms : public ::testing::Test {
+protected:
+    FullWidthForms() { platform.processes.environment["COMSPEC"] = "cmd.exe"; }
+
+    std::string LineFor(std::string_view keys, std::u16string_view selection) {
+        auto frame = std::make_shared<CMemoryWindow>();
+        frame->selection = SelectionText{std::u16string(selection), u""};
+        CPageContext page;
+        EXPECT_EQ(page.Load(frame), kOk);
+        return ConsoleCommandLine(test::LinkFromKeys(keys), page);
+    }
+
+    CMemoryPlatform platform;
+    test::BestFitText bestFit;
+    ScopedPlatform installed{[this] {
+        Platform view = platform.View();
+        view.text = &bestFit;
+        return view;
+    }()};
+};
+
 // command_fuzz, corpus/command_fuzz/fullwidth.txt: a full-width quote or ampersand in the
 // selection passed the blanking as a wide character and became a real one in the ANSI command
 // line, ending the quoted command and chaining another.
-TEST(FuzzFindings, FullWidthBreakersInAValueStayInsideTheQuotes) {
-    CMemoryPlatform platform;
-    test::BestFitText bestFit;
-    Platform view = platform.View();
-    view.text = &bestFit;
-    ScopedPlatform installed(view);
-    platform.processes.environment["COMSPEC"] = "cmd.exe";
-
-    CConfigSection section("OTHER:Run");
-    section.SetValue("command", "run \"!S\" & echo");
-    section.SetValue("useConsole", "yes");
-    section.SetValue("leaveConsole", "yes");
-    section.SetValue("URLEncoded", "no");
-    CLink link;
-    link.LoadFromSection(section);
-
+TEST_F(FullWidthForms, BreakersInAValueStayInsideTheQuotes) {
     const std::pair<std::u16string_view, std::string_view> cases[] = {
         {u"a\uFF02 \uFF06 calc \uFF02b", "a    calc  b"},
         {u"\uFF5C\uFF1C\uFF1E\uFF3E", "    "},
@@ -42,40 +51,23 @@ TEST(FuzzFindings, FullWidthBreakersInAValueStayInsideTheQuotes) {
         {u"\" & |\r\n", "       "},
     };
     for (const auto& [selection, written] : cases) {
-        auto frame = std::make_shared<CMemoryWindow>();
-        frame->selection = SelectionText{std::u16string(selection), u""};
-        CPageContext page;
-        ASSERT_EQ(page.Load(frame), kOk);
-        std::string value(written);
-        EXPECT_EQ(ConsoleCommandLine(link, page), "cmd.exe /K \"run \"" + value + "\" & echo\"");
+        EXPECT_EQ(LineFor("command=run \"!S\" & echo\nuseConsole=y\nleaveConsole=y\n"
+                          "URLEncoded=n",
+                          selection),
+                  "cmd.exe /K \"run \"" + std::string(written) + "\" & echo\"");
     }
 }
 
 // arguments_fuzz, corpus/arguments_fuzz/fullwidth_backslash.txt: on a line no interpreter reads,
 // a full-width quote in a value became a real one and ended the template's quoted argument, and
 // a full-width backslash before the template's closing quote became an escaping one.
-TEST(FuzzFindings, FullWidthQuotesAndBackslashesKeepToTheirArgument) {
-    CMemoryPlatform platform;
-    test::BestFitText bestFit;
-    Platform view = platform.View();
-    view.text = &bestFit;
-    ScopedPlatform installed(view);
-    CConfigSection section("OTHER:Run");
-    section.SetValue("command", "run \"!S\" --safe");
-    section.SetValue("URLEncoded", "no");
-    CLink link;
-    link.LoadFromSection(section);
+TEST_F(FullWidthForms, QuotesAndBackslashesKeepToTheirArgument) {
     const std::pair<std::u16string_view, std::string_view> cases[] = {
         {u"a\uFF02 --evil \uFF02b", "run \"a  --evil  b\" --safe"},
         {u"a\uFF3C", "run \"a\\\\\" --safe"},
     };
-    for (const auto& [selection, line] : cases) {
-        auto frame = std::make_shared<CMemoryWindow>();
-        frame->selection = SelectionText{std::u16string(selection), u""};
-        CPageContext page;
-        ASSERT_EQ(page.Load(frame), kOk);
-        EXPECT_EQ(ConsoleCommandLine(link, page), line);
-    }
+    for (const auto& [selection, line] : cases)
+        EXPECT_EQ(LineFor("command=run \"!S\" --safe\nURLEncoded=n", selection), line);
 }
 
 // features_fuzz, corpus/features_fuzz/float_rounding.txt: a dimension was read as a double and
