@@ -128,6 +128,10 @@ const PhysicalUnit kPhysicalUnits[] = {
     {"volume", "gallons (US)", kUsGallon},
     {"volume", "U.K. Fluid Ounces", kUkGallon / 160},
     {"volume", "U.S. Fluid Ounces", kUsGallon / 128},
+    {"volume", "cups (US)", kUsGallon / 16},
+    {"volume", "cups (metric)", 2.5e-4},
+    {"volume", "tablespoons (US)", kUsGallon / 256},
+    {"volume", "teaspoons (US)", kUsGallon / 768},
 };
 
 double ToSi(const PhysicalUnit& unit, double value) {

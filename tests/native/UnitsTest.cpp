@@ -190,6 +190,12 @@ TEST(UnitRecognition, FindsAmountAndUnit) {
         {u"1234.5678 km", u"1234.57", "kilometres"},
         {u"2e3\t\r\n mm", u"2000", "millimetres"},
         {u"20 \u00B0C", u"20", "Celsius"},
+        // The kitchen's measures.
+        {u"3 cups flour", u"3", "cups (US)"},
+        {u"1 metric cup", u"1", "cups (metric)"},
+        {u"2 tbsp", u"2", "tablespoons (US)"},
+        {u"1/2 tsp", u"1", "none"},
+        {u"8 fl oz", u"8", "U.S. Fluid Ounces"},
         {u"trailing 7", u"7", "none"},
         {u"7   ", u"7", "none"},
         {u"no digits km", u"1", "none"},

@@ -37,7 +37,7 @@ TABLE
 
 "$tool" sections UNIT: --config "$none" >"$work/units"
 grep '^\[' "$work/units" >"$work/unit-heads"
-expect "unit sections" 61 "$(wc -l <"$work/unit-heads" | tr -d ' ')"
+expect "unit sections" 65 "$(wc -l <"$work/unit-heads" | tr -d ' ')"
 expect "first unit" "[UNIT:Metre]" "$(head -n 1 "$work/unit-heads")"
 expect "last unit" "[UNIT:Kwh]" "$(tail -n 1 "$work/unit-heads")"
 expect "head without its bracket" 1 "$(grep -c '^\[UNIT:SimpleYear\]$' "$work/unit-heads")"
