@@ -5,6 +5,7 @@
 #include "config/CommandWords.h"
 #include "config/ConfigLines.h"
 #include "config/ConfigLoader.h"
+#include "config/ConfigSection.h"
 #include "config/Link.h"
 #include "lint/LintValues.h"
 #include "resources/StringIds.h"
@@ -343,39 +344,28 @@ private:
     // Where the page's values stand in the command: never as the program, and not as an
     // argument they could split into several.
     void CheckCommand(const Section& section) {
-        const KeyLine& command = section.keys.at("command");
-        std::vector<CommandWord> words = CommandWords(command.value);
+        CConfigSection read(std::string(section.name));
+        for (const auto& [lowered, key] : section.keys)
+            read.SetValue(lowered, std::string(key.value));
+        CLink link;
+        link.LoadKeysFromSection(read);
+        std::size_t line = section.keys.at("command").line;
+        std::vector<CommandWord> words = CommandWords(link.GetCommand());
         if (words.empty())
             return;
         if (words.front().pageValue) {
-            Report(command.line,
-                   FindingText(ids::kLintProgramFromPage, {Quote(words.front().text)}));
+            Report(line, FindingText(ids::kLintProgramFromPage, {Quote(words.front().text)}));
             return;
         }
         // The interpreter's line is neutralised by its own rules, and an encoded value holds no
         // blank.
-        if (FlagOf(section, "useconsole") || FlagOf(section, "urlencoded") ||
-            NamesInterpreter(words.front().text))
+        if (link.GetUseConsole() || link.GetURLEncoded() || NamesInterpreter(words.front().text))
             return;
         for (std::size_t at = 1; at < words.size(); ++at) {
             if (words[at].wholePageValue) {
-                Report(command.line, FindingText(ids::kLintSplittableArgument, {words[at].text}));
+                Report(line, FindingText(ids::kLintSplittableArgument, {words[at].text}));
             }
         }
-    }
-
-    // A flag of the section as the reader takes it: by its first byte, else its default.
-    static bool FlagOf(const Section& section, const std::string& lowered) {
-        bool flag = FindLinkKey(lowered)->flagDefault;
-        auto key = section.keys.find(lowered);
-        if (key == section.keys.end() || key->second.value.empty())
-            return flag;
-        char first = key->second.value.front();
-        if (std::string_view("1TtYy").find(first) != std::string_view::npos)
-            return true;
-        if (std::string_view("0FfNn").find(first) != std::string_view::npos)
-            return false;
-        return flag;
     }
 
     static bool NamesInterpreter(std::string_view program) {
