@@ -1,4 +1,5 @@
-// The dialog pages as a user meets them: a refused OK keeps the dialog open with its message,
+// The dialog pages as a user meets them: in the page, out of the page's hearing and with the
+// focus back in the page after, or in a window where the page cannot take them; a refused OK keeps the dialog open with its message,
 // ticks by Space and double-click with exclusive entries, Enter and Escape, Help in the shared
 // help window, a console command asking for the permission to start programs, a page the browser
 // keeps the extension from reading, the options page's edit taking effect in the next dialog and
@@ -12,6 +13,17 @@ import { waitFor } from './support.mjs';
 
 /** @type {Awaited<ReturnType<typeof launchChromium>>} */
 let browser;
+
+/** A page with a selection that does something to each element added to it later. @param {string} title @param {string} action */
+function watching(title, action) {
+    return {
+        title,
+        raw: `<!DOCTYPE html><title>${title}</title><p id="selection">ISBN 0-306-40615-2</p><script>new MutationObserver((changes) =>` +
+            ` changes.forEach((change) => change.addedNodes.forEach((node) => { ${action}; })))` +
+            '.observe(document.documentElement, { childList: true, subtree: true });</script>',
+    };
+}
+
 const pages = {
     '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
     '/mail': { title: 'Contact', text: 'someone@example.org' },
@@ -19,6 +31,17 @@ const pages = {
     '/landing': { title: 'Landed' },
     '/framed': { title: 'The top page', raw: '<!DOCTYPE html><title>The top page</title><p>Top</p><iframe src="/inner" width="600" height="200"></iframe>' },
     '/inner': { title: 'The frame', text: 'ISBN 0-306-40615-2' },
+    // A page that listens to every key, with a text box of its own in focus.
+    '/listening': {
+        title: 'Listening',
+        body: '<input id="field"><script>window.heard = []; for (const type of ["keydown", "keypress", "keyup", "beforeinput", "input"])' +
+            ' addEventListener(type, (event) => window.heard.push(type + " " + (event.key ?? "")), true);</script>',
+        text: 'ISBN 0-306-40615-2',
+    },
+    // Pages that remove or hide whatever is added to them, and one whose frame is too small.
+    '/removing': watching('Removing', 'node.remove()'),
+    '/hiding': watching('Hiding', 'node.style.display = "none"'),
+    '/small': { title: 'Small', raw: '<!DOCTYPE html><title>Small</title><iframe src="/inner" width="240" height="140"></iframe>' },
 };
 
 before(async () => {
@@ -27,19 +50,73 @@ before(async () => {
 afterEach(() => browser?.closeOthers());
 after(() => browser?.close());
 
+/** @typedef {import('./chromium-support.mjs').Dialog} Dialog */
+
 /**
- * Presses a key that ends the dialog, and waits until its window has closed.
- * @param {import('playwright-core').Page} dialog
+ * Presses a key that ends the dialog, and waits until it has closed.
+ * @param {Dialog} dialog
  * @param {string} key
  */
 async function pressToClose(dialog, key) {
     // The page may close before the key's press has returned.
-    await dialog.keyboard.press(key).catch(() => {});
+    await browser.keyboard(dialog).press(key).catch(() => {});
     await browser.closed(dialog);
 }
 
-/** The message box shown over a dialog. @param {import('playwright-core').Page} dialog */
+/** The message box shown over a dialog. @param {Dialog} dialog */
 const messageBox = (dialog) => dialog.getByRole('alertdialog');
+
+/**
+ * The id of the frame of a page that shows a path, as the menu's click names it.
+ * @param {import('playwright-core').Page} page @param {string} path
+ */
+function frameIdOf(page, path) {
+    return browser.worker.evaluate(async ({ url, path }) => {
+        const tab = (await chrome.tabs.query({})).find((candidate) => candidate.url === url);
+        const found = await chrome.scripting.executeScript({ target: { tabId: tab?.id ?? -1, allFrames: true }, func: () => location.pathname });
+        return found.find((frame) => frame.result === path)?.frameId;
+    }, { url: page.url(), path });
+}
+
+describe('the dialog in the page', () => {
+    it('hears the keys typed into it, which the page never does, and gives the focus back to the page', async () => {
+        const page = await browser.open('/listening', { select: false });
+        await page.locator('#field').focus();
+        await browser.selectText(page);
+        const dialog = await browser.dialog('ISBN', page);
+        assert.ok(browser.inPage(dialog));
+        await dialog.waitForFunction(() => document.hasFocus() && document.activeElement?.id === 'text');
+        await browser.keyboard(dialog).type('0-19-852663-6');
+        await browser.keyboard(dialog).press('Tab');
+        await browser.keyboard(dialog).press('Space');
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '0-19-852663-6');
+        assert.deepEqual(await page.evaluate(() => /** @type {any} */ (window).heard), []);
+        await pressToClose(dialog, 'Escape');
+        await page.waitForFunction(() => document.hasFocus() && document.activeElement?.id === 'field');
+        // Nothing was typed into the page's own box.
+        assert.equal(await page.locator('#field').inputValue(), '');
+    });
+
+    for (const [what, path, frame] of [
+        ['removes it', '/removing', null], ['hides it', '/hiding', null], ['gives it a frame too small', '/small', '/inner'],
+    ]) {
+        it(`opens in a window of its own when the page ${what}`, async () => {
+            const page = await browser.open(/** @type {string} */ (path), { select: !frame });
+            /** @type {object} */
+            let info = {};
+            if (frame) {
+                const inner = /** @type {import('playwright-core').Frame} */ (page.frame({ url: /\/inner$/ }));
+                await inner.waitForLoadState();
+                await browser.selectText(inner);
+                info = { frameId: await frameIdOf(page, frame), frameUrl: inner.url() };
+            }
+            const dialog = await browser.dialog('ISBN', page, info);
+            assert.equal(browser.inPage(dialog), false);
+            assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
+            await pressToClose(dialog, 'Escape');
+        });
+    }
+});
 
 describe('the site-list dialog', () => {
     it('keeps itself open with the message of a refused OK, the focus back in the edit box', async () => {
@@ -68,7 +145,7 @@ describe('the site-list dialog', () => {
         const address = dialog.getByRole('checkbox', { name: 'Write to the selected email address' });
         assert.equal(await url.isChecked(), true);
         await address.focus();
-        await dialog.keyboard.press('Space');
+        await browser.keyboard(dialog).press('Space');
         // The core sets the ticks by its rule for exclusive entries as soon as it is loaded.
         await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
         assert.equal(await address.isChecked(), true);
@@ -130,6 +207,7 @@ describe('the site-list dialog', () => {
     it('tells when the page refuses scripts, and works on what the click gave', async () => {
         const page = await browser.open('chrome://version/', { select: false });
         const dialog = await browser.dialog('ISBN', page, { selectionText: 'ISBN 0-306-40615-2' });
+        assert.equal(browser.inPage(dialog), false, 'the browser page takes no frame: the dialog has a window');
         assert.match(await dialog.getByRole('note').innerText(), /does not let extensions read this page/);
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
         await pressToClose(dialog, 'Escape');
@@ -239,11 +317,7 @@ describe('a page with frames', () => {
         const inner = /** @type {import('playwright-core').Frame} */ (page.frame({ url: /\/inner$/ }));
         await inner.waitForLoadState();
         await browser.selectText(inner);
-        const frameId = await browser.worker.evaluate(async (url) => {
-            const tab = (await chrome.tabs.query({})).find((candidate) => candidate.url === url);
-            const found = await chrome.scripting.executeScript({ target: { tabId: tab?.id ?? -1, allFrames: true }, func: () => location.pathname });
-            return found.find((frame) => frame.result === '/inner')?.frameId;
-        }, page.url());
+        const frameId = await frameIdOf(page, '/inner');
         const dialog = await browser.dialog('ISBN', page, { frameId, frameUrl: inner.url() });
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
         const landed = inner.waitForURL(/\/landing\?from=frame$/);
