@@ -171,6 +171,22 @@ async function finish(state, view, pressed) {
 }
 
 /**
+ * Opens the command's help page in a tab, and leaves the dialog open with what was typed and
+ * ticked (Help saves nothing).
+ * @param {any} state
+ * @param {View} view
+ */
+async function openHelp(state, view) {
+    const core = await loadCore();
+    const request = { ...state.request, answer: { button: 'help', ...view.answer() } };
+    const outcome = core.finish(request);
+    if (outcome.error)
+        throw new Error(outcome.error.message);
+    const menu = await loadMenu();
+    await carryOut(outcome.actions, state.origin, { openIn: 'tab', nativeHost: menu.nativeHost, messages: menu.messages }, request);
+}
+
+/**
  * Shows a dialog of the core's description.
  * @param {any} state
  */
@@ -183,13 +199,18 @@ function showDialog(state) {
             return;
         busy = true;
         try {
-            if (!(await view.press?.(pressed)))
+            if (pressed === 'help' && dialog.kind !== 'about')
+                await openHelp(state, view);
+            else if (!(await view.press?.(pressed)))
                 await finish(state, view, pressed);
         } finally {
             busy = false;
         }
     };
     const buttons = dialog.buttons.map((/** @type {any} */ offered) => button(offered, press));
+    // The site lists draw Help apart on the left, then Cancel and OK: the Tab key follows them so.
+    if (dialog.kind === 'siteList' || dialog.kind === 'currency')
+        buttons.reverse();
     const form = element('form', { className: 'dialog ' + dialog.kind });
     if (state.notice)
         form.append(element('div', { className: 'notice', role: 'note' }, [messageBody(state.notice, 'notice')]));

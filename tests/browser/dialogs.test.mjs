@@ -1,8 +1,9 @@
 // The dialog pages as a user meets them: in the page, out of the page's hearing and with the
-// focus back in the page after, or in a window where the page cannot take them; a refused OK keeps the dialog open with its message,
-// ticks by Space and double-click with exclusive entries, Enter and Escape, Help in the shared
-// help window, a console command asking for the permission to start programs, a page the browser
-// keeps the extension from reading, the options page's edit taking effect in the next dialog and
+// focus back in the page after, or in a window where the page cannot take them; a refused OK
+// keeps the dialog open with its message, the keyboard and the mouse as in the browser's own
+// lists, exclusive entries, Enter and Escape, Help in a tab of its own with the dialog left open,
+// a console command asking for the permission to start programs, a page the browser keeps the
+// extension from reading, the options page's edit taking effect in the next dialog and
 // its question before it stores other programs, a followed anchor's referrer, and the worker
 // stopped while a dialog is open.
 import assert from 'node:assert/strict';
@@ -62,6 +63,9 @@ async function pressToClose(dialog, key) {
     await browser.keyboard(dialog).press(key).catch(() => {});
     await browser.closed(dialog);
 }
+
+/** The row of the site list with that short description. @param {Dialog} dialog @param {string} name */
+const row = (dialog, name) => dialog.locator('[id^="short-"]', { hasText: name });
 
 /** The message box shown over a dialog. @param {Dialog} dialog */
 const messageBox = (dialog) => dialog.getByRole('alertdialog');
@@ -139,7 +143,68 @@ describe('the site-list dialog', () => {
         await pressToClose(dialog, 'Escape');
     });
 
-    it('ticks by Space and double-click; an exclusive entry unticks the others; the status line follows', async () => {
+    it('moves, ticks and ends by the keyboard as the browser\'s own lists do', async (t) => {
+        // Its OK remembers the ticks: the tests after it find the stored ones again.
+        t.after(() => browser.worker.evaluate(async () =>
+            chrome.storage.sync.remove(Object.keys(await chrome.storage.sync.get(null)).filter((key) => key.startsWith('ISBN:')))));
+        const dialog = await browser.dialog('ISBN', await browser.open('/book'));
+        // Where the focus is: a row of the list (its number), a button (its text) or the text box.
+        const focused = () => dialog.evaluate(() => {
+            const at = /** @type {HTMLElement} */ (document.activeElement);
+            return at.id.startsWith('tick-') ? Number(at.id.slice(5)) : at.tagName === 'BUTTON' ? at.innerText : at.id;
+        });
+        const ticks = () => dialog.getByRole('checkbox').evaluateAll((boxes) => boxes.map((box) => /** @type {HTMLInputElement} */ (box).checked));
+        const T = true;
+        const F = false;
+        /** @type {Array<[string, number | string, boolean[]]>} each key, where the focus then is and the ticks */
+        const steps = [
+            ['Tab', 0, [T, F, F, T, F, F]],
+            ['ArrowDown', 1, [T, F, F, T, F, F]],
+            ['Space', 1, [T, T, F, T, F, F]],
+            ['End', 5, [T, T, F, T, F, F]],
+            ['ArrowDown', 5, [T, T, F, T, F, F]],
+            ['Space', 5, [T, T, F, T, F, T]],
+            ['Home', 0, [T, T, F, T, F, T]],
+            ['ArrowUp', 0, [T, T, F, T, F, T]],
+            ['Space', 0, [F, T, F, T, F, T]],
+            // The list is one stop: Tab leaves it for the buttons, in the order drawn.
+            ['Tab', 'Help', [F, T, F, T, F, T]],
+            ['Tab', 'Cancel', [F, T, F, T, F, T]],
+            ['Tab', 'OK', [F, T, F, T, F, T]],
+            ['Shift+Tab', 'Cancel', [F, T, F, T, F, T]],
+            ['Shift+Tab', 'Help', [F, T, F, T, F, T]],
+            ['Shift+Tab', 0, [F, T, F, T, F, T]],
+            ['Shift+Tab', 'text', [F, T, F, T, F, T]],
+        ];
+        for (const [key, at, ticked] of steps) {
+            await browser.keyboard(dialog).press(key);
+            await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
+            assert.deepEqual([key, await focused(), await ticks()], [key, at, ticked]);
+            // The status line shows the description of the row in focus, which is also the row's own.
+            if (typeof at === 'number') {
+                const described = await dialog.evaluate((row) => [document.getElementById('status')?.textContent,
+                    document.getElementById(document.getElementById('tick-' + row)?.getAttribute('aria-describedby') ?? '')?.textContent], at);
+                assert.equal(described[0], described[1]);
+                assert.ok(described[0]);
+            }
+        }
+        // One click on a row ticks it; a double-click ticks and unticks, and selects no text.
+        await row(dialog, 'WorldCat (USA)').click();
+        await row(dialog, 'Open Library (USA)').dblclick();
+        await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
+        assert.deepEqual(await ticks(), [F, T, F, T, T, T]);
+        assert.equal(await dialog.evaluate(() => /** @type {HTMLElement} */ (document.querySelector('.list')).contains(getSelection()?.anchorNode ?? null)), false);
+        assert.equal(await focused(), 5);
+        // Enter is OK, with the text typed and the ticks given.
+        await dialog.getByRole('textbox').fill('0-19-852663-6');
+        const before = await browser.tabIds();
+        await browser.keyboard(dialog).press('Enter');
+        await browser.closed(dialog);
+        const addresses = await browser.openedSince(before, 4);
+        assert.ok(addresses.every((address) => address.includes('0198526636')), addresses.join(' '));
+    });
+
+    it('unticks the others for an exclusive entry', async () => {
         const dialog = await browser.dialog('EMAIL', await browser.open('/mail'));
         const url = dialog.getByRole('checkbox', { name: 'Email the address of this page' });
         const address = dialog.getByRole('checkbox', { name: 'Write to the selected email address' });
@@ -151,21 +216,29 @@ describe('the site-list dialog', () => {
         assert.equal(await address.isChecked(), true);
         assert.equal(await url.isChecked(), false);
         assert.equal(await dialog.getByRole('status').innerText(), 'Write to the selected email address');
-        await dialog.getByText('Email the selected text as a quotation').dblclick();
+        await row(dialog, 'Email the selected text as a quotation').click();
         await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
         assert.deepEqual(await dialog.getByRole('checkbox').evaluateAll((boxes) => boxes.map((box) => /** @type {HTMLInputElement} */ (box).checked)), [false, false, true]);
         await browser.pressButton(dialog, 'Cancel');
         await browser.closed(dialog);
     });
 
-    it('opens Help in the shared help window, reused for the next help page', async () => {
+    it('opens Help in a tab of its own, reused for the next help page, and stays open as it was', async () => {
         let dialog = await browser.dialog('ISBN', await browser.open('/book'));
-        const [first] = await browser.answerAndRead(dialog, { press: 'Help' }, 1);
-        assert.match(first, /\/help\/HelpISBN\.htm$/);
+        await dialog.getByRole('textbox').fill('0-19-852663-6');
+        const worldCat = dialog.getByRole('checkbox', { name: 'WorldCat (USA)' });
+        const ticked = !(await worldCat.isChecked());
+        await row(dialog, 'WorldCat (USA)').click();
         const before = await browser.tabIds();
+        await browser.pressButton(dialog, 'Help');
+        const [first] = await browser.openedSince(before, 1);
+        assert.match(first, /\/help\/HelpISBN\.htm$/);
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '0-19-852663-6');
+        assert.equal(await worldCat.isChecked(), ticked);
+        await browser.pressButton(dialog, 'Cancel');
+        await browser.closed(dialog);
         dialog = await browser.dialog('EMAIL', await browser.open('/mail'));
         await browser.pressButton(dialog, 'Help');
-        await browser.closed(dialog);
         /** @type {string[]} */
         let urls = [];
         await waitFor(async () => {
@@ -173,9 +246,8 @@ describe('the site-list dialog', () => {
             return urls.some((url) => url.endsWith('/help/HelpEmail.htm'));
         }, { what: () => `the help page of Email among ${urls.join(' ')}` });
         assert.equal(urls.filter((url) => url?.includes('/help/')).length, 1, urls.join(' '));
-        assert.ok(urls.some((url) => url?.endsWith('/help/HelpEmail.htm')));
-        const added = await browser.openedSince(before, 0);
-        assert.deepEqual(added.filter((url) => url.includes('/help/')), []);
+        await browser.pressButton(dialog, 'Cancel');
+        await browser.closed(dialog);
     });
 
     it('asks for the permission to start programs with its reason, and says when it is not given', async () => {
