@@ -14,11 +14,7 @@ import { describeDialog } from './dialog-page.mjs';
 import { CleanUp, Session, WAIT_MS, newFolder, removeAll, root, selectParagraph, servePages, waitFor } from './support.mjs';
 
 /** @typedef {import('playwright-core').Page} Page */
-/** @typedef {import('playwright-core').Frame} Frame */
-/**
- * A dialog: its window's page, or its frame in the clicked page.
- * @typedef {Page | Frame} Dialog
- */
+/** @typedef {Page | import('playwright-core').Frame} Dialog its window's page, or its frame in the clicked page */
 
 export const builtExtension = process.env.TANDREL_EXTENSION ?? join(root, 'build/wasm/extension');
 
@@ -150,28 +146,24 @@ class ChromiumSession extends Session {
     /** The next dialog, in a page or a window of its own, once it is painted. @returns {Promise<Dialog>} */
     async nextDialog() {
         // A frame the page hid never paints: its dialog moves to a window, which does.
-        const painted = async (/** @type {Frame} */ frame) =>
-            frame.url().includes('/dialog.html') && !this.seen.has(frame) &&
-            await frame.evaluate(() => 'painted' in document.documentElement.dataset).catch(() => false);
+        const painted = (/** @type {import('playwright-core').Frame} */ frame) => frame.url().includes('/dialog.html') &&
+            !this.seen.has(frame) && frame.evaluate(() => 'painted' in document.documentElement.dataset).catch(() => false);
         const frame = await waitFor(async () => {
-            for (const candidate of this.context.pages().flatMap((page) => page.isClosed() ? [] : page.frames())) {
-                if (await painted(candidate))
-                    return candidate;
-            }
-            return null;
+            const frames = this.context.pages().flatMap((page) => page.isClosed() ? [] : page.frames());
+            return frames[(await Promise.all(frames.map(painted))).indexOf(true)];
         }, { what: 'a dialog painted' });
         this.seen.add(frame);
         return frame === frame.page().mainFrame() ? frame.page() : frame;
     }
 
-    /** Whether a dialog stands in the page (rather than a window). @param {Dialog} dialog @returns {dialog is Frame} */
+    /** Whether a dialog stands in the page (or a window). @param {Dialog} dialog @returns {dialog is import('playwright-core').Frame} */
     inPage(dialog) {
         return 'parentFrame' in dialog;
     }
 
-    /** The keyboard that types into the dialog. @param {Dialog} dialog */
-    keyboard(dialog) {
-        return this.inPage(dialog) ? dialog.page().keyboard : dialog.keyboard;
+    /** The tab or window that shows the dialog. @param {Dialog} dialog */
+    pageOf(dialog) {
+        return this.inPage(dialog) ? dialog.page() : dialog;
     }
 
     /** Has the dialogs show in the page or in windows from now on. @param {'page' | 'window'} where */

@@ -20,7 +20,6 @@ try {
         console.log(`  [${tick.ticked ? 'x' : ' '}] ${tick.label}`);
     console.log(`status: ${shown.status}`);
     console.log(`buttons: ${shown.buttons.join(', ')}`);
-    // The dialog stands in the page, beside the selection.
     await page.screenshot({ path: picture });
     console.log(`(picture: ${picture})`);
     console.log('== Pressing OK; the addresses that open:');

@@ -30,20 +30,16 @@ before(async () => {
     browser = await launchChromium(pages);
 });
 
-/**
- * Clicks an entry on a page, and gives its dialog, which shows where the user chose.
- * @param {string} keyword @param {import('playwright-core').Page} page
- * @param {'page' | 'window'} [where]
- */
+afterEach(() => browser?.closeOthers());
+after(() => browser?.close());
+
+/** Clicks an entry, and gives its dialog, shown where asked. @param {string} keyword @param {import('playwright-core').Page} page @param {any} [where] */
 async function dialogOf(keyword, page, where = 'page') {
     await browser.dialogsIn(where);
     const dialog = await browser.dialog(keyword, page);
     assert.equal(browser.inPage(dialog) ? 'page' : 'window', where, `${keyword}'s dialog`);
     return dialog;
 }
-afterEach(() => browser?.closeOthers());
-after(() => browser?.close());
-
 describe('the menu', () => {
     it('holds the fourteen entries in the DLL order and texts, each named by its keyword', async () => {
         assertTheDllsMenu(await browser.menu(14));
@@ -70,14 +66,10 @@ const lookups = [
     { keyword: 'URL', path: '/address', text: null, addresses: ['https://lookup.icann.org/en/lookup?name=127.0.0.1'] },
 ];
 
-/** Entries whose dialogs are also tried in a window of their own. */
-const inWindowsToo = new Set(['ISBN', 'STOCK', 'OTHER', 'URL']);
-
 describe('the lookups open the ticked sites', () => {
-    /** @type {Array<[typeof lookups[number], 'page' | 'window']>} */
-    const rows = lookups.flatMap((row) => /** @type {Array<[typeof row, 'page' | 'window']>} */ (
-        [[row, 'page'], ...(inWindowsToo.has(row.keyword) ? [[row, 'window']] : [])]));
-    for (const [lookup, where] of rows) {
+    // Each in the page; some also in a window of its own.
+    for (const [lookup, where] of /** @type {Array<[typeof lookups[number], string]>} */ (lookups.flatMap((row) =>
+        [[row, 'page'], ...(['ISBN', 'STOCK', 'OTHER', 'URL'].includes(row.keyword) ? [[row, 'window']] : [])]))) {
         it(`${lookup.keyword}: the dialog in the ${where}, then OK opens ${lookup.addresses.length} address(es)`, async () => {
             const dialog = await dialogOf(lookup.keyword, await browser.open(lookup.path), where);
             if (lookup.text === null)

@@ -18,18 +18,6 @@ const browser = await launchChromium({
 });
 
 /**
- * A dialog in a window of its own.
- * @param {string} keyword @param {string} path
- * @returns {Promise<import('playwright-core').Page>}
- */
-async function windowDialog(keyword, path) {
-    const dialog = await browser.dialog(keyword, await browser.open(path));
-    if (browser.inPage(dialog))
-        throw new Error(`${keyword} opened in the page`);
-    return dialog;
-}
-
-/**
  * One picture of the dialog's page, as wide as its window.
  * @param {import('playwright-core').Page} dialog
  * @param {string} name
@@ -44,22 +32,17 @@ async function picture(dialog, name, width) {
 /** @param {import('./chromium-support.mjs').Dialog} dialog */
 async function cancel(dialog) {
     // The page may close before the key's press has returned; if it never closes, the wait says so.
-    await browser.keyboard(dialog).press('Escape').catch(() => {});
+    await browser.pageOf(dialog).keyboard.press('Escape').catch(() => {});
     await browser.closed(dialog);
 }
 
 try {
-    // The dialogs in the page, beside the selection: the page's picture.
-    for (const [keyword, path, name] of [['ISBN', '/book', 'isbn'], ['CONVERT', '/distance', 'convert']]) {
-        const page = await browser.open(path);
-        await page.setViewportSize({ width: 900, height: 600 });
-        const dialog = await browser.dialog(keyword, page);
-        await page.screenshot({ path: join(folder, `web-inpage-${name}.png`) });
-        console.log(`web-inpage-${name}.png`);
+    // The dialogs in the page, beside the selection, in the page's picture; then each in a window.
+    for (const [keyword, path] of [['ISBN', '/book'], ['CONVERT', '/distance']]) {
+        const dialog = await browser.dialog(keyword, await browser.open(path));
+        await browser.pageOf(dialog).screenshot({ path: join(folder, `web-inpage-${keyword.toLowerCase()}.png`), clip: { x: 0, y: 0, width: 900, height: 600 } });
         await cancel(dialog);
     }
-
-    // Each dialog in a window of its own.
     await browser.dialogsIn('window');
     for (const [keyword, path, name] of [
         ['ISBN', '/book', 'isbn'], ['UPC', '/upc', 'upc'], ['BOOK', '/title', 'book'],
@@ -69,19 +52,19 @@ try {
         ['EMAIL', '/mail', 'email'], ['URL', '/book', 'url'], ['CURRENCY', '/price', 'currency'],
         ['CONFIG', '/book', 'veltranetandrel'],
     ]) {
-        const dialog = await windowDialog(keyword, path);
+        const dialog = /** @type {import('playwright-core').Page} */ (await browser.dialog(keyword, await browser.open(path)));
         await picture(dialog, name, keyword === 'CONFIG' ? 560 : 460);
         await cancel(dialog);
     }
 
-    let dialog = await windowDialog('CONVERT', '/distance');
+    let dialog = /** @type {import('playwright-core').Page} */ (await browser.dialog('CONVERT', await browser.open('/distance')));
     await dialog.getByRole('combobox', { name: 'To:' }).selectOption('miles');
     await browser.pressButton(dialog, 'Calculate');
     await dialog.waitForFunction(() => document.querySelector('output')?.textContent !== '');
     await picture(dialog, 'convert', 460);
     await cancel(dialog);
 
-    dialog = await windowDialog('ISBN', '/book');
+    dialog = /** @type {import('playwright-core').Page} */ (await browser.dialog('ISBN', await browser.open('/book')));
     await browser.answer(dialog, { text: '12345', press: 'OK' });
     await dialog.getByRole('alertdialog').waitFor();
     await dialog.setViewportSize({ width: 460, height: 420 });
@@ -90,7 +73,7 @@ try {
     await dialog.getByRole('alertdialog').getByRole('button').click();
     await cancel(dialog);
 
-    dialog = await windowDialog('OTHER', '/host');
+    dialog = /** @type {import('playwright-core').Page} */ (await browser.dialog('OTHER', await browser.open('/host')));
     await browser.answer(dialog, { ticks: { 'Ping the host of this page': true }, press: 'OK' });
     await dialog.getByText('tandrel-host').waitFor();
     await picture(dialog, 'message-nohost', 440);

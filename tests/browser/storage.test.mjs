@@ -68,8 +68,6 @@ describe("the extension's storage", () => {
 describe("a dialog's state", () => {
     // Each way a user ends a dialog, in the page or in a window, and where its page is when it goes.
     /** @typedef {import('./chromium-support.mjs').Dialog} Dialog */
-    /** @type {(dialog: Dialog) => import('playwright-core').Page} */
-    const pageOf = (dialog) => browser.inPage(dialog) ? dialog.page() : /** @type {import('playwright-core').Page} */ (dialog);
     const closeWindow = (/** @type {Dialog} */ dialog) => browser.worker.evaluate(async (url) => {
         const [tab] = (await chrome.tabs.query({})).filter((candidate) => candidate.url === url);
         await chrome.windows.remove(tab.windowId);
@@ -77,16 +75,15 @@ describe("a dialog's state", () => {
     /** @type {Array<[string, 'page' | 'window', string, (dialog: Dialog) => Promise<unknown>]>} */
     const ways = [
         ['its Cancel button', 'window', '/book', (dialog) => browser.pressButton(dialog, 'Cancel')],
-        ['Escape', 'window', '/book', (dialog) => browser.keyboard(dialog).press('Escape').catch(() => {})],
+        ['Escape', 'window', '/book', (dialog) => browser.pageOf(dialog).keyboard.press('Escape').catch(() => {})],
         ["its window's close button", 'window', '/book', closeWindow],
         ["its window's close button, a large state", 'window', '/large', closeWindow],
-        ['its tab closed', 'window', '/book', (dialog) => pageOf(dialog).close()],
-        ['a navigation elsewhere', 'window', '/large', (dialog) => pageOf(dialog).goto(browser.address('/elsewhere'))],
-        ['its Cancel button in the page', 'page', '/book', (dialog) => browser.pressButton(dialog, 'Cancel')],
-        ['Escape in the page', 'page', '/book', (dialog) => browser.keyboard(dialog).press('Escape')],
-        ['a click outside it', 'page', '/book', (dialog) => pageOf(dialog).locator('#selection').click()],
-        ["its page's tab closed", 'page', '/book', (dialog) => pageOf(dialog).close()],
-        ['its page navigating elsewhere, a large state', 'page', '/large', (dialog) => pageOf(dialog).goto(browser.address('/elsewhere'))],
+        ['its tab closed', 'window', '/book', (dialog) => browser.pageOf(dialog).close()],
+        ['a navigation elsewhere', 'window', '/large', (dialog) => browser.pageOf(dialog).goto(browser.address('/elsewhere'))],
+        ['Escape in the page', 'page', '/book', (dialog) => browser.pageOf(dialog).keyboard.press('Escape')],
+        ['a click outside it', 'page', '/book', (dialog) => browser.pageOf(dialog).locator('#selection').click()],
+        ["its page's tab closed", 'page', '/book', (dialog) => browser.pageOf(dialog).close()],
+        ['its page navigating elsewhere, a large state', 'page', '/large', (dialog) => browser.pageOf(dialog).goto(browser.address('/elsewhere'))],
     ];
     for (const [way, where, path, end] of ways) {
         it(`goes when the dialog ends by ${way}`, async () => {
