@@ -1,13 +1,13 @@
 // A menu command from the click to its dialog: the page read, the request made of it with the
-// user's configuration and ticks, the core's prepare, and the dialog window opened on a state
-// kept outside the worker. A command that shows no dialog is carried out at once.
+// user's configuration and ticks, the core's prepare, and the dialog opened (in the page or a
+// window) on a state kept outside the worker. A command that shows no dialog is carried out at once.
 
 import { carryOut } from './actions.mjs';
 import { loadCore, loadMenu } from './core.mjs';
-import { openDialogWindow, sizeDialogWindow, windowKind } from './dialogs.mjs';
+import { closeDialog, isOpen, moveToWindow, openDialog, openDialogWindow, sizeDialog, windowKind } from './dialogs.mjs';
 import { readPage } from './page.mjs';
 import { loadConfig, loadOpenIn, loadTicks } from './settings.mjs';
-import { dropState, newDialogId, saveState } from './state.mjs';
+import { dropState, loadState, newDialogId, saveState } from './state.mjs';
 
 /**
  * The request of a command on a page, as prepare and finish take it.
@@ -29,8 +29,14 @@ export async function commandRequest(keyword, page, settings) {
 }
 
 /**
- * Runs the menu command of a click. The dialog's window opens while the page is read and the
- * command prepared, since opening a window takes the browser longest.
+ * The places of the dialogs whose commands are being prepared, by their ids.
+ * @type {Map<string, Promise<import('./dialogs.mjs').Place>>}
+ */
+const preparing = new Map();
+
+/**
+ * Runs the menu command of a click. The dialog opens (in the page or its window) while the page
+ * is read and the command prepared, since opening it takes the browser longest.
  * @param {string} keyword the menu item's id
  * @param {chrome.contextMenus.OnClickData} info
  * @param {chrome.tabs.Tab} tab
@@ -38,7 +44,9 @@ export async function commandRequest(keyword, page, settings) {
 export async function runMenuCommand(keyword, info, tab) {
     const id = newDialogId();
     const origin = { tabId: tab.id ?? -1, frameId: info.frameId ?? 0, windowId: tab.windowId };
-    const opening = openDialogWindow(id, 'siteList', origin.windowId);
+    const opening = openDialog(id, origin);
+    opening.catch(() => {});
+    preparing.set(id, opening);
     const settings = Promise.all([loadConfig(), loadTicks()]);
     try {
         const [core, menu, read] = await Promise.all([loadCore(), loadMenu(), readPage(tab, info)]);
@@ -55,33 +63,36 @@ export async function runMenuCommand(keyword, info, tab) {
             }, request);
             answer.messages = [...answer.messages, ...shown];
             if (!notice && answer.messages.length === 0) {
-                await closeWindow(opening);
+                await closeDialog(await opening);
                 return;
             }
         }
-        const kind = windowKind(answer);
-        await Promise.all([
-            saveState(id, { request, answer, origin, notice }),
-            kind === 'siteList' ? null : opening.then((window) => sizeDialogWindow(window?.id, kind)),
-        ]);
+        const place = await opening;
+        await Promise.all([saveState(id, { request, answer, origin, notice }), sizeDialog(place, windowKind(answer))]);
         // A dialog closed before its state was there could not drop it.
-        if (!(await isOpen(opening)))
+        if (!(await isOpen(place)))
             await dropState(id);
     } catch (error) {
-        await closeWindow(opening);
+        await opening.then(closeDialog, () => {});
         throw error;
+    } finally {
+        preparing.delete(id);
     }
 }
 
-/** @param {Promise<chrome.windows.Window | undefined>} opening a dialog window */
-async function isOpen(opening) {
-    const window = await opening.catch(() => undefined);
-    return window?.id !== undefined && await chrome.windows.get(window.id).then(() => true, () => false);
-}
-
-/** @param {Promise<chrome.windows.Window | undefined>} opening a dialog window not needed */
-async function closeWindow(opening) {
-    const window = await opening.catch(() => undefined);
-    if (window?.id !== undefined)
-        await chrome.windows.remove(window.id).catch(() => {});
+/**
+ * Opens in a window a dialog whose page removed or hid it.
+ * @param {string} id
+ * @param {number} windowId the window of the page
+ */
+export async function moveDialogToWindow(id, windowId) {
+    const place = await preparing.get(id)?.catch(() => null);
+    if (place) {
+        // Its command is still being prepared, and sizes the window when it is.
+        moveToWindow(place, 'siteList');
+        return;
+    }
+    const state = await loadState(id);
+    if (state)
+        await openDialogWindow(id, windowKind(state.answer), windowId);
 }

@@ -6,6 +6,8 @@ import { aboutView } from './about.mjs';
 import { carryOut, hostPermitted, startsPrograms } from './actions.mjs';
 import { convertView } from './convert.mjs';
 import { currencyView } from './currency.mjs';
+import { dialogWidth, windowKind } from './dialogs.mjs';
+import { tellHost } from './inpage.mjs';
 import { loadCore, loadMenu } from './lazy-core.mjs';
 import { lookupView } from './lookup.mjs';
 import { loadOpenIn, saveTicks } from './settings.mjs';
@@ -23,6 +25,12 @@ const PREPARE_TIMEOUT_MS = 60_000;
 const id = new URLSearchParams(location.search).get('id') ?? '';
 const main = /** @type {HTMLElement} */ (document.querySelector('main'));
 let busy = false;
+/** Whether the dialog stands in a web page, in a frame (see inpage.mjs), rather than a window. */
+const inPage = window.parent !== window;
+/** @type {import('./state.mjs').Origin | null} where the command came from, once known */
+let origin = null;
+/** The width the dialog asks of its frame in the page. */
+let width = dialogWidth('siteList');
 
 /** @param {any} dialog @param {any} request @returns {View} */
 function viewOf(dialog, request) {
@@ -49,14 +57,39 @@ function painted() {
 /** Closes the dialog for good. */
 async function close() {
     await dropState(id).catch(() => {});
-    window.close();
+    if (inPage && origin)
+        await tellHost(id, origin, { close: true });
+    else
+        window.close();
 }
 
 // However the page goes (its window or tab closed, navigated elsewhere), the worker drops its
-// state: the page itself may not live to finish removing it.
+// state: the page itself may not live to finish removing it. In a web page, the script that
+// holds the frame tells the worker, since the frame also goes when it moves to a window.
 addEventListener('pagehide', () => {
-    chrome.runtime.sendMessage({ dialogClosed: id }).catch(() => {});
+    if (!inPage)
+        chrome.runtime.sendMessage({ dialogClosed: id }).catch(() => {});
 });
+
+/**
+ * In a web page, the frame takes the size of the dialog's content (and of a message box over
+ * it), within the page's viewport; the dialog scrolls inside it when the viewport is smaller.
+ */
+function fitFrame() {
+    if (!inPage)
+        return;
+    const tell = () => {
+        const box = document.querySelector('dialog[open]');
+        const height = Math.max(main.offsetHeight, box ? box.getBoundingClientRect().height + 24 : 0);
+        if (origin)
+            tellHost(id, origin, { size: { width, height } });
+    };
+    const sizes = new ResizeObserver(tell);
+    sizes.observe(main);
+    // A message box shown over the dialog needs its room too.
+    new MutationObserver(() => document.querySelectorAll('dialog').forEach((box) => sizes.observe(box)))
+        .observe(document.body, { childList: true });
+}
 
 /**
  * Whether the extension may hand programs to the host: asked of the browser, after the core's
@@ -138,6 +171,22 @@ async function finish(state, view, pressed) {
 }
 
 /**
+ * Opens the command's help page in a tab, and leaves the dialog open with what was typed and
+ * ticked (Help saves nothing).
+ * @param {any} state
+ * @param {View} view
+ */
+async function openHelp(state, view) {
+    const core = await loadCore();
+    const request = { ...state.request, answer: { button: 'help', ...view.answer() } };
+    const outcome = core.finish(request);
+    if (outcome.error)
+        throw new Error(outcome.error.message);
+    const menu = await loadMenu();
+    await carryOut(outcome.actions, state.origin, { openIn: 'tab', nativeHost: menu.nativeHost, messages: menu.messages }, request);
+}
+
+/**
  * Shows a dialog of the core's description.
  * @param {any} state
  */
@@ -150,13 +199,18 @@ function showDialog(state) {
             return;
         busy = true;
         try {
-            if (!(await view.press?.(pressed)))
+            if (pressed === 'help' && dialog.kind !== 'about')
+                await openHelp(state, view);
+            else if (!(await view.press?.(pressed)))
                 await finish(state, view, pressed);
         } finally {
             busy = false;
         }
     };
     const buttons = dialog.buttons.map((/** @type {any} */ offered) => button(offered, press));
+    // The site lists draw Help apart on the left, then Cancel and OK: the Tab key follows them so.
+    if (dialog.kind === 'siteList' || dialog.kind === 'currency')
+        buttons.reverse();
     const form = element('form', { className: 'dialog ' + dialog.kind });
     if (state.notice)
         form.append(element('div', { className: 'notice', role: 'note' }, [messageBody(state.notice, 'notice')]));
@@ -210,7 +264,11 @@ function show(state) {
 }
 
 const state = await waitForState(id, PREPARE_TIMEOUT_MS);
-if (state)
+if (state) {
+    origin = state.origin;
+    width = dialogWidth(windowKind(state.answer));
+    fitFrame();
     show(state);
-else
+} else {
     window.close();
+}

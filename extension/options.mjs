@@ -1,9 +1,10 @@
 // The options page: the user's link configuration as text (the stored default until the user
 // saves one), the checker's findings by line as the user types, a preview of what a ticked entry
-// would do on a sample page, reset, import and export of nubrix.ini, and how addresses open.
+// would do on a sample page, reset, import and export of nubrix.ini, how addresses open and where
+// the dialogs show.
 
 import { loadCore, loadMenu } from './core.mjs';
-import { loadConfig, loadOpenIn, loadTicks, saveConfig, saveOpenIn } from './settings.mjs';
+import { loadConfig, loadDialogsIn, loadOpenIn, loadTicks, saveConfig, saveDialogsIn, saveOpenIn } from './settings.mjs';
 import { accessText, applyLabelKeys, button, element, fill, filled, label, showMessage } from './ui.mjs';
 
 const CHECK_DELAY_MS = 150;
@@ -99,14 +100,25 @@ const buttons = element('div', { className: 'buttons' }, [
     fileInput,
 ]);
 
-// How addresses open when an entry does not place its window.
-const openIn = await loadOpenIn();
-const choices = /** @type {const} */ ([['window', texts.newWindow], ['tab', texts.newTab]]).map(([value, text]) => {
-    const radio = element('input', { type: 'radio', name: 'openIn', id: 'openIn-' + value, value, checked: openIn === value });
-    radio.addEventListener('change', () => saveOpenIn(value));
-    return element('span', {}, [radio, label(text, 'openIn-' + value)]);
-});
-const openInGroup = element('fieldset', {}, [element('legend', {}, [texts.openIn]), ...choices]);
+/**
+ * A choice of the options page, stored as soon as it is made.
+ * @template {string} V
+ * @param {string} name @param {string} legend @param {V} chosen
+ * @param {Array<[V, string]>} choices each value with its text @param {(value: V) => unknown} save
+ */
+function choice(name, legend, chosen, choices, save) {
+    return element('fieldset', {}, [element('legend', {}, [legend]), ...choices.map(([value, text]) => {
+        const radio = element('input', { type: 'radio', name, id: `${name}-${value}`, value, checked: chosen === value });
+        radio.addEventListener('change', () => save(value));
+        return element('span', {}, [radio, label(text, `${name}-${value}`)]);
+    })]);
+}
+
+// Where the dialogs show, and how addresses open when an entry does not place its window.
+const [dialogsIn, openIn] = await Promise.all([loadDialogsIn(), loadOpenIn()]);
+const dialogsInGroup = choice('dialogsIn', texts.dialogsIn, dialogsIn,
+    [['page', texts.dialogsInPage], ['window', texts.dialogsInWindow]], saveDialogsIn);
+const openInGroup = choice('openIn', texts.openIn, openIn, [['window', texts.newWindow], ['tab', texts.newTab]], saveOpenIn);
 
 // The preview: a menu entry's list on a sample page, and what the chosen entry would do.
 const commandList = element('select', { id: 'preview-command' }, menu.commands
@@ -160,6 +172,7 @@ main.replaceChildren(
     element('h1', {}, [document.title]),
     element('section', {}, [label(texts.config, 'config'), editor, findingsHeading, findings, buttons, status]),
     ...(local ? [element('p', { className: 'notice' }, [texts.ticksLocal])] : []),
+    dialogsInGroup,
     openInGroup,
     preview,
 );

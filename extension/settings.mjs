@@ -1,7 +1,7 @@
 // What the extension remembers: the user's link configuration (storage.local: the stored
 // default, about 30 KB, fits no sync item), the ticks by section name (storage.sync, or
-// storage.local when sync refuses them: switched off, full, or written too often), and how to
-// open addresses of entries that do not place their windows.
+// storage.local when sync refuses them: switched off, full, or written too often), how to
+// open addresses of entries that do not place their windows, and where dialogs show.
 
 /** A section name always holds the colon after its prefix; the extension's other keys never do. */
 const isSection = (/** @type {string} */ key) => key.includes(':');
@@ -79,4 +79,18 @@ export async function loadOpenIn() {
 /** @param {'window' | 'tab'} openIn */
 export async function saveOpenIn(openIn) {
     await chrome.storage.sync.set({ openIn }).catch(() => chrome.storage.local.set({ openIn }));
+}
+
+/**
+ * Where the dialogs show: 'page' (in the clicked page, beside the selection) or 'window'.
+ * @returns {Promise<'page' | 'window'>}
+ */
+export async function loadDialogsIn() {
+    const { dialogsIn } = await chrome.storage.sync.get('dialogsIn').catch(() => chrome.storage.local.get('dialogsIn'));
+    return dialogsIn === 'window' ? 'window' : 'page';
+}
+
+/** @param {'page' | 'window'} dialogsIn */
+export async function saveDialogsIn(dialogsIn) {
+    await chrome.storage.sync.set({ dialogsIn }).catch(() => chrome.storage.local.set({ dialogsIn }));
 }

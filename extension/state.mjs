@@ -2,7 +2,8 @@
 // stop at any moment: the command's request (the page, the configuration, the ticks), the
 // prepared answer and where the command came from. storage.session holds it, unless it is too
 // large for that storage's 10 MB (a page with a selection of millions of characters): such a
-// state goes to the extension's IndexedDB instead. A state goes when its dialog closes, however
+// state goes to the extension's IndexedDB instead (which a dialog in a web page reads through
+// the worker). A state goes when its dialog closes, however
 // it closes (the dialog page tells the worker as it goes); one older than a day, which no dialog
 // can still want, goes when the worker starts.
 
@@ -16,6 +17,12 @@ const STATE_LIFETIME_MS = 24 * 60 * 60 * 1000;
  * @typedef {{request: any, answer: any, origin: Origin, notice?: any}} DialogState
  * @typedef {{tabId: number, frameId: number, windowId: number}} Origin
  */
+
+/**
+ * Whether this is a dialog page in a frame of a web page: the browser partitions its IndexedDB by
+ * the page, so that it does not see the worker's; it asks the worker for what is kept there.
+ */
+const partitioned = typeof window !== 'undefined' && window.parent !== window;
 
 /** @returns {Promise<IDBDatabase>} */
 function openDatabase() {
@@ -81,6 +88,8 @@ export async function loadState(id) {
     const key = 'dialog:' + id;
     /** @type {any} */
     const { [key]: state } = await chrome.storage.session.get(key);
+    if (state?.inDatabase && partitioned)
+        return (await chrome.runtime.sendMessage({ loadState: id })) ?? null;
     if (state?.inDatabase)
         return (await inDatabase('readonly', (store) => store.get(id))) ?? null;
     return state ?? null;
@@ -119,6 +128,10 @@ export function waitForState(id, timeoutMs) {
 
 /** @param {string} id a dialog that has finished */
 export async function dropState(id) {
+    if (partitioned) {
+        await chrome.runtime.sendMessage({ dialogClosed: id });
+        return;
+    }
     await chrome.storage.session.remove(['dialog:' + id, 'saved:' + id]);
     await inDatabase('readwrite', (store) => store.delete(id));
 }

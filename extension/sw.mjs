@@ -1,9 +1,9 @@
 // The extension's service worker: the menu, and each click on it. The browser may stop this
 // worker whenever it is idle; nothing lives here that a dialog needs later (see state.mjs).
 
-import { runMenuCommand } from './command.mjs';
+import { moveDialogToWindow, runMenuCommand } from './command.mjs';
 import { createMenu } from './menu.mjs';
-import { dropAllStates, dropOldStates, dropState } from './state.mjs';
+import { dropAllStates, dropOldStates, dropState, loadState } from './state.mjs';
 
 // What the extension stores decides what runs (the configuration names programs): only its own
 // pages and this worker may read or change it, never a script in a web page. Firefox (153) has no
@@ -32,10 +32,22 @@ chrome.contextMenus.onClicked.addListener((info, tab) => {
         runMenuCommand(info.menuItemId, info, tab).catch((error) => console.error('Veltrane Tandrel:', error));
 });
 
-// A dialog page going away (its buttons, its window or tab closed, navigated elsewhere) says so:
-// its state goes with it.
-chrome.runtime.onMessage.addListener((message, sender) => {
-    if (sender.id === chrome.runtime.id && typeof message?.dialogClosed === 'string')
-        dropState(message.dialogClosed).catch(() => {});
+// A dialog page going away (its buttons, its window or tab closed, navigated elsewhere) says so,
+// or for a dialog in a page, the script that holds its frame: its state goes with it. That script
+// also says when the page removed or hid the frame: the dialog then opens in a window.
+// A dialog in a web page reads a state kept in the IndexedDB through the worker (see state.mjs).
+chrome.runtime.onMessage.addListener((message, sender, reply) => {
+    if (sender.id !== chrome.runtime.id)
+        return undefined;
+    if (typeof message?.dialogClosed === 'string') {
+        dropState(message.dialogClosed).catch(() => {}).finally(() => reply(true));
+        return true;
+    }
+    if (typeof message?.dialogToWindow === 'string' && sender.tab)
+        moveDialogToWindow(message.dialogToWindow, sender.tab.windowId).catch(() => {});
+    else if (typeof message?.loadState === 'string') {
+        loadState(message.loadState).then(reply, () => reply(null));
+        return true;
+    }
     return undefined;
 });

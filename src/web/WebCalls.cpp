@@ -116,6 +116,9 @@ constexpr ShellText kShellTexts[] = {
     {"programLine", ids::kOptionsProgramLine},
     {"consoleProgramLine", ids::kOptionsConsoleProgramLine},
     {"notSaved", ids::kOptionsNotSaved},
+    {"dialogsIn", ids::kOptionsDialogsIn},
+    {"dialogsInPage", ids::kOptionsDialogsInPage},
+    {"dialogsInWindow", ids::kOptionsDialogsInWindow},
 };
 
 // The messages the extension shows of its own accord, by name: a console command with no host

@@ -14,6 +14,7 @@ import { describeDialog } from './dialog-page.mjs';
 import { CleanUp, Session, WAIT_MS, newFolder, removeAll, root, selectParagraph, servePages, waitFor } from './support.mjs';
 
 /** @typedef {import('playwright-core').Page} Page */
+/** @typedef {Page | import('playwright-core').Frame} Dialog its window's page, or its frame in the clicked page */
 
 export const builtExtension = process.env.TANDREL_EXTENSION ?? join(root, 'build/wasm/extension');
 
@@ -68,7 +69,7 @@ export function launchChromium(pages, options = {}) {
     });
 }
 
-/** @extends {Session<Page>} */
+/** @extends {Session<Dialog>} */
 class ChromiumSession extends Session {
     /** @type {import('playwright-core').BrowserContext} */
     context;
@@ -78,6 +79,8 @@ class ChromiumSession extends Session {
     launch;
     /** Whether a test stopped the worker, which this session then no longer reaches. */
     workerStopped = false;
+    /** The dialogs' frames already handed to a test. */
+    seen = new WeakSet();
 
     /** Starts the browser, and waits for the extension's worker. */
     async start() {
@@ -140,12 +143,32 @@ class ChromiumSession extends Session {
         }
     }
 
-    /** The next dialog window, once it is painted. */
+    /** The next dialog, in a page or a window of its own, once it is painted. @returns {Promise<Dialog>} */
     async nextDialog() {
-        const opening = this.context.waitForEvent('page', { predicate: (page) => page.url().includes('/dialog.html'), timeout: 0 });
-        const dialog = await waitFor(opening, { what: 'a dialog window' });
-        await dialog.waitForSelector('html[data-painted]');
-        return dialog;
+        // A frame the page hid never paints: its dialog moves to a window, which does.
+        const painted = (/** @type {import('playwright-core').Frame} */ frame) => frame.url().includes('/dialog.html') &&
+            !this.seen.has(frame) && frame.evaluate(() => 'painted' in document.documentElement.dataset).catch(() => false);
+        const frame = await waitFor(async () => {
+            const frames = this.context.pages().flatMap((page) => page.isClosed() ? [] : page.frames());
+            return frames[(await Promise.all(frames.map(painted))).indexOf(true)];
+        }, { what: 'a dialog painted' });
+        this.seen.add(frame);
+        return frame === frame.page().mainFrame() ? frame.page() : frame;
+    }
+
+    /** Whether a dialog stands in the page (or a window). @param {Dialog} dialog @returns {dialog is import('playwright-core').Frame} */
+    inPage(dialog) {
+        return 'parentFrame' in dialog;
+    }
+
+    /** The tab or window that shows the dialog. @param {Dialog} dialog */
+    pageOf(dialog) {
+        return this.inPage(dialog) ? dialog.page() : dialog;
+    }
+
+    /** Has the dialogs show in the page or in windows from now on. @param {'page' | 'window'} where */
+    async dialogsIn(where) {
+        await this.worker.evaluate((dialogsIn) => chrome.storage.sync.set({ dialogsIn }), where);
     }
 
     /**
@@ -168,12 +191,12 @@ class ChromiumSession extends Session {
         return opening;
     }
 
-    /** The dialog as its page shows it. @param {Page} dialog */
+    /** The dialog as its page shows it. @param {Dialog} dialog */
     read(dialog) {
         return dialog.evaluate(/** @type {() => import('./support.mjs').Shown} */ (describeDialog));
     }
 
-    /** @param {Page} dialog @param {import('./support.mjs').Answer} answer */
+    /** @param {Dialog} dialog @param {import('./support.mjs').Answer} answer */
     async answer(dialog, { text, ticks = {}, press }) {
         if (text !== undefined)
             await dialog.getByRole('textbox').fill(text);
@@ -182,14 +205,16 @@ class ChromiumSession extends Session {
         await this.pressButton(dialog, press);
     }
 
-    /** Clicks a button of the dialog, named by its text. @param {Page} dialog @param {string} name */
+    /** Clicks a button of the dialog, named by its text. @param {Dialog} dialog @param {string} name */
     async pressButton(dialog, name) {
         await dialog.getByRole('button', { name, exact: true }).click();
     }
 
-    /** @param {Page} dialog */
+    /** @param {Dialog} dialog */
     async closed(dialog) {
-        if (!dialog.isClosed())
+        if (this.inPage(dialog))
+            await waitFor(() => dialog.isDetached(), { what: "the dialog's frame to go" });
+        else if (!dialog.isClosed())
             await waitFor(dialog.waitForEvent('close', { timeout: 0 }), { what: 'the dialog window to close' });
     }
 

@@ -10,8 +10,8 @@ try {
     const page = await browser.open('/book');
     console.log(`== The page ${page.url()} with "${await page.evaluate(() => String(getSelection()))}" selected`);
     console.log('== Right-click, "=>ISBN"');
+    await page.setViewportSize({ width: 900, height: 560 });
     const dialog = await browser.dialog('ISBN', page);
-    await dialog.setViewportSize({ width: 460, height: 420 });
     const shown = await browser.read(dialog);
     console.log(`== The dialog "${shown.title}"`);
     console.log(`${shown.prompt}: [${shown.text}]`);
@@ -20,7 +20,7 @@ try {
         console.log(`  [${tick.ticked ? 'x' : ' '}] ${tick.label}`);
     console.log(`status: ${shown.status}`);
     console.log(`buttons: ${shown.buttons.join(', ')}`);
-    await dialog.screenshot({ path: picture });
+    await page.screenshot({ path: picture });
     console.log(`(picture: ${picture})`);
     console.log('== Pressing OK; the addresses that open:');
     for (const address of await browser.answerAndRead(dialog, { press: 'OK' }, shown.ticks.filter((tick) => tick.ticked).length))

@@ -1,7 +1,9 @@
-// The dialog pages as a user meets them: a refused OK keeps the dialog open with its message,
-// ticks by Space and double-click with exclusive entries, Enter and Escape, Help in the shared
-// help window, a console command asking for the permission to start programs, a page the browser
-// keeps the extension from reading, the options page's edit taking effect in the next dialog and
+// The dialog pages as a user meets them: in the page, out of the page's hearing and with the
+// focus back in the page after, or in a window where the page cannot take them; a refused OK
+// keeps the dialog open with its message, the keyboard and the mouse as in the browser's own
+// lists, exclusive entries, Enter and Escape, Help in a tab of its own with the dialog left open,
+// a console command asking for the permission to start programs, a page the browser keeps the
+// extension from reading, the options page's edit taking effect in the next dialog and
 // its question before it stores other programs, a followed anchor's referrer, and the worker
 // stopped while a dialog is open.
 import assert from 'node:assert/strict';
@@ -12,6 +14,11 @@ import { waitFor } from './support.mjs';
 
 /** @type {Awaited<ReturnType<typeof launchChromium>>} */
 let browser;
+
+/** A page with a selection that does something to each element added later. @param {string} action */
+const watching = (action) => ({ raw: '<!DOCTYPE html><p id="selection">ISBN 0-306-40615-2</p><script>new MutationObserver((changes) =>' +
+    ` changes.forEach((change) => change.addedNodes.forEach((node) => { ${action}; }))).observe(document.documentElement, { childList: true });</script>` });
+
 const pages = {
     '/book': { title: 'A book', text: 'ISBN 0-306-40615-2' },
     '/mail': { title: 'Contact', text: 'someone@example.org' },
@@ -19,6 +26,12 @@ const pages = {
     '/landing': { title: 'Landed' },
     '/framed': { title: 'The top page', raw: '<!DOCTYPE html><title>The top page</title><p>Top</p><iframe src="/inner" width="600" height="200"></iframe>' },
     '/inner': { title: 'The frame', text: 'ISBN 0-306-40615-2' },
+    // A page that hears every key, with a text box of its own in focus; pages that remove or hide
+    // whatever is added to them.
+    '/listening': { text: 'ISBN 0-306-40615-2', body: '<input id="field"><script>window.heard = []; for (const type of' +
+        ' ["keydown", "keypress", "keyup", "input"]) addEventListener(type, (event) => window.heard.push(type), true);</script>' },
+    '/removing': watching('node.remove()'),
+    '/hiding': watching('node.style.display = "none"'),
 };
 
 before(async () => {
@@ -27,19 +40,54 @@ before(async () => {
 afterEach(() => browser?.closeOthers());
 after(() => browser?.close());
 
+/** @typedef {import('./chromium-support.mjs').Dialog} Dialog */
+
 /**
- * Presses a key that ends the dialog, and waits until its window has closed.
- * @param {import('playwright-core').Page} dialog
+ * Presses a key that ends the dialog, and waits until it has closed.
+ * @param {Dialog} dialog
  * @param {string} key
  */
 async function pressToClose(dialog, key) {
     // The page may close before the key's press has returned.
-    await dialog.keyboard.press(key).catch(() => {});
+    await browser.pageOf(dialog).keyboard.press(key).catch(() => {});
     await browser.closed(dialog);
 }
 
-/** The message box shown over a dialog. @param {import('playwright-core').Page} dialog */
+/** The row of the site list with that short description. @param {Dialog} dialog @param {string} name */
+const row = (dialog, name) => dialog.locator('[id^="short-"]', { hasText: name });
+
+/** The message box shown over a dialog. @param {Dialog} dialog */
 const messageBox = (dialog) => dialog.getByRole('alertdialog');
+
+describe('the dialog in the page', () => {
+    it('hears the keys typed into it, which the page never does, and gives the focus back to the page', async () => {
+        const page = await browser.open('/listening', { select: false });
+        await page.locator('#field').focus();
+        await browser.selectText(page);
+        const dialog = await browser.dialog('ISBN', page);
+        assert.ok(browser.inPage(dialog));
+        await dialog.waitForFunction(() => document.hasFocus() && document.activeElement?.id === 'text');
+        for (const key of ['0', '-', '1', 'Tab', 'Space'])
+            await browser.pageOf(dialog).keyboard.press(key);
+        assert.equal(await dialog.getByRole('textbox').inputValue(), '0-1');
+        assert.deepEqual(await page.evaluate(() => /** @type {any} */ (window).heard), []);
+        await pressToClose(dialog, 'Escape');
+        await page.waitForFunction(() => document.hasFocus() && document.activeElement?.id === 'field');
+        assert.equal(await page.locator('#field').inputValue(), '');
+    });
+
+    for (const [what, path] of [['removes it', '/removing'], ['hides it', '/hiding'], ['is too small', '/book']]) {
+        it(`opens in a window of its own when the page ${what}`, async () => {
+            const page = await browser.open(path);
+            if (what === 'is too small')
+                await page.setViewportSize({ width: 260, height: 160 });
+            const dialog = await browser.dialog('ISBN', page);
+            assert.equal(browser.inPage(dialog), false);
+            assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
+            await pressToClose(dialog, 'Escape');
+        });
+    }
+});
 
 describe('the site-list dialog', () => {
     it('keeps itself open with the message of a refused OK, the focus back in the edit box', async () => {
@@ -62,33 +110,78 @@ describe('the site-list dialog', () => {
         await pressToClose(dialog, 'Escape');
     });
 
-    it('ticks by Space and double-click; an exclusive entry unticks the others; the status line follows', async () => {
+    it('moves, ticks and ends by the keyboard as the browser\'s own lists do', async (t) => {
+        // Its OK remembers the ticks: the tests after it find the stored ones again.
+        t.after(() => browser.worker.evaluate(async () =>
+            chrome.storage.sync.remove(Object.keys(await chrome.storage.sync.get(null)).filter((key) => key.startsWith('ISBN:')))));
+        const dialog = await browser.dialog('ISBN', await browser.open('/book'));
+        // Where the focus is (a row's number, a button's text or the text box) and the ticks.
+        const seen = () => dialog.evaluate(() => {
+            const at = /** @type {HTMLElement} */ (document.activeElement);
+            return [at.id.startsWith('tick-') ? Number(at.id.slice(5)) : at.tagName === 'BUTTON' ? at.innerText : at.id,
+                [...document.querySelectorAll('input[type=checkbox]')].map((box) => /** @type {HTMLInputElement} */ (box).checked ? 'x' : '-').join('')];
+        });
+        // Keys, and where they leave the focus and the ticks. The list is one stop of Tab: it leaves
+        // the list for the buttons, in the order drawn.
+        for (const [keys, at, ticks] of [
+            ['Tab', 0, 'x--x--'], ['ArrowDown Space', 1, 'xx-x--'], ['End ArrowDown Space', 5, 'xx-x-x'], ['Home ArrowUp Space', 0, '-x-x-x'],
+            ['Tab', 'Help', '-x-x-x'], ['Tab Tab', 'OK', '-x-x-x'], ['Shift+Tab Shift+Tab', 'Help', '-x-x-x'], ['Shift+Tab', 0, '-x-x-x'],
+            ['Shift+Tab', 'text', '-x-x-x'],
+        ]) {
+            for (const key of String(keys).split(' '))
+                await browser.pageOf(dialog).keyboard.press(key);
+            await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
+            assert.deepEqual([keys, ...await seen()], [keys, at, ticks]);
+            // The status line shows the description of the row in focus, which is also the row's own.
+            if (typeof at === 'number') {
+                assert.equal(await dialog.getByRole('status').innerText(), await dialog.evaluate((row) =>
+                    document.getElementById(document.getElementById('tick-' + row)?.getAttribute('aria-describedby') ?? '')?.textContent, at));
+            }
+        }
+        // One click on a row ticks it; a double-click ticks and unticks, and selects no text.
+        await row(dialog, 'WorldCat (USA)').click();
+        await row(dialog, 'Open Library (USA)').dblclick();
+        await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
+        assert.deepEqual(await seen(), [5, '-x-xxx']);
+        assert.equal(await dialog.evaluate(() => /** @type {HTMLElement} */ (document.querySelector('.list')).contains(getSelection()?.anchorNode ?? null)), false);
+        // Enter is OK, with the ticks given.
+        const before = await browser.tabIds();
+        await browser.pageOf(dialog).keyboard.press('Enter');
+        await browser.closed(dialog);
+        assert.equal((await browser.openedSince(before, 4)).length, 4);
+    });
+
+    it('unticks the others for an exclusive entry', async () => {
         const dialog = await browser.dialog('EMAIL', await browser.open('/mail'));
         const url = dialog.getByRole('checkbox', { name: 'Email the address of this page' });
         const address = dialog.getByRole('checkbox', { name: 'Write to the selected email address' });
         assert.equal(await url.isChecked(), true);
         await address.focus();
-        await dialog.keyboard.press('Space');
+        await browser.pageOf(dialog).keyboard.press('Space');
         // The core sets the ticks by its rule for exclusive entries as soon as it is loaded.
         await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
         assert.equal(await address.isChecked(), true);
         assert.equal(await url.isChecked(), false);
         assert.equal(await dialog.getByRole('status').innerText(), 'Write to the selected email address');
-        await dialog.getByText('Email the selected text as a quotation').dblclick();
+        await row(dialog, 'Email the selected text as a quotation').click();
         await dialog.waitForSelector('[aria-busy]', { state: 'detached' });
         assert.deepEqual(await dialog.getByRole('checkbox').evaluateAll((boxes) => boxes.map((box) => /** @type {HTMLInputElement} */ (box).checked)), [false, false, true]);
         await browser.pressButton(dialog, 'Cancel');
         await browser.closed(dialog);
     });
 
-    it('opens Help in the shared help window, reused for the next help page', async () => {
+    it('opens Help in a tab of its own, reused for the next help page, and stays open as it was', async () => {
         let dialog = await browser.dialog('ISBN', await browser.open('/book'));
-        const [first] = await browser.answerAndRead(dialog, { press: 'Help' }, 1);
-        assert.match(first, /\/help\/HelpISBN\.htm$/);
+        await dialog.getByRole('textbox').fill('0-19-852663-6');
+        await row(dialog, 'WorldCat (USA)').click();
+        const shown = await browser.read(dialog);
         const before = await browser.tabIds();
+        await browser.pressButton(dialog, 'Help');
+        assert.match((await browser.openedSince(before, 1))[0], /\/help\/HelpISBN\.htm$/);
+        assert.deepEqual(await browser.read(dialog), shown);
+        await browser.answerAndRead(dialog, { press: 'Cancel' }, 0);
         dialog = await browser.dialog('EMAIL', await browser.open('/mail'));
         await browser.pressButton(dialog, 'Help');
-        await browser.closed(dialog);
         /** @type {string[]} */
         let urls = [];
         await waitFor(async () => {
@@ -96,9 +189,7 @@ describe('the site-list dialog', () => {
             return urls.some((url) => url.endsWith('/help/HelpEmail.htm'));
         }, { what: () => `the help page of Email among ${urls.join(' ')}` });
         assert.equal(urls.filter((url) => url?.includes('/help/')).length, 1, urls.join(' '));
-        assert.ok(urls.some((url) => url?.endsWith('/help/HelpEmail.htm')));
-        const added = await browser.openedSince(before, 0);
-        assert.deepEqual(added.filter((url) => url.includes('/help/')), []);
+        await browser.answerAndRead(dialog, { press: 'Cancel' }, 0);
     });
 
     it('asks for the permission to start programs with its reason, and says when it is not given', async () => {
@@ -130,6 +221,7 @@ describe('the site-list dialog', () => {
     it('tells when the page refuses scripts, and works on what the click gave', async () => {
         const page = await browser.open('chrome://version/', { select: false });
         const dialog = await browser.dialog('ISBN', page, { selectionText: 'ISBN 0-306-40615-2' });
+        assert.equal(browser.inPage(dialog), false, 'the browser page takes no frame: the dialog has a window');
         assert.match(await dialog.getByRole('note').innerText(), /does not let extensions read this page/);
         assert.equal(await dialog.getByRole('textbox').inputValue(), '0306406152');
         await pressToClose(dialog, 'Escape');

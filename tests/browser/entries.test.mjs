@@ -1,7 +1,8 @@
 // All fourteen menu entries end to end in headless Chromium: the menu as the core lists it, each
-// click to its dialog, the dialog's answer, and what the browser then shows: the windows opened
-// at their addresses, the followed anchor, the mailto navigation, the converted amount, the
-// currency site and the about page's buttons.
+// click to its dialog in the page (some also in a window of its own, as the user may choose), the
+// dialog's answer, and what the browser then shows: the windows opened at their addresses, the
+// followed anchor, the mailto navigation, the converted amount, the currency site and the about
+// page's buttons.
 import assert from 'node:assert/strict';
 import { after, afterEach, before, describe, it } from 'node:test';
 
@@ -28,9 +29,17 @@ const pages = {
 before(async () => {
     browser = await launchChromium(pages);
 });
+
 afterEach(() => browser?.closeOthers());
 after(() => browser?.close());
 
+/** Clicks an entry, and gives its dialog, shown where asked. @param {string} keyword @param {import('playwright-core').Page} page @param {any} [where] */
+async function dialogOf(keyword, page, where = 'page') {
+    await browser.dialogsIn(where);
+    const dialog = await browser.dialog(keyword, page);
+    assert.equal(browser.inPage(dialog) ? 'page' : 'window', where, `${keyword}'s dialog`);
+    return dialog;
+}
 describe('the menu', () => {
     it('holds the fourteen entries in the DLL order and texts, each named by its keyword', async () => {
         assertTheDllsMenu(await browser.menu(14));
@@ -58,9 +67,11 @@ const lookups = [
 ];
 
 describe('the lookups open the ticked sites', () => {
-    for (const lookup of lookups) {
-        it(`${lookup.keyword}: the dialog, then OK opens ${lookup.addresses.length} address(es)`, async () => {
-            const dialog = await browser.dialog(lookup.keyword, await browser.open(lookup.path));
+    // Each in the page; some also in a window of its own.
+    for (const [lookup, where] of /** @type {Array<[typeof lookups[number], string]>} */ (lookups.flatMap((row) =>
+        [[row, 'page'], ...(['ISBN', 'STOCK', 'OTHER', 'URL'].includes(row.keyword) ? [[row, 'window']] : [])]))) {
+        it(`${lookup.keyword}: the dialog in the ${where}, then OK opens ${lookup.addresses.length} address(es)`, async () => {
+            const dialog = await dialogOf(lookup.keyword, await browser.open(lookup.path), where);
             if (lookup.text === null)
                 assert.equal(await dialog.getByRole('textbox').count(), 0);
             else
@@ -74,7 +85,7 @@ describe('the lookups open the ticked sites', () => {
 describe('the other entries', () => {
     it('TRANSLATE follows an anchor in the page: the page goes to the translation of itself', async () => {
         const page = await browser.open('/article');
-        const dialog = await browser.dialog('TRANSLATE', page);
+        const dialog = await dialogOf('TRANSLATE', page);
         await dialog.getByRole('checkbox', { name: 'German' }).check().catch(async () => {
             // The entry names differ: tick the first one by its position instead.
             await dialog.getByRole('checkbox').first().check();
@@ -92,7 +103,7 @@ describe('the other entries', () => {
     for (const [reply, outcome] of [['Yes', 'the dialog'], ['No', 'nothing']]) {
         it(`TRANSLATE on a host without a dot asks first; ${reply} gives ${outcome}`, async () => {
             const page = await browser.open(browser.server.origin.replace('127.0.0.1', 'intranet') + '/article', { select: false });
-            const dialog = await browser.dialog('TRANSLATE', page);
+            const dialog = await dialogOf('TRANSLATE', page);
             const question = dialog.getByRole('alertdialog');
             await question.waitFor();
             assert.match(await question.innerText(), /Translation is only available if the URL you are browsing is on the Internet/);
@@ -110,14 +121,14 @@ describe('the other entries', () => {
 
     it('EMAIL sends the page to its mailto address', async () => {
         const page = await browser.open('/mail');
-        const dialog = await browser.dialog('EMAIL', page);
+        const dialog = await dialogOf('EMAIL', page);
         const mail = nextRequest(page, 'mailto:');
         await browser.pressButton(dialog, 'OK');
         assert.match(await mail, /^mailto:\?subject=Contact&body=.*127\.0\.0\.1/);
     });
 
     it('CONVERT shows the converted amount and keeps the dialog open', async () => {
-        const dialog = await browser.dialog('CONVERT', await browser.open('/distance'));
+        const dialog = await dialogOf('CONVERT', await browser.open('/distance'));
         assert.equal(await dialog.getByRole('textbox', { name: 'Convert the' }).inputValue(), '5');
         await dialog.getByRole('combobox', { name: 'To:' }).selectOption('miles');
         await dialog.getByRole('textbox', { name: 'Convert the' }).press('Enter');
@@ -128,7 +139,7 @@ describe('the other entries', () => {
     });
 
     it('CURRENCY opens the converter with the amount and both currencies', async () => {
-        const dialog = await browser.dialog('CURRENCY', await browser.open('/price'));
+        const dialog = await dialogOf('CURRENCY', await browser.open('/price'));
         assert.equal(await dialog.getByRole('textbox').inputValue(), '50');
         assert.equal(await dialog.getByRole('combobox', { name: 'From:' }).inputValue(), 'GBP');
         assert.equal(await dialog.getByRole('combobox', { name: 'From:' }).locator('option').count(), 176);
@@ -143,7 +154,7 @@ describe('the other entries', () => {
         ['Home Page', /^https:\/\/tandrel\.veltrane\.com\/$/],
     ]) {
         it(`CONFIG: the about page's ${name} opens its page`, async () => {
-            const dialog = await browser.dialog('CONFIG', await browser.open('/book'));
+            const dialog = await dialogOf('CONFIG', await browser.open('/book'));
             const addresses = await browser.answerAndRead(dialog, { press: /** @type {string} */ (name) }, 1);
             assert.equal(addresses.length, 1);
             assert.match(addresses[0], /** @type {RegExp} */ (address));

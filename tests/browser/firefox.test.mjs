@@ -39,7 +39,7 @@ describe('Firefox', () => {
         assert.equal(shown.title, 'Veltrane Tandrel');
         assert.equal(shown.prompt, 'Look for the book ISBN');
         assert.equal(shown.text, '0306406152');
-        assert.deepEqual(shown.buttons, ['OK', 'Cancel', 'Help']);
+        assert.deepEqual(shown.buttons, ['Help', 'Cancel', 'OK']);
         assert.deepEqual(ticked(shown), ['Amazon.com (USA)', 'AbeBooks (Canada)']);
         const addresses = await firefox.answerAndRead(dialog, { press: 'OK' }, 2);
         assert.deepEqual(addresses.sort(), [

@@ -49,7 +49,7 @@ const exists = (path) => access(path).then(() => true, () => false);
  * @param {string[]} entries the short descriptions to tick
  * @param {string} [typed] text added in the dialog's edit box
  * @param {string} [path] the page
- * @returns {Promise<import('playwright-core').Page>} the dialog, if it stays open
+ * @returns {Promise<import('./chromium-support.mjs').Dialog>} the dialog, if it stays open
  */
 async function runOther(entries, typed = '', path = '/host') {
     const dialog = await browser.dialog('OTHER', await browser.open(path));

@@ -29,14 +29,21 @@ async function picture(dialog, name, width) {
     console.log(`web-${name}.png`);
 }
 
-/** @param {import('playwright-core').Page} dialog */
+/** @param {import('./chromium-support.mjs').Dialog} dialog */
 async function cancel(dialog) {
     // The page may close before the key's press has returned; if it never closes, the wait says so.
-    await dialog.keyboard.press('Escape').catch(() => {});
+    await browser.pageOf(dialog).keyboard.press('Escape').catch(() => {});
     await browser.closed(dialog);
 }
 
 try {
+    // The dialogs in the page, beside the selection, in the page's picture; then each in a window.
+    for (const [keyword, path] of [['ISBN', '/book'], ['CONVERT', '/distance']]) {
+        const dialog = await browser.dialog(keyword, await browser.open(path));
+        await browser.pageOf(dialog).screenshot({ path: join(folder, `web-inpage-${keyword.toLowerCase()}.png`), clip: { x: 0, y: 0, width: 900, height: 600 } });
+        await cancel(dialog);
+    }
+    await browser.dialogsIn('window');
     for (const [keyword, path, name] of [
         ['ISBN', '/book', 'isbn'], ['UPC', '/upc', 'upc'], ['BOOK', '/title', 'book'],
         ['MOVIE', '/title', 'movie'], ['MUSIC', '/title', 'music'], ['SEARCH', '/title', 'search'],
@@ -45,19 +52,19 @@ try {
         ['EMAIL', '/mail', 'email'], ['URL', '/book', 'url'], ['CURRENCY', '/price', 'currency'],
         ['CONFIG', '/book', 'veltranetandrel'],
     ]) {
-        const dialog = await browser.dialog(keyword, await browser.open(path));
+        const dialog = /** @type {import('playwright-core').Page} */ (await browser.dialog(keyword, await browser.open(path)));
         await picture(dialog, name, keyword === 'CONFIG' ? 560 : 460);
         await cancel(dialog);
     }
 
-    let dialog = await browser.dialog('CONVERT', await browser.open('/distance'));
+    let dialog = /** @type {import('playwright-core').Page} */ (await browser.dialog('CONVERT', await browser.open('/distance')));
     await dialog.getByRole('combobox', { name: 'To:' }).selectOption('miles');
     await browser.pressButton(dialog, 'Calculate');
     await dialog.waitForFunction(() => document.querySelector('output')?.textContent !== '');
     await picture(dialog, 'convert', 460);
     await cancel(dialog);
 
-    dialog = await browser.dialog('ISBN', await browser.open('/book'));
+    dialog = /** @type {import('playwright-core').Page} */ (await browser.dialog('ISBN', await browser.open('/book')));
     await browser.answer(dialog, { text: '12345', press: 'OK' });
     await dialog.getByRole('alertdialog').waitFor();
     await dialog.setViewportSize({ width: 460, height: 420 });
@@ -66,7 +73,7 @@ try {
     await dialog.getByRole('alertdialog').getByRole('button').click();
     await cancel(dialog);
 
-    dialog = await browser.dialog('OTHER', await browser.open('/host'));
+    dialog = /** @type {import('playwright-core').Page} */ (await browser.dialog('OTHER', await browser.open('/host')));
     await browser.answer(dialog, { ticks: { 'Ping the host of this page': true }, press: 'OK' });
     await dialog.getByText('tandrel-host').waitFor();
     await picture(dialog, 'message-nohost', 440);

@@ -1,6 +1,6 @@
 // What the extension keeps, and who may reach it: a script in a web page cannot read or change
-// its storage; a dialog's state goes however the dialog closes, a large one (kept in the
-// IndexedDB) too; and states older than a day go when the worker starts.
+// its storage; a dialog's state goes however the dialog closes, in its page or its window, a
+// large one (kept in the IndexedDB) too; and states older than a day go when the worker starts.
 import assert from 'node:assert/strict';
 import { after, afterEach, before, describe, it } from 'node:test';
 
@@ -66,25 +66,30 @@ describe("the extension's storage", () => {
 });
 
 describe("a dialog's state", () => {
-    // Each way a user ends a dialog, and where its page is when it goes.
-    /** @type {Array<[string, string, (dialog: import('playwright-core').Page) => Promise<unknown>]>} */
+    // Each way a user ends a dialog, in the page or in a window, and where its page is when it goes.
+    /** @typedef {import('./chromium-support.mjs').Dialog} Dialog */
+    const closeWindow = (/** @type {Dialog} */ dialog) => browser.worker.evaluate(async (url) => {
+        const [tab] = (await chrome.tabs.query({})).filter((candidate) => candidate.url === url);
+        await chrome.windows.remove(tab.windowId);
+    }, dialog.url());
+    /** @type {Array<[string, 'page' | 'window', string, (dialog: Dialog) => Promise<unknown>]>} */
     const ways = [
-        ['its Cancel button', '/book', (dialog) => browser.pressButton(dialog, 'Cancel')],
-        ['Escape', '/book', (dialog) => dialog.keyboard.press('Escape').catch(() => {})],
-        ["its window's close button", '/book', (dialog) => browser.worker.evaluate(async (url) => {
-            const [tab] = (await chrome.tabs.query({})).filter((candidate) => candidate.url === url);
-            await chrome.windows.remove(tab.windowId);
-        }, dialog.url())],
-        ["its window's close button, a large state", '/large', (dialog) => browser.worker.evaluate(async (url) => {
-            const [tab] = (await chrome.tabs.query({})).filter((candidate) => candidate.url === url);
-            await chrome.windows.remove(tab.windowId);
-        }, dialog.url())],
-        ['its tab closed', '/book', (dialog) => dialog.close()],
-        ['a navigation elsewhere', '/large', (dialog) => dialog.goto(browser.address('/elsewhere'))],
+        ['its Cancel button', 'window', '/book', (dialog) => browser.pressButton(dialog, 'Cancel')],
+        ['Escape', 'window', '/book', (dialog) => browser.pageOf(dialog).keyboard.press('Escape').catch(() => {})],
+        ["its window's close button", 'window', '/book', closeWindow],
+        ["its window's close button, a large state", 'window', '/large', closeWindow],
+        ['its tab closed', 'window', '/book', (dialog) => browser.pageOf(dialog).close()],
+        ['a navigation elsewhere', 'window', '/large', (dialog) => browser.pageOf(dialog).goto(browser.address('/elsewhere'))],
+        ['Escape in the page', 'page', '/book', (dialog) => browser.pageOf(dialog).keyboard.press('Escape')],
+        ['a click outside it', 'page', '/book', (dialog) => browser.pageOf(dialog).locator('#selection').click()],
+        ["its page's tab closed", 'page', '/book', (dialog) => browser.pageOf(dialog).close()],
+        ['its page navigating elsewhere, a large state', 'page', '/large', (dialog) => browser.pageOf(dialog).goto(browser.address('/elsewhere'))],
     ];
-    for (const [way, path, end] of ways) {
+    for (const [way, where, path, end] of ways) {
         it(`goes when the dialog ends by ${way}`, async () => {
+            await browser.dialogsIn(where);
             const dialog = await browser.dialog('ISBN', await browser.open(path));
+            assert.equal(browser.inPage(dialog), where === 'page');
             const kept = await browser.dialogStorage();
             assert.equal(kept.session.length > 0, true, 'the open dialog has its state');
             assert.equal(kept.database.length, path === '/large' ? 1 : 0);
