@@ -1,8 +1,9 @@
 // The command line and the mail of a link entry, with a fuzzed page. The command line must be what
-// its parts and the expansion rules give, for every combination of console, leave-open, encoding
-// and COMSPEC; and when the entry's own text holds no breaker, the console command line must hold
-// none but its two quotes, whatever the page says. The mailto address must be its fields in
-// order with every value URL-encoded, and the Simple MAPI message the fields as expanded.
+// its parts and the expansion rules give, for each combination of console, leave-open, encoding
+// and COMSPEC (one an input, by its length); and when the entry's own text holds no breaker, the
+// console command line must hold none but its two quotes, whatever the page says. The mailto
+// address must be its fields in order with every value URL-encoded, and the Simple MAPI message the
+// fields as expanded.
 //
 // The ANSI code page here writes the full-width forms as the ASCII characters they look like, as
 // the Windows conversion does by default (BestFitText.h), so that a page cannot slip a full-width
@@ -109,37 +110,36 @@ std::string SlowCommandLine(const std::string& command, CPageContext& page, Flag
     return interpreter + (flags.leaveConsole ? " /K \"" : " /C \"") + expanded + "\"";
 }
 
+// variant: COMSPEC set (bit 0) and the flags (bits 1 to 3); one combination an input, so that
+// every input is cheap and the fuzzer reaches every combination by the input's length.
 void CheckCommandLine(const std::vector<std::string>& templates, CPageContext& page,
-                      CMemoryProcesses& processes) {
+                      CMemoryProcesses& processes, unsigned variant) {
     std::vector<std::string> clean = templates;
     clean[kCommand] = CleanTemplate(templates[kCommand], [](char c) {
         return !IsAnsiBreaker(c) && !IsConsoleExpander(static_cast<unsigned char>(c));
     });
-    for (bool comspec : {false, true}) {
-        std::string interpreter = comspec ? "C:\\Windows\\system32\\cmd.exe" : "COMMAND.COM";
-        if (comspec)
-            processes.environment["COMSPEC"] = interpreter;
-        else
-            processes.environment.erase("COMSPEC");
-        for (int bits = 0; bits < 8; ++bits) {
-            Flags flags{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0};
-            Require(ConsoleCommandLine(LinkOf(templates, flags), page) ==
-                        SlowCommandLine(templates[kCommand], page, flags, interpreter),
-                    "the command line is interpreter, switch and the quoted expansion");
-            if (!flags.useConsole)
-                continue;
-            std::string line = ConsoleCommandLine(LinkOf(clean, flags), page);
-            std::string start = interpreter + (flags.leaveConsole ? " /K \"" : " /C \"");
-            Require(line.compare(0, start.size(), start) == 0 && line.size() > start.size() &&
-                        line.back() == '"',
-                    "the console command stands in quotes after the switch");
-            for (std::size_t at = start.size(); at + 1 < line.size(); ++at) {
-                Require(!IsAnsiBreaker(line[at]) && line[at] != '\0',
-                        "no value ends the quoted command or chains another one");
-                Require(flags.urlEncoded || (line[at] != '%' && line[at] != '!'),
-                        "no unencoded value names an environment variable");
-            }
-        }
+    const bool comspec = (variant & 1) != 0;
+    std::string interpreter = comspec ? "C:\\Windows\\system32\\cmd.exe" : "COMMAND.COM";
+    if (comspec)
+        processes.environment["COMSPEC"] = interpreter;
+    else
+        processes.environment.erase("COMSPEC");
+    Flags flags{(variant & 2) != 0, (variant & 4) != 0, (variant & 8) != 0};
+    Require(ConsoleCommandLine(LinkOf(templates, flags), page) ==
+                SlowCommandLine(templates[kCommand], page, flags, interpreter),
+            "the command line is interpreter, switch and the quoted expansion");
+    if (!flags.useConsole)
+        return;
+    std::string line = ConsoleCommandLine(LinkOf(clean, flags), page);
+    std::string start = interpreter + (flags.leaveConsole ? " /K \"" : " /C \"");
+    Require(line.compare(0, start.size(), start) == 0 && line.size() > start.size() &&
+                line.back() == '"',
+            "the console command stands in quotes after the switch");
+    for (std::size_t at = start.size(); at + 1 < line.size(); ++at) {
+        Require(!IsAnsiBreaker(line[at]) && line[at] != '\0',
+                "no value ends the quoted command or chains another one");
+        Require(flags.urlEncoded || (line[at] != '%' && line[at] != '!'),
+                "no unencoded value names an environment variable");
     }
 }
 
@@ -253,7 +253,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> templates(input.templates.begin(),
                                        input.templates.begin() + fuzz::kTemplateCount);
     fuzz::FuzzPage page(platform.platform, input.page);
-    fuzz::CheckCommandLine(templates, page.page, platform.platform.processes);
+    fuzz::CheckCommandLine(templates, page.page, platform.platform.processes,
+                           static_cast<unsigned>(size % 16));
     fuzz::CheckMail(templates, page.page);
     return 0;
 }
