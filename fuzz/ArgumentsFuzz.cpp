@@ -97,8 +97,7 @@ bool PageValuesQuoted(std::string_view command) {
         if (command[at] == '"') {
             quoted = !quoted;
         } else if (command[at] == '!' && at + 1 < command.size()) {
-            const MacroLetter* macro = FindMacroLetter(command[++at]);
-            if ((!macro || macro->fromPage) && !quoted)
+            if (IsPageValueLetter(command[++at]) && !quoted)
                 return false;
         }
     }

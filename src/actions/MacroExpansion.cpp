@@ -101,14 +101,6 @@ std::size_t TrailingBackslashes(std::u16string_view text) {
     return last == std::u16string_view::npos ? text.size() : text.size() - last - 1;
 }
 
-// Values that come from the page (not the module's folder or the product's own text). A letter
-// without a macro counts as one: what it puts in, "!" and the letter, is treated with the same
-// care.
-bool IsPageValue(char letter) {
-    const MacroLetter* known = FindMacroLetter(letter);
-    return !known || known->fromPage;
-}
-
 bool IsModuleFolder(char letter) {
     const MacroLetter* known = FindMacroLetter(letter);
     return known && known->macro == Macro::ModuleFolder;
@@ -177,12 +169,12 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
             std::u16string text = ExpandMacro(macro, page);
             // The module folder is an address already: encoding it would break it.
             bool folder = IsModuleFolder(macro);
-            bool blank = substitution.consoleSafe && IsPageValue(macro);
+            bool blank = substitution.consoleSafe && IsPageValueLetter(macro);
             if (substitution.urlEncode && !folder)
                 text = UrlEncoded(text, blank, substitution.charset);
             else if (blank)
                 BlankConsoleCharacters(text);
-            if (substitution.commandLine && IsPageValue(macro))
+            if (substitution.commandLine && IsPageValueLetter(macro))
                 BlankArgumentBreakers(text);
             texts.push_back(std::move(text));
             slot = static_cast<std::uint16_t>(texts.size());
@@ -226,8 +218,9 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
                 char macro = templateText[++at];
                 const std::u16string& text = macroText(macro);
                 put(std::u16string_view(text));
-                std::size_t backslashes =
-                    substitution.commandLine && IsPageValue(macro) ? TrailingBackslashes(text) : 0;
+                std::size_t backslashes = substitution.commandLine && IsPageValueLetter(macro)
+                                              ? TrailingBackslashes(text)
+                                              : 0;
                 if (backslashes != 0 && nextCharacter(at) == u'"')
                     put(std::u16string_view(text).substr(text.size() - backslashes));
             } else if (byte == '\\' && !last) {
@@ -249,7 +242,7 @@ std::u16string ExpandTemplate(std::string_view templateText, CPageContext& page,
 bool TakesPageValues(std::string_view templateText) {
     for (std::size_t at = 0; at + 1 < templateText.size(); ++at) {
         char byte = templateText[at];
-        if (byte == '!' && IsPageValue(templateText[at + 1]))
+        if (byte == '!' && IsPageValueLetter(templateText[at + 1]))
             return true;
         if (byte == '!' || byte == '\\')
             ++at;

@@ -61,8 +61,7 @@ std::vector<CommandWord> CommandWords(std::string_view commandTemplate) {
         bool last = at + 1 == commandTemplate.size();
         if (byte == '!' && !last) {
             char letter = commandTemplate[++at];
-            const MacroLetter* macro = FindMacroLetter(letter);
-            bool page = !macro || macro->fromPage;
+            bool page = IsPageValueLetter(letter);
             CommandWord& current = word();
             current.text += '!';
             current.text += letter;

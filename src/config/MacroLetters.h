@@ -62,6 +62,13 @@ constexpr const MacroLetter* FindMacroLetter(char letter) {
     return nullptr;
 }
 
+/// Whether "!" and letter put in a value of the page. A letter without a macro counts as one: what
+/// it puts in, "!" and the letter, is treated with the same care.
+constexpr bool IsPageValueLetter(char letter) {
+    const MacroLetter* known = FindMacroLetter(letter);
+    return !known || known->fromPage;
+}
+
 /// The bit of a macro in a set of them.
 constexpr std::uint32_t MacroBit(Macro macro) {
     return std::uint32_t{1} << static_cast<unsigned>(macro);

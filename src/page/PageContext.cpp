@@ -66,6 +66,7 @@ HResult CPageContext::Load(BrowserWindowPtr frame) {
         Take(selectionText_, selection->text);
         Take(selectionHtml_, selection->html);
     }
+    shownHtml_.reset();
     return kOk;
 }
 
@@ -140,12 +141,18 @@ std::u16string CPageContext::CurrencyAmount() const {
     return ReadCurrencyAmount(selectionText_);
 }
 
+const std::u16string& CPageContext::ShownHtml() {
+    if (!shownHtml_)
+        shownHtml_ = WithoutHiddenElements(selectionHtml_);
+    return *shownHtml_;
+}
+
 std::u16string CPageContext::IsbnFromContext() {
     if (!isbnKnown_) {
         // Each source is tried for both kinds of number before the next source. Of the markup,
         // only what the page shows counts: a number it hides is no number its reader chose.
         using Finder = std::optional<std::u16string> (*)(std::u16string_view);
-        const std::u16string shownHtml = WithoutHiddenElements(selectionHtml_);
+        const std::u16string& shownHtml = ShownHtml();
         const std::pair<const std::u16string*, Finder> steps[] = {
             {&selectionText_, FindIsbn10}, {&shownHtml, FindIsbn10},
             {&selectionText_, IsbnOfEan},  {&shownHtml, IsbnOfEan},
@@ -167,7 +174,7 @@ std::u16string CPageContext::UpcFromContext() {
     if (!upcKnown_) {
         // Each finder is tried on every source before the next, looser finder; of the markup,
         // only what the page shows.
-        const std::u16string shownHtml = WithoutHiddenElements(selectionHtml_);
+        const std::u16string& shownHtml = ShownHtml();
         const std::u16string* sources[] = {&selectionText_, &shownHtml, &frameAddress_,
                                            &topAddress_};
         upc_ = [&]() -> std::u16string {

@@ -6,6 +6,7 @@
 #include "conversions/Currency.h"
 #include "page/BrowserWindow.h"
 
+#include <optional>
 #include <string>
 
 namespace tandrel {
@@ -78,11 +79,15 @@ public:
 
 private:
     void LoadScreenSize();
+    /// The selection's markup without what it marks hidden (WithoutHiddenElements), worked out
+    /// once, for the finders of either kind of code.
+    const std::u16string& ShownHtml();
 
     BrowserWindowPtr top_;
     BrowserWindowPtr frame_;
     std::u16string selectionText_;
     std::u16string selectionHtml_;
+    std::optional<std::u16string> shownHtml_;
     std::u16string frameAddress_;
     std::u16string frameName_;
     std::u16string frameHostName_;
